@@ -1,0 +1,34 @@
+#pragma once
+// The subcommands of sonarel-cli. Each takes the words after its name and returns the exit
+// status: 0 success, 1 bad input (the message is on standard error), 2 a usage error.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace sonarel::cli {
+
+constexpr int kExitOk = 0;
+constexpr int kExitBadInput = 1;
+constexpr int kExitUsage = 2;
+
+struct Streams {
+  std::ostream& out;
+  std::ostream& err;
+};
+
+struct Command {
+  const char* name;
+  const char* synopsis;  // one line for --help
+  const char* help;      // the subcommand's own --help text
+  int (*run)(const std::vector<std::string>& words, Streams streams);
+};
+
+const std::vector<Command>& commands();
+
+// Runs a whole command line (without the program name).
+int runCommandLine(const std::vector<std::string>& words, Streams streams);
+
+int runInfo(const std::vector<std::string>& words, Streams streams);
+
+}  // namespace sonarel::cli

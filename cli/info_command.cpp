@@ -1,0 +1,53 @@
+#include <cstdio>
+#include <ostream>
+
+#include "cli/arguments.h"
+#include "cli/commands.h"
+#include "cli/sound_file_option.h"
+#include "core/sample_buffer.h"
+#include "core/wave_file.h"
+
+namespace sonarel::cli {
+
+int runInfo(const std::vector<std::string>& words, Streams streams) {
+  const Arguments args = parseArguments(words, {"--kind"}, {});
+  if (!args.error.empty() || args.positional.size() != 1) {
+    return usageError(streams, args.error.empty() ? "info takes one FILE" : args.error);
+  }
+  const std::string& path = args.positional[0];
+  const core::LoadedWave wave = core::loadWave(path);
+  if (wave.error != core::WaveError::None) return reportReadError(streams, wave.error);
+
+  const auto kind = kindOption(args, wave.format.sampleRate);
+  if (!kind) return usageError(streams, "--kind takes voice or quality");
+
+  const core::WaveFormat& f = wave.format;
+  char duration[32];
+  std::snprintf(duration, sizeof duration, "%.6f",
+                f.sampleRate ? static_cast<double>(wave.samples.size()) / f.sampleRate : 0.0);
+  streams.out << "format tag: " << f.formatTag << "\n"
+              << "channels: " << f.channels << "\n"
+              << "sample rate: " << f.sampleRate << "\n"
+              << "bits per sample: " << f.bitsPerSample << "\n"
+              << "block align: " << f.blockAlign << "\n"
+              << "bytes per second: " << f.bytesPerSecond << "\n"
+              << "extra size: " << f.extraSize << "\n"
+              << "samples: " << wave.samples.size() << "\n"
+              << "duration: " << duration << " s\n";
+  if (wave.samples.empty()) {
+    streams.err << core::Message{core::MessageId::ErrorReadingFile}.text() << "\n";
+    return kExitBadInput;
+  }
+  if (auto refused = core::acceptanceMessage(*kind, f)) {
+    streams.err << core::Message{*refused}.text() << "\n";
+    return kExitBadInput;
+  }
+  streams.out << core::Message{*kind == core::FileKind::VocalQuality
+                                   ? core::MessageId::AcceptedVocalQuality
+                                   : core::MessageId::AcceptedVoiceAnalysis}
+                     .text()
+              << "\n";
+  return kExitOk;
+}
+
+}  // namespace sonarel::cli

@@ -1,0 +1,80 @@
+#include "core/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+namespace sonarel::core {
+namespace {
+
+// The new file keeps the mode of the file it replaces; a new one gets the usual mode.
+mode_t modeFor(const std::string& target) {
+  struct stat info {};
+  if (stat(target.c_str(), &info) == 0) return info.st_mode & 07777;
+  const mode_t mask = umask(0);
+  umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+std::unique_ptr<AtomicFile> AtomicFile::create(const std::string& target) {
+  std::string pattern = target + ".tmp-XXXXXX";
+  std::vector<char> name(pattern.begin(), pattern.end());
+  name.push_back('\0');
+  const int fd = mkstemp(name.data());
+  if (fd < 0) return nullptr;
+  std::string temporary(name.data());
+  fchmod(fd, modeFor(target));
+  std::FILE* stream = fdopen(fd, "wb");
+  if (!stream) {
+    close(fd);
+    unlink(temporary.c_str());
+    return nullptr;
+  }
+  std::setvbuf(stream, nullptr, _IOFBF, 1 << 16);
+  return std::unique_ptr<AtomicFile>(new AtomicFile(target, std::move(temporary), stream));
+}
+
+AtomicFile::AtomicFile(std::string target, std::string temporary, std::FILE* stream)
+    : target_(std::move(target)), temporary_(std::move(temporary)), stream_(stream) {}
+
+AtomicFile::~AtomicFile() {
+  discard();
+}
+
+void AtomicFile::discard() {
+  if (stream_) {
+    std::fclose(stream_);
+    stream_ = nullptr;
+    unlink(temporary_.c_str());
+  }
+}
+
+bool AtomicFile::commit() {
+  if (!stream_) return false;
+  const bool written =
+      std::fflush(stream_) == 0 && std::ferror(stream_) == 0 && fsync(fileno(stream_)) == 0;
+  const bool closed = std::fclose(stream_) == 0;
+  stream_ = nullptr;
+  if (!written || !closed || std::rename(temporary_.c_str(), target_.c_str()) != 0) {
+    unlink(temporary_.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool writeFileAtomically(const std::string& target, const std::string& contents) {
+  auto file = AtomicFile::create(target);
+  if (!file) return false;
+  if (!contents.empty() &&
+      std::fwrite(contents.data(), 1, contents.size(), file->stream()) != contents.size()) {
+    return false;
+  }
+  return file->commit();
+}
+
+}  // namespace sonarel::core

@@ -1,0 +1,74 @@
+#include "core/message.h"
+
+#include <array>
+#include <utility>
+
+// The application's translation tools look for this marker; here it only returns the text.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
+namespace sonarel::core {
+namespace {
+
+struct Entry {
+  MessageId id;
+  const char* text;
+};
+
+constexpr std::array kCatalogue{
+    Entry{MessageId::ErrorReadingFile, QT_TRANSLATE_NOOP("Message", "Error Reading File!")},
+    Entry{MessageId::SampleRateVoiceAnalysis,
+          QT_TRANSLATE_NOOP("Message", "Sample Rate must be 11025 Hz or 22050 Hz, 16 bits,Mono!")},
+    Entry{MessageId::SampleRateVocalQuality,
+          QT_TRANSLATE_NOOP("Message", "Sample Rate must be 44100 Hz, 16 bits,Mono!")},
+    Entry{MessageId::ErrorReleasingMemory, QT_TRANSLATE_NOOP("Message", "Error Releasing Memory!")},
+    Entry{MessageId::FileCannotBeRecorded,
+          QT_TRANSLATE_NOOP("Message",
+                            "The File %s can´t be recorded!\nVerifiy if this file is opened and "
+                            "if the Client Folder exists!")},
+    Entry{MessageId::AcceptedVoiceAnalysis,
+          QT_TRANSLATE_NOOP("Message", "accepted as voice analysis")},
+    Entry{MessageId::AcceptedVocalQuality,
+          QT_TRANSLATE_NOOP("Message", "accepted as vocal quality")},
+    Entry{MessageId::UsageError, QT_TRANSLATE_NOOP("Message", "Usage error: %s")},
+    Entry{MessageId::FileNotFound, QT_TRANSLATE_NOOP("Message", "File not found: %s")},
+};
+
+}  // namespace
+
+std::string_view messageTemplate(MessageId id) {
+  for (const Entry& entry : kCatalogue) {
+    if (entry.id == id) return entry.text;
+  }
+  return "?";
+}
+
+std::string fillTemplate(std::string_view pattern, const std::vector<std::string>& arguments) {
+  std::string out;
+  out.reserve(pattern.size());
+  std::size_t next = 0;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] == '%' && i + 1 < pattern.size()) {
+      const char spec = pattern[i + 1];
+      if (spec == '%') {
+        out += '%';
+        ++i;
+        continue;
+      }
+      if (spec == 's' || spec == 'd') {
+        if (next < arguments.size()) out += arguments[next++];
+        ++i;
+        continue;
+      }
+    }
+    out += pattern[i];
+  }
+  return out;
+}
+
+std::string Message::text() const {
+  return fillTemplate(messageTemplate(id), arguments);
+}
+
+}  // namespace sonarel::core

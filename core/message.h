@@ -1,0 +1,45 @@
+#pragma once
+// The message catalogue: every text the user is shown has an identifier here and its
+// English text in message.cpp. Libraries return a Message; only the application (or the
+// command line) turns it into text, translated where a translation exists.
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace sonarel::core {
+
+enum class MessageId {
+  // sound files and the sample buffer
+  ErrorReadingFile,
+  SampleRateVoiceAnalysis,
+  SampleRateVocalQuality,
+  ErrorReleasingMemory,
+  FileCannotBeRecorded,  // %s: the path
+  // command line
+  AcceptedVoiceAnalysis,
+  AcceptedVocalQuality,
+  UsageError,    // %s: what was wrong
+  FileNotFound,  // %s: the path
+};
+
+// The English text of a message, with its %s/%d placeholders still in place.
+std::string_view messageTemplate(MessageId id);
+
+// A message with the values for its placeholders, in order.
+struct Message {
+  Message(MessageId messageId, std::vector<std::string> values = {})
+      : id(messageId), arguments(std::move(values)) {}
+
+  MessageId id;
+  std::vector<std::string> arguments;
+
+  // The English text with every %s replaced by the next argument.
+  std::string text() const;
+};
+
+// Replaces each "%s" of a template with the next argument ("%%" stands for "%").
+std::string fillTemplate(std::string_view pattern, const std::vector<std::string>& arguments);
+
+}  // namespace sonarel::core

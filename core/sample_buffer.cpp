@@ -1,0 +1,57 @@
+#include "core/sample_buffer.h"
+
+#include <utility>
+
+#include "core/wave_file.h"
+
+namespace sonarel::core {
+
+double SampleBuffer::durationSeconds() const {
+  return format.sampleRate > 0 ? static_cast<double>(samples.size()) / format.sampleRate : 0.0;
+}
+
+std::optional<MessageId> acceptanceMessage(FileKind kind, const WaveFormat& format) {
+  const bool monoPcm16 = format.bitsPerSample == 16 && format.channels == 1;
+  if (kind == FileKind::VoiceAnalysis) {
+    if (format.sampleRate <= 22050 && format.sampleRate > 0 && monoPcm16) return std::nullopt;
+    return MessageId::SampleRateVoiceAnalysis;
+  }
+  if (format.sampleRate == 44100 && monoPcm16) return std::nullopt;
+  return MessageId::SampleRateVocalQuality;
+}
+
+FileKind kindForRate(std::uint32_t sampleRate) {
+  return sampleRate == 44100 ? FileKind::VocalQuality : FileKind::VoiceAnalysis;
+}
+
+std::optional<Message> openSoundFile(SampleBuffer& buffer, const std::string& path,
+                                     WaveError* waveError) {
+  buffer.state = kStateOpening;
+  buffer.flags.clear();
+  LoadedWave loaded = loadWave(path);
+  if (waveError) *waveError = loaded.error;
+  if (loaded.error != WaveError::None || loaded.samples.empty()) {
+    releaseSoundFile(buffer);
+    return Message{MessageId::ErrorReadingFile};
+  }
+  if (auto refused = acceptanceMessage(buffer.kind, loaded.format)) {
+    releaseSoundFile(buffer);
+    return Message{*refused};
+  }
+  buffer.samples = std::move(loaded.samples);
+  buffer.format = std::move(loaded.format);
+  buffer.path = path;
+  buffer.flags.clear();
+  buffer.range = {0, buffer.count()};
+  buffer.state = kStateLoaded;
+  return std::nullopt;
+}
+
+void releaseSoundFile(SampleBuffer& buffer) {
+  buffer.samples = {};
+  buffer.flags.clear();
+  buffer.range = {};
+  buffer.state = kStateReleased;
+}
+
+}  // namespace sonarel::core

@@ -1,0 +1,237 @@
+#include "core/wave_file.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+#include "core/atomic_file.h"
+
+namespace sonarel::core {
+namespace {
+
+constexpr FourCC kWave = makeFourCC("WAVE");
+constexpr FourCC kFmt = makeFourCC("fmt ");
+constexpr FourCC kData = makeFourCC("data");
+constexpr FourCC kFact = makeFourCC("fact");
+constexpr FourCC kRiffId = makeFourCC("RIFF");
+
+std::uint16_t get16(const std::uint8_t* b) {
+  return static_cast<std::uint16_t>(b[0] | b[1] << 8);
+}
+std::uint32_t get32(const std::uint8_t* b) {
+  return static_cast<std::uint32_t>(get16(b)) | static_cast<std::uint32_t>(get16(b + 2)) << 16;
+}
+void put16(std::vector<std::uint8_t>& out, std::uint16_t v) {
+  out.push_back(static_cast<std::uint8_t>(v));
+  out.push_back(static_cast<std::uint8_t>(v >> 8));
+}
+void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+  put16(out, static_cast<std::uint16_t>(v));
+  put16(out, static_cast<std::uint16_t>(v >> 16));
+}
+
+// Reads the "fmt " chunk the reader is positioned in.
+WaveError readFormat(RiffReader& reader, const RiffChunk& fmt, WaveFormat& format) {
+  if (fmt.size < 16) return WaveError::NotWaveFile;
+  std::array<std::uint8_t, 16> record{};
+  if (reader.available(fmt) < record.size() || reader.read(record) != record.size()) {
+    return WaveError::CannotRead;
+  }
+  format.formatTag = get16(record.data());
+  format.channels = get16(record.data() + 2);
+  format.sampleRate = get32(record.data() + 4);
+  format.bytesPerSecond = get32(record.data() + 8);
+  format.blockAlign = get16(record.data() + 12);
+  format.bitsPerSample = get16(record.data() + 14);
+  format.extraSize = 0;
+  format.extra.clear();
+  if (format.formatTag == kFormatPcm) return WaveError::None;
+
+  std::array<std::uint8_t, 2> extraSize{};
+  if (reader.available(fmt) < extraSize.size() || reader.read(extraSize) != extraSize.size()) {
+    return WaveError::CannotRead;
+  }
+  format.extraSize = get16(extraSize.data());
+  // The stated extra size is checked against the chunk before anything is allocated.
+  if (reader.available(fmt) < format.extraSize) return WaveError::NotWaveFile;
+  format.extra.resize(format.extraSize);
+  if (reader.read(format.extra) != format.extra.size()) return WaveError::NotWaveFile;
+  return WaveError::None;
+}
+
+void decodePcm16(const std::uint8_t* bytes, std::size_t samples, std::int16_t* out) {
+  if constexpr (std::endian::native == std::endian::little) {
+    if (samples > 0) std::memcpy(out, bytes, samples * 2);
+  } else {
+    for (std::size_t i = 0; i < samples; ++i) {
+      out[i] = static_cast<std::int16_t>(get16(bytes + 2 * i));
+    }
+  }
+}
+
+}  // namespace
+
+WaveFormat pcm16MonoFormat(std::uint32_t sampleRate) {
+  WaveFormat format;
+  format.sampleRate = sampleRate;
+  format.bytesPerSecond = sampleRate * 2;
+  return format;
+}
+
+OpenedWave openWaveForRead(const std::string& path) {
+  OpenedWave opened;
+  auto handle = std::make_unique<WaveReadHandle>();
+  handle->reader = RiffReader::open(path);
+  if (!handle->reader) {
+    opened.error = WaveError::CannotOpen;
+    return opened;
+  }
+  RiffReader& reader = *handle->reader;
+  if (!reader.descendRiff(handle->riff) || handle->riff.formType != kWave) {
+    opened.error = WaveError::NotWaveFile;
+    return opened;
+  }
+  RiffChunk fmt;
+  if (!reader.descend(fmt, handle->riff, kFmt)) {
+    opened.error = WaveError::NotWaveFile;
+    return opened;
+  }
+  opened.error = readFormat(reader, fmt, opened.format);
+  if (opened.error != WaveError::None) {
+    opened.format = {};
+    return opened;
+  }
+  reader.ascend(fmt);
+  opened.handle = std::move(handle);
+  return opened;
+}
+
+WaveError findDataChunk(WaveReadHandle& handle, RiffChunk& dataChunk) {
+  RiffReader& reader = *handle.reader;
+  if (!reader.seek(handle.riff.dataOffset + 4)) return WaveError::CannotRead;
+  if (!reader.descend(dataChunk, handle.riff, kData)) return WaveError::NotWaveFile;
+  return WaveError::None;
+}
+
+PcmRead readPcm16(WaveReadHandle& handle, std::size_t byteCount, RiffChunk& dataChunk,
+                  std::span<std::int16_t> destination) {
+  PcmRead result;
+  RiffReader& reader = *handle.reader;
+  // What the chunk claims, against what is really left of it in the file.
+  const std::uint64_t claimed = dataChunk.dataOffset + dataChunk.size > reader.position()
+                                    ? dataChunk.dataOffset + dataChunk.size - reader.position()
+                                    : 0;
+  const std::uint64_t wanted = std::min<std::uint64_t>(byteCount, claimed);
+  const std::uint64_t present = std::min(wanted, reader.available(dataChunk));
+  std::vector<std::uint8_t> bytes;
+  try {
+    bytes.resize(static_cast<std::size_t>(present));
+  } catch (const std::bad_alloc&) {
+    result.error = WaveError::OutOfMemory;
+    return result;
+  }
+  const std::size_t got = reader.read(bytes);
+  const std::size_t samples = std::min(got / 2, destination.size());
+  decodePcm16(bytes.data(), samples, destination.data());
+  result.samplesRead = samples;
+  if (got < wanted) result.error = WaveError::CorruptFile;
+  return result;
+}
+
+void closeWaveRead(std::unique_ptr<WaveReadHandle>& handle, WaveFormat& format) {
+  handle.reset();
+  format.extra.clear();
+  format.extra.shrink_to_fit();
+}
+
+LoadedWave loadWave(const std::string& path) {
+  LoadedWave loaded;
+  OpenedWave opened = openWaveForRead(path);
+  if (opened.error != WaveError::None) {
+    loaded.error = opened.error;
+    return loaded;
+  }
+  RiffChunk data;
+  loaded.error = findDataChunk(*opened.handle, data);
+  if (loaded.error == WaveError::None) {
+    // Never allocate for more than the file really holds.
+    const std::uint64_t present = opened.handle->reader->available(data);
+    try {
+      loaded.samples.resize(static_cast<std::size_t>(present / 2));
+    } catch (const std::bad_alloc&) {
+      loaded.error = WaveError::OutOfMemory;
+    }
+  }
+  if (loaded.error == WaveError::None) {
+    const PcmRead read = readPcm16(*opened.handle, data.size, data, loaded.samples);
+    loaded.error = read.error;
+    loaded.samples.resize(read.samplesRead);
+  }
+  if (loaded.error != WaveError::None) {
+    loaded.samples = {};
+    closeWaveRead(opened.handle, opened.format);
+    return loaded;
+  }
+  opened.handle.reset();
+  loaded.format = std::move(opened.format);
+  return loaded;
+}
+
+std::optional<Message> writeWave(const std::string& path, const WaveFormat& format,
+                                 std::span<const std::uint8_t> bytes) {
+  const Message failure{MessageId::FileCannotBeRecorded, {path}};
+  auto file = AtomicFile::create(path);
+  if (!file) return failure;
+
+  std::vector<std::uint8_t> record;
+  put16(record, format.formatTag);
+  put16(record, format.channels);
+  put32(record, format.sampleRate);
+  put32(record, format.bytesPerSecond);
+  put16(record, format.blockAlign);
+  put16(record, format.bitsPerSample);
+  put16(record, 0);
+  std::vector<std::uint8_t> fact;
+  put32(fact, 0);
+
+  RiffWriter writer(file->stream());
+  RiffChunk riff, fmt, factChunk, data;
+  writer.createChunk(riff, kRiffId, kWave);
+  writer.createChunk(fmt, kFmt);
+  writer.write(record);
+  writer.ascend(fmt);
+  writer.createChunk(factChunk, kFact);
+  writer.write(fact);
+  writer.ascend(factChunk);
+  writer.createChunk(data, kData);
+  writer.write(bytes);
+  writer.ascend(data);
+  writer.ascend(riff);
+  if (!writer.ok() || !file->commit()) return failure;
+  return std::nullopt;
+}
+
+std::optional<Message> writeWave(const std::string& path, const WaveFormat& format,
+                                 std::span<const std::int16_t> samples) {
+  if constexpr (std::endian::native == std::endian::little) {
+    return writeWave(
+        path, format,
+        std::span(reinterpret_cast<const std::uint8_t*>(samples.data()), samples.size_bytes()));
+  } else {
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(samples.size_bytes());
+    for (std::int16_t s : samples) put16(bytes, static_cast<std::uint16_t>(s));
+    return writeWave(path, format, bytes);
+  }
+}
+
+std::string waveErrorHex(WaveError error) {
+  char text[8];
+  std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(error));
+  return text;
+}
+
+}  // namespace sonarel::core
