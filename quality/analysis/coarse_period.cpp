@@ -1,0 +1,60 @@
+#include "quality/analysis/coarse_period.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace sonarel::quality {
+namespace {
+
+constexpr double kMinimumCorrelation = 0.3;
+constexpr double kPreferShorterLag = 0.9;
+
+}  // namespace
+
+PeriodLimits periodLimits(double sampleRate) {
+  return {sampleRate / 1000.0, sampleRate / 50.0};
+}
+
+std::optional<double> estimatePeriod(std::span<const float> x, std::size_t position,
+                                     double sampleRate) {
+  const PeriodLimits limits = periodLimits(sampleRate);
+  const std::size_t shortest = static_cast<std::size_t>(std::ceil(limits.shortest));
+  const std::size_t longest = static_cast<std::size_t>(std::floor(limits.longest));
+  // One longest period of signal compared with the next; near the end of the signal the
+  // window moves back so that it still fits.
+  const std::size_t window = longest;
+  if (x.size() < window + longest + 1 || shortest < 2) return std::nullopt;
+  const std::size_t at = std::min(position, x.size() - window - longest - 1);
+
+  double energy0 = 0;
+  for (std::size_t n = 0; n < window; ++n) energy0 += double(x[at + n]) * x[at + n];
+  double energyL = 0;
+  for (std::size_t n = 0; n < window; ++n) {
+    energyL += double(x[at + shortest - 1 + n]) * x[at + shortest - 1 + n];
+  }
+  std::vector<double> r(longest + 2, 0.0);
+  for (std::size_t lag = shortest - 1; lag <= longest + 1; ++lag) {
+    if (lag >= shortest) {  // slide the energy of the shifted window by one sample
+      const double out = x[at + lag - 1], in = x[at + lag - 1 + window];
+      energyL += in * in - out * out;
+    }
+    double dot = 0;
+    for (std::size_t n = 0; n < window; ++n) dot += double(x[at + n]) * x[at + n + lag];
+    const double norm = std::sqrt(energy0 * std::max(energyL, 0.0));
+    r[lag] = norm > 0 ? dot / norm : 0.0;
+  }
+  double best = -1;
+  for (std::size_t lag = shortest; lag <= longest; ++lag) {
+    if (r[lag] >= r[lag - 1] && r[lag] >= r[lag + 1]) best = std::max(best, r[lag]);
+  }
+  if (best < kMinimumCorrelation) return std::nullopt;
+  for (std::size_t lag = shortest; lag <= longest; ++lag) {
+    if (r[lag] >= r[lag - 1] && r[lag] >= r[lag + 1] && r[lag] >= kPreferShorterLag * best) {
+      return static_cast<double>(lag);
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace sonarel::quality

@@ -1,0 +1,101 @@
+#include "quality/analysis/gne.h"
+
+#include <algorithm>
+#include <cmath>
+#include <complex>
+
+#include "quality/analysis/downsample_to_10k.h"
+#include "quality/analysis/lpc_residual.h"
+#include "quality/analysis/radix2_fft.h"
+
+namespace sonarel::quality {
+namespace {
+
+using Spectrum = std::vector<std::complex<double>>;
+
+// The mean-removed Hilbert envelope of the band of `spectrum` (of a signal of `length`
+// samples, zero-padded to the spectrum's size) centred on `centre` Hz.
+std::vector<double> bandEnvelope(const Spectrum& spectrum, std::size_t length, double centre) {
+  const std::size_t size = spectrum.size();
+  const double binHz = kGneRate / static_cast<double>(size);
+  Spectrum band(size);
+  const double half = kGneBandwidth / 2;
+  const std::size_t lo =
+      static_cast<std::size_t>(std::max(1.0, std::ceil((centre - half) / binHz)));
+  const std::size_t hi = std::min(size / 2, static_cast<std::size_t>((centre + half) / binHz));
+  for (std::size_t k = lo; k <= hi; ++k) {
+    const double w = 0.5 + 0.5 * std::cos(2 * M_PI * (k * binHz - centre) / kGneBandwidth);
+    band[k] = 2.0 * w * spectrum[k];  // one-sided: the analytic signal of the band
+  }
+  radix2Fft(band, true);
+  std::vector<double> envelope(length);
+  double mean = 0;
+  for (std::size_t n = 0; n < length; ++n) mean += envelope[n] = std::abs(band[n]);
+  mean /= static_cast<double>(length);
+  for (double& v : envelope) v -= mean;
+  return envelope;
+}
+
+// Largest normalised cross-correlation of two envelopes over lags -maxLag..maxLag.
+double bestCorrelation(const std::vector<double>& a, const std::vector<double>& b, int maxLag) {
+  const std::int64_t n = static_cast<std::int64_t>(a.size());
+  double best = -1;
+  for (int lag = -maxLag; lag <= maxLag; ++lag) {
+    double ab = 0, aa = 0, bb = 0;
+    for (std::int64_t i = std::max<std::int64_t>(0, -lag); i < n && i + lag < n; ++i) {
+      ab += a[i] * b[i + lag];
+      aa += a[i] * a[i];
+      bb += b[i + lag] * b[i + lag];
+    }
+    if (aa > 0 && bb > 0) best = std::max(best, ab / std::sqrt(aa * bb));
+  }
+  return best;
+}
+
+}  // namespace
+
+double gneOfResidual(std::span<const float> residual) {
+  if (residual.size() < 16) return 0;
+  Spectrum spectrum(nextPowerOfTwo(residual.size() + 64));  // padding keeps bands from wrapping
+  std::copy(residual.begin(), residual.end(), spectrum.begin());
+  radix2Fft(spectrum, false);
+
+  const double first = kGneBandwidth / 2;
+  const double last = kGneRate / 2 - kGneBandwidth / 2;
+  const int bands = static_cast<int>(std::lround((last - first) / kGneCentreStep)) + 1;
+  const int pairDistance = static_cast<int>(std::lround(kGneBandwidth / 2 / kGneCentreStep));
+  const int maxLag = static_cast<int>(std::lround(kGneMaximumLagSeconds * kGneRate));
+  // Only bands that have a partner far enough away take part: with 3-kHz bands, 1500 to
+  // 2000 Hz and 3000 to 3500 Hz.
+  std::vector<std::vector<double>> envelopes(bands);
+  auto envelope = [&](int i) -> const std::vector<double>& {
+    if (envelopes[i].empty()) {
+      envelopes[i] = bandEnvelope(spectrum, residual.size(), first + i * kGneCentreStep);
+    }
+    return envelopes[i];
+  };
+  double gne = 0;
+  for (int i = 0; i < bands; ++i) {
+    for (int j = i + pairDistance; j < bands; ++j) {
+      gne = std::max(gne, bestCorrelation(envelope(i), envelope(j), maxLag));
+    }
+  }
+  return std::clamp(gne, 0.0, 1.0);
+}
+
+std::vector<double> gnePerFrame(std::span<const float> segment, const AnalysisFrames& frames) {
+  std::vector<double> values(static_cast<std::size_t>(frames.count), 0.0);
+  if (frames.count <= 0) return values;
+  const std::vector<float> low = downsample44100To10000(segment);
+  const std::vector<float> residual = lpcResidual(low, kGneRate);
+  const double scale = kGneRate / 44100.0;
+  for (std::int32_t k = 0; k < frames.count; ++k) {
+    const auto from = static_cast<std::size_t>(std::llround(frames.first(k) * scale));
+    const auto to =
+        std::min(residual.size(), static_cast<std::size_t>(std::llround(frames.end(k) * scale)));
+    if (to > from) values[k] = gneOfResidual(std::span(residual).subspan(from, to - from));
+  }
+  return values;
+}
+
+}  // namespace sonarel::quality
