@@ -27,6 +27,13 @@ constexpr std::array kCatalogue{
           QT_TRANSLATE_NOOP("Message",
                             "The File %s can´t be recorded!\nVerifiy if this file is opened and "
                             "if the Client Folder exists!")},
+    Entry{MessageId::FileMustBe44100, QT_TRANSLATE_NOOP("Message", "The File must be 44100 Hz")},
+    Entry{MessageId::NoAreaToAnalyse,
+          QT_TRANSLATE_NOOP("Message", "There is no area to be analysed!")},
+    Entry{MessageId::NoPointAvailable,
+          QT_TRANSLATE_NOOP("Message", "There is no point available!")},
+    Entry{MessageId::CannotOpenConfFile,
+          QT_TRANSLATE_NOOP("Message", "It´s not possible to Open conf. File! Is It Read-Only?")},
     Entry{MessageId::AcceptedVoiceAnalysis,
           QT_TRANSLATE_NOOP("Message", "accepted as voice analysis")},
     Entry{MessageId::AcceptedVocalQuality,

@@ -17,6 +17,11 @@ enum class MessageId {
   SampleRateVocalQuality,
   ErrorReleasingMemory,
   FileCannotBeRecorded,  // %s: the path
+  // vocal quality
+  FileMustBe44100,
+  NoAreaToAnalyse,
+  NoPointAvailable,
+  CannotOpenConfFile,
   // command line
   AcceptedVoiceAnalysis,
   AcceptedVocalQuality,

@@ -1,0 +1,129 @@
+#include "quality/segment_cache.h"
+
+#include <bit>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "core/atomic_file.h"
+
+namespace sonarel::quality {
+namespace {
+
+constexpr std::size_t kSegmentHeaderBytes = 12;
+constexpr std::size_t kFrameBytes = kMeasureCount * 4;
+// No cache the analysis writes comes near this: 30 segments of a two-minute recording take
+// well under a megabyte.
+constexpr std::uintmax_t kLargestPlausibleCache = 64u << 20;
+
+void put32(std::string& out, std::uint32_t v) {
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+}
+
+class Reader {
+ public:
+  explicit Reader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+  std::size_t remaining() const { return bytes_.size() - at_; }
+  std::optional<std::uint32_t> u32() {
+    if (remaining() < 4) return std::nullopt;
+    std::uint32_t v = 0;
+    for (int i = 0; i < 4; ++i) v |= std::uint32_t(bytes_[at_ + i]) << (8 * i);
+    at_ += 4;
+    return v;
+  }
+  std::optional<std::int32_t> i32() {
+    auto v = u32();
+    if (!v) return std::nullopt;
+    return static_cast<std::int32_t>(*v);
+  }
+  float f32() { return std::bit_cast<float>(*u32()); }  // callers check remaining() first
+
+ private:
+  std::span<const std::uint8_t> bytes_;
+  std::size_t at_ = 0;
+};
+
+}  // namespace
+
+std::string segmentCachePath(const std::string& recordingPath) {
+  if (recordingPath.size() < 3) return recordingPath + "dat";
+  return recordingPath.substr(0, recordingPath.size() - 3) + "dat";
+}
+
+std::string encodeSegmentCache(std::uint32_t sampleCount, std::span<const SegmentResult> segments) {
+  std::string out;
+  put32(out, sampleCount);
+  put32(out, static_cast<std::uint32_t>(segments.size()));
+  for (const SegmentResult& s : segments) {
+    put32(out, static_cast<std::uint32_t>(s.frameCount));
+    put32(out, static_cast<std::uint32_t>(s.start));
+    put32(out, static_cast<std::uint32_t>(s.length));
+    for (Measure m : kAllMeasures) {
+      for (std::int32_t k = 0; k < s.frameCount; ++k) {
+        const float v = k < static_cast<std::int32_t>(s.values(m).size()) ? s.values(m)[k] : 0.0f;
+        put32(out, std::bit_cast<std::uint32_t>(v));
+      }
+    }
+  }
+  return out;
+}
+
+LoadedSegments decodeSegmentCache(std::span<const std::uint8_t> bytes, std::uint32_t sampleCount) {
+  Reader in(bytes);
+  const auto stored = in.u32();
+  if (!stored) return {CacheStatus::Damaged, {}};
+  if (*stored != sampleCount) return {CacheStatus::Stale, {}};
+  const auto segmentCount = in.i32();
+  if (!segmentCount || *segmentCount < 0 ||
+      static_cast<std::size_t>(*segmentCount) > in.remaining() / kSegmentHeaderBytes) {
+    return {CacheStatus::Damaged, {}};
+  }
+  LoadedSegments loaded{CacheStatus::Loaded, {}};
+  loaded.segments.resize(static_cast<std::size_t>(*segmentCount));
+  for (SegmentResult& s : loaded.segments) {
+    const auto frames = in.i32(), start = in.i32(), length = in.i32();
+    if (!frames || !start || !length || *frames < 0 ||
+        static_cast<std::size_t>(*frames) > in.remaining() / kFrameBytes) {
+      return {CacheStatus::Damaged, {}};
+    }
+    if (*start < 0 || *length < 0 ||
+        static_cast<std::int64_t>(*start) + *length > static_cast<std::int64_t>(sampleCount)) {
+      return {CacheStatus::Damaged, {}};
+    }
+    s.start = *start;
+    s.length = *length;
+    s.resizeFrames(*frames);
+    for (Measure m : kAllMeasures) {
+      for (float& v : s.values(m)) v = in.f32();
+    }
+  }
+  if (in.remaining() != 0) return {CacheStatus::Damaged, {}};
+  return loaded;
+}
+
+LoadedSegments loadSegmentCache(const std::string& path, std::uint32_t sampleCount) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error) return {CacheStatus::Missing, {}};
+  if (size > kLargestPlausibleCache) return {CacheStatus::Damaged, {}};
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return {CacheStatus::Missing, {}};
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+  file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<std::size_t>(file.gcount()));
+  file.close();
+  LoadedSegments loaded = decodeSegmentCache(bytes, sampleCount);
+  if (loaded.status == CacheStatus::Stale) std::filesystem::remove(path, error);
+  return loaded;
+}
+
+std::optional<core::Message> saveSegmentCache(const std::string& path, std::uint32_t sampleCount,
+                                              std::span<const SegmentResult> segments) {
+  if (!core::writeFileAtomically(path, encodeSegmentCache(sampleCount, segments))) {
+    return core::Message{core::MessageId::CannotOpenConfFile};
+  }
+  return std::nullopt;
+}
+
+}  // namespace sonarel::quality

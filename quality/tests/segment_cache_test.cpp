@@ -1,0 +1,139 @@
+#include "quality/segment_cache.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/tests/wave_fixtures.h"
+
+namespace sonarel::quality {
+namespace {
+
+using sonarel::testing::Bytes;
+using sonarel::testing::ScratchDir;
+
+std::vector<SegmentResult> twoSegments() {
+  std::vector<SegmentResult> segments(2);
+  segments[0].start = 1200;
+  segments[0].length = 30000;
+  segments[0].resizeFrames(2);
+  float v = 0.5f;
+  for (Measure m : kAllMeasures) {
+    for (float& x : segments[0].values(m)) x = (v += 1.25f);
+  }
+  segments[1].start = 40000;
+  segments[1].length = 22100;
+  segments[1].resizeFrames(1);
+  segments[1].values(Measure::F0)[0] = 121.5f;
+  return segments;
+}
+
+Bytes asBytes(const std::string& s) {
+  return Bytes(s.begin(), s.end());
+}
+
+TEST(SegmentCache, LayoutIsFixedFieldByField) {
+  std::vector<SegmentResult> one(1);
+  one[0].start = 3;
+  one[0].length = 22051;
+  one[0].resizeFrames(1);
+  for (Measure m : kAllMeasures) one[0].values(m)[0] = 1.0f;  // 0x3F800000
+  Bytes expected;
+  testing::append32(expected, 0x01020304);  // sampleCount
+  testing::append32(expected, 1);           // segmentCount
+  testing::append32(expected, 1);           // frameCount
+  testing::append32(expected, 3);           // start
+  testing::append32(expected, 22051);       // length
+  for (int i = 0; i < kMeasureCount; ++i) testing::append32(expected, 0x3F800000);
+  EXPECT_EQ(asBytes(encodeSegmentCache(0x01020304, one)), expected);
+}
+
+TEST(SegmentCache, SavedFileRoundTripsByteForByte) {
+  ScratchDir dir;
+  const std::string path = dir.file("qv001.dat");
+  const auto segments = twoSegments();
+  ASSERT_FALSE(saveSegmentCache(path, 88200, segments));
+  const Bytes written = testing::readBytes(path);
+  EXPECT_EQ(written, asBytes(encodeSegmentCache(88200, segments)));
+  const LoadedSegments loaded = loadSegmentCache(path, 88200);
+  ASSERT_EQ(loaded.status, CacheStatus::Loaded);
+  EXPECT_EQ(loaded.segments, segments);
+  EXPECT_EQ(asBytes(encodeSegmentCache(88200, loaded.segments)), written);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1)
+      << "no temporary file left behind";
+}
+
+TEST(SegmentCache, ACacheForAnotherLengthIsDeleted) {
+  ScratchDir dir;
+  const std::string path = dir.file("qv001.dat");
+  ASSERT_FALSE(saveSegmentCache(path, 88200, twoSegments()));
+  EXPECT_EQ(loadSegmentCache(path, 88201).status, CacheStatus::Stale);
+  EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_EQ(loadSegmentCache(path, 88200).status, CacheStatus::Missing);
+}
+
+TEST(SegmentCache, EveryTruncationIsDamagedNotACrash) {
+  const Bytes whole = asBytes(encodeSegmentCache(88200, twoSegments()));
+  for (std::size_t size = 0; size < whole.size(); ++size) {
+    const Bytes cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size));
+    const LoadedSegments loaded = decodeSegmentCache(cut, 88200);
+    EXPECT_EQ(loaded.status, CacheStatus::Damaged) << size << " bytes";
+    EXPECT_TRUE(loaded.segments.empty());
+  }
+}
+
+TEST(SegmentCache, CountsTheFileCannotHoldAreDamaged) {
+  const std::string whole = encodeSegmentCache(88200, twoSegments());
+  auto patched = [&](std::size_t offset, std::uint32_t value) {
+    std::string b = whole;
+    for (int i = 0; i < 4; ++i) b[offset + i] = static_cast<char>(value >> (8 * i));
+    return asBytes(b);
+  };
+  const struct {
+    const char* name;
+    Bytes bytes;
+  } rows[] = {
+      {"segment count 2^31 - 1", patched(4, 0x7FFFFFFF)},
+      {"negative segment count", patched(4, 0xFFFFFFFF)},
+      {"one segment too many", patched(4, 3)},
+      {"frame count 2^30", patched(8, 0x40000000)},
+      {"negative frame count", patched(8, 0x80000000)},
+      {"frame count past the end of the file", patched(8, 4)},
+      {"one segment fewer than the file holds", patched(4, 1)},
+      {"segment starting before the recording", patched(12, 0xFFFFFFFF)},
+      {"segment running past the recording", patched(16, 88200)},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(decodeSegmentCache(row.bytes, 88200).status, CacheStatus::Damaged) << row.name;
+  }
+}
+
+TEST(SegmentCache, AnEmptyTableIsACache) {
+  // A recording without voicing is remembered too, so it is not analysed again.
+  const LoadedSegments loaded = decodeSegmentCache(asBytes(encodeSegmentCache(5, {})), 5);
+  EXPECT_EQ(loaded.status, CacheStatus::Loaded);
+  EXPECT_TRUE(loaded.segments.empty());
+}
+
+TEST(SegmentCache, AFailedSaveSaysSoAndLeavesNothingBehind) {
+  ScratchDir dir;
+  // A folder that does not exist: the temporary file cannot even be created.
+  auto failed = saveSegmentCache(dir.file("missing/qv001.dat"), 88200, twoSegments());
+  ASSERT_TRUE(failed);
+  EXPECT_EQ(failed->text(), "It\u00b4s not possible to Open conf. File! Is It Read-Only?");
+  // A target that cannot be replaced (a folder of that name): the rename fails, and the
+  // temporary file is cleaned up.
+  std::filesystem::create_directories(dir.file("qv002.dat/keep"));
+  failed = saveSegmentCache(dir.file("qv002.dat"), 88200, twoSegments());
+  EXPECT_TRUE(failed);
+  EXPECT_TRUE(std::filesystem::is_directory(dir.file("qv002.dat/keep")));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(SegmentCache, PathReplacesTheLastThreeCharacters) {
+  EXPECT_EQ(segmentCachePath("pac001/qv003.wav"), "pac001/qv003.dat");
+  EXPECT_EQ(segmentCachePath("/x/voice.WAV"), "/x/voice.dat");
+}
+
+}  // namespace
+}  // namespace sonarel::quality
