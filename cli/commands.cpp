@@ -14,6 +14,26 @@ const std::vector<Command>& commands() {
        "it opens as a voice-analysis or a vocal-quality recording. Without --kind a 44100 Hz\n"
        "file is taken as vocal quality and any other rate as voice analysis.\n",
        runInfo},
+      {"quality", "quality FILE [--cache]              voiced segments and per-frame measures",
+       "usage: sonarel-cli quality FILE [--cache]\n"
+       "Cuts a 44100 Hz vocal-quality recording into voiced segments (runs of glottal cycles\n"
+       "shorter than 50 ms lasting more than half a second; at most 30) and prints each\n"
+       "segment's start, length and frame count, then for each 500-ms frame its time span and\n"
+       "its seven measures: jitter (PPQ, %), shimmer (EPQ, %), F0 (Hz), GNE (0 to 1),\n"
+       "correlation, irregularity (0 to 10) and noise (0 to 5). A measure that cannot be\n"
+       "computed in a frame is 0.\n"
+       "--cache  reuse the segment cache beside FILE (FILE with \"dat\" for its last three\n"
+       "         characters) when it matches the recording's length, and write it after an\n"
+       "         analysis, as the workstation does.\n",
+       runQuality},
+      {"quality-report", "quality-report FILE [--from S] [--to S]   averages of the vocal analysis",
+       "usage: sonarel-cli quality-report FILE [--from S] [--to S]\n"
+       "Analyses a 44100 Hz vocal-quality recording and prints, over the range from S to S\n"
+       "seconds (the whole file by default), the report's averages: jitter, shimmer,\n"
+       "correlation, irregularity and its spread, GNE, noise and its spread (per segment over\n"
+       "its frames wholly inside the range, then the mean over segments), and the colour of\n"
+       "each of the five gauges against its normal limit.\n",
+       runQualityReport},
   };
   return table;
 }

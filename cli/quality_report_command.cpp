@@ -1,0 +1,87 @@
+#include <cstdio>
+#include <cstdlib>
+#include <ostream>
+
+#include "cli/arguments.h"
+#include "cli/commands.h"
+#include "cli/quality_analysis.h"
+#include "cli/sound_file_option.h"
+#include "quality/quality_averages.h"
+#include "quality/quality_gauges.h"
+
+namespace sonarel::cli {
+namespace {
+
+std::string line(const char* format, auto... values) {
+  char text[256];
+  std::snprintf(text, sizeof text, format, values...);
+  return text;
+}
+
+std::optional<double> seconds(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  if (*end != '\0' || !(value >= 0) || value > 1e7) return std::nullopt;
+  return value;
+}
+
+void printGauges(std::ostream& out, const quality::QualityAverages& a) {
+  using quality::Gauge;
+  const std::pair<Gauge, std::pair<const char*, float>> gauges[] = {
+      {Gauge::Gne, {"GNE", a.gne}},
+      {Gauge::Noise, {"Noise", a.noise}},
+      {Gauge::Irregularity, {"Irregularity", a.irregularity}},
+      {Gauge::Jitter, {"Jitter", a.jitter}},
+      {Gauge::Shimmer, {"Shimmer", a.shimmer}}};
+  out << "Gauges:\n";
+  for (const auto& [gauge, named] : gauges) {
+    const quality::GaugeBar bar = quality::gaugeBar(gauge, named.second);
+    out << line("  %-13s %s, bar %.0f %% of the scale%s\n", named.first,
+                bar.colour == quality::GaugeColour::Green ? "green" : "red", bar.fraction * 100,
+                bar.overflow ? " ..." : "");
+  }
+}
+
+}  // namespace
+
+int runQualityReport(const std::vector<std::string>& words, Streams streams) {
+  const Arguments args = parseArguments(words, {"--from", "--to"}, {});
+  if (!args.error.empty() || args.positional.size() != 1) {
+    return usageError(streams, args.error.empty() ? "quality-report takes one FILE" : args.error);
+  }
+  std::optional<double> from = 0.0, to;
+  if (auto text = args.option("--from")) from = seconds(*text);
+  if (auto text = args.option("--to")) {
+    to = seconds(*text);
+    if (!to) return usageError(streams, "--to takes a time in seconds");
+  }
+  if (!from) return usageError(streams, "--from takes a time in seconds");
+  if (to && *to < *from) return usageError(streams, "--to is before --from");
+
+  core::SampleBuffer recording;
+  quality::SegmentTable table;
+  if (auto status = segmentsOfFile(args.positional[0], false, recording, table, streams)) {
+    return *status;
+  }
+  const double rate = recording.format.sampleRate;
+  const double first = *from * rate;
+  const double last = to ? *to * rate : static_cast<double>(recording.count());
+  streams.out << "Statistics\n" << line("(from %.2fs to %.2fs)\n", first / rate, last / rate);
+  const quality::QualityAverages a = quality::averageQualityMeasures(table.segments, first, last);
+  if (a.segmentsUsed == 0) {
+    streams.out << core::Message{core::MessageId::NoPointAvailable}.text() << "\n";
+    return kExitOk;
+  }
+  streams.out << line("Segments used: %d\n", a.segmentsUsed)
+              << line("Jitter  (PPQ): %.2f %%\n", a.jitter)
+              << line("Shimmer (EPQ): %.2f %%\n", a.shimmer)
+              << line("Correlation: %.2f\n", a.correlation)
+              << line("Irregularity: %.2f\n", a.irregularity)
+              << line("Irregularity SD: %.2f\n", a.irregularitySd) << line("GNE: %.2f\n", a.gne)
+              << line("Noise: %.2f\n", a.noise) << line("Noise SD: %.2f\n", a.noiseSd);
+  printGauges(streams.out, a);
+  return kExitOk;
+}
+
+}  // namespace sonarel::cli
