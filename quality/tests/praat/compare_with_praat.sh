@@ -2,10 +2,19 @@
 # Compares our jitter (PPQ5) and shimmer (EPQ11) with Praat's jitter (ppq5) and shimmer
 # (apq11) on the graded synthetic vowels, and prints both side by side with the Spearman
 # rank correlation of each pair. Praat runs as a black box on the same files.
-# Usage: quality/tests/praat/compare_with_praat.sh [BUILD_DIR]   (default build-test)
+# With --check it fails unless each measure ranks the voices graded in it (the j and m
+# series for jitter, the s and m series for shimmer) exactly as Praat does, and all 15
+# voices with a rank correlation of at least 0.9 (the s series share one jitter, the j series
+# one shimmer, so their order within the series is chance for both analysers).
+# Usage: quality/tests/praat/compare_with_praat.sh [--check] [BUILD_DIR]   (default build-test)
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../../.." && pwd)"
+check=0
+if [ "${1:-}" = "--check" ]; then
+  check=1
+  shift
+fi
 build="${1:-$root/build-test}"
 dir="$(mktemp -d)"
 trap 'rm -rf "$dir"' EXIT
@@ -19,7 +28,7 @@ while read -r name _; do
                       END {printf "%s %.4f %.4f\n", n, j / k, s / k}'
 done <"$dir/voices.txt" >"$dir/ours.txt"
 
-python3 - "$dir/voices.txt" "$dir/ours.txt" "$dir/praat.txt" <<'PY'
+python3 - "$dir/voices.txt" "$dir/ours.txt" "$dir/praat.txt" "$check" <<'PY'
 import sys
 
 def table(path):
@@ -55,7 +64,16 @@ for n in names:
     print(f"{n:6} {float(j) * 100:6.2f}% {float(s) * 100:7.1f}% {snr:>5} | "
           f"{float(ours[n][0]):7.3f} {float(praat[n][0]):7.3f} | "
           f"{float(ours[n][1]):8.3f} {float(praat[n][1]):8.3f}")
-jit = spearman([float(ours[n][0]) for n in names], [float(praat[n][0]) for n in names])
-shi = spearman([float(ours[n][1]) for n in names], [float(praat[n][1]) for n in names])
-print(f"Spearman rank correlation: jitter {jit:.3f}, shimmer {shi:.3f} ({len(names)} voices)")
+def rho(column, chosen):
+    return spearman([float(ours[n][column]) for n in chosen], [float(praat[n][column]) for n in chosen])
+
+jitter_graded = [n for n in names if n[0] in "jm"]
+shimmer_graded = [n for n in names if n[0] in "sm"]
+jit, shi = rho(0, names), rho(1, names)
+jit_graded, shi_graded = rho(0, jitter_graded), rho(1, shimmer_graded)
+print(f"Spearman rank correlation, all {len(names)} voices: jitter {jit:.3f}, shimmer {shi:.3f}")
+print(f"Spearman rank correlation, graded voices: jitter {jit_graded:.3f} "
+      f"({len(jitter_graded)} voices), shimmer {shi_graded:.3f} ({len(shimmer_graded)} voices)")
+if sys.argv[4] == "1" and (jit_graded < 0.999 or shi_graded < 0.999 or jit < 0.9 or shi < 0.9):
+    sys.exit("the ranking differs from Praat's")
 PY
