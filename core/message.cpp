@@ -27,6 +27,9 @@ constexpr std::array kCatalogue{
           QT_TRANSLATE_NOOP("Message",
                             "The File %s can´t be recorded!\nVerifiy if this file is opened and "
                             "if the Client Folder exists!")},
+    Entry{MessageId::TextFileSaved, QT_TRANSLATE_NOOP("Message", "Text File Saved!")},
+    Entry{MessageId::CannotSaveTextFile,
+          QT_TRANSLATE_NOOP("Message", "It´s not possible to Save the Intensity Text File!")},
     Entry{MessageId::AcceptedVoiceAnalysis,
           QT_TRANSLATE_NOOP("Message", "accepted as voice analysis")},
     Entry{MessageId::AcceptedVocalQuality,

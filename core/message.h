@@ -17,6 +17,9 @@ enum class MessageId {
   SampleRateVocalQuality,
   ErrorReleasingMemory,
   FileCannotBeRecorded,  // %s: the path
+  // text exports
+  TextFileSaved,
+  CannotSaveTextFile,
   // command line
   AcceptedVoiceAnalysis,
   AcceptedVocalQuality,
