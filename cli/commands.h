@@ -30,5 +30,7 @@ const std::vector<Command>& commands();
 int runCommandLine(const std::vector<std::string>& words, Streams streams);
 
 int runInfo(const std::vector<std::string>& words, Streams streams);
+int runF0(const std::vector<std::string>& words, Streams streams);
+int runIntensity(const std::vector<std::string>& words, Streams streams);
 
 }  // namespace sonarel::cli

@@ -17,23 +17,7 @@ __attribute__((format(printf, 2, 3))) void appendf(std::string& out, const char*
   if (n > 0) out.append(buffer, static_cast<std::size_t>(std::min<int>(n, sizeof buffer - 1)));
 }
 
-template <typename Values>
-std::string valueLines(const Values& values) {
-  std::string out;
-  out.reserve(values.size() * 10);
-  for (float v : values) appendf(out, "%.03f;\n", static_cast<double>(v));
-  return out;
-}
-
 }  // namespace
-
-std::string f0ExportText(const F0Contour& contour) {
-  return valueLines(contour.values);
-}
-
-std::string intensityExportText(const IntensityColumns& columns) {
-  return valueLines(columns);
-}
 
 std::string statisticsExportText(const StatisticsReport& report) {
   const VoiceStatistics& s = report.statistics;

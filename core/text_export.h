@@ -7,16 +7,12 @@
 #include <string>
 
 #include "core/analysis_range.h"
+#include "core/contour_text.h"
 #include "core/contours.h"
 #include "core/message.h"
 #include "core/voice_statistics.h"
 
 namespace sonarel::core {
-
-// One "%.03f;" line per contour frame, the whole file whatever the selection.
-std::string f0ExportText(const F0Contour& contour);
-// Exactly 340 "%.03f;" lines, one per intensity column.
-std::string intensityExportText(const IntensityColumns& columns);
 
 struct StatisticsReport {
   VoiceStatistics statistics;
