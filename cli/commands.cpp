@@ -14,6 +14,34 @@ const std::vector<Command>& commands() {
        "it opens as a voice-analysis or a vocal-quality recording. Without --kind a 44100 Hz\n"
        "file is taken as vocal quality and any other rate as voice analysis.\n",
        runInfo},
+      {"f0",
+       "f0 FILE [--method ac|cc] [--min HZ] [--max HZ] [--kind voice|quality] [--frames]\n"
+       "                                     the F0 contour as the F0 export text",
+       "usage: sonarel-cli f0 FILE [--method ac|cc] [--min HZ] [--max HZ]\n"
+       "                          [--kind voice|quality] [--frames]\n"
+       "Computes the F0 contour of a WAVE file and prints the F0 export text: one \"%.03f;\"\n"
+       "line per frame (every 20 ms), 0.000 for an unvoiced frame.\n"
+       "  --method ac   autocorrelation after a 40-2000 Hz band-pass filter (the default)\n"
+       "  --method cc   cross-correlation, unfiltered\n"
+       "  --min HZ, --max HZ   the F0 range, 70 and 400 by default; checked as the settings\n"
+       "                dialog checks them (min at least 50, max at most 1200, min below max)\n"
+       "  --kind        how the file is opened (see info); by default from its rate\n"
+       "  --frames      print \"time value\" per frame instead, the time in seconds where the\n"
+       "                displays put the frame (frame i of n at i/n of the file)\n",
+       runF0},
+      {"intensity",
+       "intensity FILE [--kind voice|quality] [--frames]\n"
+       "                                     the intensity contour as the intensity export text",
+       "usage: sonarel-cli intensity FILE [--kind voice|quality] [--frames]\n"
+       "Computes the intensity contour of a WAVE file (dB of Hamming-windowed energy of the\n"
+       "raw samples) and prints the intensity export text: 340 \"%.03f;\" lines, one per\n"
+       "display column.\n"
+       "  --kind        voice: 0.45-ms windows, quality: 0.5-ms windows, both every 0.25 ms;\n"
+       "                by default from the file's rate (44100 Hz is quality)\n"
+       "  --frames      print the whole contour as \"time value\" lines instead, the time in\n"
+       "                seconds where the displays put the frame (frame i of n at i/n of the\n"
+       "                file)\n",
+       runIntensity},
       {"quality", "quality FILE [--cache]              voiced segments and per-frame measures",
        "usage: sonarel-cli quality FILE [--cache]\n"
        "Cuts a 44100 Hz vocal-quality recording into voiced segments (runs of glottal cycles\n"

@@ -32,5 +32,7 @@ int runCommandLine(const std::vector<std::string>& words, Streams streams);
 int runInfo(const std::vector<std::string>& words, Streams streams);
 int runQuality(const std::vector<std::string>& words, Streams streams);
 int runQualityReport(const std::vector<std::string>& words, Streams streams);
+int runF0(const std::vector<std::string>& words, Streams streams);
+int runIntensity(const std::vector<std::string>& words, Streams streams);
 
 }  // namespace sonarel::cli

@@ -22,11 +22,30 @@ enum class MessageId {
   NoAreaToAnalyse,
   NoPointAvailable,
   CannotOpenConfFile,
+  // text exports
+  TextFileSaved,
+  CannotSaveTextFile,
   // command line
   AcceptedVoiceAnalysis,
   AcceptedVocalQuality,
   UsageError,    // %s: what was wrong
   FileNotFound,  // %s: the path
+  // F0 settings and the F0 driver
+  MinimalValue,
+  MaxValue,
+  MinNotBelowMax,
+  SilenceThresholdRange,
+  InvalidMethod,
+  MethodNotAvailable,  // %s: the method's name
+  // intensity settings
+  LowLimitRange,
+  HighLimitRange,
+  // Butterworth filter designer
+  FilterUnknownType,
+  FilterOrderTooLarge,
+  FilterOrderOdd,
+  FilterOutOfMemory,
+  FilterFrequencies,
 };
 
 // The English text of a message, with its %s/%d placeholders still in place.

@@ -62,14 +62,10 @@ WaveError readFormat(RiffReader& reader, const RiffChunk& fmt, WaveFormat& forma
   return WaveError::None;
 }
 
-void decodePcm16(const std::uint8_t* bytes, std::size_t samples, std::int16_t* out) {
-  if constexpr (std::endian::native == std::endian::little) {
-    if (samples > 0) std::memcpy(out, bytes, samples * 2);
-  } else {
-    for (std::size_t i = 0; i < samples; ++i) {
-      out[i] = static_cast<std::int16_t>(get16(bytes + 2 * i));
-    }
-  }
+[[maybe_unused]] void decodePcm16(const std::uint8_t* bytes, std::size_t samples,
+                                  std::int16_t* out) {
+  for (std::size_t i = 0; i < samples; ++i)
+    out[i] = static_cast<std::int16_t>(get16(bytes + 2 * i));
 }
 
 }  // namespace
@@ -126,17 +122,22 @@ PcmRead readPcm16(WaveReadHandle& handle, std::size_t byteCount, RiffChunk& data
                                     : 0;
   const std::uint64_t wanted = std::min<std::uint64_t>(byteCount, claimed);
   const std::uint64_t present = std::min(wanted, reader.available(dataChunk));
-  std::vector<std::uint8_t> bytes;
-  try {
-    bytes.resize(static_cast<std::size_t>(present));
-  } catch (const std::bad_alloc&) {
-    result.error = WaveError::OutOfMemory;
-    return result;
+  const std::size_t samples = std::min<std::size_t>(present / 2, destination.size());
+  std::size_t got = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    // Straight into the destination: one pass through the file buffer, no copy.
+    got = reader.read(std::span(reinterpret_cast<std::uint8_t*>(destination.data()), samples * 2));
+  } else {
+    std::vector<std::uint8_t> bytes(samples * 2);
+    got = reader.read(bytes);
+    decodePcm16(bytes.data(), got / 2, destination.data());
   }
-  const std::size_t got = reader.read(bytes);
-  const std::size_t samples = std::min(got / 2, destination.size());
-  decodePcm16(bytes.data(), samples, destination.data());
-  result.samplesRead = samples;
+  result.samplesRead = got / 2;
+  // The odd byte of an odd-sized chunk is consumed without giving a sample.
+  if (got == samples * 2 && present == got + 1) {
+    std::array<std::uint8_t, 1> odd{};
+    got += reader.read(odd);
+  }
   if (got < wanted) result.error = WaveError::CorruptFile;
   return result;
 }

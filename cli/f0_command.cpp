@@ -1,0 +1,65 @@
+#include <ostream>
+#include <variant>
+
+#include "cli/arguments.h"
+#include "cli/commands.h"
+#include "cli/frame_lines.h"
+#include "cli/sound_file_option.h"
+#include "core/contour_text.h"
+#include "core/f0_driver.h"
+#include "core/f0_settings.h"
+
+namespace sonarel::cli {
+namespace {
+
+// --method, --min and --max over the default settings (AutoCorrelation, 70 to 400 Hz),
+// checked as the settings dialog checks them.
+std::variant<core::F0Settings, std::string> settingsOption(const Arguments& args) {
+  core::F0Settings defaults;
+  core::F0DialogInput input;
+  input.method = defaults.method;
+  const auto method = args.option("--method").value_or("ac");
+  if (method == "cc") {
+    input.method = static_cast<int>(core::F0Method::CrossCorrelation);
+  } else if (method != "ac") {
+    return std::string("--method takes ac or cc");
+  }
+  input.low = args.option("--min").value_or(std::to_string(defaults.minPitch));
+  input.high = args.option("--max").value_or(std::to_string(defaults.maxPitch));
+  input.threshold = std::to_string(defaults.silenceThreshold);
+  input.style = defaults.style;
+  auto checked = core::validateF0Dialog(input);
+  if (auto* refused = std::get_if<core::MessageId>(&checked)) {
+    return core::Message{*refused}.text();
+  }
+  return std::get<core::F0Settings>(checked);
+}
+
+}  // namespace
+
+int runF0(const std::vector<std::string>& words, Streams streams) {
+  const Arguments args =
+      parseArguments(words, {"--method", "--min", "--max", "--kind"}, {"--frames"});
+  if (!args.error.empty() || args.positional.size() != 1) {
+    return usageError(streams, args.error.empty() ? "f0 takes one FILE" : args.error);
+  }
+  const auto settings = settingsOption(args);
+  if (auto* what = std::get_if<std::string>(&settings)) return usageError(streams, *what);
+
+  core::SampleBuffer buffer;
+  if (auto stop = openForAnalysis(args, args.positional[0], buffer, streams)) return *stop;
+  core::VoiceAnalysis results;
+  const core::F0Result run = core::computeF0(buffer, std::get<core::F0Settings>(settings), results);
+  if (run.message) {
+    streams.err << run.message->text() << "\n";
+    return kExitBadInput;
+  }
+  if (args.has("--frames")) {
+    printFrameLines(streams.out, results.f0.values, buffer.count(), buffer.format.sampleRate);
+  } else {
+    streams.out << core::f0ExportText(results.f0);
+  }
+  return kExitOk;
+}
+
+}  // namespace sonarel::cli

@@ -1,0 +1,170 @@
+#include "core/butterworth.h"
+
+#include <cmath>
+#include <complex>
+#include <limits>
+#include <new>
+
+namespace sonarel::core {
+namespace {
+
+// The designer's value of pi, kept so that coefficients match designs made elsewhere with it.
+constexpr double kPi = 3.141592653589;
+
+using Polynomial = std::vector<double>;  // coefficients of z^-0, z^-1, ...
+
+Polynomial multiply(const Polynomial& p, const Polynomial& q) {
+  Polynomial out(p.size() + q.size() - 1, 0.0);
+  for (std::size_t i = 0; i < p.size(); ++i) {
+    for (std::size_t j = 0; j < q.size(); ++j) out[i + j] += p[i] * q[j];
+  }
+  return out;
+}
+
+// Substitutes z^-1 = P/Q into the quadratic c0 + c1 z^-1 + c2 z^-2 and multiplies by Q^2,
+// which cancels between the numerator and the denominator of a section.
+Polynomial substitute(const Polynomial& c, const Polynomial& p, const Polynomial& q) {
+  const Polynomial qq = multiply(q, q);
+  const Polynomial pq = multiply(p, q);
+  const Polynomial pp = multiply(p, p);
+  Polynomial out(qq.size(), 0.0);
+  for (std::size_t i = 0; i < out.size(); ++i) out[i] = c[0] * qq[i] + c[1] * pq[i] + c[2] * pp[i];
+  return out;
+}
+
+// Second-order low-pass sections of the prototype with normalised cut-off w (cycles per
+// sample): the bilinear images of the analogue Butterworth poles, unit gain at 0 Hz.
+std::vector<FilterSection> prototypeSections(int order, double w) {
+  std::vector<FilterSection> sections;
+  const double t = std::tan(kPi * w);
+  for (int k = 0; k < order / 2; ++k) {
+    const double theta = (2 * k + 1) * kPi / (2.0 * order);
+    const double a = -t * std::cos(theta);
+    const double b = t * std::sin(theta);
+    const double d = (1 - a) * (1 - a) + b * b;
+    const double re = (1 - a * a - b * b) / d;
+    const double im = 2 * b / d;
+    const double modulus2 = re * re + im * im;
+    const double g = 4.0 / (1 - 2 * re + modulus2);
+    sections.push_back({{1 / g, 2 / g, 1 / g}, {1.0, -2 * re, modulus2}, {}});
+  }
+  return sections;
+}
+
+// The all-pass substitution z^-1 = P/Q of each transformation.
+void transformation(FilterType type, double w, double w1, double w2, Polynomial& p, Polynomial& q) {
+  if (type == FilterType::HighPass) {
+    const double alpha = -std::cos(kPi * (w + w1)) / std::cos(kPi * (w - w1));
+    p = {-alpha, -1.0};
+    q = {1.0, alpha};
+    return;
+  }
+  const double alpha = std::cos(kPi * (w2 + w1)) / std::cos(kPi * (w2 - w1));
+  if (type == FilterType::BandPass) {
+    const double k = std::tan(kPi * w) / std::tan(kPi * (w2 - w1));
+    const double c1 = 2 * alpha * k / (k + 1);
+    const double c2 = (k - 1) / (k + 1);
+    p = {-c2, c1, -1.0};
+    q = {1.0, -c1, c2};
+  } else {
+    const double k = std::tan(kPi * (w2 - w1)) * std::tan(kPi * w);
+    const double c1 = 2 * alpha / (1 + k);
+    const double c2 = (1 - k) / (1 + k);
+    p = {c2, -c1, 1.0};
+    q = {1.0, -c1, c2};
+  }
+}
+
+bool edgesValid(FilterType type, double f1, double f2, double rate) {
+  if (!(rate > 0)) return false;
+  const double nyquist = rate / 2;
+  if (type == FilterType::LowPass || type == FilterType::HighPass) return f1 > 0 && f1 < nyquist;
+  return f1 >= 0 && f1 < f2 && f2 < nyquist;
+}
+
+}  // namespace
+
+std::variant<ButterworthHandle, MessageId> designButterworth(int type, int order, double f1,
+                                                             double f2, double sampleRate) try {
+  if (type < 1 || type > 4) return MessageId::FilterUnknownType;
+  if (order > 10) return MessageId::FilterOrderTooLarge;
+  if (order % 2 != 0) return MessageId::FilterOrderOdd;
+  const auto filterType = static_cast<FilterType>(type);
+  if (!edgesValid(filterType, f1, f2, sampleRate)) return MessageId::FilterFrequencies;
+
+  double w = (f2 - f1) / sampleRate;
+  if (filterType == FilterType::LowPass) w = f1 / sampleRate;
+  if (filterType == FilterType::HighPass) w = (sampleRate - f1) / sampleRate;
+
+  auto filter = std::make_unique<ButterworthFilter>();
+  filter->sections = prototypeSections(std::max(order, 0), w);
+  if (filterType != FilterType::LowPass) {
+    Polynomial p, q;
+    transformation(filterType, w, f1 / sampleRate, f2 / sampleRate, p, q);
+    for (FilterSection& s : filter->sections) {
+      Polynomial b = substitute(s.b, p, q);
+      Polynomial a = substitute(s.a, p, q);
+      const double a0 = a[0];
+      for (double& v : b) v /= a0;
+      for (double& v : a) v /= a0;
+      s.b = std::move(b);
+      s.a = std::move(a);
+    }
+  }
+  for (FilterSection& s : filter->sections) s.state.assign(s.a.size() - 1, 0.0);
+  return filter;
+} catch (const std::bad_alloc&) {
+  return MessageId::FilterOutOfMemory;
+}
+
+std::int16_t saturateToInt16(double value) {
+  if (std::isnan(value)) return 0;
+  const double truncated = std::trunc(value);
+  if (truncated >= std::numeric_limits<std::int16_t>::max()) return INT16_MAX;
+  if (truncated <= std::numeric_limits<std::int16_t>::min()) return INT16_MIN;
+  return static_cast<std::int16_t>(truncated);
+}
+
+void runButterworth(ButterworthFilter& filter, const std::int16_t* input, std::int16_t* output,
+                    std::size_t count) {
+  for (std::size_t n = 0; n < count; ++n) {
+    double x = input[n];
+    for (FilterSection& s : filter.sections) {
+      // Direct form II: w[n] = x[n] - sum a[j] w[n-j]; y[n] = sum b[j] w[n-j].
+      double w = x;
+      const std::size_t m = s.state.size();
+      for (std::size_t j = 0; j < m; ++j) w -= s.a[j + 1] * s.state[j];
+      double y = s.b[0] * w;
+      for (std::size_t j = 0; j < m; ++j) y += s.b[j + 1] * s.state[j];
+      for (std::size_t j = m; j-- > 1;) s.state[j] = s.state[j - 1];
+      if (m) s.state[0] = w;
+      x = y;
+    }
+    output[n] = saturateToInt16(x);
+  }
+}
+
+void runButterworth(ButterworthFilter& filter, std::span<std::int16_t> samples) {
+  runButterworth(filter, samples.data(), samples.data(), samples.size());
+}
+
+void releaseButterworth(ButterworthHandle& filter) {
+  filter.reset();
+}
+
+double butterworthGain(const ButterworthFilter& filter, double hz, double sampleRate) {
+  const std::complex<double> zInverse = std::polar(1.0, -2 * M_PI * hz / sampleRate);
+  std::complex<double> gain = 1.0;
+  for (const FilterSection& s : filter.sections) {
+    std::complex<double> num = 0.0, den = 0.0, power = 1.0;
+    for (std::size_t j = 0; j < s.b.size(); ++j) {
+      num += s.b[j] * power;
+      den += s.a[j] * power;
+      power *= zInverse;
+    }
+    gain *= num / den;
+  }
+  return std::abs(gain);
+}
+
+}  // namespace sonarel::core

@@ -1,0 +1,112 @@
+#include "core/f0_driver.h"
+
+#include <algorithm>
+#include <variant>
+#include <vector>
+
+#include "core/butterworth.h"
+#include "core/intensity.h"
+#include "core/voicing.h"
+
+namespace sonarel::core {
+namespace {
+
+constexpr double kPreFilterLow = 40;     // Hz
+constexpr double kPreFilterHigh = 2000;  // Hz
+
+// The band-pass pre-filter of the autocorrelation method. At rates of 4444 Hz and below the
+// upper edge would reach the Nyquist frequency, so it is lowered to 0.45 of the rate.
+void preFilter(std::vector<std::int16_t>& samples, double sampleRate) {
+  const double high = std::min(kPreFilterHigh, 0.45 * sampleRate);
+  auto designed =
+      designButterworth(static_cast<int>(FilterType::BandPass), 4, kPreFilterLow, high, sampleRate);
+  if (auto* filter = std::get_if<ButterworthHandle>(&designed)) {
+    runButterworth(**filter, samples);
+    releaseButterworth(*filter);
+  }
+}
+
+}  // namespace
+
+PitchParameters f0TrackerParameters(F0Method method, const F0Settings& settings) {
+  PitchParameters p;
+  p.timeStep = 0.02;
+  p.minPitch = settings.minPitch;
+  p.maxCandidates = 15;
+  p.silenceThreshold = 0.03;
+  p.voicingThreshold = 0.45;
+  p.octaveCost = 0.01;
+  p.octaveJumpCost = 0.35;
+  p.voicedUnvoicedCost = 0.14;
+  p.ceiling = settings.maxPitch;
+  if (method == F0Method::CrossCorrelation) {
+    p.periodsPerWindow = 1.0;
+    p.method = PitchMethod::NormalCrossCorrelation;
+  } else {
+    p.periodsPerWindow = 3.0;
+    p.method = PitchMethod::HanningAutocorrelation;
+  }
+  return p;
+}
+
+bool f0OutsideRange(F0Method method, double f, const F0Settings& settings) {
+  if (f < settings.minPitch) return true;
+  return method == F0Method::CrossCorrelation ? f >= settings.maxPitch : f > settings.maxPitch;
+}
+
+F0Result runF0Method(std::span<const std::int16_t> samples, double sampleRate,
+                     const F0Settings& settings, F0Contour& contour, VoicingMap& map,
+                     const AnalysisControl& control) {
+  const auto method = static_cast<F0Method>(settings.method);
+  if (method != F0Method::Autocorrelation && method != F0Method::CrossCorrelation) {
+    if (settings.method < 0 || settings.method > 4) {
+      return {F0Outcome::InvalidMethod, Message{MessageId::InvalidMethod}};
+    }
+    // No placeholder: a contour of another method must not pass for this one.
+    contour = {};
+    map = {};
+    return {F0Outcome::NotAvailable,
+            Message{MessageId::MethodNotAvailable, {f0MethodName(settings.method)}}};
+  }
+
+  std::optional<PitchTrack> track;
+  const PitchParameters parameters = f0TrackerParameters(method, settings);
+  if (method == F0Method::Autocorrelation) {
+    std::vector<std::int16_t> filtered(samples.begin(), samples.end());
+    preFilter(filtered, sampleRate);
+    track = trackPitch(filtered, sampleRate, parameters, control);
+  } else {
+    track = trackPitch(samples, sampleRate, parameters, control);
+  }
+  if (!track && control.stopRequested()) return {F0Outcome::Cancelled, std::nullopt};
+
+  F0Contour result;
+  if (track) {
+    result.values.resize(track->frameCount);
+    for (std::int32_t k = 0; k < track->frameCount; ++k) {
+      const double f = frequencyAt(*track, k + 1);
+      result.values[k] = f0OutsideRange(method, f, settings) ? 0.0f : static_cast<float>(f);
+    }
+  }
+  contour = std::move(result);
+  map = voicingMap(contour);
+  return {F0Outcome::Computed, std::nullopt};
+}
+
+F0Result computeF0(SampleBuffer& buffer, const F0Settings& settings, VoiceAnalysis& results,
+                   const AnalysisControl& control) {
+  F0Result result{F0Outcome::Computed, std::nullopt};
+  if (!buffer.flags.f0Computed) {
+    result = runF0Method(buffer.samples, buffer.format.sampleRate, settings, results.f0,
+                         results.voicing, control);
+    if (result.outcome == F0Outcome::Cancelled) return result;
+    buffer.flags.f0Computed = true;
+  }
+  if (!buffer.flags.intensityComputed) {
+    results.intensity = computeIntensity(buffer.samples, buffer.format.sampleRate, buffer.kind);
+    results.intensityColumns = intensityColumns(results.intensity);
+  }
+  return result;
+}
+
+}  // namespace sonarel::core

@@ -1,0 +1,56 @@
+#include "core/f0_settings.h"
+
+#include <array>
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+namespace sonarel::core {
+
+const char* f0MethodName(int method) {
+  static constexpr std::array<const char*, 5> kNames = {
+      "SRPD", "AutoCorrelation", "CrossCorrelation", "AMDF", "LPC AutoCorrelation"};
+  return method >= 0 && method < static_cast<int>(kNames.size()) ? kNames[method] : "?";
+}
+
+std::optional<F0Range> f0RangeForCategory(int category) {
+  switch (category) {
+    case 0:
+      return F0Range{70, 400};
+    case 1:
+      return F0Range{120, 400};
+    case 2:
+      return F0Range{200, 550};
+    case 3:
+      return F0Range{100, 1000};
+    default:
+      return std::nullopt;
+  }
+}
+
+std::optional<int> parseDialogInteger(const std::string& text) {
+  std::size_t begin = 0, end = text.size();
+  while (begin < end && std::isspace(static_cast<unsigned char>(text[begin]))) ++begin;
+  while (end > begin && std::isspace(static_cast<unsigned char>(text[end - 1]))) --end;
+  if (begin == end) return std::nullopt;
+  const std::string trimmed = text.substr(begin, end - begin);
+  errno = 0;
+  char* stop = nullptr;
+  const long value = std::strtol(trimmed.c_str(), &stop, 10);
+  if (errno != 0 || *stop != '\0' || value < INT_MIN || value > INT_MAX) return std::nullopt;
+  return static_cast<int>(value);
+}
+
+std::variant<F0Settings, MessageId> validateF0Dialog(const F0DialogInput& input) {
+  const auto low = parseDialogInteger(input.low);
+  if (!low || *low < 50) return MessageId::MinimalValue;
+  const auto high = parseDialogInteger(input.high);
+  if (!high || *high > 1200) return MessageId::MaxValue;
+  if (*low >= *high) return MessageId::MinNotBelowMax;
+  const auto threshold = parseDialogInteger(input.threshold);
+  if (!threshold || *threshold < 0 || *threshold > 70) return MessageId::SilenceThresholdRange;
+  return F0Settings{input.method, *low, *high, *threshold, input.style};
+}
+
+}  // namespace sonarel::core

@@ -1,0 +1,234 @@
+#include "core/pitch_frame_analysis.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "core/sinc_interpolation.h"
+
+namespace sonarel::core {
+namespace {
+
+bool methodConstants(PitchMethod method, MethodConstants& c) {
+  switch (method) {
+    case PitchMethod::HanningAutocorrelation:
+      c = {true, false, 0.5, kSincDepth70, 1e-7};
+      return true;
+    case PitchMethod::GaussianAutocorrelation:
+      c = {true, true, 0.25, kSincDepth700, 1e-11};
+      return true;
+    case PitchMethod::NormalCrossCorrelation:
+      c = {false, false, 1.0, kSincDepth70, 1e-7};
+      return true;
+    case PitchMethod::AccurateCrossCorrelation:
+      c = {false, false, 1.0, kSincDepth700, 1e-11};
+      return true;
+  }
+  return false;
+}
+
+void makeWindow(AnalysisGeometry& g) {
+  const auto n = static_cast<std::size_t>(g.windowSamples);
+  const double size = static_cast<double>(n);
+  g.window.resize(n);
+  const double edge = std::exp(-12.0);
+  for (std::size_t j = 0; j < n; ++j) {
+    const double i = static_cast<double>(j + 1);  // 1 .. windowSamples
+    if (g.method.gaussianWindow) {
+      const double u = (i - 0.5 * (size + 1)) / (size + 1);
+      g.window[j] = (std::exp(-48.0 * u * u) - edge) / (1.0 - edge);
+    } else {
+      g.window[j] = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * i / (size + 1));
+    }
+  }
+  // The window's own autocorrelation, by which every frame's is divided.
+  std::vector<double> buffer(g.fft->size(), 0.0);
+  std::copy(g.window.begin(), g.window.end(), buffer.begin());
+  g.fft->forward(buffer);
+  RealFft::squareMagnitudes(buffer);
+  g.fft->inverse(buffer);
+  g.windowAutocorrelation.resize(static_cast<std::size_t>(g.brentLimit) + 1);
+  for (std::size_t i = 0; i < g.windowAutocorrelation.size(); ++i) {
+    g.windowAutocorrelation[i] = buffer[i] / buffer[0];
+  }
+}
+
+}  // namespace
+
+bool planAnalysis(std::span<const double> x, double sampleRate, const PitchParameters& p,
+                  AnalysisGeometry& g) {
+  if (!methodConstants(p.method, g.method)) return false;
+  if (!(p.timeStep > 0) || !(p.minPitch > 0) || p.maxCandidates < 2 || !(sampleRate > 0)) {
+    return false;
+  }
+  g.parameters = p;
+  if (g.method.gaussianWindow) g.parameters.periodsPerWindow *= 2;
+  const double periodsPerWindow = g.parameters.periodsPerWindow;
+  if (!(periodsPerWindow > 0)) return false;
+  g.dx = 1.0 / sampleRate;
+  g.sampleCount = static_cast<std::int64_t>(x.size());
+  const double duration = static_cast<double>(x.size()) * g.dx;
+  if (!(g.parameters.ceiling < 0.5 / g.dx)) g.parameters.ceiling = 0.5 / g.dx;
+
+  // Durations first: the sample counts below are only formed once they fit in the file.
+  g.windowDuration = periodsPerWindow / p.minPitch;
+  const double span =
+      g.method.autocorrelation ? g.windowDuration : 1.0 / p.minPitch + g.windowDuration;
+  if (!(duration > span)) return false;
+  const double frames = std::floor((duration - span) / p.timeStep) + 1;
+  if (!(frames >= 1) || frames > 1e8) return false;
+  g.frameCount = static_cast<std::int32_t>(frames);
+
+  g.periodSamples = static_cast<std::int64_t>(std::floor(1.0 / g.dx / p.minPitch));
+  g.halfPeriodSamples = g.periodSamples / 2 + 1;
+  g.halfWindow = static_cast<std::int64_t>(std::floor(g.windowDuration / g.dx)) / 2 - 1;
+  if (g.halfWindow < 2 || g.periodSamples < 1) return false;
+  g.windowSamples = 2 * g.halfWindow;
+  g.maximumLag = std::min<std::int64_t>(
+      g.windowSamples,
+      static_cast<std::int64_t>(std::floor(g.windowSamples / periodsPerWindow)) + 2);
+  g.brentLimit =
+      g.method.autocorrelation
+          ? static_cast<std::int64_t>(std::floor(g.windowSamples * g.method.interpolationDepth))
+          : g.windowSamples;
+  if (g.brentLimit < 1) return false;
+  // Frames are centred in the file (x1 = dx/2 is the time of the first sample).
+  g.firstTime = duration / 2 - (g.frameCount - 1) * p.timeStep / 2;
+
+  double mean = 0;
+  for (double v : x) mean += v;
+  mean /= static_cast<double>(x.size());
+  g.globalPeak = 0;
+  for (double v : x) g.globalPeak = std::max(g.globalPeak, std::fabs(v - mean));
+
+  if (g.method.autocorrelation) {
+    const double needed = std::ceil(g.windowSamples * (1 + g.method.interpolationDepth));
+    g.fft = std::make_unique<RealFft>(nextPowerOfTwo(static_cast<std::size_t>(needed)));
+    makeWindow(g);
+  }
+  return true;
+}
+
+FrameAnalyser::FrameAnalyser(const AnalysisGeometry& geometry, std::span<const double> samples)
+    : g_(geometry),
+      x_(samples),
+      frame_(static_cast<std::size_t>(geometry.windowSamples)),
+      fftBuffer_(geometry.fft
+                     ? geometry.fft->size()
+                     : static_cast<std::size_t>(geometry.windowSamples + geometry.maximumLag)),
+      r_(static_cast<std::size_t>(2 * geometry.brentLimit + 1)),
+      lags_(static_cast<std::size_t>(geometry.parameters.maxCandidates)) {}
+
+bool FrameAnalyser::analyse(std::int32_t frame, PitchTrack& track) {
+  const double t = g_.firstTime + frame * g_.parameters.timeStep;
+  double localPeak = 0;
+  if (!fillFrame(t, localPeak)) return false;
+  track.intensity[frame] = localPeak >= g_.globalPeak ? 1.0 : localPeak / g_.globalPeak;
+
+  const auto maxCandidates = static_cast<std::size_t>(g_.parameters.maxCandidates);
+  std::span<PitchCandidate> slots(track.candidates.data() + frame * maxCandidates, maxCandidates);
+  int count = 1;
+  slots[0] = {0.0, 0.0};
+  if (g_.globalPeak > 0 && localPeak > 0) {
+    if (g_.method.autocorrelation) {
+      autocorrelate();
+    } else {
+      crossCorrelate(t);
+    }
+    count = findCandidates(slots);
+    refine(slots, count);
+  }
+  track.candidateCount[frame] = count;
+  return true;
+}
+
+// The frame's samples around time t, less the mean of the two periods around t; the local
+// peak is read before windowing, within half a period of the middle.
+bool FrameAnalyser::fillFrame(double t, double& localPeak) {
+  const auto left = static_cast<std::int64_t>(std::floor(t / g_.dx - 0.5));
+  const std::int64_t meanFirst = left + 1 - g_.periodSamples, meanLast = left + g_.periodSamples;
+  const std::int64_t first = left + 1 - g_.halfWindow, last = left + g_.halfWindow;
+  if (std::min(meanFirst, first) < 0 || std::max(meanLast, last) >= g_.sampleCount) return false;
+  double mean = 0;
+  for (std::int64_t i = meanFirst; i <= meanLast; ++i) mean += x_[i];
+  mean /= static_cast<double>(2 * g_.periodSamples);
+  for (std::int64_t j = 0; j < g_.windowSamples; ++j) frame_[j] = x_[first + j] - mean;
+
+  const std::int64_t from = std::max<std::int64_t>(0, g_.halfWindow - g_.halfPeriodSamples);
+  const std::int64_t to =
+      std::min<std::int64_t>(g_.windowSamples - 1, g_.halfWindow + g_.halfPeriodSamples - 1);
+  localPeak = 0;
+  for (std::int64_t j = from; j <= to; ++j) localPeak = std::max(localPeak, std::fabs(frame_[j]));
+  localMean_ = mean;
+  return true;
+}
+
+// r(lag) = the frame's autocorrelation over the window's, both normalised at lag 0.
+void FrameAnalyser::autocorrelate() {
+  std::fill(fftBuffer_.begin(), fftBuffer_.end(), 0.0);
+  for (std::size_t j = 0; j < frame_.size(); ++j) fftBuffer_[j] = frame_[j] * g_.window[j];
+  g_.fft->forward(fftBuffer_);
+  RealFft::squareMagnitudes(fftBuffer_);
+  g_.fft->inverse(fftBuffer_);
+  const double a0 = fftBuffer_[0];
+  const std::int64_t limit = g_.brentLimit;
+  double* r = r_.data() + limit;
+  r[0] = a0 != 0 ? 1.0 : a0;
+  for (std::int64_t i = 1; i <= limit; ++i) {
+    const double rw = g_.windowAutocorrelation[i];
+    const double value = a0 != 0 ? (rw != 0 ? fftBuffer_[i] / a0 / rw : 0.0) : fftBuffer_[i];
+    r[i] = r[-i] = value;
+  }
+}
+
+}  // namespace sonarel::core
+
+namespace sonarel::core {
+
+// r(lag) = sum of y[j] y[j + lag] over the window's length, over the root of the two
+// stretches' energies; y is the signal less the frame's local mean, from one period before
+// the frame time on.
+void FrameAnalyser::crossCorrelate(double t) {
+  const std::int64_t w = g_.windowSamples;
+  const double startTime = t - (1.0 / g_.parameters.minPitch + g_.windowDuration) / 2;
+  const std::int64_t start = std::max<std::int64_t>(0, std::llround(startTime / g_.dx - 0.5));
+  const std::int64_t lags = std::min(g_.maximumLag, g_.sampleCount - start - w);
+  std::fill(r_.begin(), r_.end(), 0.0);
+  double* r = r_.data() + g_.brentLimit;
+  r[0] = 1.0;
+  if (lags < 1) return;
+
+  double* y = fftBuffer_.data();
+  for (std::int64_t j = 0; j < w + lags; ++j) y[j] = x_[start + j] - localMean_;
+  double e0 = 0;
+  for (std::int64_t j = 0; j < w; ++j) e0 += y[j] * y[j];
+
+  // Four lags at a time over one pass of the first stretch; each sum still adds its terms in
+  // order, so the values equal those of one lag at a time.
+  std::int64_t i = 1;
+  for (; i + 3 <= lags; i += 4) {
+    double s0 = 0, s1 = 0, s2 = 0, s3 = 0;
+    const double* z = y + i;
+    for (std::int64_t j = 0; j < w; ++j) {
+      const double v = y[j];
+      s0 += v * z[j];
+      s1 += v * z[j + 1];
+      s2 += v * z[j + 2];
+      s3 += v * z[j + 3];
+    }
+    r[i] = s0, r[i + 1] = s1, r[i + 2] = s2, r[i + 3] = s3;
+  }
+  for (; i <= lags; ++i) {
+    double s = 0;
+    for (std::int64_t j = 0; j < w; ++j) s += y[j] * y[j + i];
+    r[i] = s;
+  }
+  double ei = e0;
+  for (i = 1; i <= lags; ++i) {
+    ei += y[i - 1 + w] * y[i - 1 + w] - y[i - 1] * y[i - 1];
+    if (e0 > 0 && ei > 0) r[i] /= std::sqrt(e0 * ei);
+    r[-i] = r[i];
+  }
+}
+
+}  // namespace sonarel::core

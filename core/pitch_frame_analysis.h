@@ -1,0 +1,73 @@
+#pragma once
+// The per-frame stages of the pitch tracker: one frame's samples, its correlation function
+// and its candidates. Internal to trackPitch.
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "core/pitch_track.h"
+#include "core/real_fft.h"
+
+namespace sonarel::core {
+
+// The constants of one analysis method.
+struct MethodConstants {
+  bool autocorrelation;       // else cross-correlation
+  bool gaussianWindow;        // else Hanning (autocorrelation methods)
+  double interpolationDepth;  // fraction of the window searched for peaks
+  int refinementDepth;        // sinc depth of the peak refinement
+  double tolerance;           // the method's accuracy constant (the refinement uses 1e-10)
+};
+
+// Everything the frames share, fixed once per analysis. Sample indexes are 0-based here.
+struct AnalysisGeometry {
+  MethodConstants method;
+  PitchParameters parameters;  // with the ceiling already limited to the Nyquist frequency
+  double dx = 0;               // s per sample
+  std::int64_t sampleCount = 0;
+  std::int64_t periodSamples = 0;
+  std::int64_t halfPeriodSamples = 0;
+  std::int64_t halfWindow = 0;
+  std::int64_t windowSamples = 0;
+  std::int64_t maximumLag = 0;
+  std::int64_t brentLimit = 0;  // largest lag of the correlation function
+  double windowDuration = 0;
+  double globalPeak = 0;
+  std::int32_t frameCount = 0;
+  double firstTime = 0;
+  std::vector<double> window;                 // windowSamples values (autocorrelation)
+  std::vector<double> windowAutocorrelation;  // lags 0 .. brentLimit, 1 at lag 0
+  std::unique_ptr<RealFft> fft;               // autocorrelation methods
+};
+
+// Works out the geometry; false when the analysis must be refused.
+bool planAnalysis(std::span<const double> x, double sampleRate, const PitchParameters& p,
+                  AnalysisGeometry& g);
+
+// One worker's buffers, allocated once; analyse() fills one frame of the track.
+class FrameAnalyser {
+ public:
+  FrameAnalyser(const AnalysisGeometry& geometry, std::span<const double> samples);
+
+  // Frame `frame` (0-based) into its slots of `track`; false if its span leaves the file.
+  bool analyse(std::int32_t frame, PitchTrack& track);
+
+ private:
+  bool fillFrame(double t, double& localPeak);
+  void autocorrelate();
+  void crossCorrelate(double t);
+  int findCandidates(std::span<PitchCandidate> slots);
+  void refine(std::span<PitchCandidate> slots, int count);
+
+  const AnalysisGeometry& g_;
+  std::span<const double> x_;
+  std::vector<double> frame_;  // windowSamples values
+  std::vector<double> fftBuffer_;
+  std::vector<double> r_;  // lags -brentLimit .. brentLimit at index lag + brentLimit
+  std::vector<int> lags_;  // integer lag of each candidate, for the refinement
+  double localMean_ = 0;
+};
+
+}  // namespace sonarel::core
