@@ -57,10 +57,12 @@ const std::vector<Command>& commands() {
       {"quality-report", "quality-report FILE [--from S] [--to S]   averages of the vocal analysis",
        "usage: sonarel-cli quality-report FILE [--from S] [--to S]\n"
        "Analyses a 44100 Hz vocal-quality recording and prints, over the range from S to S\n"
-       "seconds (the whole file by default), the report's averages: jitter, shimmer,\n"
-       "correlation, irregularity and its spread, GNE, noise and its spread (per segment over\n"
-       "its frames wholly inside the range, then the mean over segments), and the colour of\n"
-       "each of the five gauges against its normal limit.\n",
+       "seconds (the whole file by default): the mean F0, its modes (four at most, then\n"
+       "\" ...\") and its spread, from the F0 contour (autocorrelation, 70 to 400 Hz); the\n"
+       "report's averages of jitter, shimmer, correlation, irregularity and its spread, GNE,\n"
+       "noise and its spread (per segment over its frames wholly inside the range, then the\n"
+       "mean over segments); and the colour of each of the five gauges against its normal\n"
+       "limit.\n",
        runQualityReport},
   };
   return table;

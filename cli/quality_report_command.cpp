@@ -4,8 +4,12 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/f0_figures.h"
 #include "cli/quality_analysis.h"
 #include "cli/sound_file_option.h"
+#include "core/f0_driver.h"
+#include "core/f0_settings.h"
+#include "core/voice_statistics.h"
 #include "quality/quality_averages.h"
 #include "quality/quality_gauges.h"
 
@@ -73,7 +77,19 @@ int runQualityReport(const std::vector<std::string>& words, Streams streams) {
     streams.out << core::Message{core::MessageId::NoPointAvailable}.text() << "\n";
     return kExitOk;
   }
-  streams.out << line("Segments used: %d\n", a.segmentsUsed)
+  // The F0 figures come from the F0 contour of the whole file (default settings:
+  // autocorrelation, 70 to 400 Hz), summarised over the same range.
+  core::VoiceAnalysis voice;
+  const core::F0Result f0 = core::computeF0(recording, core::F0Settings{}, voice);
+  if (f0.message) {
+    streams.err << f0.message->text() << "\n";
+    return kExitBadInput;
+  }
+  const core::AnalysisRange range{static_cast<core::SampleIndex>(first),
+                                  static_cast<core::SampleIndex>(last)};
+  const core::VoiceStatistics statistics =
+      core::computeVoiceStatistics({voice.f0, voice.intensityColumns, recording.count(), range});
+  streams.out << f0FigureLines(statistics) << line("Segments used: %d\n", a.segmentsUsed)
               << line("Jitter  (PPQ): %.2f %%\n", a.jitter)
               << line("Shimmer (EPQ): %.2f %%\n", a.shimmer)
               << line("Correlation: %.2f\n", a.correlation)

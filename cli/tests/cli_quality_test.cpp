@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "cli/commands.h"
+#include "cli/f0_figures.h"
 #include "core/tests/wave_fixtures.h"
 #include "quality/segment_cache.h"
 #include "quality/tests/synthetic_vowel.h"
@@ -88,10 +89,12 @@ TEST(CliQualityReport, PrintsTheAveragesAndGaugesOverTheRange) {
   const std::string wav = writeVowel(dir, "qv001.wav");
   Outcome r = runCli({"quality-report", wav});
   ASSERT_EQ(r.status, kExitOk) << r.err;
-  EXPECT_EQ(r.out.rfind("Statistics\n(from 0.00s to 1.40s)\nSegments used: 1\nJitter  (PPQ): ", 0),
-            0u)
-      << r.out;
-  for (const char* line : {"\nShimmer (EPQ): ", "\nCorrelation: ", "\nIrregularity SD: ",
+  EXPECT_EQ(r.out.rfind("Statistics\n(from 0.00s to 1.40s)\nAverage F0: ", 0), 0u) << r.out;
+  // The vowel's F0 is 120 Hz; the mean of the F0 contour over the range says so.
+  const auto mean = r.out.find("Average F0: ");
+  EXPECT_NEAR(std::stod(r.out.substr(mean + 12)), 120.0, 1.5) << r.out;
+  for (const char* line : {"\nMode F0: ", "\nF0 SD: ", "\nSegments used: 1\nJitter  (PPQ): ",
+                           "\nShimmer (EPQ): ", "\nCorrelation: ", "\nIrregularity SD: ",
                            "\nNoise SD: ", "\n  Jitter        green, bar "}) {
     EXPECT_NE(r.out.find(line), std::string::npos) << line;
   }
@@ -111,6 +114,20 @@ TEST(CliQualityReport, BadRangesAreUsageErrors) {
                                              {"quality", wav, "--from", "1"},
                                              {"quality"}}) {
     EXPECT_EQ(runCli(words).status, kExitUsage) << ::testing::PrintToString(words);
+  }
+}
+
+TEST(F0Figures, AtMostFourModesThenAnEllipsis) {
+  core::VoiceStatistics s;
+  s.modes = {101, 102, 103, 104, 105, 106};
+  struct Row {
+    int modes;
+    std::string text;
+  };
+  for (const Row& row : {Row{1, "101.00 Hz"}, Row{4, "101.00 Hz; 102.00 Hz; 103.00 Hz; 104.00 Hz"},
+                         Row{6, "101.00 Hz; 102.00 Hz; 103.00 Hz; 104.00 Hz ..."}}) {
+    s.modeCount = row.modes;
+    EXPECT_EQ(f0ModesText(s), row.text) << row.modes << " modes";
   }
 }
 
