@@ -24,7 +24,8 @@ inline void append32(Bytes& out, std::uint32_t v) {
   append16(out, static_cast<std::uint16_t>(v >> 16));
 }
 inline void appendId(Bytes& out, const char* id) {
-  out.insert(out.end(), id, id + 4);
+  // Byte by byte: GCC 12 at -O2 misreads a range insert here as an overflow and warns.
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(id[i]));
 }
 
 // A chunk with its header; `statedSize` overrides the size field when given.
