@@ -17,6 +17,12 @@ enum class MessageId {
   SampleRateVocalQuality,
   ErrorReleasingMemory,
   FileCannotBeRecorded,  // %s: the path
+  // the view
+  NeedSelectArea,
+  AnalysisCancelled,
+  CannotPlaySoundFile,
+  CannotOpenWaveOut,
+  ScreenTooSmall,
   // text exports
   TextFileSaved,
   CannotSaveTextFile,
