@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 
 #include "app/data_folder.h"
 #include "app/main_frame.h"
@@ -25,7 +26,9 @@ StartOptions parseStartOptions(const QStringList& arguments) {
   const QCommandLineOption screenshots("screenshots", "Render every display mode of FILE to DIR.",
                                        "DIR");
   const QCommandLineOption size("size", "Open a window of WxH pixels instead of maximised.", "WxH");
-  parser.addOptions({data, noSplash, language, screenshots, size});
+  const QCommandLineOption exitAfterStart(
+      "exit-after-start", "Quit as soon as the window is painted (start-up timing).");
+  parser.addOptions({data, noSplash, language, screenshots, size, exitAfterStart});
   parser.addPositionalArgument("FILE", "A sound file to open.");
   parser.process(arguments);
 
@@ -49,6 +52,7 @@ StartOptions parseStartOptions(const QStringList& arguments) {
     if (!okW || !okH) options.error = "--size takes WIDTHxHEIGHT";
   }
   options.screenshotFolder = parser.value(screenshots);
+  options.exitAfterStart = parser.isSet(exitAfterStart);
   if (!parser.positionalArguments().isEmpty()) options.file = parser.positionalArguments().first();
   if (!options.screenshotFolder.isEmpty() && options.file.isEmpty()) {
     options.error = "--screenshots needs a FILE";
@@ -96,6 +100,8 @@ bool CMfcApp::startUp(const StartOptions& options) {
     frame_->resize(options.windowSize);
     frame_->show();
   } else {
+    // Without a window manager nothing maximises the window, so it is sized to the screen.
+    frame_->setGeometry(screen->availableGeometry());
     frame_->showMaximized();
   }
   if (splash) splash->finish(frame_.get());
@@ -111,6 +117,7 @@ int CMfcApp::run() {
   }
   if (!startUp(options)) return 1;
   if (!options.screenshotFolder.isEmpty()) return renderScreenshots(options.screenshotFolder);
+  if (options.exitAfterStart) QTimer::singleShot(0, &application_, &QApplication::quit);
   return application_.exec();
 }
 

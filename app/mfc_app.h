@@ -26,6 +26,7 @@ struct StartOptions {
   QString file;                      // a sound file to open
   QString screenshotFolder;          // --screenshots DIR: render every display mode and quit
   QSize windowSize;  // --size WxH: a normal window of that size instead of maximised
+  bool exitAfterStart = false;  // --exit-after-start: quit once the window is painted
   QString error;     // a usage error, when set
 };
 

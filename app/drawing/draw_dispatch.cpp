@@ -29,6 +29,15 @@ void drawDisplayMode(QPainter& painter, const GraphGeometry& geometry, const Dis
       drawStatisticsPanel(painter, graph, data);
       break;
     default:
+      if (open) {
+        painter.save();
+        painter.setPen(QColor(150, 150, 150));
+        painter.drawText(
+            graph, Qt::AlignCenter,
+            QCoreApplication::translate(
+                "Display", "Choose a display in the Analysis menu or on the tool bar."));
+        painter.restore();
+      }
       break;
   }
   if (open) drawWaveformStrip(painter, geometry.strip, data);

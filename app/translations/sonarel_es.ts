@@ -702,6 +702,10 @@
         <source>%d semitone</source>
         <translation>%d semitono</translation>
     </message>
+    <message>
+        <source>Choose a display in the Analysis menu or on the tool bar.</source>
+        <translation>Elija una visualización en el menú Análisis o en la barra de herramientas.</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -702,6 +702,10 @@
         <source>%d semitone</source>
         <translation>%d 반음</translation>
     </message>
+    <message>
+        <source>Choose a display in the Analysis menu or on the tool bar.</source>
+        <translation>분석 메뉴나 도구 모음에서 표시 방식을 선택하십시오.</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -702,6 +702,10 @@
         <source>%d semitone</source>
         <translation>%d semitom</translation>
     </message>
+    <message>
+        <source>Choose a display in the Analysis menu or on the tool bar.</source>
+        <translation>Escolha uma visualização no menu Análise ou na barra de ferramentas.</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
