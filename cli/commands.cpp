@@ -42,6 +42,32 @@ const std::vector<Command>& commands() {
        "                seconds where the displays put the frame (frame i of n at i/n of the\n"
        "                file)\n",
        runIntensity},
+      {"stats", "stats FILE [OPTIONS]                statistics of F0 and intensity over a range",
+       "usage: sonarel-cli stats FILE [--from SAMPLE] [--to SAMPLE] [--method ac|cc]\n"
+       "                         [--min HZ] [--max HZ] [--silence DB] [--kind voice|quality]\n"
+       "Prints the statistics text of the window's export: F0 modes, mean, extremes and\n"
+       "spread, intensity extremes, mean and spread, voiced and speech shares and the F0\n"
+       "range in semitones, from sample --from (0) to sample --to (the end). F0 by\n"
+       "autocorrelation (ac, the default) or cross-correlation (cc) between --min (70) and\n"
+       "--max (400) Hz; intensity columns below --silence (10) dB count as silence.\n",
+       runStats},
+      {"export", "export f0|intensity|stats FILE --out OUT [OPTIONS]   write an export file",
+       "usage: sonarel-cli export f0|intensity|stats FILE --out OUT [stats options]\n"
+       "Writes the F0 text (one line per frame), the intensity text (340 lines) or the\n"
+       "statistics text to OUT exactly as the window saves it (CR LF line ends). The\n"
+       "options are those of stats. OUT is replaced only once it is completely written.\n",
+       runExport},
+      {"batch", "batch [OPTIONS] FILE_OR_FOLDER...   one CSV row of statistics per recording",
+       "usage: sonarel-cli batch [--out FILE] [--method ac|cc] [--min HZ] [--max HZ]\n"
+       "                         [--silence DB] [--kind voice|quality] FILE_OR_FOLDER...\n"
+       "Analyses every WAVE file given (folders are searched recursively) over its whole\n"
+       "length and writes one CSV row per file to standard output or to --out: path, rate,\n"
+       "duration, sample count, mean/min/max/SD F0, the modes, the semitone range,\n"
+       "min/max/mean/SD intensity, voiced, voiceless, speech and silence percentages, and\n"
+       "an error column for files that could not be analysed. A bad file never stops the\n"
+       "batch; progress goes to standard error; all cores are used. Exits 1 if any file\n"
+       "could not be analysed.\n",
+       runBatch},
       {"quality", "quality FILE [--cache]              voiced segments and per-frame measures",
        "usage: sonarel-cli quality FILE [--cache]\n"
        "Cuts a 44100 Hz vocal-quality recording into voiced segments (runs of glottal cycles\n"

@@ -34,5 +34,8 @@ int runQuality(const std::vector<std::string>& words, Streams streams);
 int runQualityReport(const std::vector<std::string>& words, Streams streams);
 int runF0(const std::vector<std::string>& words, Streams streams);
 int runIntensity(const std::vector<std::string>& words, Streams streams);
+int runStats(const std::vector<std::string>& words, Streams streams);
+int runExport(const std::vector<std::string>& words, Streams streams);
+int runBatch(const std::vector<std::string>& words, Streams streams);
 
 }  // namespace sonarel::cli

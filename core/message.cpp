@@ -34,6 +34,18 @@ constexpr std::array kCatalogue{
           QT_TRANSLATE_NOOP("Message", "There is no point available!")},
     Entry{MessageId::CannotOpenConfFile,
           QT_TRANSLATE_NOOP("Message", "It´s not possible to Open conf. File! Is It Read-Only?")},
+    Entry{MessageId::NeedSelectArea, QT_TRANSLATE_NOOP("Message", "You need to Select an Area!")},
+    Entry{MessageId::AnalysisCancelled,
+          QT_TRANSLATE_NOOP("Message", "The analysis was cancelled; nothing was changed.")},
+    Entry{MessageId::CannotPlaySoundFile,
+          QT_TRANSLATE_NOOP("Message", "It was not Possible to Play the Sound File!")},
+    Entry{MessageId::CannotOpenWaveOut,
+          QT_TRANSLATE_NOOP("Message", "It was not Possible to Open Wave Out Channel!")},
+    Entry{MessageId::ScreenTooSmall,
+          QT_TRANSLATE_NOOP("Message",
+                            "Sonarel needs a screen of at least 800 x 600 pixels.\nResolution : "
+                            "800 x 600 or 1024 x 768 pixels\nColors: High Color (16 bits) or "
+                            "better")},
     Entry{MessageId::TextFileSaved, QT_TRANSLATE_NOOP("Message", "Text File Saved!")},
     Entry{MessageId::CannotSaveTextFile,
           QT_TRANSLATE_NOOP("Message", "It´s not possible to Save the Intensity Text File!")},

@@ -22,6 +22,12 @@ enum class MessageId {
   NoAreaToAnalyse,
   NoPointAvailable,
   CannotOpenConfFile,
+  // the view
+  NeedSelectArea,
+  AnalysisCancelled,
+  CannotPlaySoundFile,
+  CannotOpenWaveOut,
+  ScreenTooSmall,
   // text exports
   TextFileSaved,
   CannotSaveTextFile,

@@ -1,0 +1,40 @@
+#include "app/data_folder.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace sonarel::app {
+namespace {
+
+bool present(const std::optional<std::string>& value) {
+  return value && !value->empty();
+}
+
+std::optional<std::string> environment(const char* name) {
+  const char* value = std::getenv(name);
+  if (!value) return std::nullopt;
+  return std::string(value);
+}
+
+}  // namespace
+
+std::string chooseDataFolder(const DataFolderSources& s) {
+  if (present(s.commandLine)) return *s.commandLine;
+  if (present(s.sonarelData)) return *s.sonarelData;
+  if (present(s.xdgDataHome)) return *s.xdgDataHome + "/sonarel";
+  if (present(s.home)) return *s.home + "/.local/share/sonarel";
+  return "sonarel";
+}
+
+DataFolderSources dataFolderSourcesFromEnvironment(std::optional<std::string> commandLine) {
+  return {std::move(commandLine), environment("SONAREL_DATA"), environment("XDG_DATA_HOME"),
+          environment("HOME")};
+}
+
+bool ensureFolder(const std::string& folder) {
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  return std::filesystem::is_directory(folder, error);
+}
+
+}  // namespace sonarel::app

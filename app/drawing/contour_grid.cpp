@@ -1,0 +1,51 @@
+#include "app/drawing/contour_grid.h"
+
+#include "app/drawing/graph_geometry.h"
+
+namespace sonarel::app {
+
+double valueToY(const QRect& graph, double value, int bottom, int top) {
+  const double span = top > bottom ? top - bottom : 1;
+  return graph.top() + graph.height() - (value - bottom) / span * graph.height();
+}
+
+void drawContourGrid(QPainter& painter, const QRect& graph, const GridScale& scale,
+                     double startSeconds, double durationSeconds) {
+  painter.save();
+  const QFontMetrics metrics = painter.fontMetrics();
+  painter.setPen(QPen(kGridColour, 0));
+  painter.drawRect(graph.adjusted(0, 0, -1, -1));
+
+  const auto values = gridValues(scale.bottom, scale.top);
+  for (int i = 0; i < 11; ++i) {
+    const int y = static_cast<int>(valueToY(graph, values[i], scale.bottom, scale.top));
+    painter.setPen(QPen(kGridColour, 0));
+    painter.drawLine(graph.left(), y, graph.right(), y);
+    painter.setPen(Qt::black);
+    const QString label = QString::asprintf("%.2d ", values[i]) + scale.unit;
+    painter.drawText(QRect(graph.left() - 78, y - 8, 72, 16), Qt::AlignRight | Qt::AlignVCenter,
+                     label);
+  }
+
+  const auto times = timeLabelValues(startSeconds, durationSeconds);
+  for (int i = 0; i < 7; ++i) {
+    const int x = graph.left() + i * 113;
+    if (i > 0) {
+      painter.setPen(QPen(kGridColour, 0));
+      painter.drawLine(x, graph.top(), x, graph.bottom());
+    }
+    painter.setPen(Qt::black);
+    const QString label = QString::asprintf("%.2f s", times[i]);
+    painter.drawText(QRect(x - 40, graph.bottom() + 4, 80, metrics.height()), Qt::AlignHCenter,
+                     label);
+  }
+
+  painter.translate(graph.right() + 8 + metrics.height(), graph.center().y());
+  painter.rotate(-90);
+  painter.setPen(Qt::black);
+  painter.drawText(QRect(-graph.height() / 2, -metrics.height(), graph.height(), metrics.height()),
+                   Qt::AlignCenter, scale.title);
+  painter.restore();
+}
+
+}  // namespace sonarel::app

@@ -1,0 +1,51 @@
+#pragma once
+// One drawing routine per display mode, each over a painter and the view's geometry, shared
+// by the screen, printing and the rendering tests. drawDisplayMode dispatches by mode code.
+
+#include <QPainter>
+
+#include "app/drawing/display_data.h"
+#include "app/drawing/graph_geometry.h"
+
+namespace sonarel::app {
+
+namespace mode {
+constexpr int None = -1;
+constexpr int AudioSignal = 0;
+constexpr int F0 = 2;
+constexpr int Intensity = 3;
+constexpr int Histogram = 4;
+constexpr int Statistics = 5;
+constexpr int F0AndIntensity = 8;
+}  // namespace mode
+
+inline const QColor kWaveColour(0, 128, 0);
+inline const QColor kF0Colour(0, 70, 220);
+inline const QColor kIntensityColour(210, 70, 0);
+inline const QColor kVoicedShade(225, 238, 255);
+inline const QColor kSelectionGround(28, 52, 110);
+
+// What a contour routine drew, for the tests and the cursor read-outs.
+struct DrawnContour {
+  int points = 0;  // values drawn inside the graph
+};
+
+void drawAudioSignal(QPainter& painter, const QRect& graph, const DisplayData& data);
+DrawnContour drawF0Contour(QPainter& painter, const QRect& graph, const DisplayData& data);
+DrawnContour drawIntensityContour(QPainter& painter, const QRect& graph, const DisplayData& data);
+void drawF0AndIntensity(QPainter& painter, const QRect& graph, const DisplayData& data);
+void drawHistogram(QPainter& painter, const QRect& graph, const DisplayData& data);
+void drawStatisticsPanel(QPainter& painter, const QRect& graph, const DisplayData& data);
+// The whole recording in 680 columns, voiced columns shaded, the selection inverted.
+void drawWaveformStrip(QPainter& painter, const QRect& strip, const DisplayData& data);
+
+// The graph of `mode`, then the waveform strip when a recording is open.
+void drawDisplayMode(QPainter& painter, const GraphGeometry& geometry, const DisplayData& data,
+                     int mode);
+
+// The read-out next to the pointer at `point` in the graph of `mode`; empty where the mode
+// has none or the pointer is outside.
+QString cursorReadout(int mode, const GraphGeometry& geometry, const DisplayData& data,
+                      QPoint point);
+
+}  // namespace sonarel::app

@@ -1,0 +1,72 @@
+#include <algorithm>
+
+#include "app/drawing/contour_grid.h"
+#include "app/drawing/display_modes.h"
+
+namespace sonarel::app {
+namespace {
+
+// Min and max of the samples in each pixel column of [first, last).
+void drawColumns(QPainter& painter, const QRect& area, std::span<const std::int16_t> samples,
+                 std::int64_t first, std::int64_t last) {
+  const double span = static_cast<double>(last - first);
+  if (span <= 0) return;
+  const double mid = area.top() + area.height() / 2.0;
+  const double scale = area.height() / 2.0 / 32768.0;
+  for (int x = 0; x < area.width(); ++x) {
+    auto a = first + static_cast<std::int64_t>(span * x / area.width());
+    auto b = first + static_cast<std::int64_t>(span * (x + 1) / area.width());
+    a = std::clamp<std::int64_t>(a, 0, static_cast<std::int64_t>(samples.size()));
+    b = std::clamp<std::int64_t>(std::max(b, a + 1), 0, static_cast<std::int64_t>(samples.size()));
+    if (a >= b) continue;
+    const auto [lo, hi] = std::minmax_element(samples.begin() + a, samples.begin() + b);
+    painter.drawLine(QPointF(area.left() + x, mid - *hi * scale),
+                     QPointF(area.left() + x, mid - *lo * scale));
+  }
+}
+
+}  // namespace
+
+void drawAudioSignal(QPainter& painter, const QRect& graph, const DisplayData& data) {
+  painter.save();
+  painter.setPen(QPen(kGridColour, 0));
+  painter.drawRect(graph.adjusted(0, 0, -1, -1));
+  painter.drawLine(graph.left(), graph.center().y(), graph.right(), graph.center().y());
+  painter.setClipRect(graph);
+  painter.setPen(QPen(kWaveColour, 0));
+  drawColumns(painter, graph, data.samples, data.range.first, data.range.last);
+  painter.restore();
+}
+
+void drawWaveformStrip(QPainter& painter, const QRect& strip, const DisplayData& data) {
+  painter.save();
+  painter.fillRect(strip, Qt::white);
+  if (data.voicing && data.count() > 0) {
+    for (int x = 0; x < core::kVoicingColumns && x < strip.width(); ++x) {
+      if ((*data.voicing)[x]) {
+        painter.fillRect(strip.left() + x, strip.top(), 1, strip.height(), kVoicedShade);
+      }
+    }
+  }
+  // The marked stretch is drawn inverted: a dark ground with the waveform in white.
+  QRect marked;
+  if (!data.selection.empty()) {
+    const int left = std::clamp(std::min(data.selection.x1, data.selection.x2), 0, strip.width());
+    const int right = std::clamp(std::max(data.selection.x1, data.selection.x2), 0, strip.width());
+    marked = QRect(strip.left() + left, strip.top(), right - left, strip.height());
+    painter.fillRect(marked, kSelectionGround);
+  }
+  painter.setPen(QPen(kGridColour, 0));
+  painter.drawRect(strip.adjusted(0, 0, -1, -1));
+  painter.setClipRect(strip);
+  painter.setPen(QPen(kWaveColour, 0));
+  drawColumns(painter, strip, data.samples, 0, data.count());
+  if (!marked.isEmpty()) {
+    painter.setClipRect(marked);
+    painter.setPen(QPen(Qt::white, 0));
+    drawColumns(painter, strip, data.samples, 0, data.count());
+  }
+  painter.restore();
+}
+
+}  // namespace sonarel::app

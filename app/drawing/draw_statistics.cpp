@@ -1,0 +1,149 @@
+#include <QCoreApplication>
+#include <algorithm>
+
+#include "app/drawing/contour_grid.h"
+#include "app/drawing/display_modes.h"
+
+namespace sonarel::app {
+namespace {
+
+QString displayText(const char* text) {
+  return QCoreApplication::translate("Display", text);
+}
+
+// "F" with a subscript 0, after `label`: the statistics panel's F0 labels.
+int drawF0Label(QPainter& painter, int x, int baseline, const QString& label) {
+  const QFontMetrics metrics = painter.fontMetrics();
+  const QString text = label + "F";
+  painter.drawText(x, baseline, text);
+  int after = x + metrics.horizontalAdvance(text);
+  QFont small = painter.font();
+  small.setPointSizeF(small.pointSizeF() * 0.7);
+  painter.save();
+  painter.setFont(small);
+  painter.drawText(after, baseline + metrics.descent(), "0");
+  after += QFontMetrics(small).horizontalAdvance("0");
+  painter.restore();
+  painter.drawText(after, baseline, ":");
+  return after + metrics.horizontalAdvance(": ");
+}
+
+QString modesText(const core::VoiceStatistics& s) {
+  QString text = QString::asprintf("%.2f Hz", s.modes[0]);
+  for (int i = 1; i < std::min(s.modeCount, 4); ++i)
+    text += QString::asprintf("; %.2f Hz", s.modes[i]);
+  if (s.modeCount > 4) text += " ...";
+  return text;
+}
+
+}  // namespace
+
+void drawHistogram(QPainter& painter, const QRect& graph, const DisplayData& data) {
+  painter.save();
+  painter.setPen(QPen(kGridColour, 0));
+  painter.drawRect(graph.adjusted(0, 0, -1, -1));
+  painter.setPen(Qt::black);
+  painter.drawText(QRect(graph.left(), graph.top() - 22, graph.width(), 20), Qt::AlignCenter,
+                   displayText(QT_TRANSLATE_NOOP("Display", "Histogram (F0)")));
+  if (!data.histogram || data.histogram->maxF0 <= 0) {
+    painter.restore();
+    return;
+  }
+  const core::F0Histogram& h = *data.histogram;
+  const float highest = std::max(1.0f, *std::max_element(h.bins.begin(), h.bins.end()));
+  const double barWidth = graph.width() / static_cast<double>(core::kHistogramBins);
+  for (int i = 0; i < core::kHistogramBins; ++i) {
+    const double height = h.bins[i] / highest * (graph.height() - 10);
+    const QRectF bar(graph.left() + i * barWidth + 2, graph.bottom() + 1 - height, barWidth - 4,
+                     height);
+    painter.fillRect(bar, kF0Colour);
+  }
+  // Edges of the bins along the bottom, every fourth one.
+  const double width = (h.maxF0 - h.minF0) / 19.0;
+  for (int j = 0; j <= core::kHistogramBins; j += 4) {
+    const double x = graph.left() + j * barWidth;
+    painter.drawText(QRectF(x - 40, graph.bottom() + 4, 80, 16), Qt::AlignHCenter,
+                     QString::asprintf("%.0f Hz", h.minF0 + j * width));
+  }
+  painter.drawText(QRect(graph.left() - 78, graph.top(), 72, 16), Qt::AlignRight,
+                   QString::number(static_cast<int>(highest)));
+  painter.drawText(QRect(graph.left() - 78, graph.bottom() - 16, 72, 16), Qt::AlignRight, "0");
+  painter.restore();
+}
+
+void drawStatisticsPanel(QPainter& painter, const QRect& graph, const DisplayData& data) {
+  painter.save();
+  painter.setPen(QPen(kGridColour, 0));
+  painter.drawRect(graph.adjusted(0, 0, -1, -1));
+  painter.setPen(Qt::black);
+  if (!data.statistics) {
+    painter.restore();
+    return;
+  }
+  const core::StatisticsReport& r = *data.statistics;
+  const core::VoiceStatistics& s = r.statistics;
+  const double rate = r.sampleRate ? r.sampleRate : 1.0;
+  const int line = std::max(16, std::min(22, graph.height() / 17));
+  const int left = graph.left() + 30;
+  int y = graph.top() + line + 4;
+
+  QFont bold = painter.font();
+  bold.setBold(true);
+  painter.setFont(bold);
+  painter.drawText(left, y, displayText(QT_TRANSLATE_NOOP("Display", "Statistics")));
+  painter.setFont(QFont(bold.family(), bold.pointSize()));
+  painter.drawText(
+      left +
+          painter.fontMetrics().horizontalAdvance(
+              displayText(QT_TRANSLATE_NOOP("Display", "Statistics"))) +
+          30,
+      y,
+      QString::asprintf(
+          displayText(QT_TRANSLATE_NOOP("Display", "(from %.2fs to %.2fs)")).toUtf8().constData(),
+          r.range.first / rate, r.range.last / rate));
+  y += line + 6;
+  const auto f0Row = [&](const char* label, const QString& value) {
+    const int x = drawF0Label(painter, left, y, displayText(label));
+    painter.drawText(std::max(x, left + 230), y, value);
+    y += line;
+  };
+  f0Row(QT_TRANSLATE_NOOP("Display", "Mode "), modesText(s));
+  f0Row(QT_TRANSLATE_NOOP("Display", "Average "), QString::asprintf("%.2f Hz", s.meanF0));
+  f0Row(QT_TRANSLATE_NOOP("Display", "Min "), QString::asprintf("%.2f Hz", s.minF0));
+  f0Row(QT_TRANSLATE_NOOP("Display", "Max "), QString::asprintf("%.2f Hz", s.maxF0));
+  f0Row(QT_TRANSLATE_NOOP("Display", "SD "), QString::asprintf("%.2f Hz", s.sdF0));
+  y += line / 2;
+  const auto row = [&](const char* label, const QString& value) {
+    painter.drawText(left, y, displayText(label));
+    painter.drawText(left + 230, y, value);
+    y += line;
+  };
+  row(QT_TRANSLATE_NOOP("Display", "Average  Intensity:"),
+      QString::asprintf("%.2f dB", s.meanIntensity));
+  row(QT_TRANSLATE_NOOP("Display", "Min. Intensity:"),
+      QString::asprintf("%.2f dB", s.minIntensity));
+  row(QT_TRANSLATE_NOOP("Display", "Max. Intensity:"),
+      QString::asprintf("%.2f dB", s.maxIntensity));
+  row(QT_TRANSLATE_NOOP("Display", "SD Intensity:"), QString::asprintf("%.2f dB", s.sdIntensity));
+  y += line / 2;
+  row(QT_TRANSLATE_NOOP("Display", "Percent Voiced Time: "),
+      QString::asprintf("%.2f%%", 100 * r.shares.voiced));
+  row(QT_TRANSLATE_NOOP("Display", "Percent Voiceless Time: "),
+      QString::asprintf("%.2f%%", 100 * (1 - r.shares.voiced)));
+  row(QT_TRANSLATE_NOOP("Display", "Percent Speech Time:"),
+      QString::asprintf("%.2f%%", 100 * r.shares.speech));
+  row(QT_TRANSLATE_NOOP("Display", "Percent Silence Time:"),
+      QString::asprintf("%.2f%%", 100 * (1 - r.shares.speech)));
+  y += line / 2;
+  const int x =
+      drawF0Label(painter, left, y, displayText(QT_TRANSLATE_NOOP("Display", "Variability ")));
+  painter.drawText(
+      std::max(x, left + 150), y,
+      QString::asprintf("%.2f Hz  ", s.maxF0 - s.minF0) +
+          QString::asprintf(
+              displayText(QT_TRANSLATE_NOOP("Display", "%d semitone")).toUtf8().constData(),
+              core::roundedSemitones(s.semitoneRange)));
+  painter.restore();
+}
+
+}  // namespace sonarel::app

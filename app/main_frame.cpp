@@ -1,0 +1,260 @@
+#include "app/main_frame.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include "app/command_icons.h"
+#include "app/help_window.h"
+#include "app/translated_text.h"
+
+namespace sonarel::app {
+namespace {
+
+struct TopMenuInfo {
+  TopMenu menu;
+  const char* text;
+};
+
+// The order of the menu bar, with the menus each file kind shows.
+const TopMenuInfo kTopMenus[] = {
+    {TopMenu::Client, QT_TRANSLATE_NOOP("Command", "&Client")},
+    {TopMenu::Audio, QT_TRANSLATE_NOOP("Command", "A&udio")},
+    {TopMenu::Edit, QT_TRANSLATE_NOOP("Command", "&Edit")},
+    {TopMenu::Analysis, QT_TRANSLATE_NOOP("Command", "A&nalysis")},
+    {TopMenu::FollowUp, QT_TRANSLATE_NOOP("Command", "&Follow up")},
+    {TopMenu::Settings, QT_TRANSLATE_NOOP("Command", "&Settings")},
+    {TopMenu::RealTime, QT_TRANSLATE_NOOP("Command", "&Real-Time")},
+    {TopMenu::Compare, QT_TRANSLATE_NOOP("Command", "Co&mpare")},
+    {TopMenu::Help, QT_TRANSLATE_NOOP("Command", "&Help")},
+};
+
+const int kToolBarCommands[] = {cmd::OpenSoundFile,
+                                cmd::Print,
+                                0,
+                                cmd::Play,
+                                cmd::Zoom,
+                                0,
+                                cmd::AudioSignal,
+                                cmd::FundamentalFrequency,
+                                cmd::Intensity,
+                                cmd::F0AndIntensity,
+                                cmd::Histogram,
+                                cmd::Statistics,
+                                0,
+                                cmd::HelpContents};
+
+bool inSet(MenuSet command, MenuSet shown) {
+  return command == MenuSet::Both || command == shown;
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(const FrameOptions& options, Languages& languages,
+                       audio::PlaybackDevice* playback, QWidget* parent)
+    : QMainWindow(parent),
+      options_(options),
+      languages_(languages),
+      config_(options.dataFolder.toStdString()),
+      view_(new CMfcView(document_, this)),
+      playback_(playback) {
+  setObjectName("CMainFrame");
+  setAcceptDrops(true);
+  setCentralWidget(view_);
+  createActions();
+  fileLabel_ = new QLabel(this);
+  rangeLabel_ = new QLabel(this);
+  statusBar()->addWidget(fileLabel_, 1);
+  statusBar()->addPermanentWidget(rangeLabel_);
+  loadRecentFiles();
+  rebuildMenus();
+  rebuildToolBar();
+  retranslate();
+  connect(view_, &CMfcView::contextCommand, this, &CMainFrame::runCommand);
+  connect(&document_, &CMfcDoc::changed, this, [this] {
+    updateCommandStates();
+    updateStatus();
+  });
+  if (playback_) {
+    connect(playback_, &audio::PlaybackDevice::finished, this, &CMainFrame::updateCommandStates);
+  }
+  updateCommandStates();
+  updateStatus();
+}
+
+CMainFrame::~CMainFrame() {
+  if (playback_) playback_->stop();
+}
+
+void CMainFrame::createActions() {
+  for (const CommandInfo& info : commandTable()) {
+    auto* action = new QAction(this);
+    action->setCheckable(info.checkable);
+    if (*info.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
+    action->setIcon(commandIcon(info.id));
+    action->setData(info.id);
+    connect(action, &QAction::triggered, this, [this, id = info.id] { runCommand(id); });
+    actions_.insert(info.id, action);
+    addAction(action);  // shortcuts work whichever menus are shown
+  }
+  auto* languages = new QActionGroup(this);
+  for (int id : {cmd::English, cmd::Spanish, cmd::Korean, cmd::Portuguese}) {
+    languages->addAction(actions_.value(id));
+  }
+  for (int i = 0; i < 4; ++i) {
+    auto* action = new QAction(this);
+    connect(action, &QAction::triggered, this, [this, i] {
+      if (i < recent_.size()) openFile(recent_.at(i));
+    });
+    recentActions_.append(action);
+  }
+}
+
+void CMainFrame::rebuildMenus() {
+  menuBar()->clear();
+  for (const TopMenuInfo& top : kTopMenus) {
+    QMenu* menu = nullptr;
+    for (const CommandInfo& info : commandTable()) {
+      if (info.menu != top.menu || !inSet(info.set, shownSet_)) continue;
+      if (!menu) menu = menuBar()->addMenu(commandText(top.text));
+      if (info.separatorBefore) menu->addSeparator();
+      menu->addAction(actions_.value(info.id));
+      if (info.id == cmd::CloseSoundFile && !recent_.isEmpty()) {
+        menu->addSeparator();
+        for (int i = 0; i < recent_.size(); ++i) menu->addAction(recentActions_.at(i));
+      }
+    }
+  }
+}
+
+void CMainFrame::rebuildToolBar() {
+  if (!toolBar_) {
+    toolBar_ = addToolBar(QString());
+    toolBar_->setObjectName("mainToolBar");
+    toolBar_->setMovable(false);
+    toolBar_->setIconSize(QSize(24, 24));
+  }
+  toolBar_->clear();
+  for (int id : kToolBarCommands) {
+    if (id == 0) {
+      toolBar_->addSeparator();
+    } else if (const CommandInfo* info = findCommand(id); info && inSet(info->set, shownSet_)) {
+      toolBar_->addAction(actions_.value(id));
+    }
+  }
+}
+
+void CMainFrame::retranslate() {
+  setWindowTitle(document_.title().isEmpty() ? tr("Sonarel")
+                                             : document_.title() + " - " + tr("Sonarel"));
+  toolBar_->setWindowTitle(tr("Tool bar"));
+  for (const CommandInfo& info : commandTable()) {
+    QAction* action = actions_.value(info.id);
+    action->setText(commandText(info.text));
+    const QString tip = commandText(info.tip);
+    action->setStatusTip(tip);
+    action->setToolTip(action->shortcut().isEmpty()
+                           ? tip
+                           : tip + " (" + action->shortcut().toString(QKeySequence::NativeText) +
+                                 ")");
+  }
+  for (int i = 0; i < recentActions_.size(); ++i) {
+    if (i < recent_.size()) {
+      recentActions_[i]->setText(
+          QString("&%1 %2").arg(i + 1).arg(QFileInfo(recent_[i]).fileName()));
+      recentActions_[i]->setStatusTip(recent_[i]);
+    }
+  }
+  rebuildMenus();
+  updateStatus();
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QMainWindow::changeEvent(event);
+}
+
+void CMainFrame::updateCommandStates() {
+  const ViewState& state = document_.state();
+  const bool open = state.isOpen();
+  const MenuSet wanted = open && state.buffer().kind == core::FileKind::VocalQuality
+                             ? MenuSet::Quality
+                             : MenuSet::Voice;
+  if (wanted != shownSet_) {
+    shownSet_ = wanted;
+    rebuildMenus();
+    rebuildToolBar();
+  }
+  for (const CommandInfo& info : commandTable()) {
+    QAction* action = actions_.value(info.id);
+    bool enabled = info.built && !busy_;
+    switch (info.id) {
+      case cmd::OpenSoundFile:
+      case cmd::Exit:
+      case cmd::HelpContents:
+      case cmd::About:
+      case cmd::English:
+      case cmd::Spanish:
+      case cmd::Korean:
+      case cmd::Portuguese:
+      case cmd::ConfigureF0:
+      case cmd::ConfigureIntensity:
+        break;
+      case cmd::Zoom:
+        enabled = enabled && open && (state.zoomed() || !state.selection().empty());
+        break;
+      default:
+        enabled = enabled && open;
+    }
+    action->setEnabled(enabled);
+  }
+  actions_.value(cmd::Zoom)->setChecked(state.zoomed());
+  const int languageCommand[] = {cmd::English, cmd::Spanish, cmd::Korean, cmd::Portuguese};
+  actions_.value(languageCommand[static_cast<int>(languages_.current())])->setChecked(true);
+  const bool playing = playback_ && playback_->isPlaying();
+  actions_.value(cmd::Play)->setIcon(
+      style()->standardIcon(playing ? QStyle::SP_MediaStop : QStyle::SP_MediaPlay));
+}
+
+void CMainFrame::updateStatus() {
+  const ViewState& state = document_.state();
+  setWindowTitle(document_.title().isEmpty() ? tr("Sonarel")
+                                             : document_.title() + " - " + tr("Sonarel"));
+  if (!state.isOpen()) {
+    fileLabel_->setText(tr("Open a sound file to begin (Client > Open... or drop a file here)."));
+    rangeLabel_->clear();
+    return;
+  }
+  const core::SampleBuffer& b = state.buffer();
+  const QString kind =
+      b.kind == core::FileKind::VocalQuality ? tr("vocal quality") : tr("voice analysis");
+  fileLabel_->setText(tr("%1 — %2 Hz, %3 s, %4")
+                          .arg(QString::fromStdString(b.path))
+                          .arg(b.format.sampleRate)
+                          .arg(b.durationSeconds(), 0, 'f', 2)
+                          .arg(kind));
+  const double rate = b.format.sampleRate ? b.format.sampleRate : 1.0;
+  rangeLabel_->setText(tr("%1 s to %2 s%3")
+                           .arg(state.range().first / rate, 0, 'f', 2)
+                           .arg(state.range().last / rate, 0, 'f', 2)
+                           .arg(state.zoomed() ? tr(" (zoomed)") : QString()));
+}
+
+void CMainFrame::showMessage(const core::Message& message) {
+  showInfo(messageText(message));
+}
+
+void CMainFrame::showInfo(const QString& text) {
+  lastMessage_ = text;
+  emit messageShown(text);
+  if (!options_.quiet) QMessageBox::information(this, tr("Sonarel"), text);
+}
+
+}  // namespace sonarel::app

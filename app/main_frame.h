@@ -1,0 +1,102 @@
+#pragma once
+// The main window: the menus of the open file's kind (voice analysis or vocal quality), the
+// tool bar, the status bar, the recent files, drag and drop, and the commands that do not
+// belong to the view itself (files, exports, settings dialogs, languages, help).
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+#include <functional>
+
+#include "app/command_table.h"
+#include "app/config_files.h"
+#include "app/languages.h"
+#include "app/mfc_doc.h"
+#include "app/mfc_view.h"
+#include "audio/playback_device.h"
+
+class QAction;
+class QLabel;
+class QToolBar;
+
+namespace sonarel::app {
+
+class HelpWindow;
+
+struct FrameOptions {
+  QString dataFolder;
+  bool quiet = false;  // tests: messages are recorded, not shown in boxes
+};
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+ public:
+  CMainFrame(const FrameOptions& options, Languages& languages, audio::PlaybackDevice* playback,
+             QWidget* parent = nullptr);
+  ~CMainFrame() override;
+
+  // Carries out a command of the menus, tool bar or context menu.
+  void runCommand(int id);
+  // Opens a sound file from outside a client folder; its kind follows its rate.
+  bool openFile(const QString& path);
+
+  CMfcDoc& document() { return document_; }
+  CMfcView* view() { return view_; }
+  QAction* action(int id) const { return actions_.value(id); }
+  const QStringList& recentFiles() const { return recent_; }
+  // The last message shown to the user (tests read it).
+  const QString& lastMessage() const { return lastMessage_; }
+  // Tests answer the save dialog of the exports through this.
+  std::function<QString(const QString& title)> chooseSavePath;
+
+ signals:
+  void messageShown(const QString& text);
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void createActions();
+  void rebuildMenus();
+  void rebuildToolBar();
+  void retranslate();
+  void updateCommandStates();
+  void updateStatus();
+  void showMessage(const core::Message& message);
+  void showInfo(const QString& text);
+
+  void showMode(int mode);
+  void play(bool fromContextMenu);
+  void toggleZoom();
+  void configureF0();
+  void configureIntensity();
+  void calculateIntensity();
+  void exportText(int command);
+  void chooseLanguage(Language language);
+  void openWithDialog();
+  void addRecentFile(const QString& path);
+  void loadRecentFiles();
+  void showAbout();
+
+  FrameOptions options_;
+  Languages& languages_;
+  ConfigFiles config_;
+  CMfcDoc document_;
+  CMfcView* view_;
+  audio::PlaybackDevice* playback_;
+  QHash<int, QAction*> actions_;
+  QList<QAction*> recentActions_;
+  QToolBar* toolBar_ = nullptr;
+  QLabel* fileLabel_ = nullptr;
+  QLabel* rangeLabel_ = nullptr;
+  QPointer<HelpWindow> help_;
+  QStringList recent_;
+  QString lastMessage_;
+  MenuSet shownSet_ = MenuSet::Voice;
+  bool busy_ = false;
+};
+
+}  // namespace sonarel::app

@@ -1,0 +1,124 @@
+#include "app/mfc_app.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QLocale>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+#include "app/data_folder.h"
+#include "app/main_frame.h"
+#include "app/splash.h"
+#include "app/translated_text.h"
+#include "audio/qt_playback_device.h"
+
+namespace sonarel::app {
+
+StartOptions parseStartOptions(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription("Sonarel: acoustic assessment of the voice");
+  parser.addHelpOption();
+  parser.addVersionOption();
+  const QCommandLineOption data("data", "Keep the data (clients, settings) in DIR.", "DIR");
+  const QCommandLineOption noSplash("no-splash", "Start without the splash window.");
+  const QCommandLineOption language("language", "Use en, es, ko or pt for this run.", "LANG");
+  const QCommandLineOption screenshots("screenshots", "Render every display mode of FILE to DIR.",
+                                       "DIR");
+  const QCommandLineOption size("size", "Open a window of WxH pixels instead of maximised.", "WxH");
+  const QCommandLineOption exitAfterStart(
+      "exit-after-start", "Quit as soon as the window is painted (start-up timing).");
+  parser.addOptions({data, noSplash, language, screenshots, size, exitAfterStart});
+  parser.addPositionalArgument("FILE", "A sound file to open.");
+  parser.process(arguments);
+
+  StartOptions options;
+  options.dataFolder = parser.value(data);
+  options.splash = !parser.isSet(noSplash) && !parser.isSet(screenshots);
+  if (parser.isSet(language)) {
+    const QString code = parser.value(language);
+    const QStringList codes{"en", "es", "ko", "pt"};
+    const Language order[] = {Language::English, Language::Spanish, Language::Korean,
+                              Language::Portuguese};
+    if (!codes.contains(code))
+      options.error = "--language takes en, es, ko or pt";
+    else
+      options.language = order[codes.indexOf(code)];
+  }
+  if (parser.isSet(size)) {
+    const QStringList parts = parser.value(size).split('x');
+    bool okW = false, okH = false;
+    if (parts.size() == 2) options.windowSize = QSize(parts[0].toInt(&okW), parts[1].toInt(&okH));
+    if (!okW || !okH) options.error = "--size takes WIDTHxHEIGHT";
+  }
+  options.screenshotFolder = parser.value(screenshots);
+  options.exitAfterStart = parser.isSet(exitAfterStart);
+  if (!parser.positionalArguments().isEmpty()) options.file = parser.positionalArguments().first();
+  if (!options.screenshotFolder.isEmpty() && options.file.isEmpty()) {
+    options.error = "--screenshots needs a FILE";
+  }
+  return options;
+}
+
+bool screenIsUsable(QSize size, int depth) {
+  return size.width() >= 800 && size.height() >= 600 && depth >= 8;
+}
+
+CMfcApp::CMfcApp(QApplication& application) : application_(application) {}
+
+CMfcApp::~CMfcApp() = default;
+
+bool CMfcApp::startUp(const StartOptions& options) {
+  const std::string folder = chooseDataFolder(dataFolderSourcesFromEnvironment(
+      options.dataFolder.isEmpty() ? std::nullopt
+                                   : std::optional(options.dataFolder.toStdString())));
+  if (!ensureFolder(folder)) {
+    QMessageBox::critical(
+        nullptr, "Sonarel",
+        QString("The data folder %1 cannot be created.").arg(QString::fromStdString(folder)));
+    return false;
+  }
+  const ConfigFiles config(folder);
+  const Language language = options.language.value_or(
+      config.language().value_or(languageForLocale(QLocale::system().name().toStdString())));
+  if (!languages_.apply(language)) languages_.apply(Language::English);
+
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen || !screenIsUsable(screen->size(), screen->depth())) {
+    QMessageBox::warning(nullptr, QObject::tr("Warning"),
+                         messageText(core::Message{core::MessageId::ScreenTooSmall}));
+    return false;
+  }
+
+  std::unique_ptr<SplashWindow> splash;
+  if (options.splash) splash = std::make_unique<SplashWindow>();
+
+  playback_ = std::make_unique<audio::QtPlaybackDevice>();
+  frame_ = std::make_unique<CMainFrame>(FrameOptions{QString::fromStdString(folder), false},
+                                        languages_, playback_.get());
+  if (options.windowSize.isValid()) {
+    frame_->resize(options.windowSize);
+    frame_->show();
+  } else {
+    // Without a window manager nothing maximises the window, so it is sized to the screen.
+    frame_->setGeometry(screen->availableGeometry());
+    frame_->showMaximized();
+  }
+  if (splash) splash->finish(frame_.get());
+  if (!options.file.isEmpty()) frame_->openFile(options.file);
+  return true;
+}
+
+int CMfcApp::run() {
+  const StartOptions options = parseStartOptions(application_.arguments());
+  if (!options.error.isEmpty()) {
+    fprintf(stderr, "sonarel: %s\n", qPrintable(options.error));
+    return 2;
+  }
+  if (!startUp(options)) return 1;
+  if (!options.screenshotFolder.isEmpty()) return renderScreenshots(options.screenshotFolder);
+  if (options.exitAfterStart) QTimer::singleShot(0, &application_, &QApplication::quit);
+  return application_.exec();
+}
+
+}  // namespace sonarel::app

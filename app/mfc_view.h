@@ -1,0 +1,44 @@
+#pragma once
+// The main view: paints the current display mode and the waveform strip through the shared
+// drawing routines, turns the mouse into strip selections, shows the context menu and the
+// cursor read-outs. All logic is in the document's ViewState.
+
+#include <QLabel>
+#include <QWidget>
+
+#include "app/drawing/graph_geometry.h"
+#include "app/mfc_doc.h"
+
+namespace sonarel::app {
+
+class CMfcView : public QWidget {
+  Q_OBJECT
+ public:
+  explicit CMfcView(CMfcDoc& document, QWidget* parent = nullptr);
+
+  GraphGeometry geometry() const { return GraphGeometry::forViewSize(size()); }
+  QSize sizeHint() const override { return GraphGeometry::normal().extent(); }
+  QSize minimumSizeHint() const override { return GraphGeometry::compactLayout().extent(); }
+
+ signals:
+  // The user asked for a context command (play, zoom, cut, copy, paste) on the selection.
+  void contextCommand(int command);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  int stripX(const QPoint& point) const { return point.x() - geometry().strip.left(); }
+  void showContextMenu(const QPoint& globalPosition);
+  void updateReadout(const QPoint& point);
+
+  CMfcDoc& document_;
+  QLabel* readout_;
+  bool selecting_ = false;
+};
+
+}  // namespace sonarel::app

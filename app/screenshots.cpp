@@ -1,0 +1,45 @@
+// --screenshots: every display mode of the open recording, grabbed from the real window.
+
+#include <QDir>
+#include <QPixmap>
+
+#include "app/command_table.h"
+#include "app/main_frame.h"
+#include "app/mfc_app.h"
+
+namespace sonarel::app {
+
+int CMfcApp::renderScreenshots(const QString& folder) {
+  if (!QDir().mkpath(folder)) return 1;
+  if (!frame_->document().state().isOpen()) return 1;
+  const struct {
+    int command;
+    const char* name;
+  } shots[] = {
+      {cmd::AudioSignal, "mode0-audio-signal"}, {cmd::FundamentalFrequency, "mode2-f0"},
+      {cmd::Intensity, "mode3-intensity"},      {cmd::Histogram, "mode4-histogram"},
+      {cmd::Statistics, "mode5-statistics"},    {cmd::F0AndIntensity, "mode8-f0-and-intensity"}};
+  QApplication::processEvents();
+  frame_->grab().save(folder + "/mode-1-waveform.png");
+  for (const auto& shot : shots) {
+    if (frame_->document().state().buffer().kind == core::FileKind::VocalQuality &&
+        shot.command != cmd::AudioSignal) {
+      continue;
+    }
+    frame_->runCommand(shot.command);
+    QApplication::processEvents();
+    if (!frame_->grab().save(folder + "/" + shot.name + ".png")) return 1;
+  }
+  // A selection and a zoom, as a user makes them.
+  frame_->document().state().pressStrip(200);
+  frame_->document().state().dragStrip(420);
+  frame_->document().state().releaseStrip(420);
+  frame_->runCommand(cmd::FundamentalFrequency);
+  frame_->grab().save(folder + "/selection.png");
+  frame_->runCommand(cmd::Zoom);
+  QApplication::processEvents();
+  frame_->grab().save(folder + "/zoomed-f0.png");
+  return 0;
+}
+
+}  // namespace sonarel::app

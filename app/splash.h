@@ -1,0 +1,16 @@
+#pragma once
+// The splash window shown while the main window is built.
+
+#include <QSplashScreen>
+
+namespace sonarel::app {
+
+class SplashWindow : public QSplashScreen {
+ public:
+  SplashWindow();
+};
+
+// The splash picture: the name and a stylised voice contour.
+QPixmap splashPicture();
+
+}  // namespace sonarel::app

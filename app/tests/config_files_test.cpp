@@ -1,0 +1,68 @@
+#include "app/config_files.h"
+
+#include <gtest/gtest.h>
+
+#include "app/data_folder.h"
+#include "core/tests/wave_fixtures.h"
+
+namespace sonarel::app {
+namespace {
+
+using sonarel::testing::ScratchDir;
+
+TEST(ConfigFiles, MissingFilesGiveTheDefaults) {
+  ScratchDir dir;
+  const ConfigFiles config(dir.path().string());
+  EXPECT_EQ(config.language(), std::nullopt);
+  EXPECT_EQ(config.screenMode(), kKeepResolution);
+  EXPECT_EQ(config.recorder().microphoneInput, 1);
+  EXPECT_EQ(config.recorder().showQualityNotice, 1);
+  EXPECT_EQ(config.adapter().noiseReduction, 1);
+  EXPECT_EQ(config.adapter().inputGain, 1);
+}
+
+TEST(ConfigFiles, WritesLittleEndianIntegersAndReadsThemBack) {
+  ScratchDir dir;
+  const ConfigFiles config(dir.path().string());
+  ASSERT_TRUE(config.setLanguage(Language::Korean));
+  EXPECT_EQ(testing::readBytes(dir.file("lang.dat")), (testing::Bytes{2, 0, 0, 0}));
+  EXPECT_EQ(config.language(), Language::Korean);
+  ASSERT_TRUE(config.setRecorder({0, 0}));
+  EXPECT_EQ(testing::readBytes(dir.file("cfg1.dat")), (testing::Bytes{0, 0, 0, 0, 0, 0, 0, 0}));
+  ASSERT_TRUE(config.setAdapter({3, -1}));
+  EXPECT_EQ(testing::readBytes(dir.file("cfg_aa.dat")),
+            (testing::Bytes{3, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}));
+  EXPECT_EQ(config.adapter().inputGain, -1);
+}
+
+TEST(ConfigFiles, DamagedFilesCountAsMissing) {
+  ScratchDir dir;
+  const ConfigFiles config(dir.path().string());
+  dir.write("lang.dat", {1, 0});        // short
+  dir.write("cfg1.dat", {0, 0, 0, 0});  // one value of two
+  dir.write("conf.dat", {});            // empty
+  EXPECT_EQ(config.language(), std::nullopt);
+  EXPECT_EQ(config.recorder().microphoneInput, 1);
+  EXPECT_EQ(config.screenMode(), kKeepResolution);
+  dir.write("lang.dat", {9, 0, 0, 0});  // no such language
+  EXPECT_EQ(config.language(), std::nullopt);
+}
+
+TEST(LanguageForLocale, FollowsTheSystemLanguage) {
+  EXPECT_EQ(languageForLocale("es_ES.UTF-8"), Language::Spanish);
+  EXPECT_EQ(languageForLocale("ko_KR"), Language::Korean);
+  EXPECT_EQ(languageForLocale("pt_BR"), Language::Portuguese);
+  EXPECT_EQ(languageForLocale("de_DE"), Language::English);
+  EXPECT_EQ(languageForLocale("C"), Language::English);
+}
+
+TEST(DataFolder, CommandLineThenEnvironmentThenXdg) {
+  EXPECT_EQ(chooseDataFolder({"/a", "/b", "/c", "/h"}), "/a");
+  EXPECT_EQ(chooseDataFolder({std::nullopt, "/b", "/c", "/h"}), "/b");
+  EXPECT_EQ(chooseDataFolder({"", "", "/c", "/h"}), "/c/sonarel");
+  EXPECT_EQ(chooseDataFolder({std::nullopt, std::nullopt, std::nullopt, "/h"}),
+            "/h/.local/share/sonarel");
+}
+
+}  // namespace
+}  // namespace sonarel::app

@@ -1,0 +1,994 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Command</name>
+    <message>
+        <source>&amp;New Client...</source>
+        <translation>&amp;Nuevo cliente...</translation>
+    </message>
+    <message>
+        <source>Create a new Client</source>
+        <translation>Crear un cliente nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Clients...</source>
+        <translation>&amp;Clientes...</translation>
+    </message>
+    <message>
+        <source>Show a Client list</source>
+        <translation>Mostrar la lista de clientes</translation>
+    </message>
+    <message>
+        <source>&amp;Personal Information...</source>
+        <translation>Datos &amp;personales...</translation>
+    </message>
+    <message>
+        <source>Verify/Edit Personal Information</source>
+        <translation>Verificar o editar los datos personales</translation>
+    </message>
+    <message>
+        <source>&amp;Files...</source>
+        <translation>&amp;Archivos...</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Abrir archivos</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Files...</source>
+        <translation>&amp;Eliminar archivos...</translation>
+    </message>
+    <message>
+        <source>Delete Files</source>
+        <translation>Eliminar archivos</translation>
+    </message>
+    <message>
+        <source>&amp;Backup...</source>
+        <translation>Copia de &amp;seguridad...</translation>
+    </message>
+    <message>
+        <source>Copy the client register to a backup folder</source>
+        <translation>Copiar el registro de clientes en una carpeta de copia de seguridad</translation>
+    </message>
+    <message>
+        <source>&amp;Restore...</source>
+        <translation>&amp;Restaurar...</translation>
+    </message>
+    <message>
+        <source>Restore the client register from a backup folder</source>
+        <translation>Restaurar el registro de clientes desde una carpeta de copia de seguridad</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>A&amp;brir...</translation>
+    </message>
+    <message>
+        <source>Open a sound file from outside a client folder</source>
+        <translation>Abrir un archivo de sonido situado fuera de las carpetas de cliente</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>C&amp;errar</translation>
+    </message>
+    <message>
+        <source>Close the sound file</source>
+        <translation>Cerrar el archivo de sonido</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print the chosen screens</source>
+        <translation>Imprimir las pantallas elegidas</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Show the printed pages</source>
+        <translation>Mostrar las páginas tal como se imprimirán</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>Quit Sonarel</source>
+        <translation>Salir de Sonarel</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Reproducir</translation>
+    </message>
+    <message>
+        <source>Play the sound file or the marked stretch</source>
+        <translation>Reproducir el archivo de sonido o el fragmento marcado</translation>
+    </message>
+    <message>
+        <source>Record a &amp;Voice Analysis File...</source>
+        <translation>Grabar un archivo de análisis de &amp;voz...</translation>
+    </message>
+    <message>
+        <source>Record a Voice Analysis File</source>
+        <translation>Grabar un archivo de análisis de voz</translation>
+    </message>
+    <message>
+        <source>Record a Vocal &amp;Quality File...</source>
+        <translation>Grabar un archivo de &amp;calidad vocal...</translation>
+    </message>
+    <message>
+        <source>Record a Vocal Quality File</source>
+        <translation>Grabar un archivo de calidad vocal</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importar...</translation>
+    </message>
+    <message>
+        <source>Import an outside sound file into the client folder</source>
+        <translation>Importar un archivo de sonido externo a la carpeta del cliente</translation>
+    </message>
+    <message>
+        <source>Vo&amp;lume...</source>
+        <translation>Vo&amp;lumen...</translation>
+    </message>
+    <message>
+        <source>Playback and record volume</source>
+        <translation>Volumen de reproducción y de grabación</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>Undo the last change</source>
+        <translation>Deshacer el último cambio</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>Cut the marked stretch</source>
+        <translation>Cortar el fragmento marcado</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy the marked stretch</source>
+        <translation>Copiar el fragmento marcado</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>Paste the copied stretch</source>
+        <translation>Pegar el fragmento copiado</translation>
+    </message>
+    <message>
+        <source>&amp;Silence</source>
+        <translation>&amp;Silenciar</translation>
+    </message>
+    <message>
+        <source>Silence the marked stretch</source>
+        <translation>Silenciar el fragmento marcado</translation>
+    </message>
+    <message>
+        <source>&amp;Amplify Volume...</source>
+        <translation>&amp;Amplificar volumen...</translation>
+    </message>
+    <message>
+        <source>Amplify the marked stretch</source>
+        <translation>Amplificar el fragmento marcado</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Seleccionar t&amp;odo</translation>
+    </message>
+    <message>
+        <source>Select all sound file</source>
+        <translation>Seleccionar todo el archivo de sonido</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom +</source>
+        <translation>&amp;Zoom +</translation>
+    </message>
+    <message>
+        <source>Zoom into the marked stretch, or back out</source>
+        <translation>Ampliar el fragmento marcado o volver a la grabación completa</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Changes</source>
+        <translation>&amp;Guardar cambios</translation>
+    </message>
+    <message>
+        <source>Save the changed sound file</source>
+        <translation>Guardar el archivo de sonido modificado</translation>
+    </message>
+    <message>
+        <source>Audio Signal</source>
+        <translation>Señal de audio</translation>
+    </message>
+    <message>
+        <source>Show the audio signal</source>
+        <translation>Mostrar la señal de audio</translation>
+    </message>
+    <message>
+        <source>Fundamental Frequency (F0)</source>
+        <translation>Frecuencia fundamental (F0)</translation>
+    </message>
+    <message>
+        <source>Show the F0 contour</source>
+        <translation>Mostrar la curva de F0</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensidad</translation>
+    </message>
+    <message>
+        <source>Show the intensity contour</source>
+        <translation>Mostrar la curva de intensidad</translation>
+    </message>
+    <message>
+        <source>F0 and Intensity</source>
+        <translation>F0 e intensidad</translation>
+    </message>
+    <message>
+        <source>Show F0 and intensity together</source>
+        <translation>Mostrar F0 e intensidad a la vez</translation>
+    </message>
+    <message>
+        <source>Histogram (F0)</source>
+        <translation>Histograma (F0)</translation>
+    </message>
+    <message>
+        <source>Show the F0 histogram</source>
+        <translation>Mostrar el histograma de F0</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Show the statistics of F0 and intensity</source>
+        <translation>Mostrar las estadísticas de F0 e intensidad</translation>
+    </message>
+    <message>
+        <source>Power Spectrum</source>
+        <translation>Espectro de potencia</translation>
+    </message>
+    <message>
+        <source>Show the power spectrum</source>
+        <translation>Mostrar el espectro de potencia</translation>
+    </message>
+    <message>
+        <source>LPC Spectrum</source>
+        <translation>Espectro LPC</translation>
+    </message>
+    <message>
+        <source>Show the LPC spectrum</source>
+        <translation>Mostrar el espectro LPC</translation>
+    </message>
+    <message>
+        <source>Power Spectrum and LPC</source>
+        <translation>Espectro de potencia y LPC</translation>
+    </message>
+    <message>
+        <source>Show the power and LPC spectra</source>
+        <translation>Mostrar los espectros de potencia y LPC</translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation>Espectrograma</translation>
+    </message>
+    <message>
+        <source>Show the spectrogram</source>
+        <translation>Mostrar el espectrograma</translation>
+    </message>
+    <message>
+        <source>Spectrogram - Amplitude</source>
+        <translation>Espectrograma - Amplitud</translation>
+    </message>
+    <message>
+        <source>Show the spectrogram with the amplitude</source>
+        <translation>Mostrar el espectrograma con la amplitud</translation>
+    </message>
+    <message>
+        <source>Vowel Space</source>
+        <translation>Espacio vocálico</translation>
+    </message>
+    <message>
+        <source>Show the vowel space</source>
+        <translation>Mostrar el espacio vocálico</translation>
+    </message>
+    <message>
+        <source>Calculate Intensity</source>
+        <translation>Calcular intensidad</translation>
+    </message>
+    <message>
+        <source>Recompute the intensity contour</source>
+        <translation>Volver a calcular la curva de intensidad</translation>
+    </message>
+    <message>
+        <source>Export F0 to Text File...</source>
+        <translation>Exportar F0 a archivo de texto...</translation>
+    </message>
+    <message>
+        <source>Save the F0 contour as text</source>
+        <translation>Guardar la curva de F0 como texto</translation>
+    </message>
+    <message>
+        <source>Export Intensity to Text File...</source>
+        <translation>Exportar intensidad a archivo de texto...</translation>
+    </message>
+    <message>
+        <source>Save the intensity contour as text</source>
+        <translation>Guardar la curva de intensidad como texto</translation>
+    </message>
+    <message>
+        <source>Export Statistics to Text File...</source>
+        <translation>Exportar estadísticas a archivo de texto...</translation>
+    </message>
+    <message>
+        <source>Save the statistics as text</source>
+        <translation>Guardar las estadísticas como texto</translation>
+    </message>
+    <message>
+        <source>Vocal Analysis Data (Statistics)</source>
+        <translation>Datos del análisis vocal (estadísticas)</translation>
+    </message>
+    <message>
+        <source>Show the vocal analysis data</source>
+        <translation>Mostrar los datos del análisis vocal</translation>
+    </message>
+    <message>
+        <source>Phonatory Deviation Diagram</source>
+        <translation>Diagrama de desviación fonatoria</translation>
+    </message>
+    <message>
+        <source>Show the phonatory deviation diagram</source>
+        <translation>Mostrar el diagrama de desviación fonatoria</translation>
+    </message>
+    <message>
+        <source>Spectrogram, Intensity and F0</source>
+        <translation>Espectrograma, intensidad y F0</translation>
+    </message>
+    <message>
+        <source>Show the spectrogram with intensity and F0</source>
+        <translation>Mostrar el espectrograma con la intensidad y la F0</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Show the follow-up diagram</source>
+        <translation>Mostrar el diagrama de seguimiento</translation>
+    </message>
+    <message>
+        <source>Add File...</source>
+        <translation>Añadir archivo...</translation>
+    </message>
+    <message>
+        <source>Add a recording to the follow-up</source>
+        <translation>Añadir una grabación al seguimiento</translation>
+    </message>
+    <message>
+        <source>Remove File...</source>
+        <translation>Quitar archivo...</translation>
+    </message>
+    <message>
+        <source>Remove a recording from the follow-up</source>
+        <translation>Quitar una grabación del seguimiento</translation>
+    </message>
+    <message>
+        <source>Clean All</source>
+        <translation>Vaciar todo</translation>
+    </message>
+    <message>
+        <source>Empty the follow-up</source>
+        <translation>Vaciar el seguimiento</translation>
+    </message>
+    <message>
+        <source>Configure Fundamental Frequency...</source>
+        <translation>Configurar frecuencia fundamental...</translation>
+    </message>
+    <message>
+        <source>Configure F0</source>
+        <translation>Configurar F0</translation>
+    </message>
+    <message>
+        <source>Configure Intensity...</source>
+        <translation>Configurar intensidad...</translation>
+    </message>
+    <message>
+        <source>Configure Intensity</source>
+        <translation>Configurar intensidad</translation>
+    </message>
+    <message>
+        <source>Wide  (300 Hz)</source>
+        <translation>Ancha (300 Hz)</translation>
+    </message>
+    <message>
+        <source>Spectrogram band</source>
+        <translation>Banda del espectrograma</translation>
+    </message>
+    <message>
+        <source>Middle (55 Hz)</source>
+        <translation>Media (55 Hz)</translation>
+    </message>
+    <message>
+        <source>Narrow(25 Hz)</source>
+        <translation>Estrecha (25 Hz)</translation>
+    </message>
+    <message>
+        <source>Black and White</source>
+        <translation>Blanco y negro</translation>
+    </message>
+    <message>
+        <source>Spectrogram in grey</source>
+        <translation>Espectrograma en escala de grises</translation>
+    </message>
+    <message>
+        <source>Configure Vowel Space...</source>
+        <translation>Configurar espacio vocálico...</translation>
+    </message>
+    <message>
+        <source>Configure Vowel Space</source>
+        <translation>Configurar espacio vocálico</translation>
+    </message>
+    <message>
+        <source>Record...</source>
+        <translation>Grabación...</translation>
+    </message>
+    <message>
+        <source>Configure Record Input</source>
+        <translation>Configurar la entrada de grabación</translation>
+    </message>
+    <message>
+        <source>Conf USB...</source>
+        <translation>Config. USB...</translation>
+    </message>
+    <message>
+        <source>USB adapter settings</source>
+        <translation>Ajustes del adaptador USB</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Show Sonarel in English</source>
+        <translation>Mostrar Sonarel en inglés</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Show Sonarel in Spanish</source>
+        <translation>Mostrar Sonarel en español</translation>
+    </message>
+    <message>
+        <source>한국어</source>
+        <translation>한국어</translation>
+    </message>
+    <message>
+        <source>Show Sonarel in Korean</source>
+        <translation>Mostrar Sonarel en coreano</translation>
+    </message>
+    <message>
+        <source>Português</source>
+        <translation>Português</translation>
+    </message>
+    <message>
+        <source>Show Sonarel in Portuguese</source>
+        <translation>Mostrar Sonarel en portugués</translation>
+    </message>
+    <message>
+        <source>Play with the audio signal</source>
+        <translation>Reproducir con la señal de audio</translation>
+    </message>
+    <message>
+        <source>Play with the spectrogram</source>
+        <translation>Reproducir con el espectrograma</translation>
+    </message>
+    <message>
+        <source>Play with the F0 contour</source>
+        <translation>Reproducir con la curva de F0</translation>
+    </message>
+    <message>
+        <source>Play with the intensity</source>
+        <translation>Reproducir con la intensidad</translation>
+    </message>
+    <message>
+        <source>Play with F0 and intensity</source>
+        <translation>Reproducir con F0 e intensidad</translation>
+    </message>
+    <message>
+        <source>Play with the power spectrum</source>
+        <translation>Reproducir con el espectro de potencia</translation>
+    </message>
+    <message>
+        <source>Play with the LPC spectrum</source>
+        <translation>Reproducir con el espectro LPC</translation>
+    </message>
+    <message>
+        <source>Play with the vowel space</source>
+        <translation>Reproducir con el espacio vocálico</translation>
+    </message>
+    <message>
+        <source>Play with the spectrogram and amplitude</source>
+        <translation>Reproducir con el espectrograma y la amplitud</translation>
+    </message>
+    <message>
+        <source>Compare with File...</source>
+        <translation>Comparar con archivo...</translation>
+    </message>
+    <message>
+        <source>Compare with another file of the client</source>
+        <translation>Comparar con otro archivo del cliente</translation>
+    </message>
+    <message>
+        <source>Open Model...</source>
+        <translation>Abrir modelo...</translation>
+    </message>
+    <message>
+        <source>Compare with a model recording</source>
+        <translation>Comparar con una grabación modelo</translation>
+    </message>
+    <message>
+        <source>Save as a Model...</source>
+        <translation>Guardar como modelo...</translation>
+    </message>
+    <message>
+        <source>Save the open file as a model</source>
+        <translation>Guardar el archivo abierto como modelo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Close the comparison</source>
+        <translation>Cerrar la comparación</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>Open the help</source>
+        <translation>Abrir la ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;About Sonarel...</source>
+        <translation>&amp;Acerca de Sonarel...</translation>
+    </message>
+    <message>
+        <source>Program information</source>
+        <translation>Información del programa</translation>
+    </message>
+    <message>
+        <source>&amp;Client</source>
+        <translation>&amp;Cliente</translation>
+    </message>
+    <message>
+        <source>A&amp;udio</source>
+        <translation>A&amp;udio</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>A&amp;nalysis</source>
+        <translation>A&amp;nálisis</translation>
+    </message>
+    <message>
+        <source>&amp;Follow up</source>
+        <translation>Se&amp;guimiento</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>Con&amp;figuración</translation>
+    </message>
+    <message>
+        <source>&amp;Real-Time</source>
+        <translation>&amp;Tiempo real</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare</source>
+        <translation>Co&amp;mparar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+</context>
+<context>
+    <name>Display</name>
+    <message>
+        <source>F0 (Hz)</source>
+        <translation>F0 (Hz)</translation>
+    </message>
+    <message>
+        <source>Intensity (dB)</source>
+        <translation>Intensidad (dB)</translation>
+    </message>
+    <message>
+        <source>Histogram (F0)</source>
+        <translation>Histograma (F0)</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>(from %.2fs to %.2fs)</source>
+        <translation>(de %.2fs a %.2fs)</translation>
+    </message>
+    <message>
+        <source>Mode </source>
+        <translation>Moda </translation>
+    </message>
+    <message>
+        <source>Average </source>
+        <translation>Media </translation>
+    </message>
+    <message>
+        <source>Min </source>
+        <translation>Mín. </translation>
+    </message>
+    <message>
+        <source>Max </source>
+        <translation>Máx. </translation>
+    </message>
+    <message>
+        <source>SD </source>
+        <translation>DE </translation>
+    </message>
+    <message>
+        <source>Average  Intensity:</source>
+        <translation>Intensidad media:</translation>
+    </message>
+    <message>
+        <source>Min. Intensity:</source>
+        <translation>Intensidad mín.:</translation>
+    </message>
+    <message>
+        <source>Max. Intensity:</source>
+        <translation>Intensidad máx.:</translation>
+    </message>
+    <message>
+        <source>SD Intensity:</source>
+        <translation>DE de la intensidad:</translation>
+    </message>
+    <message>
+        <source>Percent Voiced Time: </source>
+        <translation>Porcentaje de tiempo sonoro: </translation>
+    </message>
+    <message>
+        <source>Percent Voiceless Time: </source>
+        <translation>Porcentaje de tiempo sordo: </translation>
+    </message>
+    <message>
+        <source>Percent Speech Time:</source>
+        <translation>Porcentaje de tiempo de habla:</translation>
+    </message>
+    <message>
+        <source>Percent Silence Time:</source>
+        <translation>Porcentaje de tiempo de silencio:</translation>
+    </message>
+    <message>
+        <source>Variability </source>
+        <translation>Variabilidad </translation>
+    </message>
+    <message>
+        <source>%d semitone</source>
+        <translation>%d semitono</translation>
+    </message>
+    <message>
+        <source>Choose a display in the Analysis menu or on the tool bar.</source>
+        <translation>Elija una visualización en el menú Análisis o en la barra de herramientas.</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>Error Reading File!</source>
+        <translation>¡Error al leer el archivo!</translation>
+    </message>
+    <message>
+        <source>Sample Rate must be 11025 Hz or 22050 Hz, 16 bits,Mono!</source>
+        <translation>¡La frecuencia de muestreo debe ser de 11025 Hz o 22050 Hz, 16 bits, mono!</translation>
+    </message>
+    <message>
+        <source>Sample Rate must be 44100 Hz, 16 bits,Mono!</source>
+        <translation>¡La frecuencia de muestreo debe ser de 44100 Hz, 16 bits, mono!</translation>
+    </message>
+    <message>
+        <source>Error Releasing Memory!</source>
+        <translation>¡Error al liberar la memoria!</translation>
+    </message>
+    <message>
+        <source>The File %s can´t be recorded!
+Verifiy if this file is opened and if the Client Folder exists!</source>
+        <translation>¡No se puede guardar el archivo %s!
+Compruebe si el archivo está abierto y si existe la carpeta del cliente.</translation>
+    </message>
+    <message>
+        <source>You need to Select an Area!</source>
+        <translation>¡Debe seleccionar un fragmento!</translation>
+    </message>
+    <message>
+        <source>The analysis was cancelled; nothing was changed.</source>
+        <translation>Se ha cancelado el análisis; no se ha modificado nada.</translation>
+    </message>
+    <message>
+        <source>It was not Possible to Play the Sound File!</source>
+        <translation>¡No ha sido posible reproducir el archivo de sonido!</translation>
+    </message>
+    <message>
+        <source>It was not Possible to Open Wave Out Channel!</source>
+        <translation>¡No ha sido posible abrir el canal de salida de audio!</translation>
+    </message>
+    <message>
+        <source>Sonarel needs a screen of at least 800 x 600 pixels.
+Resolution : 800 x 600 or 1024 x 768 pixels
+Colors: High Color (16 bits) or better</source>
+        <translation>Sonarel necesita una pantalla de al menos 800 x 600 píxeles.
+Resolución: 800 x 600 o 1024 x 768 píxeles
+Colores: color de alta densidad (16 bits) o superior</translation>
+    </message>
+    <message>
+        <source>Text File Saved!</source>
+        <translation>¡Archivo de texto guardado!</translation>
+    </message>
+    <message>
+        <source>It´s not possible to Save the Intensity Text File!</source>
+        <translation>¡No se puede guardar el archivo de texto de intensidad!</translation>
+    </message>
+    <message>
+        <source>accepted as voice analysis</source>
+        <translation>aceptado como análisis de voz</translation>
+    </message>
+    <message>
+        <source>accepted as vocal quality</source>
+        <translation>aceptado como calidad vocal</translation>
+    </message>
+    <message>
+        <source>Usage error: %s</source>
+        <translation>Error de uso: %s</translation>
+    </message>
+    <message>
+        <source>File not found: %s</source>
+        <translation>Archivo no encontrado: %s</translation>
+    </message>
+    <message>
+        <source>Minimal Value: 50 Hz</source>
+        <translation>Valor mínimo: 50 Hz</translation>
+    </message>
+    <message>
+        <source>Max Value: 1200 Hz</source>
+        <translation>Valor máximo: 1200 Hz</translation>
+    </message>
+    <message>
+        <source>Min Value &gt;= Max Value</source>
+        <translation>Valor mínimo &gt;= valor máximo</translation>
+    </message>
+    <message>
+        <source>Silence Threshold: From 0 to 70 dB</source>
+        <translation>Umbral de silencio: de 0 a 70 dB</translation>
+    </message>
+    <message>
+        <source>Invalid Method!</source>
+        <translation>¡Método no válido!</translation>
+    </message>
+    <message>
+        <source>The F0 method %s is not available yet.</source>
+        <translation>El método de F0 %s aún no está disponible.</translation>
+    </message>
+    <message>
+        <source>Low Limit: 0 to 60 dB</source>
+        <translation>Límite inferior: de 0 a 60 dB</translation>
+    </message>
+    <message>
+        <source>High Limit: 70 to 140 dB</source>
+        <translation>Límite superior: de 70 a 140 dB</translation>
+    </message>
+    <message>
+        <source>filter: unknown filter type</source>
+        <translation>filtro: tipo de filtro desconocido</translation>
+    </message>
+    <message>
+        <source>filter: order of filter too large</source>
+        <translation>filtro: orden del filtro demasiado alto</translation>
+    </message>
+    <message>
+        <source>filter: filter order must be even</source>
+        <translation>filtro: el orden del filtro debe ser par</translation>
+    </message>
+    <message>
+        <source>filter: out of memory</source>
+        <translation>filtro: memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>filter: frequencies out of range</source>
+        <translation>filtro: frecuencias fuera de rango</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+</context>
+<context>
+    <name>Splash</name>
+    <message>
+        <source>Acoustic assessment of the voice</source>
+        <translation>Evaluación acústica de la voz</translation>
+    </message>
+</context>
+<context>
+    <name>WaitDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CMainFrame</name>
+    <message>
+        <source>Sonarel</source>
+        <translation>Sonarel</translation>
+    </message>
+    <message>
+        <source>Tool bar</source>
+        <translation>Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Open a sound file to begin (Client &gt; Open... or drop a file here).</source>
+        <translation>Abra un archivo de sonido para empezar (Cliente &gt; Abrir... o arrastre un archivo hasta aquí).</translation>
+    </message>
+    <message>
+        <source>vocal quality</source>
+        <translation>calidad vocal</translation>
+    </message>
+    <message>
+        <source>voice analysis</source>
+        <translation>análisis de voz</translation>
+    </message>
+    <message>
+        <source>%1 — %2 Hz, %3 s, %4</source>
+        <translation>%1 — %2 Hz, %3 s, %4</translation>
+    </message>
+    <message>
+        <source>%1 s to %2 s%3</source>
+        <translation>de %1 s a %2 s%3</translation>
+    </message>
+    <message>
+        <source> (zoomed)</source>
+        <translation> (ampliado)</translation>
+    </message>
+    <message>
+        <source>Analysing the recording...</source>
+        <translation>Analizando la grabación...</translation>
+    </message>
+    <message>
+        <source>Text File (*.txt)</source>
+        <translation>Archivo de texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>Sonarel %1
+Acoustic assessment of the voice.</source>
+        <translation>Sonarel %1
+Evaluación acústica de la voz.</translation>
+    </message>
+    <message>
+        <source>Sound File (*.wav)</source>
+        <translation>Archivo de sonido (*.wav)</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ConfigureF0Dialog</name>
+    <message>
+        <source>Configure F0</source>
+        <translation>Configurar F0</translation>
+    </message>
+    <message>
+        <source>F0 Range</source>
+        <translation>Rango de F0</translation>
+    </message>
+    <message>
+        <source>Low (Hz)</source>
+        <translation>Inferior (Hz)</translation>
+    </message>
+    <message>
+        <source>High (Hz)</source>
+        <translation>Superior (Hz)</translation>
+    </message>
+    <message>
+        <source>Silence</source>
+        <translation>Silencio</translation>
+    </message>
+    <message>
+        <source>Silence Threshold (dB)</source>
+        <translation>Umbral de silencio (dB)</translation>
+    </message>
+    <message>
+        <source>Graphic</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Método</translation>
+    </message>
+    <message>
+        <source>Sonarel</source>
+        <translation>Sonarel</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ConfigureIntensityDialog</name>
+    <message>
+        <source>Configure Intensity</source>
+        <translation>Configurar intensidad</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Rango</translation>
+    </message>
+    <message>
+        <source>Low Limit</source>
+        <translation>Límite inferior</translation>
+    </message>
+    <message>
+        <source>High Limit</source>
+        <translation>Límite superior</translation>
+    </message>
+    <message>
+        <source>Sonarel</source>
+        <translation>Sonarel</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::HelpWindow</name>
+    <message>
+        <source>Sonarel Help</source>
+        <translation>Ayuda de Sonarel</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Contenido</translation>
+    </message>
+</context>
+</TS>

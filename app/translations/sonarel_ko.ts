@@ -1,0 +1,994 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko">
+<context>
+    <name>Command</name>
+    <message>
+        <source>&amp;New Client...</source>
+        <translation>새 고객(&amp;N)...</translation>
+    </message>
+    <message>
+        <source>Create a new Client</source>
+        <translation>새 고객을 만듭니다</translation>
+    </message>
+    <message>
+        <source>&amp;Clients...</source>
+        <translation>고객 목록(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Show a Client list</source>
+        <translation>고객 목록을 표시합니다</translation>
+    </message>
+    <message>
+        <source>&amp;Personal Information...</source>
+        <translation>개인 정보(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Verify/Edit Personal Information</source>
+        <translation>개인 정보를 확인하거나 편집합니다</translation>
+    </message>
+    <message>
+        <source>&amp;Files...</source>
+        <translation>파일(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>파일을 엽니다</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Files...</source>
+        <translation>파일 삭제(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Delete Files</source>
+        <translation>파일을 삭제합니다</translation>
+    </message>
+    <message>
+        <source>&amp;Backup...</source>
+        <translation>백업(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Copy the client register to a backup folder</source>
+        <translation>고객 기록을 백업 폴더로 복사합니다</translation>
+    </message>
+    <message>
+        <source>&amp;Restore...</source>
+        <translation>복원(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Restore the client register from a backup folder</source>
+        <translation>백업 폴더에서 고객 기록을 복원합니다</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>열기(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Open a sound file from outside a client folder</source>
+        <translation>고객 폴더 밖에 있는 음성 파일을 엽니다</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>닫기(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Close the sound file</source>
+        <translation>음성 파일을 닫습니다</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>인쇄(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Print the chosen screens</source>
+        <translation>선택한 화면을 인쇄합니다</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>인쇄 미리 보기(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Show the printed pages</source>
+        <translation>인쇄될 페이지를 미리 표시합니다</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>끝내기(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Quit Sonarel</source>
+        <translation>Sonarel을 종료합니다</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>재생(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Play the sound file or the marked stretch</source>
+        <translation>음성 파일 또는 선택한 구간을 재생합니다</translation>
+    </message>
+    <message>
+        <source>Record a &amp;Voice Analysis File...</source>
+        <translation>음성 분석 파일 녹음(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>Record a Voice Analysis File</source>
+        <translation>음성 분석 파일을 녹음합니다</translation>
+    </message>
+    <message>
+        <source>Record a Vocal &amp;Quality File...</source>
+        <translation>음질 파일 녹음(&amp;Q)...</translation>
+    </message>
+    <message>
+        <source>Record a Vocal Quality File</source>
+        <translation>음질 파일을 녹음합니다</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>가져오기(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Import an outside sound file into the client folder</source>
+        <translation>외부 음성 파일을 고객 폴더로 가져옵니다</translation>
+    </message>
+    <message>
+        <source>Vo&amp;lume...</source>
+        <translation>볼륨(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Playback and record volume</source>
+        <translation>재생 및 녹음 볼륨</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>실행 취소(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Undo the last change</source>
+        <translation>마지막 변경을 취소합니다</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>잘라내기(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Cut the marked stretch</source>
+        <translation>선택한 구간을 잘라냅니다</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>복사(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copy the marked stretch</source>
+        <translation>선택한 구간을 복사합니다</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>붙여넣기(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Paste the copied stretch</source>
+        <translation>복사한 구간을 붙여넣습니다</translation>
+    </message>
+    <message>
+        <source>&amp;Silence</source>
+        <translation>무음 처리(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Silence the marked stretch</source>
+        <translation>선택한 구간을 무음으로 만듭니다</translation>
+    </message>
+    <message>
+        <source>&amp;Amplify Volume...</source>
+        <translation>볼륨 증폭(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Amplify the marked stretch</source>
+        <translation>선택한 구간을 증폭합니다</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>모두 선택(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Select all sound file</source>
+        <translation>음성 파일 전체를 선택합니다</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom +</source>
+        <translation>확대 +(&amp;Z)</translation>
+    </message>
+    <message>
+        <source>Zoom into the marked stretch, or back out</source>
+        <translation>선택한 구간을 확대하거나 전체 녹음으로 되돌아갑니다</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Changes</source>
+        <translation>변경 내용 저장(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Save the changed sound file</source>
+        <translation>변경된 음성 파일을 저장합니다</translation>
+    </message>
+    <message>
+        <source>Audio Signal</source>
+        <translation>오디오 신호</translation>
+    </message>
+    <message>
+        <source>Show the audio signal</source>
+        <translation>오디오 신호를 표시합니다</translation>
+    </message>
+    <message>
+        <source>Fundamental Frequency (F0)</source>
+        <translation>기본 주파수(F0)</translation>
+    </message>
+    <message>
+        <source>Show the F0 contour</source>
+        <translation>F0 곡선을 표시합니다</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>강도</translation>
+    </message>
+    <message>
+        <source>Show the intensity contour</source>
+        <translation>강도 곡선을 표시합니다</translation>
+    </message>
+    <message>
+        <source>F0 and Intensity</source>
+        <translation>F0 및 강도</translation>
+    </message>
+    <message>
+        <source>Show F0 and intensity together</source>
+        <translation>F0 및 강도를 함께 표시합니다</translation>
+    </message>
+    <message>
+        <source>Histogram (F0)</source>
+        <translation>히스토그램(F0)</translation>
+    </message>
+    <message>
+        <source>Show the F0 histogram</source>
+        <translation>F0 히스토그램을 표시합니다</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>통계</translation>
+    </message>
+    <message>
+        <source>Show the statistics of F0 and intensity</source>
+        <translation>F0 및 강도의 통계를 표시합니다</translation>
+    </message>
+    <message>
+        <source>Power Spectrum</source>
+        <translation>파워 스펙트럼</translation>
+    </message>
+    <message>
+        <source>Show the power spectrum</source>
+        <translation>파워 스펙트럼을 표시합니다</translation>
+    </message>
+    <message>
+        <source>LPC Spectrum</source>
+        <translation>LPC 스펙트럼</translation>
+    </message>
+    <message>
+        <source>Show the LPC spectrum</source>
+        <translation>LPC 스펙트럼을 표시합니다</translation>
+    </message>
+    <message>
+        <source>Power Spectrum and LPC</source>
+        <translation>파워 스펙트럼 및 LPC</translation>
+    </message>
+    <message>
+        <source>Show the power and LPC spectra</source>
+        <translation>파워 스펙트럼과 LPC 스펙트럼을 표시합니다</translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation>스펙트로그램</translation>
+    </message>
+    <message>
+        <source>Show the spectrogram</source>
+        <translation>스펙트로그램을 표시합니다</translation>
+    </message>
+    <message>
+        <source>Spectrogram - Amplitude</source>
+        <translation>스펙트로그램 - 진폭</translation>
+    </message>
+    <message>
+        <source>Show the spectrogram with the amplitude</source>
+        <translation>스펙트로그램을 진폭과 함께 표시합니다</translation>
+    </message>
+    <message>
+        <source>Vowel Space</source>
+        <translation>모음 공간</translation>
+    </message>
+    <message>
+        <source>Show the vowel space</source>
+        <translation>모음 공간을 표시합니다</translation>
+    </message>
+    <message>
+        <source>Calculate Intensity</source>
+        <translation>강도 계산</translation>
+    </message>
+    <message>
+        <source>Recompute the intensity contour</source>
+        <translation>강도 곡선을 다시 계산합니다</translation>
+    </message>
+    <message>
+        <source>Export F0 to Text File...</source>
+        <translation>F0 값을 텍스트 파일로 내보내기...</translation>
+    </message>
+    <message>
+        <source>Save the F0 contour as text</source>
+        <translation>F0 곡선을 텍스트로 저장합니다</translation>
+    </message>
+    <message>
+        <source>Export Intensity to Text File...</source>
+        <translation>강도 값을 텍스트 파일로 내보내기...</translation>
+    </message>
+    <message>
+        <source>Save the intensity contour as text</source>
+        <translation>강도 곡선을 텍스트로 저장합니다</translation>
+    </message>
+    <message>
+        <source>Export Statistics to Text File...</source>
+        <translation>통계를 텍스트 파일로 내보내기...</translation>
+    </message>
+    <message>
+        <source>Save the statistics as text</source>
+        <translation>통계를 텍스트로 저장합니다</translation>
+    </message>
+    <message>
+        <source>Vocal Analysis Data (Statistics)</source>
+        <translation>음성 분석 데이터(통계)</translation>
+    </message>
+    <message>
+        <source>Show the vocal analysis data</source>
+        <translation>음성 분석 데이터를 표시합니다</translation>
+    </message>
+    <message>
+        <source>Phonatory Deviation Diagram</source>
+        <translation>발성 편차 도표</translation>
+    </message>
+    <message>
+        <source>Show the phonatory deviation diagram</source>
+        <translation>발성 편차 도표를 표시합니다</translation>
+    </message>
+    <message>
+        <source>Spectrogram, Intensity and F0</source>
+        <translation>스펙트로그램, 강도 및 F0</translation>
+    </message>
+    <message>
+        <source>Show the spectrogram with intensity and F0</source>
+        <translation>스펙트로그램에 강도 및 F0 곡선을 함께 표시합니다</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>보기</translation>
+    </message>
+    <message>
+        <source>Show the follow-up diagram</source>
+        <translation>경과 관찰 도표를 표시합니다</translation>
+    </message>
+    <message>
+        <source>Add File...</source>
+        <translation>파일 추가...</translation>
+    </message>
+    <message>
+        <source>Add a recording to the follow-up</source>
+        <translation>경과 관찰에 녹음을 추가합니다</translation>
+    </message>
+    <message>
+        <source>Remove File...</source>
+        <translation>파일 제거...</translation>
+    </message>
+    <message>
+        <source>Remove a recording from the follow-up</source>
+        <translation>경과 관찰에서 녹음을 제거합니다</translation>
+    </message>
+    <message>
+        <source>Clean All</source>
+        <translation>모두 지우기</translation>
+    </message>
+    <message>
+        <source>Empty the follow-up</source>
+        <translation>경과 관찰 목록을 비웁니다</translation>
+    </message>
+    <message>
+        <source>Configure Fundamental Frequency...</source>
+        <translation>기본 주파수 설정...</translation>
+    </message>
+    <message>
+        <source>Configure F0</source>
+        <translation>F0 설정</translation>
+    </message>
+    <message>
+        <source>Configure Intensity...</source>
+        <translation>강도 설정...</translation>
+    </message>
+    <message>
+        <source>Configure Intensity</source>
+        <translation>강도 설정</translation>
+    </message>
+    <message>
+        <source>Wide  (300 Hz)</source>
+        <translation>광대역(300 Hz)</translation>
+    </message>
+    <message>
+        <source>Spectrogram band</source>
+        <translation>스펙트로그램 대역폭</translation>
+    </message>
+    <message>
+        <source>Middle (55 Hz)</source>
+        <translation>중간 대역(55 Hz)</translation>
+    </message>
+    <message>
+        <source>Narrow(25 Hz)</source>
+        <translation>협대역(25 Hz)</translation>
+    </message>
+    <message>
+        <source>Black and White</source>
+        <translation>흑백</translation>
+    </message>
+    <message>
+        <source>Spectrogram in grey</source>
+        <translation>스펙트로그램을 회색조로 표시합니다</translation>
+    </message>
+    <message>
+        <source>Configure Vowel Space...</source>
+        <translation>모음 공간 설정...</translation>
+    </message>
+    <message>
+        <source>Configure Vowel Space</source>
+        <translation>모음 공간 설정</translation>
+    </message>
+    <message>
+        <source>Record...</source>
+        <translation>녹음...</translation>
+    </message>
+    <message>
+        <source>Configure Record Input</source>
+        <translation>녹음 입력을 설정합니다</translation>
+    </message>
+    <message>
+        <source>Conf USB...</source>
+        <translation>USB 설정...</translation>
+    </message>
+    <message>
+        <source>USB adapter settings</source>
+        <translation>USB 어댑터 설정</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Show Sonarel in English</source>
+        <translation>Sonarel을 영어로 표시합니다</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Show Sonarel in Spanish</source>
+        <translation>Sonarel을 스페인어로 표시합니다</translation>
+    </message>
+    <message>
+        <source>한국어</source>
+        <translation>한국어</translation>
+    </message>
+    <message>
+        <source>Show Sonarel in Korean</source>
+        <translation>Sonarel을 한국어로 표시합니다</translation>
+    </message>
+    <message>
+        <source>Português</source>
+        <translation>Português</translation>
+    </message>
+    <message>
+        <source>Show Sonarel in Portuguese</source>
+        <translation>Sonarel을 포르투갈어로 표시합니다</translation>
+    </message>
+    <message>
+        <source>Play with the audio signal</source>
+        <translation>오디오 신호와 함께 재생</translation>
+    </message>
+    <message>
+        <source>Play with the spectrogram</source>
+        <translation>스펙트로그램과 함께 재생</translation>
+    </message>
+    <message>
+        <source>Play with the F0 contour</source>
+        <translation>F0 곡선과 함께 재생</translation>
+    </message>
+    <message>
+        <source>Play with the intensity</source>
+        <translation>강도와 함께 재생</translation>
+    </message>
+    <message>
+        <source>Play with F0 and intensity</source>
+        <translation>F0 및 강도와 함께 재생</translation>
+    </message>
+    <message>
+        <source>Play with the power spectrum</source>
+        <translation>파워 스펙트럼과 함께 재생</translation>
+    </message>
+    <message>
+        <source>Play with the LPC spectrum</source>
+        <translation>LPC 스펙트럼과 함께 재생</translation>
+    </message>
+    <message>
+        <source>Play with the vowel space</source>
+        <translation>모음 공간과 함께 재생</translation>
+    </message>
+    <message>
+        <source>Play with the spectrogram and amplitude</source>
+        <translation>스펙트로그램 및 진폭과 함께 재생</translation>
+    </message>
+    <message>
+        <source>Compare with File...</source>
+        <translation>파일과 비교...</translation>
+    </message>
+    <message>
+        <source>Compare with another file of the client</source>
+        <translation>같은 고객의 다른 파일과 비교합니다</translation>
+    </message>
+    <message>
+        <source>Open Model...</source>
+        <translation>모델 열기...</translation>
+    </message>
+    <message>
+        <source>Compare with a model recording</source>
+        <translation>모델 녹음과 비교합니다</translation>
+    </message>
+    <message>
+        <source>Save as a Model...</source>
+        <translation>모델로 저장...</translation>
+    </message>
+    <message>
+        <source>Save the open file as a model</source>
+        <translation>열려 있는 파일을 모델로 저장합니다</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Close the comparison</source>
+        <translation>비교를 닫습니다</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>목차(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Open the help</source>
+        <translation>도움말을 엽니다</translation>
+    </message>
+    <message>
+        <source>&amp;About Sonarel...</source>
+        <translation>Sonarel 정보(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Program information</source>
+        <translation>프로그램 정보</translation>
+    </message>
+    <message>
+        <source>&amp;Client</source>
+        <translation>고객(&amp;C)</translation>
+    </message>
+    <message>
+        <source>A&amp;udio</source>
+        <translation>오디오(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>편집(&amp;E)</translation>
+    </message>
+    <message>
+        <source>A&amp;nalysis</source>
+        <translation>분석(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Follow up</source>
+        <translation>경과 관찰(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>설정(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Real-Time</source>
+        <translation>실시간(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare</source>
+        <translation>비교(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>도움말(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>재생</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>잘라내기</translation>
+    </message>
+</context>
+<context>
+    <name>Display</name>
+    <message>
+        <source>F0 (Hz)</source>
+        <translation>F0(Hz)</translation>
+    </message>
+    <message>
+        <source>Intensity (dB)</source>
+        <translation>강도(dB)</translation>
+    </message>
+    <message>
+        <source>Histogram (F0)</source>
+        <translation>히스토그램(F0)</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>통계</translation>
+    </message>
+    <message>
+        <source>(from %.2fs to %.2fs)</source>
+        <translation>(%.2fs부터 %.2fs까지)</translation>
+    </message>
+    <message>
+        <source>Mode </source>
+        <translation>최빈 </translation>
+    </message>
+    <message>
+        <source>Average </source>
+        <translation>평균 </translation>
+    </message>
+    <message>
+        <source>Min </source>
+        <translation>최소 </translation>
+    </message>
+    <message>
+        <source>Max </source>
+        <translation>최대 </translation>
+    </message>
+    <message>
+        <source>SD </source>
+        <translation>표준편차 </translation>
+    </message>
+    <message>
+        <source>Average  Intensity:</source>
+        <translation>평균 강도:</translation>
+    </message>
+    <message>
+        <source>Min. Intensity:</source>
+        <translation>최소 강도:</translation>
+    </message>
+    <message>
+        <source>Max. Intensity:</source>
+        <translation>최대 강도:</translation>
+    </message>
+    <message>
+        <source>SD Intensity:</source>
+        <translation>강도 표준편차:</translation>
+    </message>
+    <message>
+        <source>Percent Voiced Time: </source>
+        <translation>유성음 시간 비율: </translation>
+    </message>
+    <message>
+        <source>Percent Voiceless Time: </source>
+        <translation>무성음 시간 비율: </translation>
+    </message>
+    <message>
+        <source>Percent Speech Time:</source>
+        <translation>발화 시간 비율:</translation>
+    </message>
+    <message>
+        <source>Percent Silence Time:</source>
+        <translation>무음 시간 비율:</translation>
+    </message>
+    <message>
+        <source>Variability </source>
+        <translation>변동성 </translation>
+    </message>
+    <message>
+        <source>%d semitone</source>
+        <translation>%d 반음</translation>
+    </message>
+    <message>
+        <source>Choose a display in the Analysis menu or on the tool bar.</source>
+        <translation>분석 메뉴나 도구 모음에서 표시 방식을 선택하십시오.</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>Error Reading File!</source>
+        <translation>파일을 읽는 중 오류가 발생했습니다!</translation>
+    </message>
+    <message>
+        <source>Sample Rate must be 11025 Hz or 22050 Hz, 16 bits,Mono!</source>
+        <translation>샘플링 주파수는 11025 Hz 또는 22050 Hz, 16비트, 모노여야 합니다!</translation>
+    </message>
+    <message>
+        <source>Sample Rate must be 44100 Hz, 16 bits,Mono!</source>
+        <translation>샘플링 주파수는 44100 Hz, 16비트, 모노여야 합니다!</translation>
+    </message>
+    <message>
+        <source>Error Releasing Memory!</source>
+        <translation>메모리를 해제하는 중 오류가 발생했습니다!</translation>
+    </message>
+    <message>
+        <source>The File %s can´t be recorded!
+Verifiy if this file is opened and if the Client Folder exists!</source>
+        <translation>%s 파일을 저장할 수 없습니다!
+파일이 열려 있는지, 고객 폴더가 있는지 확인하십시오.</translation>
+    </message>
+    <message>
+        <source>You need to Select an Area!</source>
+        <translation>구간을 선택해야 합니다!</translation>
+    </message>
+    <message>
+        <source>The analysis was cancelled; nothing was changed.</source>
+        <translation>분석이 취소되었습니다. 변경된 내용은 없습니다.</translation>
+    </message>
+    <message>
+        <source>It was not Possible to Play the Sound File!</source>
+        <translation>음성 파일을 재생할 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>It was not Possible to Open Wave Out Channel!</source>
+        <translation>오디오 출력 채널을 열 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>Sonarel needs a screen of at least 800 x 600 pixels.
+Resolution : 800 x 600 or 1024 x 768 pixels
+Colors: High Color (16 bits) or better</source>
+        <translation>Sonarel을 사용하려면 800 x 600 픽셀 이상의 화면이 필요합니다.
+해상도: 800 x 600 또는 1024 x 768 픽셀
+색상: 하이 컬러(16비트) 이상</translation>
+    </message>
+    <message>
+        <source>Text File Saved!</source>
+        <translation>텍스트 파일을 저장했습니다!</translation>
+    </message>
+    <message>
+        <source>It´s not possible to Save the Intensity Text File!</source>
+        <translation>강도 텍스트 파일을 저장할 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>accepted as voice analysis</source>
+        <translation>음성 분석용으로 인식됨</translation>
+    </message>
+    <message>
+        <source>accepted as vocal quality</source>
+        <translation>음질 평가용으로 인식됨</translation>
+    </message>
+    <message>
+        <source>Usage error: %s</source>
+        <translation>사용법 오류: %s</translation>
+    </message>
+    <message>
+        <source>File not found: %s</source>
+        <translation>파일을 찾을 수 없습니다: %s</translation>
+    </message>
+    <message>
+        <source>Minimal Value: 50 Hz</source>
+        <translation>최솟값: 50 Hz</translation>
+    </message>
+    <message>
+        <source>Max Value: 1200 Hz</source>
+        <translation>최댓값: 1200 Hz</translation>
+    </message>
+    <message>
+        <source>Min Value &gt;= Max Value</source>
+        <translation>최솟값 &gt;= 최댓값</translation>
+    </message>
+    <message>
+        <source>Silence Threshold: From 0 to 70 dB</source>
+        <translation>무음 임계값: 0~70 dB</translation>
+    </message>
+    <message>
+        <source>Invalid Method!</source>
+        <translation>잘못된 방법입니다!</translation>
+    </message>
+    <message>
+        <source>The F0 method %s is not available yet.</source>
+        <translation>%s F0 방법은 아직 사용할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Low Limit: 0 to 60 dB</source>
+        <translation>하한: 0~60 dB</translation>
+    </message>
+    <message>
+        <source>High Limit: 70 to 140 dB</source>
+        <translation>상한: 70~140 dB</translation>
+    </message>
+    <message>
+        <source>filter: unknown filter type</source>
+        <translation>필터: 알 수 없는 필터 유형</translation>
+    </message>
+    <message>
+        <source>filter: order of filter too large</source>
+        <translation>필터: 필터 차수가 너무 큽니다</translation>
+    </message>
+    <message>
+        <source>filter: filter order must be even</source>
+        <translation>필터: 필터 차수는 짝수여야 합니다</translation>
+    </message>
+    <message>
+        <source>filter: out of memory</source>
+        <translation>필터: 메모리가 부족합니다</translation>
+    </message>
+    <message>
+        <source>filter: frequencies out of range</source>
+        <translation>필터: 주파수가 범위를 벗어났습니다</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Warning</source>
+        <translation>경고</translation>
+    </message>
+</context>
+<context>
+    <name>Splash</name>
+    <message>
+        <source>Acoustic assessment of the voice</source>
+        <translation>음성의 음향학적 평가</translation>
+    </message>
+</context>
+<context>
+    <name>WaitDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CMainFrame</name>
+    <message>
+        <source>Sonarel</source>
+        <translation>Sonarel</translation>
+    </message>
+    <message>
+        <source>Tool bar</source>
+        <translation>도구 모음</translation>
+    </message>
+    <message>
+        <source>Open a sound file to begin (Client &gt; Open... or drop a file here).</source>
+        <translation>시작하려면 음성 파일을 여십시오(고객 &gt; 열기... 또는 여기에 파일을 끌어다 놓기).</translation>
+    </message>
+    <message>
+        <source>vocal quality</source>
+        <translation>음질</translation>
+    </message>
+    <message>
+        <source>voice analysis</source>
+        <translation>음성 분석</translation>
+    </message>
+    <message>
+        <source>%1 — %2 Hz, %3 s, %4</source>
+        <translation>%1 — %2 Hz, %3 s, %4</translation>
+    </message>
+    <message>
+        <source>%1 s to %2 s%3</source>
+        <translation>%1 s ~ %2 s%3</translation>
+    </message>
+    <message>
+        <source> (zoomed)</source>
+        <translation> (확대)</translation>
+    </message>
+    <message>
+        <source>Analysing the recording...</source>
+        <translation>녹음을 분석하는 중...</translation>
+    </message>
+    <message>
+        <source>Text File (*.txt)</source>
+        <translation>텍스트 파일(*.txt)</translation>
+    </message>
+    <message>
+        <source>Sonarel %1
+Acoustic assessment of the voice.</source>
+        <translation>Sonarel %1
+음성의 음향학적 평가.</translation>
+    </message>
+    <message>
+        <source>Sound File (*.wav)</source>
+        <translation>음성 파일(*.wav)</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ConfigureF0Dialog</name>
+    <message>
+        <source>Configure F0</source>
+        <translation>F0 설정</translation>
+    </message>
+    <message>
+        <source>F0 Range</source>
+        <translation>F0 범위</translation>
+    </message>
+    <message>
+        <source>Low (Hz)</source>
+        <translation>하한(Hz)</translation>
+    </message>
+    <message>
+        <source>High (Hz)</source>
+        <translation>상한(Hz)</translation>
+    </message>
+    <message>
+        <source>Silence</source>
+        <translation>무음</translation>
+    </message>
+    <message>
+        <source>Silence Threshold (dB)</source>
+        <translation>무음 임계값(dB)</translation>
+    </message>
+    <message>
+        <source>Graphic</source>
+        <translation>그래프</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>선</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>점</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>방법</translation>
+    </message>
+    <message>
+        <source>Sonarel</source>
+        <translation>Sonarel</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ConfigureIntensityDialog</name>
+    <message>
+        <source>Configure Intensity</source>
+        <translation>강도 설정</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>범위</translation>
+    </message>
+    <message>
+        <source>Low Limit</source>
+        <translation>하한</translation>
+    </message>
+    <message>
+        <source>High Limit</source>
+        <translation>상한</translation>
+    </message>
+    <message>
+        <source>Sonarel</source>
+        <translation>Sonarel</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::HelpWindow</name>
+    <message>
+        <source>Sonarel Help</source>
+        <translation>Sonarel 도움말</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>뒤로</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>목차</translation>
+    </message>
+</context>
+</TS>

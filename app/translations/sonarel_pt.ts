@@ -1,0 +1,994 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt">
+<context>
+    <name>Command</name>
+    <message>
+        <source>&amp;New Client...</source>
+        <translation>&amp;Novo cliente...</translation>
+    </message>
+    <message>
+        <source>Create a new Client</source>
+        <translation>Criar um novo cliente</translation>
+    </message>
+    <message>
+        <source>&amp;Clients...</source>
+        <translation>&amp;Clientes...</translation>
+    </message>
+    <message>
+        <source>Show a Client list</source>
+        <translation>Mostrar a lista de clientes</translation>
+    </message>
+    <message>
+        <source>&amp;Personal Information...</source>
+        <translation>Dados &amp;pessoais...</translation>
+    </message>
+    <message>
+        <source>Verify/Edit Personal Information</source>
+        <translation>Verificar ou editar os dados pessoais</translation>
+    </message>
+    <message>
+        <source>&amp;Files...</source>
+        <translation>&amp;Arquivos...</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Abrir arquivos</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Files...</source>
+        <translation>&amp;Excluir arquivos...</translation>
+    </message>
+    <message>
+        <source>Delete Files</source>
+        <translation>Excluir arquivos</translation>
+    </message>
+    <message>
+        <source>&amp;Backup...</source>
+        <translation>&amp;Backup...</translation>
+    </message>
+    <message>
+        <source>Copy the client register to a backup folder</source>
+        <translation>Copiar o cadastro de clientes para uma pasta de backup</translation>
+    </message>
+    <message>
+        <source>&amp;Restore...</source>
+        <translation>&amp;Restaurar...</translation>
+    </message>
+    <message>
+        <source>Restore the client register from a backup folder</source>
+        <translation>Restaurar o cadastro de clientes a partir de uma pasta de backup</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>A&amp;brir...</translation>
+    </message>
+    <message>
+        <source>Open a sound file from outside a client folder</source>
+        <translation>Abrir um arquivo de som que está fora das pastas de clientes</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>Close the sound file</source>
+        <translation>Fechar o arquivo de som</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print the chosen screens</source>
+        <translation>Imprimir as telas escolhidas</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Visualizar impressão</translation>
+    </message>
+    <message>
+        <source>Show the printed pages</source>
+        <translation>Mostrar as páginas como serão impressas</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sa&amp;ir</translation>
+    </message>
+    <message>
+        <source>Quit Sonarel</source>
+        <translation>Sair do Sonarel</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Reproduzir</translation>
+    </message>
+    <message>
+        <source>Play the sound file or the marked stretch</source>
+        <translation>Reproduzir o arquivo de som ou o trecho marcado</translation>
+    </message>
+    <message>
+        <source>Record a &amp;Voice Analysis File...</source>
+        <translation>Gravar um arquivo de análise de &amp;voz...</translation>
+    </message>
+    <message>
+        <source>Record a Voice Analysis File</source>
+        <translation>Gravar um arquivo de análise de voz</translation>
+    </message>
+    <message>
+        <source>Record a Vocal &amp;Quality File...</source>
+        <translation>Gravar um arquivo de &amp;qualidade vocal...</translation>
+    </message>
+    <message>
+        <source>Record a Vocal Quality File</source>
+        <translation>Gravar um arquivo de qualidade vocal</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importar...</translation>
+    </message>
+    <message>
+        <source>Import an outside sound file into the client folder</source>
+        <translation>Importar um arquivo de som externo para a pasta do cliente</translation>
+    </message>
+    <message>
+        <source>Vo&amp;lume...</source>
+        <translation>Vo&amp;lume...</translation>
+    </message>
+    <message>
+        <source>Playback and record volume</source>
+        <translation>Volume de reprodução e de gravação</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>Undo the last change</source>
+        <translation>Desfazer a última alteração</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Recor&amp;tar</translation>
+    </message>
+    <message>
+        <source>Cut the marked stretch</source>
+        <translation>Recortar o trecho marcado</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy the marked stretch</source>
+        <translation>Copiar o trecho marcado</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Co&amp;lar</translation>
+    </message>
+    <message>
+        <source>Paste the copied stretch</source>
+        <translation>Colar o trecho copiado</translation>
+    </message>
+    <message>
+        <source>&amp;Silence</source>
+        <translation>&amp;Silenciar</translation>
+    </message>
+    <message>
+        <source>Silence the marked stretch</source>
+        <translation>Silenciar o trecho marcado</translation>
+    </message>
+    <message>
+        <source>&amp;Amplify Volume...</source>
+        <translation>&amp;Amplificar volume...</translation>
+    </message>
+    <message>
+        <source>Amplify the marked stretch</source>
+        <translation>Amplificar o trecho marcado</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Selecionar t&amp;udo</translation>
+    </message>
+    <message>
+        <source>Select all sound file</source>
+        <translation>Selecionar todo o arquivo de som</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom +</source>
+        <translation>&amp;Zoom +</translation>
+    </message>
+    <message>
+        <source>Zoom into the marked stretch, or back out</source>
+        <translation>Ampliar o trecho marcado ou voltar à gravação inteira</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Changes</source>
+        <translation>Sal&amp;var alterações</translation>
+    </message>
+    <message>
+        <source>Save the changed sound file</source>
+        <translation>Salvar o arquivo de som alterado</translation>
+    </message>
+    <message>
+        <source>Audio Signal</source>
+        <translation>Sinal de áudio</translation>
+    </message>
+    <message>
+        <source>Show the audio signal</source>
+        <translation>Mostrar o sinal de áudio</translation>
+    </message>
+    <message>
+        <source>Fundamental Frequency (F0)</source>
+        <translation>Frequência fundamental (F0)</translation>
+    </message>
+    <message>
+        <source>Show the F0 contour</source>
+        <translation>Mostrar a curva de F0</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensidade</translation>
+    </message>
+    <message>
+        <source>Show the intensity contour</source>
+        <translation>Mostrar a curva de intensidade</translation>
+    </message>
+    <message>
+        <source>F0 and Intensity</source>
+        <translation>F0 e intensidade</translation>
+    </message>
+    <message>
+        <source>Show F0 and intensity together</source>
+        <translation>Mostrar F0 e intensidade juntas</translation>
+    </message>
+    <message>
+        <source>Histogram (F0)</source>
+        <translation>Histograma (F0)</translation>
+    </message>
+    <message>
+        <source>Show the F0 histogram</source>
+        <translation>Mostrar o histograma de F0</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estatísticas</translation>
+    </message>
+    <message>
+        <source>Show the statistics of F0 and intensity</source>
+        <translation>Mostrar as estatísticas de F0 e intensidade</translation>
+    </message>
+    <message>
+        <source>Power Spectrum</source>
+        <translation>Espectro de potência</translation>
+    </message>
+    <message>
+        <source>Show the power spectrum</source>
+        <translation>Mostrar o espectro de potência</translation>
+    </message>
+    <message>
+        <source>LPC Spectrum</source>
+        <translation>Espectro LPC</translation>
+    </message>
+    <message>
+        <source>Show the LPC spectrum</source>
+        <translation>Mostrar o espectro LPC</translation>
+    </message>
+    <message>
+        <source>Power Spectrum and LPC</source>
+        <translation>Espectro de potência e LPC</translation>
+    </message>
+    <message>
+        <source>Show the power and LPC spectra</source>
+        <translation>Mostrar os espectros de potência e LPC</translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation>Espectrograma</translation>
+    </message>
+    <message>
+        <source>Show the spectrogram</source>
+        <translation>Mostrar o espectrograma</translation>
+    </message>
+    <message>
+        <source>Spectrogram - Amplitude</source>
+        <translation>Espectrograma - Amplitude</translation>
+    </message>
+    <message>
+        <source>Show the spectrogram with the amplitude</source>
+        <translation>Mostrar o espectrograma com a amplitude</translation>
+    </message>
+    <message>
+        <source>Vowel Space</source>
+        <translation>Espaço vocálico</translation>
+    </message>
+    <message>
+        <source>Show the vowel space</source>
+        <translation>Mostrar o espaço vocálico</translation>
+    </message>
+    <message>
+        <source>Calculate Intensity</source>
+        <translation>Calcular intensidade</translation>
+    </message>
+    <message>
+        <source>Recompute the intensity contour</source>
+        <translation>Recalcular a curva de intensidade</translation>
+    </message>
+    <message>
+        <source>Export F0 to Text File...</source>
+        <translation>Exportar F0 para arquivo de texto...</translation>
+    </message>
+    <message>
+        <source>Save the F0 contour as text</source>
+        <translation>Salvar a curva de F0 como texto</translation>
+    </message>
+    <message>
+        <source>Export Intensity to Text File...</source>
+        <translation>Exportar intensidade para arquivo de texto...</translation>
+    </message>
+    <message>
+        <source>Save the intensity contour as text</source>
+        <translation>Salvar a curva de intensidade como texto</translation>
+    </message>
+    <message>
+        <source>Export Statistics to Text File...</source>
+        <translation>Exportar estatísticas para arquivo de texto...</translation>
+    </message>
+    <message>
+        <source>Save the statistics as text</source>
+        <translation>Salvar as estatísticas como texto</translation>
+    </message>
+    <message>
+        <source>Vocal Analysis Data (Statistics)</source>
+        <translation>Dados da análise vocal (estatísticas)</translation>
+    </message>
+    <message>
+        <source>Show the vocal analysis data</source>
+        <translation>Mostrar os dados da análise vocal</translation>
+    </message>
+    <message>
+        <source>Phonatory Deviation Diagram</source>
+        <translation>Diagrama de desvio fonatório</translation>
+    </message>
+    <message>
+        <source>Show the phonatory deviation diagram</source>
+        <translation>Mostrar o diagrama de desvio fonatório</translation>
+    </message>
+    <message>
+        <source>Spectrogram, Intensity and F0</source>
+        <translation>Espectrograma, intensidade e F0</translation>
+    </message>
+    <message>
+        <source>Show the spectrogram with intensity and F0</source>
+        <translation>Mostrar o espectrograma com a intensidade e a F0</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Exibir</translation>
+    </message>
+    <message>
+        <source>Show the follow-up diagram</source>
+        <translation>Mostrar o diagrama de acompanhamento</translation>
+    </message>
+    <message>
+        <source>Add File...</source>
+        <translation>Adicionar arquivo...</translation>
+    </message>
+    <message>
+        <source>Add a recording to the follow-up</source>
+        <translation>Adicionar uma gravação ao acompanhamento</translation>
+    </message>
+    <message>
+        <source>Remove File...</source>
+        <translation>Remover arquivo...</translation>
+    </message>
+    <message>
+        <source>Remove a recording from the follow-up</source>
+        <translation>Remover uma gravação do acompanhamento</translation>
+    </message>
+    <message>
+        <source>Clean All</source>
+        <translation>Limpar tudo</translation>
+    </message>
+    <message>
+        <source>Empty the follow-up</source>
+        <translation>Esvaziar o acompanhamento</translation>
+    </message>
+    <message>
+        <source>Configure Fundamental Frequency...</source>
+        <translation>Configurar frequência fundamental...</translation>
+    </message>
+    <message>
+        <source>Configure F0</source>
+        <translation>Configurar F0</translation>
+    </message>
+    <message>
+        <source>Configure Intensity...</source>
+        <translation>Configurar intensidade...</translation>
+    </message>
+    <message>
+        <source>Configure Intensity</source>
+        <translation>Configurar intensidade</translation>
+    </message>
+    <message>
+        <source>Wide  (300 Hz)</source>
+        <translation>Larga (300 Hz)</translation>
+    </message>
+    <message>
+        <source>Spectrogram band</source>
+        <translation>Banda do espectrograma</translation>
+    </message>
+    <message>
+        <source>Middle (55 Hz)</source>
+        <translation>Média (55 Hz)</translation>
+    </message>
+    <message>
+        <source>Narrow(25 Hz)</source>
+        <translation>Estreita (25 Hz)</translation>
+    </message>
+    <message>
+        <source>Black and White</source>
+        <translation>Preto e branco</translation>
+    </message>
+    <message>
+        <source>Spectrogram in grey</source>
+        <translation>Espectrograma em tons de cinza</translation>
+    </message>
+    <message>
+        <source>Configure Vowel Space...</source>
+        <translation>Configurar espaço vocálico...</translation>
+    </message>
+    <message>
+        <source>Configure Vowel Space</source>
+        <translation>Configurar espaço vocálico</translation>
+    </message>
+    <message>
+        <source>Record...</source>
+        <translation>Gravação...</translation>
+    </message>
+    <message>
+        <source>Configure Record Input</source>
+        <translation>Configurar a entrada de gravação</translation>
+    </message>
+    <message>
+        <source>Conf USB...</source>
+        <translation>Config. USB...</translation>
+    </message>
+    <message>
+        <source>USB adapter settings</source>
+        <translation>Configurações do adaptador USB</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Show Sonarel in English</source>
+        <translation>Exibir o Sonarel em inglês</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Show Sonarel in Spanish</source>
+        <translation>Exibir o Sonarel em espanhol</translation>
+    </message>
+    <message>
+        <source>한국어</source>
+        <translation>한국어</translation>
+    </message>
+    <message>
+        <source>Show Sonarel in Korean</source>
+        <translation>Exibir o Sonarel em coreano</translation>
+    </message>
+    <message>
+        <source>Português</source>
+        <translation>Português</translation>
+    </message>
+    <message>
+        <source>Show Sonarel in Portuguese</source>
+        <translation>Exibir o Sonarel em português</translation>
+    </message>
+    <message>
+        <source>Play with the audio signal</source>
+        <translation>Reproduzir com o sinal de áudio</translation>
+    </message>
+    <message>
+        <source>Play with the spectrogram</source>
+        <translation>Reproduzir com o espectrograma</translation>
+    </message>
+    <message>
+        <source>Play with the F0 contour</source>
+        <translation>Reproduzir com a curva de F0</translation>
+    </message>
+    <message>
+        <source>Play with the intensity</source>
+        <translation>Reproduzir com a intensidade</translation>
+    </message>
+    <message>
+        <source>Play with F0 and intensity</source>
+        <translation>Reproduzir com F0 e intensidade</translation>
+    </message>
+    <message>
+        <source>Play with the power spectrum</source>
+        <translation>Reproduzir com o espectro de potência</translation>
+    </message>
+    <message>
+        <source>Play with the LPC spectrum</source>
+        <translation>Reproduzir com o espectro LPC</translation>
+    </message>
+    <message>
+        <source>Play with the vowel space</source>
+        <translation>Reproduzir com o espaço vocálico</translation>
+    </message>
+    <message>
+        <source>Play with the spectrogram and amplitude</source>
+        <translation>Reproduzir com o espectrograma e a amplitude</translation>
+    </message>
+    <message>
+        <source>Compare with File...</source>
+        <translation>Comparar com arquivo...</translation>
+    </message>
+    <message>
+        <source>Compare with another file of the client</source>
+        <translation>Comparar com outro arquivo do cliente</translation>
+    </message>
+    <message>
+        <source>Open Model...</source>
+        <translation>Abrir modelo...</translation>
+    </message>
+    <message>
+        <source>Compare with a model recording</source>
+        <translation>Comparar com uma gravação modelo</translation>
+    </message>
+    <message>
+        <source>Save as a Model...</source>
+        <translation>Salvar como modelo...</translation>
+    </message>
+    <message>
+        <source>Save the open file as a model</source>
+        <translation>Salvar o arquivo aberto como modelo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Close the comparison</source>
+        <translation>Fechar a comparação</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Conteúdo</translation>
+    </message>
+    <message>
+        <source>Open the help</source>
+        <translation>Abrir a ajuda</translation>
+    </message>
+    <message>
+        <source>&amp;About Sonarel...</source>
+        <translation>&amp;Sobre o Sonarel...</translation>
+    </message>
+    <message>
+        <source>Program information</source>
+        <translation>Informações do programa</translation>
+    </message>
+    <message>
+        <source>&amp;Client</source>
+        <translation>&amp;Cliente</translation>
+    </message>
+    <message>
+        <source>A&amp;udio</source>
+        <translation>Á&amp;udio</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>A&amp;nalysis</source>
+        <translation>A&amp;nálise</translation>
+    </message>
+    <message>
+        <source>&amp;Follow up</source>
+        <translation>Acom&amp;panhamento</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>Con&amp;figurações</translation>
+    </message>
+    <message>
+        <source>&amp;Real-Time</source>
+        <translation>&amp;Tempo real</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare</source>
+        <translation>Co&amp;mparar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Recortar</translation>
+    </message>
+</context>
+<context>
+    <name>Display</name>
+    <message>
+        <source>F0 (Hz)</source>
+        <translation>F0 (Hz)</translation>
+    </message>
+    <message>
+        <source>Intensity (dB)</source>
+        <translation>Intensidade (dB)</translation>
+    </message>
+    <message>
+        <source>Histogram (F0)</source>
+        <translation>Histograma (F0)</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estatísticas</translation>
+    </message>
+    <message>
+        <source>(from %.2fs to %.2fs)</source>
+        <translation>(de %.2fs a %.2fs)</translation>
+    </message>
+    <message>
+        <source>Mode </source>
+        <translation>Moda </translation>
+    </message>
+    <message>
+        <source>Average </source>
+        <translation>Média </translation>
+    </message>
+    <message>
+        <source>Min </source>
+        <translation>Mín. </translation>
+    </message>
+    <message>
+        <source>Max </source>
+        <translation>Máx. </translation>
+    </message>
+    <message>
+        <source>SD </source>
+        <translation>DP </translation>
+    </message>
+    <message>
+        <source>Average  Intensity:</source>
+        <translation>Intensidade média:</translation>
+    </message>
+    <message>
+        <source>Min. Intensity:</source>
+        <translation>Intensidade mín.:</translation>
+    </message>
+    <message>
+        <source>Max. Intensity:</source>
+        <translation>Intensidade máx.:</translation>
+    </message>
+    <message>
+        <source>SD Intensity:</source>
+        <translation>DP da intensidade:</translation>
+    </message>
+    <message>
+        <source>Percent Voiced Time: </source>
+        <translation>Porcentagem de tempo sonoro: </translation>
+    </message>
+    <message>
+        <source>Percent Voiceless Time: </source>
+        <translation>Porcentagem de tempo surdo: </translation>
+    </message>
+    <message>
+        <source>Percent Speech Time:</source>
+        <translation>Porcentagem de tempo de fala:</translation>
+    </message>
+    <message>
+        <source>Percent Silence Time:</source>
+        <translation>Porcentagem de tempo de silêncio:</translation>
+    </message>
+    <message>
+        <source>Variability </source>
+        <translation>Variabilidade </translation>
+    </message>
+    <message>
+        <source>%d semitone</source>
+        <translation>%d semitom</translation>
+    </message>
+    <message>
+        <source>Choose a display in the Analysis menu or on the tool bar.</source>
+        <translation>Escolha uma visualização no menu Análise ou na barra de ferramentas.</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>Error Reading File!</source>
+        <translation>Erro ao ler o arquivo!</translation>
+    </message>
+    <message>
+        <source>Sample Rate must be 11025 Hz or 22050 Hz, 16 bits,Mono!</source>
+        <translation>A taxa de amostragem deve ser de 11025 Hz ou 22050 Hz, 16 bits, mono!</translation>
+    </message>
+    <message>
+        <source>Sample Rate must be 44100 Hz, 16 bits,Mono!</source>
+        <translation>A taxa de amostragem deve ser de 44100 Hz, 16 bits, mono!</translation>
+    </message>
+    <message>
+        <source>Error Releasing Memory!</source>
+        <translation>Erro ao liberar a memória!</translation>
+    </message>
+    <message>
+        <source>The File %s can´t be recorded!
+Verifiy if this file is opened and if the Client Folder exists!</source>
+        <translation>Não é possível salvar o arquivo %s!
+Verifique se o arquivo está aberto e se a pasta do cliente existe.</translation>
+    </message>
+    <message>
+        <source>You need to Select an Area!</source>
+        <translation>É preciso selecionar um trecho!</translation>
+    </message>
+    <message>
+        <source>The analysis was cancelled; nothing was changed.</source>
+        <translation>A análise foi cancelada; nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>It was not Possible to Play the Sound File!</source>
+        <translation>Não foi possível reproduzir o arquivo de som!</translation>
+    </message>
+    <message>
+        <source>It was not Possible to Open Wave Out Channel!</source>
+        <translation>Não foi possível abrir o canal de saída de áudio!</translation>
+    </message>
+    <message>
+        <source>Sonarel needs a screen of at least 800 x 600 pixels.
+Resolution : 800 x 600 or 1024 x 768 pixels
+Colors: High Color (16 bits) or better</source>
+        <translation>O Sonarel precisa de uma tela de pelo menos 800 x 600 pixels.
+Resolução: 800 x 600 ou 1024 x 768 pixels
+Cores: alta densidade (16 bits) ou superior</translation>
+    </message>
+    <message>
+        <source>Text File Saved!</source>
+        <translation>Arquivo de texto salvo!</translation>
+    </message>
+    <message>
+        <source>It´s not possible to Save the Intensity Text File!</source>
+        <translation>Não é possível salvar o arquivo de texto de intensidade!</translation>
+    </message>
+    <message>
+        <source>accepted as voice analysis</source>
+        <translation>aceito como análise de voz</translation>
+    </message>
+    <message>
+        <source>accepted as vocal quality</source>
+        <translation>aceito como qualidade vocal</translation>
+    </message>
+    <message>
+        <source>Usage error: %s</source>
+        <translation>Erro de uso: %s</translation>
+    </message>
+    <message>
+        <source>File not found: %s</source>
+        <translation>Arquivo não encontrado: %s</translation>
+    </message>
+    <message>
+        <source>Minimal Value: 50 Hz</source>
+        <translation>Valor mínimo: 50 Hz</translation>
+    </message>
+    <message>
+        <source>Max Value: 1200 Hz</source>
+        <translation>Valor máximo: 1200 Hz</translation>
+    </message>
+    <message>
+        <source>Min Value &gt;= Max Value</source>
+        <translation>Valor mínimo &gt;= valor máximo</translation>
+    </message>
+    <message>
+        <source>Silence Threshold: From 0 to 70 dB</source>
+        <translation>Limiar de silêncio: de 0 a 70 dB</translation>
+    </message>
+    <message>
+        <source>Invalid Method!</source>
+        <translation>Método inválido!</translation>
+    </message>
+    <message>
+        <source>The F0 method %s is not available yet.</source>
+        <translation>O método de F0 %s ainda não está disponível.</translation>
+    </message>
+    <message>
+        <source>Low Limit: 0 to 60 dB</source>
+        <translation>Limite inferior: de 0 a 60 dB</translation>
+    </message>
+    <message>
+        <source>High Limit: 70 to 140 dB</source>
+        <translation>Limite superior: de 70 a 140 dB</translation>
+    </message>
+    <message>
+        <source>filter: unknown filter type</source>
+        <translation>filtro: tipo de filtro desconhecido</translation>
+    </message>
+    <message>
+        <source>filter: order of filter too large</source>
+        <translation>filtro: ordem do filtro grande demais</translation>
+    </message>
+    <message>
+        <source>filter: filter order must be even</source>
+        <translation>filtro: a ordem do filtro deve ser par</translation>
+    </message>
+    <message>
+        <source>filter: out of memory</source>
+        <translation>filtro: memória insuficiente</translation>
+    </message>
+    <message>
+        <source>filter: frequencies out of range</source>
+        <translation>filtro: frequências fora do intervalo</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+</context>
+<context>
+    <name>Splash</name>
+    <message>
+        <source>Acoustic assessment of the voice</source>
+        <translation>Avaliação acústica da voz</translation>
+    </message>
+</context>
+<context>
+    <name>WaitDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CMainFrame</name>
+    <message>
+        <source>Sonarel</source>
+        <translation>Sonarel</translation>
+    </message>
+    <message>
+        <source>Tool bar</source>
+        <translation>Barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>Open a sound file to begin (Client &gt; Open... or drop a file here).</source>
+        <translation>Abra um arquivo de som para começar (Cliente &gt; Abrir... ou arraste um arquivo para cá).</translation>
+    </message>
+    <message>
+        <source>vocal quality</source>
+        <translation>qualidade vocal</translation>
+    </message>
+    <message>
+        <source>voice analysis</source>
+        <translation>análise de voz</translation>
+    </message>
+    <message>
+        <source>%1 — %2 Hz, %3 s, %4</source>
+        <translation>%1 — %2 Hz, %3 s, %4</translation>
+    </message>
+    <message>
+        <source>%1 s to %2 s%3</source>
+        <translation>de %1 s a %2 s%3</translation>
+    </message>
+    <message>
+        <source> (zoomed)</source>
+        <translation> (ampliado)</translation>
+    </message>
+    <message>
+        <source>Analysing the recording...</source>
+        <translation>Analisando a gravação...</translation>
+    </message>
+    <message>
+        <source>Text File (*.txt)</source>
+        <translation>Arquivo de texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>Sonarel %1
+Acoustic assessment of the voice.</source>
+        <translation>Sonarel %1
+Avaliação acústica da voz.</translation>
+    </message>
+    <message>
+        <source>Sound File (*.wav)</source>
+        <translation>Arquivo de som (*.wav)</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ConfigureF0Dialog</name>
+    <message>
+        <source>Configure F0</source>
+        <translation>Configurar F0</translation>
+    </message>
+    <message>
+        <source>F0 Range</source>
+        <translation>Faixa de F0</translation>
+    </message>
+    <message>
+        <source>Low (Hz)</source>
+        <translation>Inferior (Hz)</translation>
+    </message>
+    <message>
+        <source>High (Hz)</source>
+        <translation>Superior (Hz)</translation>
+    </message>
+    <message>
+        <source>Silence</source>
+        <translation>Silêncio</translation>
+    </message>
+    <message>
+        <source>Silence Threshold (dB)</source>
+        <translation>Limiar de silêncio (dB)</translation>
+    </message>
+    <message>
+        <source>Graphic</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linha</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Método</translation>
+    </message>
+    <message>
+        <source>Sonarel</source>
+        <translation>Sonarel</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ConfigureIntensityDialog</name>
+    <message>
+        <source>Configure Intensity</source>
+        <translation>Configurar intensidade</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Faixa</translation>
+    </message>
+    <message>
+        <source>Low Limit</source>
+        <translation>Limite inferior</translation>
+    </message>
+    <message>
+        <source>High Limit</source>
+        <translation>Limite superior</translation>
+    </message>
+    <message>
+        <source>Sonarel</source>
+        <translation>Sonarel</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::HelpWindow</name>
+    <message>
+        <source>Sonarel Help</source>
+        <translation>Ajuda do Sonarel</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Conteúdo</translation>
+    </message>
+</context>
+</TS>

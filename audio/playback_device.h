@@ -1,0 +1,34 @@
+#pragma once
+// Sound output behind a small interface, so that the view plays through the sound card and
+// the tests through a scripted device.
+
+#include <QObject>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "core/message.h"
+#include "core/wave_format.h"
+
+namespace sonarel::audio {
+
+class PlaybackDevice : public QObject {
+  Q_OBJECT
+ public:
+  using QObject::QObject;
+  ~PlaybackDevice() override = default;
+
+  // Starts playing a copy of `samples`, after stopping whatever plays. The message when the
+  // device refuses the format ("It was not Possible to Play the Sound File!") or cannot be
+  // opened ("It was not Possible to Open Wave Out Channel!").
+  virtual std::optional<core::Message> play(const core::WaveFormat& format,
+                                            std::span<const std::int16_t> samples) = 0;
+  virtual void stop() = 0;
+  virtual bool isPlaying() const = 0;
+
+ signals:
+  // Emitted once when a playback ends, whether it ran out or was stopped.
+  void finished();
+};
+
+}  // namespace sonarel::audio

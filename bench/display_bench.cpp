@@ -1,0 +1,74 @@
+// Repainting each display of a two-minute recording once its analyses are cached: what a
+// clinician waits for on every resize, selection and mode change.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <cstdlib>
+
+#include "app/drawing/display_modes.h"
+#include "app/view_state.h"
+#include "bench/recordings.h"
+
+namespace {
+
+using namespace sonarel;
+
+app::ViewState& cachedState() {
+  static app::ViewState state = [] {
+    app::ViewState s;
+    s.open(bench::benchRecording(120, 22050), core::FileKind::VoiceAnalysis);
+    s.showMode(app::mode::Statistics);  // computes F0 and intensity
+    return s;
+  }();
+  return state;
+}
+
+void BM_RepaintDisplay(benchmark::State& state) {
+  const int mode = static_cast<int>(state.range(0));
+  app::ViewState& view = cachedState();
+  view.showMode(mode);
+  const app::GraphGeometry geometry = app::GraphGeometry::normal();
+  QImage image(geometry.extent(), QImage::Format_RGB32);
+  for (auto _ : state) {
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    app::drawDisplayMode(painter, geometry, view.displayData(), mode);
+  }
+}
+BENCHMARK(BM_RepaintDisplay)
+    ->ArgName("mode")
+    ->Arg(app::mode::None)
+    ->Arg(app::mode::AudioSignal)
+    ->Arg(app::mode::F0)
+    ->Arg(app::mode::Intensity)
+    ->Arg(app::mode::Histogram)
+    ->Arg(app::mode::Statistics)
+    ->Arg(app::mode::F0AndIntensity)
+    ->Unit(benchmark::kMillisecond);
+
+// Zooming into a stretch and out again with the statistics shown (the range results are
+// recomputed, the contours are not).
+void BM_ZoomStatistics(benchmark::State& state) {
+  app::ViewState& view = cachedState();
+  view.showMode(app::mode::Statistics);
+  view.pressStrip(100);
+  view.releaseStrip(500);
+  for (auto _ : state) {
+    view.toggleZoom();
+    view.toggleZoom();
+  }
+}
+BENCHMARK(BM_ZoomStatistics)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}

@@ -1,0 +1,104 @@
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <ostream>
+#include <sstream>
+#include <thread>
+
+#include "cli/batch_table.h"
+#include "cli/commands.h"
+#include "cli/sound_file_option.h"
+#include "cli/voice_analysis.h"
+#include "core/atomic_file.h"
+#include "core/wave_file.h"
+
+namespace sonarel::cli {
+namespace {
+
+// One file, analysed as `stats` would; never throws, reports its own failure in the row.
+BatchRow analyseOne(const Arguments& args, const VoiceOptions& options, const std::string& path) {
+  BatchRow row;
+  row.path = path;
+  std::ostringstream quiet;
+  Streams silent{quiet, quiet};
+  core::SampleBuffer buffer;
+  if (auto stop = openForAnalysis(args, path, buffer, silent)) {
+    row.error = quiet.str();
+    while (!row.error.empty() && row.error.back() == '\n') row.error.pop_back();
+    return row;
+  }
+  row.sampleRate = buffer.format.sampleRate;
+  row.sampleCount = buffer.count();
+  row.durationSeconds = buffer.durationSeconds();
+  VoiceAnalysis analysis;
+  if (auto failure = analyseVoice(buffer, options, analysis)) {
+    row.error = failure->text();
+    return row;
+  }
+  row.report = analysis.report;
+  row.analysed = true;
+  return row;
+}
+
+std::vector<BatchRow> analyseAll(const Arguments& args, const VoiceOptions& options,
+                                 const std::vector<std::string>& files, std::ostream& progress) {
+  std::vector<BatchRow> rows(files.size());
+  std::atomic<std::size_t> next{0};
+  std::atomic<std::size_t> done{0};
+  std::mutex progressLock;
+  auto work = [&] {
+    for (std::size_t i = next++; i < files.size(); i = next++) {
+      rows[i] = analyseOne(args, options, files[i]);
+      const std::size_t finished = ++done;
+      std::lock_guard lock(progressLock);
+      progress << "[" << finished << "/" << files.size() << "] " << files[i]
+               << (rows[i].analysed ? "" : ": " + rows[i].error) << "\n";
+    }
+  };
+  const unsigned threads = std::max(1u, std::min<unsigned>(std::thread::hardware_concurrency(),
+                                                           static_cast<unsigned>(files.size())));
+  std::vector<std::thread> pool;
+  for (unsigned t = 1; t < threads; ++t) pool.emplace_back(work);
+  work();
+  for (auto& thread : pool) thread.join();
+  return rows;
+}
+
+}  // namespace
+
+int runBatch(const std::vector<std::string>& words, Streams streams) {
+  auto valued = voiceOptionNames();
+  valued.insert("--out");
+  valued.erase("--from");
+  valued.erase("--to");
+  const Arguments args = parseArguments(words, valued, {});
+  if (!args.error.empty()) return usageError(streams, args.error);
+  if (args.positional.empty()) return usageError(streams, "batch takes FILE_OR_FOLDER...");
+  VoiceOptions options;
+  if (auto wrong = readVoiceOptions(args, options)) return usageError(streams, *wrong);
+
+  std::vector<std::string> missing;
+  const std::vector<std::string> files = collectWaveFiles(args.positional, missing);
+  for (const auto& path : missing) {
+    streams.err << core::Message{core::MessageId::FileNotFound, {path}}.text() << "\n";
+  }
+  const std::vector<BatchRow> rows = analyseAll(args, options, files, streams.err);
+  const std::string table = batchCsv(rows);
+  if (const auto out = args.option("--out")) {
+    if (!core::writeFileAtomically(*out, table)) {
+      streams.err << core::Message{core::MessageId::CannotSaveTextFile}.text() << "\n";
+      return kExitBadInput;
+    }
+  } else {
+    streams.out << table;
+  }
+  const bool allAnalysed =
+      missing.empty() &&
+      std::all_of(rows.begin(), rows.end(), [](const BatchRow& r) { return r.analysed; });
+  return allAnalysed ? kExitOk : kExitBadInput;
+}
+
+}  // namespace sonarel::cli

@@ -1,0 +1,97 @@
+#include "cli/batch_table.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+namespace sonarel::cli {
+namespace {
+
+bool isWave(const std::filesystem::path& path) {
+  std::string extension = path.extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return extension == ".wav";
+}
+
+std::string quoted(const std::string& field) {
+  if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
+  std::string out = "\"";
+  for (char c : field) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  return out + "\"";
+}
+
+std::string number(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", value);
+  return text;
+}
+
+std::string modes(const core::VoiceStatistics& s) {
+  std::string out;
+  for (int i = 0; i < s.modeCount; ++i) out += (i ? ";" : "") + number(s.modes[i]);
+  return out;
+}
+
+}  // namespace
+
+std::vector<std::string> collectWaveFiles(const std::vector<std::string>& paths,
+                                          std::vector<std::string>& missing) {
+  namespace fs = std::filesystem;
+  std::vector<std::string> files;
+  for (const std::string& path : paths) {
+    std::error_code error;
+    if (fs::is_directory(path, error)) {
+      std::vector<std::string> found;
+      for (auto it = fs::recursive_directory_iterator(
+               path, fs::directory_options::skip_permission_denied, error);
+           !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+        if (it->is_regular_file(error) && isWave(it->path())) found.push_back(it->path().string());
+      }
+      std::sort(found.begin(), found.end());
+      files.insert(files.end(), found.begin(), found.end());
+    } else if (fs::exists(path, error)) {
+      files.push_back(path);
+    } else {
+      missing.push_back(path);
+    }
+  }
+  return files;
+}
+
+std::string batchCsv(const std::vector<BatchRow>& rows) {
+  std::string out =
+      "path,rate,duration,samples,mean_f0,min_f0,max_f0,sd_f0,modes,semitones,min_intensity,"
+      "max_intensity,mean_intensity,sd_intensity,voiced,voiceless,speech,silence,error\n";
+  for (const BatchRow& row : rows) {
+    out += quoted(row.path);
+    if (row.sampleRate > 0) {
+      char head[96];
+      std::snprintf(head, sizeof head, ",%u,%.3f,%lld", row.sampleRate, row.durationSeconds,
+                    static_cast<long long>(row.sampleCount));
+      out += head;
+    } else {
+      out += ",,,";
+    }
+    if (row.analysed) {
+      const core::VoiceStatistics& s = row.report.statistics;
+      const core::TimeShares& t = row.report.shares;
+      for (double v : {s.meanF0, s.minF0, s.maxF0, s.sdF0}) out += "," + number(v);
+      out += "," + quoted(modes(s)) + "," + number(s.semitoneRange);
+      for (double v : {s.minIntensity, s.maxIntensity, s.meanIntensity, s.sdIntensity}) {
+        out += "," + number(v);
+      }
+      for (double v : {t.voiced, 1 - t.voiced, t.speech, 1 - t.speech})
+        out += "," + number(100 * v);
+      out += ",\n";
+    } else {
+      out += std::string(14, ',') + "," + quoted(row.error) + "\n";
+    }
+  }
+  return out;
+}
+
+}  // namespace sonarel::cli

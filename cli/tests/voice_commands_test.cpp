@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "cli/batch_table.h"
+#include "cli/commands.h"
+#include "core/tests/wave_fixtures.h"
+
+namespace sonarel::cli {
+namespace {
+
+using sonarel::testing::ScratchDir;
+
+struct Outcome {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Outcome runCli(const std::vector<std::string>& words) {
+  std::ostringstream out, err;
+  const int status = runCommandLine(words, {out, err});
+  return {status, out.str(), err.str()};
+}
+
+std::string text(const testing::Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
+
+// One second of 200 Hz and half a second of silence at 11025 Hz.
+std::string toneFile(const ScratchDir& dir, const std::string& name, double hz = 200) {
+  auto samples = testing::sine(hz, 11025, 16538, 12000);
+  for (std::size_t i = 11025; i < samples.size(); ++i) samples[i] = 0;
+  return dir.write(name, testing::simpleWave(11025, samples));
+}
+
+TEST(CliStats, PrintsTheStatisticsOfTheRange) {
+  ScratchDir dir;
+  const auto wav = toneFile(dir, "t.wav");
+  Outcome whole = runCli({"stats", wav});
+  ASSERT_EQ(whole.status, kExitOk) << whole.err;
+  EXPECT_EQ(whole.out.rfind("Statistics (From 0.00s to 1.50s)\n\nMode F0: ", 0), 0u) << whole.out;
+  EXPECT_NE(whole.out.find("Average F0: 200."), std::string::npos) << whole.out;
+  EXPECT_NE(whole.out.find("Percent Silence Time: 3"), std::string::npos) << whole.out;
+
+  Outcome voiced = runCli({"stats", wav, "--from", "0", "--to", "11025", "--method", "cc"});
+  ASSERT_EQ(voiced.status, kExitOk) << voiced.err;
+  EXPECT_NE(voiced.out.find("(From 0.00s to 1.00s)"), std::string::npos);
+  EXPECT_NE(voiced.out.find("Percent Silence Time: 0.00%"), std::string::npos) << voiced.out;
+}
+
+TEST(CliStats, RefusesBadOptionsWithTheDialogsMessages) {
+  ScratchDir dir;
+  const auto wav = toneFile(dir, "t.wav");
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"stats", wav, "--min", "45", "--max", "40"}, "Minimal Value: 50 Hz"},
+      {{"stats", wav, "--max", "1300"}, "Max Value: 1200 Hz"},
+      {{"stats", wav, "--silence", "80"}, "Silence Threshold: From 0 to 70 dB"},
+      {{"stats", wav, "--from", "9", "--to", "3"}, "--from is after --to"},
+      {{"stats", wav, "--method", "amdf"}, "--method takes ac or cc"},
+  };
+  for (const auto& [words, message] : cases) {
+    Outcome r = runCli(words);
+    EXPECT_EQ(r.status, kExitUsage) << message;
+    EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+  }
+}
+
+TEST(CliExport, WritesTheFilesTheWindowWrites) {
+  ScratchDir dir;
+  const auto wav = toneFile(dir, "t.wav");
+  const std::string stats = dir.file("stats.txt");
+  ASSERT_EQ(runCli({"export", "stats", wav, "--out", stats}).status, kExitOk);
+  std::string expected = runCli({"stats", wav}).out;
+  expected.pop_back();  // the printed text ends with a newline, the file does not
+  std::string crlf;
+  for (char c : expected) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  EXPECT_EQ(text(testing::readBytes(stats)), crlf);
+
+  const std::string f0 = dir.file("f0.txt");
+  ASSERT_EQ(runCli({"export", "f0", wav, "--out", f0}).status, kExitOk);
+  const std::string f0Text = text(testing::readBytes(f0));
+  std::string f0Lines;
+  for (char c : runCli({"f0", wav}).out) f0Lines += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  EXPECT_EQ(f0Text, f0Lines);
+
+  const std::string intensity = dir.file("int.txt");
+  ASSERT_EQ(runCli({"export", "intensity", wav, "--out", intensity}).status, kExitOk);
+  const std::string intensityText = text(testing::readBytes(intensity));
+  EXPECT_EQ(std::count(intensityText.begin(), intensityText.end(), '\n'), 340);
+
+  Outcome refused = runCli({"export", "stats", wav, "--out", dir.file("missing/s.txt")});
+  EXPECT_EQ(refused.status, kExitBadInput);
+  EXPECT_EQ(refused.err, "It\u00b4s not possible to Save the Intensity Text File!\n");
+  EXPECT_EQ(runCli({"export", "pitch", wav, "--out", stats}).status, kExitUsage);
+  EXPECT_EQ(runCli({"export", "stats", wav}).status, kExitUsage) << "no --out";
+}
+
+TEST(CliBatch, OneRowPerFileAndBadFilesDoNotStopIt) {
+  ScratchDir dir;
+  std::filesystem::create_directories(dir.path() / "a" / "b");
+  toneFile(dir, "a/one.wav", 150);
+  toneFile(dir, "a/b/two.WAV", 250);
+  dir.write("a/b/broken.wav", testing::Bytes{'R', 'I', 'F', 'F', 1, 2});
+  dir.write("a/notes.txt", testing::Bytes{'x'});
+  const std::string out = dir.file("table.csv");
+
+  Outcome r = runCli({"batch", "--out", out, dir.file("a"), dir.file("nowhere")});
+  EXPECT_EQ(r.status, kExitBadInput) << "one file could not be analysed";
+  EXPECT_NE(r.err.find("[3/3]"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("nowhere"), std::string::npos);
+  std::istringstream table(text(testing::readBytes(out)));
+  std::vector<std::string> rows;
+  for (std::string line; std::getline(table, line);) rows.push_back(line);
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_EQ(rows[0].rfind("path,rate,duration,samples,mean_f0,", 0), 0u);
+  EXPECT_NE(rows[1].find("b/broken.wav,,,,"), std::string::npos) << rows[1];
+  EXPECT_NE(rows[1].find("Error Reading File!"), std::string::npos) << rows[1];
+  EXPECT_NE(rows[2].find("b/two.WAV,11025,1.500,16538,250."), std::string::npos) << rows[2];
+  EXPECT_NE(rows[3].find("a/one.wav,11025,1.500,16538,150."), std::string::npos) << rows[3];
+  for (const std::string& row : rows) EXPECT_EQ(std::count(row.begin(), row.end(), ','), 18) << row;
+}
+
+TEST(BatchTable, QuotesFieldsThatNeedIt) {
+  BatchRow row;
+  row.path = "with,comma \"and quotes\".wav";
+  row.error = "Error Reading File!";
+  const std::string csv = batchCsv({row});
+  EXPECT_NE(csv.find("\"with,comma \"\"and quotes\"\".wav\""), std::string::npos) << csv;
+}
+
+}  // namespace
+}  // namespace sonarel::cli

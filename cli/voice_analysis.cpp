@@ -1,0 +1,32 @@
+#include "cli/voice_analysis.h"
+
+#include <algorithm>
+
+#include "core/f0_driver.h"
+#include "core/voice_statistics.h"
+
+namespace sonarel::cli {
+
+std::optional<core::Message> analyseVoice(core::SampleBuffer& buffer, const VoiceOptions& options,
+                                          VoiceAnalysis& out) {
+  buffer.flags.clear();
+  core::VoiceAnalysis results;
+  const core::F0Result run = core::computeF0(buffer, options.f0, results);
+  if (run.message) return run.message;
+
+  const core::SampleIndex count = buffer.count();
+  const core::SampleIndex first = std::clamp<core::SampleIndex>(options.from.value_or(0), 0, count);
+  const core::SampleIndex last =
+      std::clamp<core::SampleIndex>(options.to.value_or(count), first, count);
+  out.f0 = std::move(results.f0);
+  out.intensity = results.intensityColumns;
+  out.report.range = {first, last};
+  out.report.sampleRate = buffer.format.sampleRate;
+  out.report.statistics =
+      core::computeVoiceStatistics({out.f0, out.intensity, count, out.report.range});
+  out.report.shares = core::computeTimeShares(out.f0, out.intensity, count, out.report.range,
+                                              options.f0.silenceThreshold);
+  return std::nullopt;
+}
+
+}  // namespace sonarel::cli

@@ -1,0 +1,41 @@
+#pragma once
+// The voice analysis that the stats, export and batch subcommands share: options from the
+// command line, then F0, intensity and statistics of one recording, as the window computes
+// them.
+
+#include <optional>
+#include <set>
+#include <string>
+
+#include "cli/arguments.h"
+#include "core/contours.h"
+#include "core/f0_settings.h"
+#include "core/message.h"
+#include "core/sample_buffer.h"
+#include "core/text_export.h"
+
+namespace sonarel::cli {
+
+struct VoiceOptions {
+  core::F0Settings f0;  // method, range and silence threshold, checked as the dialog does
+  std::optional<core::SampleIndex> from, to;  // samples; the whole file by default
+};
+
+// The words every voice-analysis subcommand takes as options with values.
+const std::set<std::string>& voiceOptionNames();
+
+// Reads --method, --min, --max, --silence, --from and --to; the message when one is wrong.
+std::optional<std::string> readVoiceOptions(const Arguments& args, VoiceOptions& options);
+
+struct VoiceAnalysis {
+  core::F0Contour f0;
+  core::IntensityColumns intensity{};
+  core::StatisticsReport report;
+};
+
+// F0 over the whole file, intensity, then the statistics over the range of the options
+// (clipped to the recording). A message when the analysis could not run.
+std::optional<core::Message> analyseVoice(core::SampleBuffer& buffer, const VoiceOptions& options,
+                                          VoiceAnalysis& out);
+
+}  // namespace sonarel::cli

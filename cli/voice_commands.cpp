@@ -1,0 +1,63 @@
+// The stats and export subcommands: one recording, analysed over a range.
+#include <ostream>
+
+#include "cli/commands.h"
+#include "cli/sound_file_option.h"
+#include "cli/voice_analysis.h"
+
+namespace sonarel::cli {
+namespace {
+
+// Loads FILE and runs the voice analysis; the exit status when either fails.
+std::optional<int> analyseFile(const Arguments& args, const std::string& path,
+                               VoiceAnalysis& analysis, Streams streams) {
+  VoiceOptions options;
+  if (auto wrong = readVoiceOptions(args, options)) return usageError(streams, *wrong);
+  core::SampleBuffer buffer;
+  if (auto stop = openForAnalysis(args, path, buffer, streams)) return stop;
+  if (auto failure = analyseVoice(buffer, options, analysis)) {
+    streams.err << failure->text() << "\n";
+    return kExitBadInput;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+int runStats(const std::vector<std::string>& words, Streams streams) {
+  const Arguments args = parseArguments(words, voiceOptionNames(), {});
+  if (!args.error.empty()) return usageError(streams, args.error);
+  if (args.positional.size() != 1) return usageError(streams, "stats takes one FILE");
+  VoiceAnalysis analysis;
+  if (auto stop = analyseFile(args, args.positional[0], analysis, streams)) return *stop;
+  streams.out << core::statisticsExportText(analysis.report) << "\n";
+  return kExitOk;
+}
+
+int runExport(const std::vector<std::string>& words, Streams streams) {
+  auto valued = voiceOptionNames();
+  valued.insert("--out");
+  const Arguments args = parseArguments(words, valued, {});
+  if (!args.error.empty()) return usageError(streams, args.error);
+  if (args.positional.size() != 2) return usageError(streams, "export takes WHAT and FILE");
+  const std::string& what = args.positional[0];
+  if (what != "f0" && what != "intensity" && what != "stats") {
+    return usageError(streams, "export writes f0, intensity or stats");
+  }
+  const auto out = args.option("--out");
+  if (!out) return usageError(streams, "export needs --out OUT");
+
+  VoiceAnalysis analysis;
+  if (auto stop = analyseFile(args, args.positional[1], analysis, streams)) return *stop;
+  const std::string text = what == "f0"          ? core::f0ExportText(analysis.f0)
+                           : what == "intensity" ? core::intensityExportText(analysis.intensity)
+                                                 : core::statisticsExportText(analysis.report);
+  if (auto failure = core::saveExportFile(*out, text)) {
+    streams.err << failure->text() << "\n";
+    return kExitBadInput;
+  }
+  streams.err << core::Message{core::MessageId::TextFileSaved}.text() << "\n";
+  return kExitOk;
+}
+
+}  // namespace sonarel::cli

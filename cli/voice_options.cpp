@@ -1,0 +1,41 @@
+#include <variant>
+
+#include "cli/voice_analysis.h"
+
+namespace sonarel::cli {
+
+const std::set<std::string>& voiceOptionNames() {
+  static const std::set<std::string> names = {"--method", "--min", "--max", "--silence",
+                                              "--from",   "--to",  "--kind"};
+  return names;
+}
+
+std::optional<std::string> readVoiceOptions(const Arguments& args, VoiceOptions& options) {
+  const core::F0Settings defaults;
+  core::F0DialogInput input;
+  const std::string method = args.option("--method").value_or("ac");
+  if (method != "ac" && method != "cc") return "--method takes ac or cc";
+  input.method = static_cast<int>(method == "cc" ? core::F0Method::CrossCorrelation
+                                                 : core::F0Method::Autocorrelation);
+  input.low = args.option("--min").value_or(std::to_string(defaults.minPitch));
+  input.high = args.option("--max").value_or(std::to_string(defaults.maxPitch));
+  input.threshold = args.option("--silence").value_or(std::to_string(defaults.silenceThreshold));
+  input.style = defaults.style;
+  const auto checked = core::validateF0Dialog(input);
+  if (const auto* refused = std::get_if<core::MessageId>(&checked)) {
+    return core::Message{*refused}.text();
+  }
+  options.f0 = std::get<core::F0Settings>(checked);
+
+  for (const char* name : {"--from", "--to"}) {
+    const auto text = args.option(name);
+    if (!text) continue;
+    const auto value = parseInteger(*text);
+    if (!value || *value < 0) return std::string(name) + " takes a sample number, 0 or more";
+    (std::string(name) == "--from" ? options.from : options.to) = *value;
+  }
+  if (options.from && options.to && *options.from > *options.to) return "--from is after --to";
+  return std::nullopt;
+}
+
+}  // namespace sonarel::cli
