@@ -831,6 +831,22 @@ Colores: color de alta densidad (16 bits) o superior</translation>
         <source>filter: frequencies out of range</source>
         <translation>filtro: frecuencias fuera de rango</translation>
     </message>
+    <message>
+        <source>The File must be 44100 Hz</source>
+        <translation>El archivo debe ser de 44100 Hz</translation>
+    </message>
+    <message>
+        <source>There is no area to be analysed!</source>
+        <translation>¡No hay ninguna zona para analizar!</translation>
+    </message>
+    <message>
+        <source>There is no point available!</source>
+        <translation>¡No hay ningún punto disponible!</translation>
+    </message>
+    <message>
+        <source>It´s not possible to Open conf. File! Is It Read-Only?</source>
+        <translation>¡No es posible abrir el archivo de configuración! ¿Es de solo lectura?</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -831,6 +831,22 @@ Colors: High Color (16 bits) or better</source>
         <source>filter: frequencies out of range</source>
         <translation>필터: 주파수가 범위를 벗어났습니다</translation>
     </message>
+    <message>
+        <source>The File must be 44100 Hz</source>
+        <translation>파일은 44100 Hz여야 합니다</translation>
+    </message>
+    <message>
+        <source>There is no area to be analysed!</source>
+        <translation>분석할 구간이 없습니다!</translation>
+    </message>
+    <message>
+        <source>There is no point available!</source>
+        <translation>표시할 점이 없습니다!</translation>
+    </message>
+    <message>
+        <source>It´s not possible to Open conf. File! Is It Read-Only?</source>
+        <translation>설정 파일을 열 수 없습니다! 읽기 전용입니까?</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -831,6 +831,22 @@ Cores: alta densidade (16 bits) ou superior</translation>
         <source>filter: frequencies out of range</source>
         <translation>filtro: frequências fora do intervalo</translation>
     </message>
+    <message>
+        <source>The File must be 44100 Hz</source>
+        <translation>O arquivo deve ser de 44100 Hz</translation>
+    </message>
+    <message>
+        <source>There is no area to be analysed!</source>
+        <translation>Não há nenhuma área para analisar!</translation>
+    </message>
+    <message>
+        <source>There is no point available!</source>
+        <translation>Não há nenhum ponto disponível!</translation>
+    </message>
+    <message>
+        <source>It´s not possible to Open conf. File! Is It Read-Only?</source>
+        <translation>Não é possível abrir o arquivo de configuração! É somente leitura?</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
