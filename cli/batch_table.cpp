@@ -32,7 +32,10 @@ std::string number(double value) {
 
 std::string modes(const core::VoiceStatistics& s) {
   std::string out;
-  for (int i = 0; i < s.modeCount; ++i) out += (i ? ";" : "") + number(s.modes[i]);
+  for (int i = 0; i < s.modeCount; ++i) {
+    if (i) out += ';';
+    out += number(s.modes[i]);
+  }
   return out;
 }
 
@@ -79,16 +82,22 @@ std::string batchCsv(const std::vector<BatchRow>& rows) {
     if (row.analysed) {
       const core::VoiceStatistics& s = row.report.statistics;
       const core::TimeShares& t = row.report.shares;
-      for (double v : {s.meanF0, s.minF0, s.maxF0, s.sdF0}) out += "," + number(v);
-      out += "," + quoted(modes(s)) + "," + number(s.semitoneRange);
+      const auto field = [&out](const std::string& value) {
+        out += ',';
+        out += value;
+      };
+      for (double v : {s.meanF0, s.minF0, s.maxF0, s.sdF0}) field(number(v));
+      field(quoted(modes(s)));
+      field(number(s.semitoneRange));
       for (double v : {s.minIntensity, s.maxIntensity, s.meanIntensity, s.sdIntensity}) {
-        out += "," + number(v);
+        field(number(v));
       }
-      for (double v : {t.voiced, 1 - t.voiced, t.speech, 1 - t.speech})
-        out += "," + number(100 * v);
+      for (double v : {t.voiced, 1 - t.voiced, t.speech, 1 - t.speech}) field(number(100 * v));
       out += ",\n";
     } else {
-      out += std::string(14, ',') + "," + quoted(row.error) + "\n";
+      out.append(15, ',');
+      out += quoted(row.error);
+      out += '\n';
     }
   }
   return out;

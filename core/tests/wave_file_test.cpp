@@ -191,7 +191,7 @@ TEST(WriteWave, RoundTripsThroughTheReader) {
   ScratchDir dir;
   for (std::uint32_t rate : {8000u, 11025u, 22050u, 44100u, 48000u}) {
     const auto samples = testing::noise(rate / 10 + 1, rate);
-    const auto path = dir.file("r" + std::to_string(rate) + ".wav");
+    const auto path = dir.file(std::to_string(rate) + "-hz.wav");
     ASSERT_FALSE(writeWave(path, pcm16MonoFormat(rate), samples));
     LoadedWave wave = loadWave(path);
     ASSERT_EQ(wave.error, WaveError::None) << rate;
