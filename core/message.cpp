@@ -91,13 +91,13 @@ std::string fillTemplate(std::string_view pattern, const std::vector<std::string
   std::size_t next = 0;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     if (pattern[i] == '%' && i + 1 < pattern.size()) {
-      const char spec = pattern[i + 1];
-      if (spec == '%') {
+      const char kind = pattern[i + 1];
+      if (kind == '%') {
         out += '%';
         ++i;
         continue;
       }
-      if (spec == 's' || spec == 'd') {
+      if (kind == 's' || kind == 'd') {
         if (next < arguments.size()) out += arguments[next++];
         ++i;
         continue;

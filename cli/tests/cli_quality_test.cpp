@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "cli/f0_figures.h"
+#include "cli/tests/cli_runner.h"
 #include "core/tests/wave_fixtures.h"
 #include "quality/segment_cache.h"
 #include "quality/tests/synthetic_vowel.h"
@@ -13,18 +14,6 @@ namespace sonarel::cli {
 namespace {
 
 using sonarel::testing::ScratchDir;
-
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Outcome runCli(const std::vector<std::string>& words) {
-  std::ostringstream out, err;
-  const int status = runCommandLine(words, {out, err});
-  return {status, out.str(), err.str()};
-}
 
 // 0.1 s of silence, a healthy-like vowel of 1.2 s, 0.1 s of silence.
 std::string writeVowel(const ScratchDir& dir, const std::string& name) {

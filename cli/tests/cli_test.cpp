@@ -4,24 +4,13 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/tests/cli_runner.h"
 #include "core/tests/wave_fixtures.h"
 
 namespace sonarel::cli {
 namespace {
 
 using sonarel::testing::ScratchDir;
-
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Outcome runCli(const std::vector<std::string>& words) {
-  std::ostringstream out, err;
-  const int status = runCommandLine(words, {out, err});
-  return {status, out.str(), err.str()};
-}
 
 TEST(CliInfo, PrintsTheFormatAndTheKindTheRateImplies) {
   ScratchDir dir;

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "cli/commands.h"
+#include "cli/tests/cli_runner.h"
 #include "core/tests/signal_fixtures.h"
 #include "core/tests/wave_fixtures.h"
 
@@ -10,18 +11,6 @@ namespace sonarel::cli {
 namespace {
 
 using sonarel::testing::ScratchDir;
-
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Outcome runCli(const std::vector<std::string>& words) {
-  std::ostringstream out, err;
-  const int status = runCommandLine(words, {out, err});
-  return {status, out.str(), err.str()};
-}
 
 std::vector<std::string> lines(const std::string& text) {
   std::vector<std::string> out;

@@ -5,6 +5,7 @@
 
 #include "cli/batch_table.h"
 #include "cli/commands.h"
+#include "cli/tests/cli_runner.h"
 #include "core/tests/wave_fixtures.h"
 
 namespace sonarel::cli {
@@ -12,19 +13,9 @@ namespace {
 
 using sonarel::testing::ScratchDir;
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Outcome runCli(const std::vector<std::string>& words) {
-  std::ostringstream out, err;
-  const int status = runCommandLine(words, {out, err});
-  return {status, out.str(), err.str()};
+std::string text(const testing::Bytes& bytes) {
+  return std::string(bytes.begin(), bytes.end());
 }
-
-std::string text(const testing::Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
 // One second of 200 Hz and half a second of silence at 11025 Hz.
 std::string toneFile(const ScratchDir& dir, const std::string& name, double hz = 200) {
@@ -80,7 +71,8 @@ TEST(CliExport, WritesTheFilesTheWindowWrites) {
   ASSERT_EQ(runCli({"export", "f0", wav, "--out", f0}).status, kExitOk);
   const std::string f0Text = text(testing::readBytes(f0));
   std::string f0Lines;
-  for (char c : runCli({"f0", wav}).out) f0Lines += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  for (char c : runCli({"f0", wav}).out)
+    f0Lines += c == '\n' ? std::string("\r\n") : std::string(1, c);
   EXPECT_EQ(f0Text, f0Lines);
 
   const std::string intensity = dir.file("int.txt");
