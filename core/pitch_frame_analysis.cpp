@@ -116,6 +116,7 @@ FrameAnalyser::FrameAnalyser(const AnalysisGeometry& geometry, std::span<const d
       fftBuffer_(geometry.fft
                      ? geometry.fft->size()
                      : static_cast<std::size_t>(geometry.windowSamples + geometry.maximumLag)),
+      fftWorkspace_(geometry.fft ? geometry.fft->makeWorkspace() : RealFft::Workspace{}),
       r_(static_cast<std::size_t>(2 * geometry.brentLimit + 1)),
       lags_(static_cast<std::size_t>(geometry.parameters.maxCandidates)) {}
 
@@ -167,9 +168,9 @@ bool FrameAnalyser::fillFrame(double t, double& localPeak) {
 void FrameAnalyser::autocorrelate() {
   std::fill(fftBuffer_.begin(), fftBuffer_.end(), 0.0);
   for (std::size_t j = 0; j < frame_.size(); ++j) fftBuffer_[j] = frame_[j] * g_.window[j];
-  g_.fft->forward(fftBuffer_);
+  g_.fft->forward(fftBuffer_, fftWorkspace_);
   RealFft::squareMagnitudes(fftBuffer_);
-  g_.fft->inverse(fftBuffer_);
+  g_.fft->inverse(fftBuffer_, fftWorkspace_);
   const double a0 = fftBuffer_[0];
   const std::int64_t limit = g_.brentLimit;
   double* r = r_.data() + limit;
