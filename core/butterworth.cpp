@@ -136,9 +136,11 @@ void runSection(FilterSection& s, double* x, std::size_t count) {
   std::copy_n(s.a.begin(), M + 1, a);
   std::copy_n(s.state.begin(), M, w);
   for (std::size_t n = 0; n < count; ++n) {
-    // Direct form II: v = x[n] - sum a[j] w[n-j]; y[n] = b[0] v + sum b[j] w[n-j].
+    // Direct form II: v = x[n] - sum a[j] w[n-j]; y[n] = b[0] v + sum b[j] w[n-j]. The
+    // newest state value is subtracted last, so that only one product and one subtraction
+    // wait for the previous sample.
     double v = x[n];
-    for (std::size_t j = 0; j < M; ++j) v -= a[j + 1] * w[j];
+    for (std::size_t j = M; j-- > 0;) v -= a[j + 1] * w[j];
     double y = b[0] * v;
     for (std::size_t j = 0; j < M; ++j) y += b[j + 1] * w[j];
     for (std::size_t j = M - 1; j > 0; --j) w[j] = w[j - 1];
