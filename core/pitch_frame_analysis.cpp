@@ -53,6 +53,16 @@ void makeWindow(AnalysisGeometry& g) {
   }
 }
 
+// The largest distance of a sample from the mean of all.
+double globalPeak(std::span<const double> x) {
+  double mean = 0;
+  for (double v : x) mean += v;
+  mean /= static_cast<double>(x.size());
+  double peak = 0;
+  for (double v : x) peak = std::max(peak, std::fabs(v - mean));
+  return peak;
+}
+
 }  // namespace
 
 bool planAnalysis(std::span<const double> x, double sampleRate, const PitchParameters& p,
@@ -95,11 +105,7 @@ bool planAnalysis(std::span<const double> x, double sampleRate, const PitchParam
   // Frames are centred in the file (x1 = dx/2 is the time of the first sample).
   g.firstTime = duration / 2 - (g.frameCount - 1) * p.timeStep / 2;
 
-  double mean = 0;
-  for (double v : x) mean += v;
-  mean /= static_cast<double>(x.size());
-  g.globalPeak = 0;
-  for (double v : x) g.globalPeak = std::max(g.globalPeak, std::fabs(v - mean));
+  g.globalPeak = globalPeak(x);
 
   if (g.method.autocorrelation) {
     const double needed = std::ceil(g.windowSamples * (1 + g.method.interpolationDepth));
