@@ -1,5 +1,6 @@
 #include "core/butterworth.h"
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <limits>
@@ -125,22 +126,48 @@ std::int16_t saturateToInt16(double value) {
   return static_cast<std::int16_t>(truncated);
 }
 
+namespace {
+
+// One section of `M` state values over a whole block, its state kept in registers.
+template <std::size_t M>
+void runSection(FilterSection& s, double* x, std::size_t count) {
+  double b[M + 1], a[M + 1], w[M];
+  std::copy_n(s.b.begin(), M + 1, b);
+  std::copy_n(s.a.begin(), M + 1, a);
+  std::copy_n(s.state.begin(), M, w);
+  for (std::size_t n = 0; n < count; ++n) {
+    // Direct form II: v = x[n] - sum a[j] w[n-j]; y[n] = b[0] v + sum b[j] w[n-j]. The
+    // newest state value is subtracted last, so that only one product and one subtraction
+    // wait for the previous sample.
+    double v = x[n];
+    for (std::size_t j = M; j-- > 0;) v -= a[j + 1] * w[j];
+    double y = b[0] * v;
+    for (std::size_t j = 0; j < M; ++j) y += b[j + 1] * w[j];
+    for (std::size_t j = M - 1; j > 0; --j) w[j] = w[j - 1];
+    w[0] = v;
+    x[n] = y;
+  }
+  std::copy_n(w, M, s.state.begin());
+}
+
+void runSection(FilterSection& s, double* x, std::size_t count) {
+  if (s.state.size() == 2) return runSection<2>(s, x, count);
+  if (s.state.size() == 4) return runSection<4>(s, x, count);
+}
+
+}  // namespace
+
+// The cascade runs block by block: each section filters the whole block in turn, which
+// gives the same values as running every section sample by sample.
 void runButterworth(ButterworthFilter& filter, const std::int16_t* input, std::int16_t* output,
                     std::size_t count) {
-  for (std::size_t n = 0; n < count; ++n) {
-    double x = input[n];
-    for (FilterSection& s : filter.sections) {
-      // Direct form II: w[n] = x[n] - sum a[j] w[n-j]; y[n] = sum b[j] w[n-j].
-      double w = x;
-      const std::size_t m = s.state.size();
-      for (std::size_t j = 0; j < m; ++j) w -= s.a[j + 1] * s.state[j];
-      double y = s.b[0] * w;
-      for (std::size_t j = 0; j < m; ++j) y += s.b[j + 1] * s.state[j];
-      for (std::size_t j = m; j-- > 1;) s.state[j] = s.state[j - 1];
-      if (m) s.state[0] = w;
-      x = y;
-    }
-    output[n] = saturateToInt16(x);
+  constexpr std::size_t kBlock = 4096;
+  double block[kBlock];
+  for (std::size_t done = 0; done < count; done += kBlock) {
+    const std::size_t n = std::min(kBlock, count - done);
+    for (std::size_t i = 0; i < n; ++i) block[i] = input[done + i];
+    for (FilterSection& s : filter.sections) runSection(s, block, n);
+    for (std::size_t i = 0; i < n; ++i) output[done + i] = saturateToInt16(block[i]);
   }
 }
 

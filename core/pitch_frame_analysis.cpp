@@ -53,6 +53,16 @@ void makeWindow(AnalysisGeometry& g) {
   }
 }
 
+// The largest distance of a sample from the mean of all.
+double globalPeak(std::span<const double> x) {
+  double mean = 0;
+  for (double v : x) mean += v;
+  mean /= static_cast<double>(x.size());
+  double peak = 0;
+  for (double v : x) peak = std::max(peak, std::fabs(v - mean));
+  return peak;
+}
+
 }  // namespace
 
 bool planAnalysis(std::span<const double> x, double sampleRate, const PitchParameters& p,
@@ -95,11 +105,7 @@ bool planAnalysis(std::span<const double> x, double sampleRate, const PitchParam
   // Frames are centred in the file (x1 = dx/2 is the time of the first sample).
   g.firstTime = duration / 2 - (g.frameCount - 1) * p.timeStep / 2;
 
-  double mean = 0;
-  for (double v : x) mean += v;
-  mean /= static_cast<double>(x.size());
-  g.globalPeak = 0;
-  for (double v : x) g.globalPeak = std::max(g.globalPeak, std::fabs(v - mean));
+  g.globalPeak = globalPeak(x);
 
   if (g.method.autocorrelation) {
     const double needed = std::ceil(g.windowSamples * (1 + g.method.interpolationDepth));
@@ -116,6 +122,7 @@ FrameAnalyser::FrameAnalyser(const AnalysisGeometry& geometry, std::span<const d
       fftBuffer_(geometry.fft
                      ? geometry.fft->size()
                      : static_cast<std::size_t>(geometry.windowSamples + geometry.maximumLag)),
+      fftWorkspace_(geometry.fft ? geometry.fft->makeWorkspace() : RealFft::Workspace{}),
       r_(static_cast<std::size_t>(2 * geometry.brentLimit + 1)),
       lags_(static_cast<std::size_t>(geometry.parameters.maxCandidates)) {}
 
@@ -167,9 +174,9 @@ bool FrameAnalyser::fillFrame(double t, double& localPeak) {
 void FrameAnalyser::autocorrelate() {
   std::fill(fftBuffer_.begin(), fftBuffer_.end(), 0.0);
   for (std::size_t j = 0; j < frame_.size(); ++j) fftBuffer_[j] = frame_[j] * g_.window[j];
-  g_.fft->forward(fftBuffer_);
+  g_.fft->forward(fftBuffer_, fftWorkspace_);
   RealFft::squareMagnitudes(fftBuffer_);
-  g_.fft->inverse(fftBuffer_);
+  g_.fft->inverse(fftBuffer_, fftWorkspace_);
   const double a0 = fftBuffer_[0];
   const std::int64_t limit = g_.brentLimit;
   double* r = r_.data() + limit;

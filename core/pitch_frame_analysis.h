@@ -65,6 +65,7 @@ class FrameAnalyser {
   std::span<const double> x_;
   std::vector<double> frame_;  // windowSamples values
   std::vector<double> fftBuffer_;
+  RealFft::Workspace fftWorkspace_;
   std::vector<double> r_;  // lags -brentLimit .. brentLimit at index lag + brentLimit
   std::vector<int> lags_;  // integer lag of each candidate, for the refinement
   double localMean_ = 0;

@@ -8,7 +8,6 @@
 //
 // An object is immutable after construction, so one instance may serve several threads.
 
-#include <complex>
 #include <cstddef>
 #include <span>
 #include <vector>
@@ -22,9 +21,19 @@ class RealFft {
 
   std::size_t size() const { return size_; }
 
+  // Working memory of one caller (the transform runs on split real and imaginary parts);
+  // one per thread, made once and reused for every transform.
+  struct Workspace {
+    std::vector<double> re, im;
+  };
+  Workspace makeWorkspace() const;
+
   // Replaces the N real values of `data` by their packed spectrum (unscaled).
-  void forward(std::span<double> data) const;
+  void forward(std::span<double> data, Workspace& workspace) const;
   // Replaces a packed spectrum by its real sequence; inverse(forward(x)) gives x back.
+  void inverse(std::span<double> data, Workspace& workspace) const;
+  // The same with a workspace of their own, for one-off transforms.
+  void forward(std::span<double> data) const;
   void inverse(std::span<double> data) const;
 
   // Replaces the packed spectrum in `data` by its squared magnitudes (imaginary parts 0):
@@ -32,14 +41,14 @@ class RealFft {
   static void squareMagnitudes(std::span<double> data);
 
  private:
-  using Complex = std::complex<double>;
-  // In-place complex transform of size_/2 points stored as interleaved re, im doubles.
-  void complexTransform(double* data, bool inverse) const;
+  // In-place complex transform of size_/2 points held as separate real and imaginary parts.
+  void complexTransform(double* re, double* im, bool inverse) const;
 
   std::size_t size_;
   std::vector<std::size_t> bitReversed_;  // index pairs to swap, flattened
-  std::vector<Complex> twiddles_;         // exp(-2 pi i k / (N/2)), k < N/4
-  std::vector<Complex> splitTwiddles_;    // exp(-2 pi i k / N), k <= N/2
+  // Per butterfly stage of length L >= 4, exp(-2 pi i k / L) for k < L/2, stage after stage.
+  std::vector<double> twiddleRe_, twiddleIm_, twiddleImInverse_;
+  std::vector<double> splitRe_, splitIm_;  // exp(-2 pi i k / N), k <= N/2
 };
 
 // The smallest power of two not below `n` (1 for n <= 1).

@@ -8,6 +8,28 @@
 
 namespace sonarel::core {
 
+namespace {
+
+// The sum over `reach` samples from `first` in direction `direction` (+1 or -1) of
+// (-1)^k y (1 + cos(step d)) / d, d = distance + k: one side of the sinc kernel, with the
+// window's angle rotated by one step per sample instead of a cosine per term.
+double sincSide(const double* first, long direction, double distance, long reach, double step) {
+  const double cosStep = std::cos(step), sinStep = std::sin(step);
+  double c = std::cos(distance * step), s = std::sin(distance * step);
+  double sign = 1.0, sum = 0.0;
+  for (long k = 0; k < reach; ++k) {
+    const double d = distance + static_cast<double>(k);
+    sum += sign * first[direction * k] * (1.0 + c) / d;
+    const double nextC = c * cosStep - s * sinStep;
+    s = s * cosStep + c * sinStep;
+    c = nextC;
+    sign = -sign;
+  }
+  return sum;
+}
+
+}  // namespace
+
 double interpolateSinc(std::span<const double> y, double x, int depth) {
   const auto size = static_cast<long>(y.size());
   if (size == 0) return 0.0;
@@ -21,39 +43,13 @@ double interpolateSinc(std::span<const double> y, double x, int depth) {
   if (reach <= 1) return y[left] + fraction * (y[left + 1] - y[left]);
 
   // Term of sample i at distance d = x - i: y[i] sin(pi d)/(pi d) window(d), with
-  // sin(pi d) = sin(pi fraction) (-1)^(left-i) and window(d) = (1 + cos(pi d / halfWidth))/2.
-  constexpr double pi = std::numbers::pi;
-  const double halfWidth = static_cast<double>(reach) + 0.5;
-  const double step = pi / halfWidth;
-  const double cosStep = std::cos(step), sinStep = std::sin(step);
-  double sum = 0.0;
+  // sin(pi d) = sin(pi fraction) (-1)^(left-i) and window(d) = (1 + cos(pi d / (reach + 1/2)))/2.
   // Walk outwards from `left` (d = fraction, fraction + 1, ...) and from `left + 1`
-  // (d = fraction - 1, fraction - 2, ...), rotating the window's angle by one step each time.
-  {
-    double c = std::cos(fraction * step), s = std::sin(fraction * step);
-    double sign = 1.0;
-    for (long k = 0; k < reach; ++k) {
-      const double d = fraction + static_cast<double>(k);
-      sum += sign * y[left - k] * (1.0 + c) / d;
-      const double nextC = c * cosStep - s * sinStep;
-      s = s * cosStep + c * sinStep;
-      c = nextC;
-      sign = -sign;
-    }
-  }
-  {
-    const double d0 = 1.0 - fraction;
-    double c = std::cos(d0 * step), s = std::sin(d0 * step);
-    double sign = 1.0;
-    for (long k = 0; k < reach; ++k) {
-      const double d = d0 + static_cast<double>(k);
-      sum += sign * y[left + 1 + k] * (1.0 + c) / d;
-      const double nextC = c * cosStep - s * sinStep;
-      s = s * cosStep + c * sinStep;
-      c = nextC;
-      sign = -sign;
-    }
-  }
+  // (|d| = 1 - fraction, 2 - fraction, ...).
+  constexpr double pi = std::numbers::pi;
+  const double step = pi / (static_cast<double>(reach) + 0.5);
+  const double sum = sincSide(y.data() + left, -1, fraction, reach, step) +
+                     sincSide(y.data() + left + 1, 1, 1.0 - fraction, reach, step);
   return 0.5 * std::sin(pi * fraction) / pi * sum;
 }
 

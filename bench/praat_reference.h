@@ -1,0 +1,15 @@
+#pragma once
+// Praat's own time for an analysis of a benchmark recording, so that the benchmark output
+// shows both side by side. Praat runs as a separate program (scripts/praat-timing.praat).
+
+#include <optional>
+#include <string>
+
+namespace sonarel::bench {
+
+// Seconds Praat took for `analysis` ("ac", "cc" or "intensity") of the file, reading
+// excluded; nothing if Praat is not installed or failed.
+std::optional<double> praatSeconds(const std::string& path, const std::string& analysis,
+                                   double floorHz = 70, double ceilingHz = 400);
+
+}  // namespace sonarel::bench
