@@ -4,7 +4,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -47,11 +46,6 @@ ConfigureF0Dialog::ConfigureF0Dialog(const core::F0Settings& settings, QWidget* 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  // Enter in a typed field works as OK.
-  for (QComboBox* box : {low_, high_, threshold_}) {
-    connect(box->lineEdit(), &QLineEdit::returnPressed, this, &ConfigureF0Dialog::accept);
-  }
-
   auto* form = new QFormLayout;
   form->addRow(tr("Method"), method_);
   auto* layout = new QVBoxLayout(this);

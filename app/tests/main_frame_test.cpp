@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -181,6 +182,21 @@ TEST(ConfigureDialogs, ChecksRunInOrderAndKeepTheDialogOpen) {
   EXPECT_EQ(f0.settings().minPitch, 90);
   EXPECT_EQ(f0.settings().maxPitch, 600);
   EXPECT_EQ(f0.settings().silenceThreshold, 12);
+
+  // Enter in a typed field works as OK, once.
+  ConfigureF0Dialog typed(core::F0Settings{});
+  typed.setProperty("quiet", true);
+  QSignalSpy typedRefused(&typed, &ConfigureF0Dialog::refused);
+  QSignalSpy accepted(&typed, &QDialog::accepted);
+  typed.show();
+  typed.lowBox()->setCurrentText("30");
+  QTest::keyClick(typed.lowBox()->lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(typedRefused.count(), 1);
+  typed.lowBox()->setCurrentText("80");
+  QTest::keyClick(typed.lowBox()->lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(typedRefused.count(), 1);
+  EXPECT_EQ(accepted.count(), 1);
+  EXPECT_EQ(typed.settings().minPitch, 80);
 
   ConfigureIntensityDialog intensity(core::IntensitySettings{});
   intensity.setProperty("quiet", true);
