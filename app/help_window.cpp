@@ -31,7 +31,8 @@ void HelpWindow::showContents(const QString& languageSuffix) {
                              ? ":/help/" + languageSuffix
                              : ":/help/en";
   browser_->setSearchPaths({folder, ":/help/en"});
-  browser_->setSource(QUrl("index.html"));
+  // The full address, so that a change of language loads the other folder's page.
+  browser_->setSource(QUrl("qrc" + folder + "/index.html"));
   browser_->clearHistory();
   show();
   raise();

@@ -14,6 +14,7 @@
 #include "app/dialogs/configure_f0_dialog.h"
 #include "app/dialogs/configure_intensity_dialog.h"
 #include "app/drawing/display_modes.h"
+#include "app/help_window.h"
 #include "app/main_frame.h"
 #include "audio/scripted_playback_device.h"
 #include "core/tests/wave_fixtures.h"
@@ -209,6 +210,22 @@ TEST(ConfigureDialogs, ChecksRunInOrderAndKeepTheDialogOpen) {
   ASSERT_EQ(intensityRefused.count(), 2);
   EXPECT_EQ(intensityRefused.at(0).at(0).toString(), "Low Limit: 0 to 60 dB");
   EXPECT_EQ(intensityRefused.at(1).at(0).toString(), "High Limit: 70 to 140 dB");
+}
+
+}  // namespace
+}  // namespace sonarel::app
+
+namespace sonarel::app {
+namespace {
+
+TEST(HelpWindow, OpensThePagesOfTheLanguageOrEnglish) {
+  HelpWindow help;
+  help.showContents("es");
+  EXPECT_EQ(help.browser()->documentTitle(), "Ayuda de Sonarel");
+  help.showContents("ko");  // no Korean pages yet: the English ones
+  EXPECT_EQ(help.browser()->documentTitle(), "Sonarel Help");
+  help.browser()->setSource(QUrl("displays.html"));
+  EXPECT_FALSE(help.browser()->toPlainText().isEmpty());
 }
 
 }  // namespace
