@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include "app/drawing/display_modes.h"
+
 namespace sonarel::app {
 
 const std::vector<CommandInfo>& commandTable() {
@@ -229,20 +231,20 @@ const CommandInfo* findCommand(int id) {
 int displayModeOf(int commandId) {
   switch (commandId) {
     case cmd::AudioSignal:
-      return 0;
+      return mode::AudioSignal;
     case cmd::FundamentalFrequency:
-      return 2;
+      return mode::F0;
     case cmd::Intensity:
     case cmd::CalculateIntensity:
-      return 3;
+      return mode::Intensity;
     case cmd::Histogram:
-      return 4;
+      return mode::Histogram;
     case cmd::Statistics:
-      return 5;
+      return mode::Statistics;
     case cmd::F0AndIntensity:
-      return 8;
+      return mode::F0AndIntensity;
     default:
-      return -1;
+      return mode::None;
   }
 }
 

@@ -39,14 +39,8 @@ std::optional<core::Message> QtPlaybackDevice::play(const core::WaveFormat& form
 }
 
 void QtPlaybackDevice::onStateChanged(QAudio::State state) {
-  if (state == QAudio::IdleState || state == QAudio::StoppedState) {
-    if (!sink_) return;
-    auto ended = std::move(sink_);
-    ended->disconnect(this);
-    ended->stop();
-    source_.close();
-    emit finished();
-  }
+  // Running out of samples ends the playback the same way as a stop.
+  if (state == QAudio::IdleState || state == QAudio::StoppedState) stop();
 }
 
 void QtPlaybackDevice::stop() {
