@@ -74,6 +74,11 @@ constexpr std::array kCatalogue{
     Entry{MessageId::FilterOutOfMemory, QT_TRANSLATE_NOOP("Message", "filter: out of memory")},
     Entry{MessageId::FilterFrequencies,
           QT_TRANSLATE_NOOP("Message", "filter: frequencies out of range")},
+    // vowel-space settings
+    Entry{MessageId::VowelF1Range,
+          QT_TRANSLATE_NOOP("Message", "Value F1 Should be from 200 to 1096")},
+    Entry{MessageId::VowelF2Range,
+          QT_TRANSLATE_NOOP("Message", "Value F2 Should be from 600 to 3200")},
 };
 
 }  // namespace

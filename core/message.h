@@ -52,6 +52,9 @@ enum class MessageId {
   FilterOrderOdd,
   FilterOutOfMemory,
   FilterFrequencies,
+  // vowel-space settings
+  VowelF1Range,
+  VowelF2Range,
 };
 
 // The English text of a message, with its %s/%d placeholders still in place.
