@@ -37,5 +37,6 @@ int runIntensity(const std::vector<std::string>& words, Streams streams);
 int runStats(const std::vector<std::string>& words, Streams streams);
 int runExport(const std::vector<std::string>& words, Streams streams);
 int runBatch(const std::vector<std::string>& words, Streams streams);
+int runFormants(const std::vector<std::string>& words, Streams streams);
 
 }  // namespace sonarel::cli
