@@ -66,6 +66,7 @@ constexpr int CalculateIntensity = 33003;
 constexpr int ExportF0 = 33004;
 constexpr int ExportIntensity = 33005;
 constexpr int ExportStatistics = 33006;
+constexpr int ConfigureVowelSpace = 32858;
 constexpr int English = 32907;
 constexpr int Korean = 32908;
 constexpr int Spanish = 32909;

@@ -68,6 +68,9 @@ CMainFrame::CMainFrame(const FrameOptions& options, Languages& languages,
   setObjectName("CMainFrame");
   setAcceptDrops(true);
   setCentralWidget(view_);
+  // The vowel targets start from the set of the language the program starts in.
+  document_.state().setDefaultVowelSet(
+      spectral::DefaultVowelSet(Languages::suffixOf(languages_.current())));
   createActions();
   fileLabel_ = new QLabel(this);
   rangeLabel_ = new QLabel(this);
@@ -206,6 +209,7 @@ void CMainFrame::updateCommandStates() {
       case cmd::Portuguese:
       case cmd::ConfigureF0:
       case cmd::ConfigureIntensity:
+      case cmd::ConfigureVowelSpace:
         break;
       case cmd::Zoom:
         enabled = enabled && open && (state.zoomed() || !state.selection().empty());

@@ -73,6 +73,7 @@ class CMainFrame : public QMainWindow {
   void toggleZoom();
   void configureF0();
   void configureIntensity();
+  void configureVowelSpace();
   void calculateIntensity();
   void exportText(int command);
   void chooseLanguage(Language language);

@@ -18,7 +18,8 @@ int CMfcApp::renderScreenshots(const QString& folder) {
   } shots[] = {
       {cmd::AudioSignal, "mode0-audio-signal"}, {cmd::FundamentalFrequency, "mode2-f0"},
       {cmd::Intensity, "mode3-intensity"},      {cmd::Histogram, "mode4-histogram"},
-      {cmd::Statistics, "mode5-statistics"},    {cmd::F0AndIntensity, "mode8-f0-and-intensity"}};
+      {cmd::Statistics, "mode5-statistics"},    {cmd::F0AndIntensity, "mode8-f0-and-intensity"},
+      {cmd::VowelSpace, "mode10-vowel-space"}};
   QApplication::processEvents();
   frame_->grab().save(folder + "/mode-1-waveform.png");
   for (const auto& shot : shots) {

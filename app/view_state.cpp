@@ -22,6 +22,7 @@ std::optional<core::Message> ViewState::open(const std::string& path, core::File
   intensityBuilt_ = false;
   histogram_ = {};
   statistics_ = {};
+  formants_ = {};
   return std::nullopt;
 }
 
@@ -32,6 +33,7 @@ void ViewState::close() {
   selection_ = {};
   analysis_ = {};
   intensityBuilt_ = false;
+  formants_ = {};
 }
 
 void ViewState::pressStrip(int x) {
@@ -149,11 +151,39 @@ std::optional<core::Message> ViewState::showMode(int mode, const core::AnalysisC
       }
       if (mode == mode::Histogram || mode == mode::Statistics) computeRangeResults();
       break;
+    case mode::VowelSpace:
+      ensureFormants();
+      // The points are those of the voiced columns of the F0 contour.
+      if (auto failure = ensureF0(control)) {
+        if (failure->id == core::MessageId::AnalysisCancelled) return failure;
+        mode_ = mode;
+        return failure;
+      }
+      break;
     default:
       return std::nullopt;
   }
   mode_ = mode;
   return std::nullopt;
+}
+
+const spectral::FormantTrack& ViewState::ensureFormants() {
+  if (!formants_.computed) {
+    formants_ = spectral::TrackFormants(buffer_.samples, buffer_.format.sampleRate);
+  }
+  return formants_;
+}
+
+void ViewState::setVowelSpace(int vowelSet, int type, const spectral::VowelBlock& block) {
+  if (vowelSet != vowelSet_) vowelTargets_ = spectral::DefaultVowelTargets(vowelSet);
+  vowelSet_ = vowelSet;
+  vowelTargets_.types[static_cast<std::size_t>(std::clamp(type, 0, spectral::kClientTypes - 1))] =
+      block;
+}
+
+void ViewState::setDefaultVowelSet(int vowelSet) {
+  vowelSet_ = vowelSet;
+  vowelTargets_ = spectral::DefaultVowelTargets(vowelSet);
 }
 
 void ViewState::setF0Settings(const core::F0Settings& settings) {
@@ -191,6 +221,9 @@ DisplayData ViewState::displayData() const {
   data.histogram = &histogram_;
   data.statistics = &statistics_;
   data.selection = selection_;
+  if (formants_.computed) data.formants = &formants_;
+  data.vowelSet = vowelSet_;
+  data.vowelTargets = vowelTargets_.of(clientType_);
   return data;
 }
 

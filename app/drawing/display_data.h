@@ -11,6 +11,8 @@
 #include "core/contours.h"
 #include "core/f0_histogram.h"
 #include "core/text_export.h"
+#include "spectral/formant_track.h"
+#include "spectral/vowel_targets.h"
 
 namespace sonarel::app {
 
@@ -46,6 +48,9 @@ struct DisplayData {
   const core::F0Histogram* histogram = nullptr;
   const core::StatisticsReport* statistics = nullptr;
   StripSelection selection;
+  const spectral::FormantTrack* formants = nullptr;
+  int vowelSet = spectral::vowel_set::Ipa;
+  spectral::VowelBlock vowelTargets{};  // of the client's type
 
   std::int64_t count() const { return static_cast<std::int64_t>(samples.size()); }
   double rangeStartSeconds() const { return sampleRate ? double(range.first) / sampleRate : 0; }

@@ -2,6 +2,7 @@
 
 #include "app/drawing/contour_grid.h"
 #include "app/drawing/display_modes.h"
+#include "app/drawing/vowel_chart.h"
 
 namespace sonarel::app {
 
@@ -27,6 +28,9 @@ void drawDisplayMode(QPainter& painter, const GraphGeometry& geometry, const Dis
       break;
     case mode::Statistics:
       drawStatisticsPanel(painter, graph, data);
+      break;
+    case mode::VowelSpace:
+      drawVowelSpace(painter, graph, data);
       break;
     default:
       if (open) {
@@ -73,6 +77,10 @@ QString cursorReadout(int displayMode, const GraphGeometry& geometry, const Disp
                                std::max(0.0, f.minPitch + upper * (f.maxPitch - f.minPitch)),
                                std::max(0.0, i.lowLimit + lower * (i.highLimit - i.lowLimit)),
                                seconds);
+    }
+    case mode::VowelSpace: {
+      const auto [f1, f2] = vowel_chart::formantsAt(g, point);
+      return QString::asprintf("%.2f Hz   %.2f Hz", f1, f2);
     }
     default:
       return {};

@@ -706,6 +706,18 @@
         <source>Choose a display in the Analysis menu or on the tool bar.</source>
         <translation>분석 메뉴나 도구 모음에서 표시 방식을 선택하십시오.</translation>
     </message>
+    <message>
+        <source>F2 (Hz)</source>
+        <translation type="unfinished">F0(Hz) {2 ?}</translation>
+    </message>
+    <message>
+        <source>Vowel Space</source>
+        <translation type="unfinished">모음 공간</translation>
+    </message>
+    <message>
+        <source>F1 (Hz)</source>
+        <translation type="unfinished">F0(Hz) {1 ?}</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -847,6 +859,14 @@ Colors: High Color (16 bits) or better</source>
         <source>It´s not possible to Open conf. File! Is It Read-Only?</source>
         <translation>설정 파일을 열 수 없습니다! 읽기 전용입니까?</translation>
     </message>
+    <message>
+        <source>Value F1 Should be from 200 to 1096</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value F2 Should be from 600 to 3200</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -867,6 +887,65 @@ Colors: High Color (16 bits) or better</source>
     <message>
         <source>Cancel</source>
         <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CConfVogal</name>
+    <message>
+        <source>Vowel Space</source>
+        <translation type="unfinished">모음 공간</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IPA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F1 (Hz)</source>
+        <translation type="unfinished">F0(Hz) {1 ?}</translation>
+    </message>
+    <message>
+        <source>F2 (Hz)</source>
+        <translation type="unfinished">F0(Hz) {2 ?}</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sonarel</source>
+        <translation type="unfinished">Sonarel</translation>
     </message>
 </context>
 <context>
