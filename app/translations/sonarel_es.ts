@@ -708,15 +708,15 @@
     </message>
     <message>
         <source>F2 (Hz)</source>
-        <translation type="unfinished">F0 (Hz) {2 ?}</translation>
+        <translation>F2 (Hz)</translation>
     </message>
     <message>
         <source>Vowel Space</source>
-        <translation type="unfinished">Espacio vocálico</translation>
+        <translation>Espacio vocálico</translation>
     </message>
     <message>
         <source>F1 (Hz)</source>
-        <translation type="unfinished">F0 (Hz) {1 ?}</translation>
+        <translation>F1 (Hz)</translation>
     </message>
 </context>
 <context>
@@ -861,11 +861,11 @@ Colores: color de alta densidad (16 bits) o superior</translation>
     </message>
     <message>
         <source>Value F1 Should be from 200 to 1096</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor de F1 debe estar entre 200 y 1096</translation>
     </message>
     <message>
         <source>Value F2 Should be from 600 to 3200</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor de F2 debe estar entre 600 y 3200</translation>
     </message>
 </context>
 <context>
@@ -893,59 +893,59 @@ Colores: color de alta densidad (16 bits) o superior</translation>
     <name>sonarel::app::CConfVogal</name>
     <message>
         <source>Vowel Space</source>
-        <translation type="unfinished">Espacio vocálico</translation>
+        <translation>Espacio vocálico</translation>
     </message>
     <message>
         <source>Man</source>
-        <translation type="unfinished"></translation>
+        <translation>Hombre</translation>
     </message>
     <message>
         <source>Woman</source>
-        <translation type="unfinished"></translation>
+        <translation>Mujer</translation>
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Niño</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugués</translation>
     </message>
     <message>
         <source>IPA</source>
-        <translation type="unfinished"></translation>
+        <translation>AFI</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Coreano</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma:</translation>
     </message>
     <message>
         <source>F1 (Hz)</source>
-        <translation type="unfinished">F0 (Hz) {1 ?}</translation>
+        <translation>F1 (Hz)</translation>
     </message>
     <message>
         <source>F2 (Hz)</source>
-        <translation type="unfinished">F0 (Hz) {2 ?}</translation>
+        <translation>F2 (Hz)</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado</translation>
     </message>
     <message>
         <source>Sonarel</source>
-        <translation type="unfinished">Sonarel</translation>
+        <translation>Sonarel</translation>
     </message>
 </context>
 <context>

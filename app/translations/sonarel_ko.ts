@@ -708,15 +708,15 @@
     </message>
     <message>
         <source>F2 (Hz)</source>
-        <translation type="unfinished">F0(Hz) {2 ?}</translation>
+        <translation>F2 (Hz)</translation>
     </message>
     <message>
         <source>Vowel Space</source>
-        <translation type="unfinished">모음 공간</translation>
+        <translation>모음 공간</translation>
     </message>
     <message>
         <source>F1 (Hz)</source>
-        <translation type="unfinished">F0(Hz) {1 ?}</translation>
+        <translation>F1 (Hz)</translation>
     </message>
 </context>
 <context>
@@ -861,11 +861,11 @@ Colors: High Color (16 bits) or better</source>
     </message>
     <message>
         <source>Value F1 Should be from 200 to 1096</source>
-        <translation type="unfinished"></translation>
+        <translation>F1 값은 200에서 1096 사이여야 합니다</translation>
     </message>
     <message>
         <source>Value F2 Should be from 600 to 3200</source>
-        <translation type="unfinished"></translation>
+        <translation>F2 값은 600에서 3200 사이여야 합니다</translation>
     </message>
 </context>
 <context>
@@ -893,59 +893,59 @@ Colors: High Color (16 bits) or better</source>
     <name>sonarel::app::CConfVogal</name>
     <message>
         <source>Vowel Space</source>
-        <translation type="unfinished">모음 공간</translation>
+        <translation>모음 공간</translation>
     </message>
     <message>
         <source>Man</source>
-        <translation type="unfinished"></translation>
+        <translation>남성</translation>
     </message>
     <message>
         <source>Woman</source>
-        <translation type="unfinished"></translation>
+        <translation>여성</translation>
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>아동</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>포르투갈어</translation>
     </message>
     <message>
         <source>IPA</source>
-        <translation type="unfinished"></translation>
+        <translation>IPA</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>스페인어</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>한국어</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>유형:</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>언어:</translation>
     </message>
     <message>
         <source>F1 (Hz)</source>
-        <translation type="unfinished">F0(Hz) {1 ?}</translation>
+        <translation>F1 (Hz)</translation>
     </message>
     <message>
         <source>F2 (Hz)</source>
-        <translation type="unfinished">F0(Hz) {2 ?}</translation>
+        <translation>F2 (Hz)</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>기본값</translation>
     </message>
     <message>
         <source>Sonarel</source>
-        <translation type="unfinished">Sonarel</translation>
+        <translation>Sonarel</translation>
     </message>
 </context>
 <context>

@@ -708,15 +708,15 @@
     </message>
     <message>
         <source>F2 (Hz)</source>
-        <translation type="unfinished">F0 (Hz) {2 ?}</translation>
+        <translation>F2 (Hz)</translation>
     </message>
     <message>
         <source>Vowel Space</source>
-        <translation type="unfinished">Espaço vocálico</translation>
+        <translation>Espaço vocálico</translation>
     </message>
     <message>
         <source>F1 (Hz)</source>
-        <translation type="unfinished">F0 (Hz) {1 ?}</translation>
+        <translation>F1 (Hz)</translation>
     </message>
 </context>
 <context>
@@ -861,11 +861,11 @@ Cores: alta densidade (16 bits) ou superior</translation>
     </message>
     <message>
         <source>Value F1 Should be from 200 to 1096</source>
-        <translation type="unfinished"></translation>
+        <translation>O valor de F1 deve estar entre 200 e 1096</translation>
     </message>
     <message>
         <source>Value F2 Should be from 600 to 3200</source>
-        <translation type="unfinished"></translation>
+        <translation>O valor de F2 deve estar entre 600 e 3200</translation>
     </message>
 </context>
 <context>
@@ -893,59 +893,59 @@ Cores: alta densidade (16 bits) ou superior</translation>
     <name>sonarel::app::CConfVogal</name>
     <message>
         <source>Vowel Space</source>
-        <translation type="unfinished">Espaço vocálico</translation>
+        <translation>Espaço vocálico</translation>
     </message>
     <message>
         <source>Man</source>
-        <translation type="unfinished"></translation>
+        <translation>Homem</translation>
     </message>
     <message>
         <source>Woman</source>
-        <translation type="unfinished"></translation>
+        <translation>Mulher</translation>
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Criança</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Português</translation>
     </message>
     <message>
         <source>IPA</source>
-        <translation type="unfinished"></translation>
+        <translation>AFI</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanhol</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Coreano</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma:</translation>
     </message>
     <message>
         <source>F1 (Hz)</source>
-        <translation type="unfinished">F0 (Hz) {1 ?}</translation>
+        <translation>F1 (Hz)</translation>
     </message>
     <message>
         <source>F2 (Hz)</source>
-        <translation type="unfinished">F0 (Hz) {2 ?}</translation>
+        <translation>F2 (Hz)</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Padrão</translation>
     </message>
     <message>
         <source>Sonarel</source>
-        <translation type="unfinished">Sonarel</translation>
+        <translation>Sonarel</translation>
     </message>
 </context>
 <context>
