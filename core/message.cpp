@@ -74,6 +74,10 @@ constexpr std::array kCatalogue{
     Entry{MessageId::FilterOutOfMemory, QT_TRANSLATE_NOOP("Message", "filter: out of memory")},
     Entry{MessageId::FilterFrequencies,
           QT_TRANSLATE_NOOP("Message", "filter: frequencies out of range")},
+    // power and LPC spectra
+    Entry{MessageId::LpcNoAvailablePoints,
+          QT_TRANSLATE_NOOP("Message", "There is no Available Points\nSelect a Bigger Area!")},
+    Entry{MessageId::LpcCalculationError, QT_TRANSLATE_NOOP("Message", "Error Calculating LPC!")},
 };
 
 }  // namespace

@@ -52,6 +52,9 @@ enum class MessageId {
   FilterOrderOdd,
   FilterOutOfMemory,
   FilterFrequencies,
+  // power and LPC spectra
+  LpcNoAvailablePoints,
+  LpcCalculationError,
 };
 
 // The English text of a message, with its %s/%d placeholders still in place.
