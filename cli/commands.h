@@ -37,5 +37,8 @@ int runIntensity(const std::vector<std::string>& words, Streams streams);
 int runStats(const std::vector<std::string>& words, Streams streams);
 int runExport(const std::vector<std::string>& words, Streams streams);
 int runBatch(const std::vector<std::string>& words, Streams streams);
+int runSpectrum(const std::vector<std::string>& words, Streams streams);
+int runLpc(const std::vector<std::string>& words, Streams streams);
+int runSpectrogram(const std::vector<std::string>& words, Streams streams);
 
 }  // namespace sonarel::cli

@@ -78,6 +78,9 @@ constexpr std::array kCatalogue{
     Entry{MessageId::LpcNoAvailablePoints,
           QT_TRANSLATE_NOOP("Message", "There is no Available Points\nSelect a Bigger Area!")},
     Entry{MessageId::LpcCalculationError, QT_TRANSLATE_NOOP("Message", "Error Calculating LPC!")},
+    // spectrogram pictures
+    Entry{MessageId::PictureNotSaved,
+          QT_TRANSLATE_NOOP("Message", "The picture %s could not be saved!")},
 };
 
 }  // namespace

@@ -55,6 +55,8 @@ enum class MessageId {
   // power and LPC spectra
   LpcNoAvailablePoints,
   LpcCalculationError,
+  // spectrogram pictures
+  PictureNotSaved,  // %s: the path
 };
 
 // The English text of a message, with its %s/%d placeholders still in place.
