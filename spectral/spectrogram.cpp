@@ -13,17 +13,13 @@ bool quarterBand(std::uint32_t rate) {
   return rate >= 44100;
 }
 
-// Transform bins [begin, end) that make up each row, from the bottom row upwards.
-struct BinSpan {
-  int begin = 0;
-  int end = 0;
-};
-
-std::vector<BinSpan> rowBins(int fftSize, int rows, std::uint32_t rate) {
-  // Packed values of bins 1 .. N/2-1 (or .. N/8-1): the DC and Nyquist values are not used.
+// Transform bins [begin, end) of each row, from the bottom row upwards. The packed values of
+// bins 1 .. N/2-1 (or .. N/8-1) are used: never the DC and Nyquist values.
+template <typename Span>
+std::vector<Span> rowBins(int fftSize, int rows, std::uint32_t rate) {
   const int span = quarterBand(rate) ? fftSize / 4 - 2 : fftSize - 2;
   const double step = static_cast<double>(span) / rows;
-  std::vector<BinSpan> spans(static_cast<std::size_t>(rows));
+  std::vector<Span> spans(static_cast<std::size_t>(rows));
   int bin = 1;
   for (int j = 0; j < rows; ++j) {
     spans[static_cast<std::size_t>(j)].begin = bin;
@@ -33,7 +29,8 @@ std::vector<BinSpan> rowBins(int fftSize, int rows, std::uint32_t rate) {
   return spans;
 }
 
-int levelOf(const float* packed, BinSpan bins, int floor) {
+template <typename Span>
+int levelOf(const float* packed, Span bins, int floor) {
   if (bins.end <= bins.begin) return 0;
   double sum = 1.0;
   for (int k = bins.begin; k < bins.end; ++k) {
@@ -77,59 +74,82 @@ double SpectrogramTopFrequency(std::uint32_t rate) {
   return quarterBand(rate) ? rate / 8.0 : rate / 2.0;
 }
 
-SpectrogramPicture SpectrogramLevels(const SpectrogramRequest& request) {
-  SpectrogramPicture picture;
+SpectrogramBuilder::SpectrogramBuilder(const SpectrogramRequest& request)
+    : samples_(request.samples) {
+  SpectrogramPicture& picture = picture_;
   picture.columns = std::max(request.columns, 0);
   picture.rows = std::max(request.rows, 0);
   const auto pixels = static_cast<std::size_t>(picture.columns) * picture.rows;
   picture.levels.assign(pixels, 0.0f);
   picture.entries.assign(pixels, kBackgroundEntry);
-  if (pixels == 0 || request.rate == 0) return picture;
+  next_ = picture.columns;  // nothing to compute unless everything below is in order
+  if (pixels == 0 || request.rate == 0) return;
 
-  const auto count = static_cast<std::int64_t>(request.samples.size());
-  const std::int64_t first = std::clamp<std::int64_t>(request.rangeFirst, 0, count);
-  const std::int64_t last = std::clamp<std::int64_t>(request.rangeLast, first, count);
+  const auto count = static_cast<std::int64_t>(samples_.size());
+  first_ = std::clamp<std::int64_t>(request.rangeFirst, 0, count);
+  const std::int64_t last = std::clamp<std::int64_t>(request.rangeLast, first_, count);
   // Frames near the range's end may reach up to 300 samples past it.
-  const std::int64_t available = std::min(last - first + 300, count - first);
+  available_ = std::min(last - first_ + 300, count - first_);
   const auto lead = static_cast<std::int64_t>(0.0026666666666666667 * request.rate);
-  const std::int64_t span = std::min(last - first - lead, available);
-  if (span < 2 || available <= 0) return picture;
+  span_ = std::min(last - first_ - lead, available_);
+  if (span_ < 2 || available_ <= 0) return;
 
   const int n = SpectrogramFftSize(request.rate, picture.rows, request.printing);
   const int length = std::min(SpectrogramWindowLength(request.band, request.rate), n);
-  const int floor = SpectrogramFloor(request.band, request.rate);
+  floor_ = SpectrogramFloor(request.band, request.rate);
   picture.fftSize = n;
   picture.windowLength = length;
-  if (length < 2) return picture;
+  if (length < 2) return;
 
-  std::vector<double> weights(static_cast<std::size_t>(length));
+  weights_.resize(static_cast<std::size_t>(length));
   const double twoPi = 8.0 * std::atan(1.0);
   for (int k = 0; k < length; ++k)
-    weights[static_cast<std::size_t>(k)] = 0.54 - 0.46 * std::cos(k * twoPi / (length - 1));
-  const std::vector<BinSpan> bins = rowBins(n, picture.rows, request.rate);
+    weights_[static_cast<std::size_t>(k)] = 0.54 - 0.46 * std::cos(k * twoPi / (length - 1));
+  bins_ = rowBins<BinSpan>(n, picture.rows, request.rate);
+  frame_.resize(static_cast<std::size_t>(n));
+  next_ = 0;
+}
 
-  std::vector<float> frame(static_cast<std::size_t>(n));
-  const std::int16_t* samples = request.samples.data();
-  for (int c = 0; c < picture.columns; ++c) {
-    const std::int64_t centre = static_cast<std::int64_t>(c) * span / picture.columns;
-    const std::int64_t start = centre + 1 - length / 2;  // relative to the range start
-    if (first + start < 0) continue;
-    if (centre - length / 2 + length > available - 1) break;
-    for (int k = 0; k < length; ++k)
-      frame[static_cast<std::size_t>(k)] =
-          static_cast<float>(samples[first + start + k] * weights[static_cast<std::size_t>(k)]);
-    std::fill(frame.begin() + length, frame.end(), 0.0f);
-    PackedRealFft(frame.data(), static_cast<std::size_t>(n / 2), 1);
-
-    for (int j = 0; j < picture.rows; ++j) {
-      const int level = levelOf(frame.data(), bins[static_cast<std::size_t>(j)], floor);
-      const auto index = static_cast<std::size_t>(picture.rows - 1 - j) * picture.columns + c;
-      picture.levels[index] = static_cast<float>(level);
-      picture.entries[index] = static_cast<std::uint8_t>(
-          level > 0 ? std::max(0, kBackgroundEntry - level) : kBackgroundEntry);
+bool SpectrogramBuilder::advance(int columns) {
+  for (int i = 0; i < columns && !done(); ++i) {
+    if (!computeColumn(next_)) {
+      next_ = picture_.columns;  // a frame overran the samples: the rest stays background
+      break;
     }
+    ++next_;
   }
-  return picture;
+  return !done();
+}
+
+// False when the column's frame runs past the available samples.
+bool SpectrogramBuilder::computeColumn(int c) {
+  const int length = static_cast<int>(weights_.size());
+  const std::int64_t centre = static_cast<std::int64_t>(c) * span_ / picture_.columns;
+  const std::int64_t start = centre + 1 - length / 2;  // relative to the range start
+  if (first_ + start < 0) return true;                 // before the recording: background
+  if (centre - length / 2 + length > available_ - 1) return false;
+  const std::int16_t* samples = samples_.data() + first_ + start;
+  for (int k = 0; k < length; ++k)
+    frame_[static_cast<std::size_t>(k)] =
+        static_cast<float>(samples[k] * weights_[static_cast<std::size_t>(k)]);
+  std::fill(frame_.begin() + length, frame_.end(), 0.0f);
+  PackedRealFft(frame_.data(), frame_.size() / 2, 1);
+
+  const int rows = picture_.rows;
+  for (int j = 0; j < rows; ++j) {
+    const int level = levelOf(frame_.data(), bins_[static_cast<std::size_t>(j)], floor_);
+    const auto index = static_cast<std::size_t>(rows - 1 - j) * picture_.columns + c;
+    picture_.levels[index] = static_cast<float>(level);
+    picture_.entries[index] = static_cast<std::uint8_t>(
+        level > 0 ? std::max(0, kBackgroundEntry - level) : kBackgroundEntry);
+  }
+  return true;
+}
+
+SpectrogramPicture SpectrogramLevels(const SpectrogramRequest& request) {
+  SpectrogramBuilder builder(request);
+  builder.advance(builder.picture().columns);
+  return builder.take();
 }
 
 }  // namespace sonarel::spectral

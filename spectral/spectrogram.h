@@ -72,6 +72,34 @@ struct SpectrogramPicture {
   }
 };
 
+// Builds a picture column by column, so that a display can show it growing from the left.
+class SpectrogramBuilder {
+ public:
+  explicit SpectrogramBuilder(const SpectrogramRequest& request);
+  // Computes up to `columns` more columns; false once every column is done.
+  bool advance(int columns);
+  bool done() const { return next_ >= picture_.columns; }
+  int columnsDone() const { return next_; }
+  const SpectrogramPicture& picture() const { return picture_; }
+  SpectrogramPicture take() { return std::move(picture_); }
+
+ private:
+  struct BinSpan {
+    int begin = 0;
+    int end = 0;
+  };
+  bool computeColumn(int column);
+
+  SpectrogramPicture picture_;
+  std::span<const std::int16_t> samples_;
+  std::int64_t first_ = 0, available_ = 0, span_ = 0;
+  int floor_ = 0;
+  int next_ = 0;
+  std::vector<double> weights_;
+  std::vector<BinSpan> bins_;  // bins of each row, from the bottom row up
+  std::vector<float> frame_;
+};
+
 // Columns whose frame would begin before the recording's first sample, or that come after a
 // frame overrunning the samples available (the range plus up to 300 samples after it), stay
 // background; so does every row that no transform bin falls into.

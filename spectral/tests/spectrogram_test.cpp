@@ -152,5 +152,15 @@ TEST(SpectrogramLevels, ToneSweepGivesARisingRidge) {
   EXPECT_EQ(checked, 14);
 }
 
+TEST(SpectrogramBuilder, ColumnsInSlicesGiveTheWholePicture) {
+  const auto x = noise(11025, 4);
+  const SpectrogramRequest request{x, 2000, 9000, 11025, SpectrogramBand::Middle, 64};
+  SpectrogramBuilder builder(request);
+  int steps = 0;
+  while (builder.advance(50)) ++steps;
+  EXPECT_EQ(steps, 13);
+  EXPECT_EQ(builder.picture().levels, SpectrogramLevels(request).levels);
+}
+
 }  // namespace
 }  // namespace sonarel::spectral
