@@ -15,10 +15,17 @@ int CMfcApp::renderScreenshots(const QString& folder) {
   const struct {
     int command;
     const char* name;
-  } shots[] = {
-      {cmd::AudioSignal, "mode0-audio-signal"}, {cmd::FundamentalFrequency, "mode2-f0"},
-      {cmd::Intensity, "mode3-intensity"},      {cmd::Histogram, "mode4-histogram"},
-      {cmd::Statistics, "mode5-statistics"},    {cmd::F0AndIntensity, "mode8-f0-and-intensity"}};
+  } shots[] = {{cmd::AudioSignal, "mode0-audio-signal"},
+               {cmd::FundamentalFrequency, "mode2-f0"},
+               {cmd::Intensity, "mode3-intensity"},
+               {cmd::Histogram, "mode4-histogram"},
+               {cmd::Statistics, "mode5-statistics"},
+               {cmd::F0AndIntensity, "mode8-f0-and-intensity"},
+               {cmd::Spectrogram, "mode1-spectrogram"},
+               {cmd::LpcSpectrum, "mode6-lpc-spectrum"},
+               {cmd::PowerSpectrum, "mode7-power-spectrum"},
+               {cmd::PowerAndLpc, "mode9-power-and-lpc"},
+               {cmd::SpectrogramAmplitude, "mode16-spectrogram-amplitude"}};
   QApplication::processEvents();
   frame_->grab().save(folder + "/mode-1-waveform.png");
   for (const auto& shot : shots) {
@@ -28,6 +35,9 @@ int CMfcApp::renderScreenshots(const QString& folder) {
     }
     frame_->runCommand(shot.command);
     QApplication::processEvents();
+    // Spectrogram pictures grow from the left over a few repaints: grab the finished one.
+    frame_->grab();
+    while (frame_->document().state().spectral().picturesGrowing()) QApplication::processEvents();
     if (!frame_->grab().save(folder + "/" + shot.name + ".png")) return 1;
   }
   // A selection and a zoom, as a user makes them.

@@ -22,6 +22,7 @@ std::optional<core::Message> ViewState::open(const std::string& path, core::File
   intensityBuilt_ = false;
   histogram_ = {};
   statistics_ = {};
+  spectral_.clearResults();
   return std::nullopt;
 }
 
@@ -32,6 +33,7 @@ void ViewState::close() {
   selection_ = {};
   analysis_ = {};
   intensityBuilt_ = false;
+  spectral_.clearResults();
 }
 
 void ViewState::pressStrip(int x) {
@@ -81,7 +83,24 @@ std::optional<core::Message> ViewState::toggleZoom(const core::AnalysisControl& 
     if (auto failure = ensureF0(control)) return failure;
     computeRangeResults();
   }
+  if (auto failure = computeSpectra(mode_)) {
+    // An LPC spectrum that refuses the new range takes the zoom back.
+    if (mode_ == mode::LpcSpectrum) {
+      buffer_.range = {0, buffer_.count()};
+      zoomed_ = false;
+      computeSpectra(mode_);
+    }
+    return failure;
+  }
   return std::nullopt;
+}
+
+std::optional<core::Message> ViewState::computeSpectra(int mode) {
+  std::optional<core::Message> failure;
+  if (mode == mode::LpcSpectrum || mode == mode::PowerAndLpc)
+    failure = spectral_.computeLpc(buffer_);
+  if (mode == mode::PowerSpectrum || mode == mode::PowerAndLpc) spectral_.computePower(buffer_);
+  return failure;
 }
 
 std::optional<core::Message> ViewState::ensureF0(const core::AnalysisControl& control) {
@@ -149,6 +168,19 @@ std::optional<core::Message> ViewState::showMode(int mode, const core::AnalysisC
       }
       if (mode == mode::Histogram || mode == mode::Statistics) computeRangeResults();
       break;
+    case mode::Spectrogram:
+    case mode::SpectrogramAmplitude:
+    case mode::PowerSpectrum:
+      computeSpectra(mode);
+      break;
+    case mode::LpcSpectrum:
+      // A refused range leaves the previous display.
+      if (auto failure = computeSpectra(mode)) return failure;
+      break;
+    case mode::PowerAndLpc:
+      // Shown whatever the LPC says, with the last good LPC curve.
+      mode_ = mode;
+      return computeSpectra(mode);
     default:
       return std::nullopt;
   }
@@ -191,6 +223,7 @@ DisplayData ViewState::displayData() const {
   data.histogram = &histogram_;
   data.statistics = &statistics_;
   data.selection = selection_;
+  data.spectral = spectral_.display();
   return data;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/drawing/display_data.h"
+#include "app/spectral_state.h"
 #include "core/analysis_control.h"
 #include "core/contours.h"
 #include "core/f0_driver.h"
@@ -69,6 +70,10 @@ class ViewState {
   // command, whenever one is marked), else the whole recording.
   SampleStretch playStretch(bool fromContextMenu) const;
 
+  // The spectra and spectrograms: their settings, results and pictures.
+  SpectralState& spectral() { return spectral_; }
+  const SpectralState& spectral() const { return spectral_; }
+
   // Cached results, for the exports; each computes what it needs first.
   std::optional<core::Message> ensureF0(const core::AnalysisControl& control = {});
   std::optional<core::Message> ensureIntensity();
@@ -83,6 +88,7 @@ class ViewState {
 
  private:
   void computeRangeResults();
+  std::optional<core::Message> computeSpectra(int mode);
 
   core::SampleBuffer buffer_;
   core::F0Settings f0Settings_;
@@ -96,6 +102,7 @@ class ViewState {
   bool intensityBuilt_ = false;  // the contour exists, current flag or not
   core::F0Histogram histogram_;
   core::StatisticsReport statistics_;
+  SpectralState spectral_;
 };
 
 }  // namespace sonarel::app

@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 
+#include "app/drawing/spectral_display.h"
 #include "core/analysis_range.h"
 #include "core/contours.h"
 #include "core/f0_histogram.h"
@@ -46,6 +47,7 @@ struct DisplayData {
   const core::F0Histogram* histogram = nullptr;
   const core::StatisticsReport* statistics = nullptr;
   StripSelection selection;
+  SpectralDisplay spectral;
 
   std::int64_t count() const { return static_cast<std::int64_t>(samples.size()); }
   double rangeStartSeconds() const { return sampleRate ? double(range.first) / sampleRate : 0; }

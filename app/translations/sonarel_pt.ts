@@ -619,6 +619,22 @@
         <source>Cut</source>
         <translation>Recortar</translation>
     </message>
+    <message>
+        <source>Configure Power Spectrum...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transform size and window of the power spectrum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configure LPC Spectrum...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Order and window of the LPC spectrum</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -705,6 +721,38 @@
     <message>
         <source>Choose a display in the Analysis menu or on the tool bar.</source>
         <translation>Escolha uma visualização no menu Análise ou na barra de ferramentas.</translation>
+    </message>
+    <message>
+        <source>Wide Band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Middle Band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Narrow Band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation type="unfinished">Espectrograma</translation>
+    </message>
+    <message>
+        <source>Power Spectrum</source>
+        <translation type="unfinished">Espectro de potência</translation>
+    </message>
+    <message>
+        <source>LPC Spectrum</source>
+        <translation type="unfinished">Espectro LPC</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LPC</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -847,12 +895,64 @@ Cores: alta densidade (16 bits) ou superior</translation>
         <source>It´s not possible to Open conf. File! Is It Read-Only?</source>
         <translation>Não é possível abrir o arquivo de configuração! É somente leitura?</translation>
     </message>
+    <message>
+        <source>There is no Available Points
+Select a Bigger Area!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Calculating LPC!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture %s could not be saved!</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Warning</source>
         <translation>Aviso</translation>
+    </message>
+</context>
+<context>
+    <name>SpectrumSettings</name>
+    <message>
+        <source>Rectangular</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hamming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Window:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configure Power Spectrum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power Spectrum</source>
+        <translation type="unfinished">Espectro de potência</translation>
+    </message>
+    <message>
+        <source>FFT Size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configure LPC Spectrum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LPC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LPC Order:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
