@@ -36,12 +36,18 @@ std::vector<float> PowerSpectrum(std::span<const std::int16_t> samples, std::int
   const std::int64_t frames = PowerSpectrumFrames(end - first, n);
   const int hop = PowerSpectrumHop(n);
 
+  // The Hamming weights once for all frames: the same values ApplyHamming multiplies by.
+  std::vector<float> weights;
+  if (settings.window == SpectrumWindow::Hamming) {
+    weights.resize(size);
+    for (std::size_t i = 0; i < size; ++i) weights[i] = HammingWeight(i, size);
+  }
   std::vector<float> re(size), im(size), powers(size / 2);
   for (std::int64_t f = 0; f < frames; ++f) {
     const std::int16_t* frame = samples.data() + first + f * hop;
     std::copy(frame, frame + n, re.begin());
     std::fill(im.begin(), im.end(), 0.0f);
-    if (settings.window == SpectrumWindow::Hamming) ApplyHamming(re.data(), size);
+    for (std::size_t i = 0; i < weights.size(); ++i) re[i] *= weights[i];
     ComplexFft(re.data(), im.data(), order, 1);
     BinPowers(re.data(), im.data(), powers.data(), size / 2);
     for (std::size_t k = 0; k < size / 2; ++k) sums[k] += powers[k];
