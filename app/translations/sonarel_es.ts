@@ -621,19 +621,19 @@
     </message>
     <message>
         <source>Configure Power Spectrum...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar espectro de potencia...</translation>
     </message>
     <message>
         <source>Transform size and window of the power spectrum</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de la transformada y ventana del espectro de potencia</translation>
     </message>
     <message>
         <source>Configure LPC Spectrum...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar espectro LPC...</translation>
     </message>
     <message>
         <source>Order and window of the LPC spectrum</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden y ventana del espectro LPC</translation>
     </message>
 </context>
 <context>
@@ -724,35 +724,35 @@
     </message>
     <message>
         <source>Wide Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda ancha</translation>
     </message>
     <message>
         <source>Middle Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda media</translation>
     </message>
     <message>
         <source>Narrow Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda estrecha</translation>
     </message>
     <message>
         <source>Spectrogram</source>
-        <translation type="unfinished">Espectrograma</translation>
+        <translation>Espectrograma</translation>
     </message>
     <message>
         <source>Power Spectrum</source>
-        <translation type="unfinished">Espectro de potencia</translation>
+        <translation>Espectro de potencia</translation>
     </message>
     <message>
         <source>LPC Spectrum</source>
-        <translation type="unfinished">Espectro LPC</translation>
+        <translation>Espectro LPC</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> y </translation>
     </message>
     <message>
         <source>LPC</source>
-        <translation type="unfinished"></translation>
+        <translation>LPC</translation>
     </message>
 </context>
 <context>
@@ -898,15 +898,16 @@ Colores: color de alta densidad (16 bits) o superior</translation>
     <message>
         <source>There is no Available Points
 Select a Bigger Area!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No hay puntos disponibles!
+¡Seleccione un área mayor!</translation>
     </message>
     <message>
         <source>Error Calculating LPC!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error al calcular el LPC!</translation>
     </message>
     <message>
         <source>The picture %s could not be saved!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pudo guardar la imagen %s!</translation>
     </message>
 </context>
 <context>
@@ -920,39 +921,39 @@ Select a Bigger Area!</source>
     <name>SpectrumSettings</name>
     <message>
         <source>Rectangular</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangular</translation>
     </message>
     <message>
         <source>Hamming</source>
-        <translation type="unfinished"></translation>
+        <translation>Hamming</translation>
     </message>
     <message>
         <source>Window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventana:</translation>
     </message>
     <message>
         <source>Configure Power Spectrum</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar espectro de potencia</translation>
     </message>
     <message>
         <source>Power Spectrum</source>
-        <translation type="unfinished">Espectro de potencia</translation>
+        <translation>Espectro de potencia</translation>
     </message>
     <message>
         <source>FFT Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de la FFT:</translation>
     </message>
     <message>
         <source>Configure LPC Spectrum</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar espectro LPC</translation>
     </message>
     <message>
         <source>LPC</source>
-        <translation type="unfinished"></translation>
+        <translation>LPC</translation>
     </message>
     <message>
         <source>LPC Order:</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden del LPC:</translation>
     </message>
 </context>
 <context>

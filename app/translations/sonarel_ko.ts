@@ -621,19 +621,19 @@
     </message>
     <message>
         <source>Configure Power Spectrum...</source>
-        <translation type="unfinished"></translation>
+        <translation>파워 스펙트럼 설정...</translation>
     </message>
     <message>
         <source>Transform size and window of the power spectrum</source>
-        <translation type="unfinished"></translation>
+        <translation>파워 스펙트럼의 변환 크기와 창</translation>
     </message>
     <message>
         <source>Configure LPC Spectrum...</source>
-        <translation type="unfinished"></translation>
+        <translation>LPC 스펙트럼 설정...</translation>
     </message>
     <message>
         <source>Order and window of the LPC spectrum</source>
-        <translation type="unfinished"></translation>
+        <translation>LPC 스펙트럼의 차수와 창</translation>
     </message>
 </context>
 <context>
@@ -724,35 +724,35 @@
     </message>
     <message>
         <source>Wide Band</source>
-        <translation type="unfinished"></translation>
+        <translation>광대역</translation>
     </message>
     <message>
         <source>Middle Band</source>
-        <translation type="unfinished"></translation>
+        <translation>중간 대역</translation>
     </message>
     <message>
         <source>Narrow Band</source>
-        <translation type="unfinished"></translation>
+        <translation>협대역</translation>
     </message>
     <message>
         <source>Spectrogram</source>
-        <translation type="unfinished">스펙트로그램</translation>
+        <translation>스펙트로그램</translation>
     </message>
     <message>
         <source>Power Spectrum</source>
-        <translation type="unfinished">파워 스펙트럼</translation>
+        <translation>파워 스펙트럼</translation>
     </message>
     <message>
         <source>LPC Spectrum</source>
-        <translation type="unfinished">LPC 스펙트럼</translation>
+        <translation>LPC 스펙트럼</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> 및 </translation>
     </message>
     <message>
         <source>LPC</source>
-        <translation type="unfinished"></translation>
+        <translation>LPC</translation>
     </message>
 </context>
 <context>
@@ -898,15 +898,16 @@ Colors: High Color (16 bits) or better</source>
     <message>
         <source>There is no Available Points
 Select a Bigger Area!</source>
-        <translation type="unfinished"></translation>
+        <translation>사용할 수 있는 점이 없습니다
+더 넓은 영역을 선택하십시오!</translation>
     </message>
     <message>
         <source>Error Calculating LPC!</source>
-        <translation type="unfinished"></translation>
+        <translation>LPC 계산 오류!</translation>
     </message>
     <message>
         <source>The picture %s could not be saved!</source>
-        <translation type="unfinished"></translation>
+        <translation>그림 %s을(를) 저장할 수 없습니다!</translation>
     </message>
 </context>
 <context>
@@ -920,39 +921,39 @@ Select a Bigger Area!</source>
     <name>SpectrumSettings</name>
     <message>
         <source>Rectangular</source>
-        <translation type="unfinished"></translation>
+        <translation>사각</translation>
     </message>
     <message>
         <source>Hamming</source>
-        <translation type="unfinished"></translation>
+        <translation>해밍</translation>
     </message>
     <message>
         <source>Window:</source>
-        <translation type="unfinished"></translation>
+        <translation>창:</translation>
     </message>
     <message>
         <source>Configure Power Spectrum</source>
-        <translation type="unfinished"></translation>
+        <translation>파워 스펙트럼 설정</translation>
     </message>
     <message>
         <source>Power Spectrum</source>
-        <translation type="unfinished">파워 스펙트럼</translation>
+        <translation>파워 스펙트럼</translation>
     </message>
     <message>
         <source>FFT Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>FFT 크기:</translation>
     </message>
     <message>
         <source>Configure LPC Spectrum</source>
-        <translation type="unfinished"></translation>
+        <translation>LPC 스펙트럼 설정</translation>
     </message>
     <message>
         <source>LPC</source>
-        <translation type="unfinished"></translation>
+        <translation>LPC</translation>
     </message>
     <message>
         <source>LPC Order:</source>
-        <translation type="unfinished"></translation>
+        <translation>LPC 차수:</translation>
     </message>
 </context>
 <context>

@@ -621,19 +621,19 @@
     </message>
     <message>
         <source>Configure Power Spectrum...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar espectro de potência...</translation>
     </message>
     <message>
         <source>Transform size and window of the power spectrum</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho da transformada e janela do espectro de potência</translation>
     </message>
     <message>
         <source>Configure LPC Spectrum...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar espectro LPC...</translation>
     </message>
     <message>
         <source>Order and window of the LPC spectrum</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordem e janela do espectro LPC</translation>
     </message>
 </context>
 <context>
@@ -724,35 +724,35 @@
     </message>
     <message>
         <source>Wide Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda larga</translation>
     </message>
     <message>
         <source>Middle Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda média</translation>
     </message>
     <message>
         <source>Narrow Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda estreita</translation>
     </message>
     <message>
         <source>Spectrogram</source>
-        <translation type="unfinished">Espectrograma</translation>
+        <translation>Espectrograma</translation>
     </message>
     <message>
         <source>Power Spectrum</source>
-        <translation type="unfinished">Espectro de potência</translation>
+        <translation>Espectro de potência</translation>
     </message>
     <message>
         <source>LPC Spectrum</source>
-        <translation type="unfinished">Espectro LPC</translation>
+        <translation>Espectro LPC</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> e </translation>
     </message>
     <message>
         <source>LPC</source>
-        <translation type="unfinished"></translation>
+        <translation>LPC</translation>
     </message>
 </context>
 <context>
@@ -898,15 +898,16 @@ Cores: alta densidade (16 bits) ou superior</translation>
     <message>
         <source>There is no Available Points
 Select a Bigger Area!</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há pontos disponíveis
+Selecione uma área maior!</translation>
     </message>
     <message>
         <source>Error Calculating LPC!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao calcular o LPC!</translation>
     </message>
     <message>
         <source>The picture %s could not be saved!</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a imagem %s!</translation>
     </message>
 </context>
 <context>
@@ -920,39 +921,39 @@ Select a Bigger Area!</source>
     <name>SpectrumSettings</name>
     <message>
         <source>Rectangular</source>
-        <translation type="unfinished"></translation>
+        <translation>Retangular</translation>
     </message>
     <message>
         <source>Hamming</source>
-        <translation type="unfinished"></translation>
+        <translation>Hamming</translation>
     </message>
     <message>
         <source>Window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Janela:</translation>
     </message>
     <message>
         <source>Configure Power Spectrum</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar espectro de potência</translation>
     </message>
     <message>
         <source>Power Spectrum</source>
-        <translation type="unfinished">Espectro de potência</translation>
+        <translation>Espectro de potência</translation>
     </message>
     <message>
         <source>FFT Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho da FFT:</translation>
     </message>
     <message>
         <source>Configure LPC Spectrum</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar espectro LPC</translation>
     </message>
     <message>
         <source>LPC</source>
-        <translation type="unfinished"></translation>
+        <translation>LPC</translation>
     </message>
     <message>
         <source>LPC Order:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordem do LPC:</translation>
     </message>
 </context>
 <context>
