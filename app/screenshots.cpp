@@ -6,8 +6,38 @@
 #include "app/command_table.h"
 #include "app/main_frame.h"
 #include "app/mfc_app.h"
+#include "app/power_spectrum_window.h"
 
 namespace sonarel::app {
+
+namespace {
+
+bool grabFinished(CMainFrame& frame, const QString& path) {
+  frame.grab();
+  while (frame.document().state().spectral().picturesGrowing()) QApplication::processEvents();
+  return frame.grab().save(path);
+}
+
+// The grey spectrogram, the single-frame spectrum window and a zoomed spectrum.
+void spectralExtras(CMainFrame& frame, const QString& folder) {
+  frame.runCommand(cmd::Spectrogram);
+  frame.runCommand(cmd::BlackAndWhite);
+  grabFinished(frame, folder + "/mode1-black-and-white.png");
+  frame.runCommand(cmd::BlackAndWhite);
+  const QRect graph = frame.view()->geometry().graph;
+  frame.view()->showFrameSpectrum(graph.center());
+  QApplication::processEvents();
+  frame.view()->spectrumWindow()->grab().save(folder + "/spectrum-window.png");
+  frame.view()->spectrumWindow()->hide();
+  frame.document().state().pressStrip(200);
+  frame.document().state().releaseStrip(420);
+  frame.runCommand(cmd::PowerAndLpc);
+  frame.runCommand(cmd::Zoom);
+  grabFinished(frame, folder + "/zoomed-power-and-lpc.png");
+  frame.runCommand(cmd::Zoom);
+}
+
+}  // namespace
 
 int CMfcApp::renderScreenshots(const QString& folder) {
   if (!QDir().mkpath(folder)) return 1;
@@ -36,9 +66,10 @@ int CMfcApp::renderScreenshots(const QString& folder) {
     frame_->runCommand(shot.command);
     QApplication::processEvents();
     // Spectrogram pictures grow from the left over a few repaints: grab the finished one.
-    frame_->grab();
-    while (frame_->document().state().spectral().picturesGrowing()) QApplication::processEvents();
-    if (!frame_->grab().save(folder + "/" + shot.name + ".png")) return 1;
+    if (!grabFinished(*frame_, folder + "/" + shot.name + ".png")) return 1;
+  }
+  if (frame_->document().state().buffer().kind == core::FileKind::VoiceAnalysis) {
+    spectralExtras(*frame_, folder);
   }
   // A selection and a zoom, as a user makes them.
   frame_->document().state().pressStrip(200);

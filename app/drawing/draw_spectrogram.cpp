@@ -58,7 +58,7 @@ void drawPanel(QPainter& painter, const QRect& panel, const DisplayData& data,
   painter.setPen(Qt::black);
   for (int i = 0; i <= divisions; ++i) {
     const int y = bottom - i * panel.height() / divisions;
-    painter.drawText(QRect(panel.left() - 50, y - 7, 46, 14), Qt::AlignRight | Qt::AlignVCenter,
+    painter.drawText(QRect(panel.left() - 62, y - 7, 58, 14), Qt::AlignRight | Qt::AlignVCenter,
                      QString::asprintf("%.3d Hz", static_cast<int>(i * top / divisions)));
   }
   const double start = data.rangeStartSeconds();
@@ -68,7 +68,8 @@ void drawPanel(QPainter& painter, const QRect& panel, const DisplayData& data,
     painter.drawText(QRect(x - 30, bottom + 1, 72, 13), Qt::AlignHCenter | Qt::AlignTop,
                      QString::asprintf("%.2f s", start + i * duration / 6));
   }
-  drawUpwards(painter, panel.left() - 54, panel.center().y(), bandName(band), kBandNameColour);
+  drawUpwards(painter, std::max(10, panel.left() - 66), panel.center().y(), bandName(band),
+              kBandNameColour);
 }
 
 QFont labelFont(const QPainter& painter) {
@@ -140,11 +141,12 @@ void drawSpectrogramAmplitude(QPainter& painter, const QRect& graph, const Displ
   painter.drawLine(graph.left() + 733, graph.top() + 38, graph.left() + 733, graph.top() + 139);
   if (auto marker = contrastMarker(mode::SpectrogramAmplitude, graph, settings.contrast)) {
     drawMarker(painter, *marker, true);
+    // The value under the legend, where even the compact layout has room for it.
     painter.setPen(Qt::black);
-    painter.drawText(marker->right() + 3, marker->center().y() + 4,
+    painter.drawText(QRect(graph.left() + 697, graph.top() + 142, 40, 14), Qt::AlignCenter,
                      QString::asprintf("%02d dB", settings.contrast));
   }
-  drawUpwards(painter, graph.left() + 725, graph.top() + 240,
+  drawUpwards(painter, graph.left() + 725, panels.narrow.center().y() + 20,
               displayText(QT_TRANSLATE_NOOP("Display", "Spectrogram")), kBandNameColour);
   painter.restore();
 }
