@@ -95,18 +95,18 @@ const std::vector<CommandInfo>& commandTable() {
        QT_TRANSLATE_NOOP("Command", "Show the statistics of F0 and intensity"), M::Analysis,
        S::Voice, "Ctrl+6", true},
       {cmd::PowerSpectrum, QT_TRANSLATE_NOOP("Command", "Power Spectrum"),
-       QT_TRANSLATE_NOOP("Command", "Show the power spectrum"), M::Analysis, S::Voice, "", false,
+       QT_TRANSLATE_NOOP("Command", "Show the power spectrum"), M::Analysis, S::Voice, "", true,
        true},
       {cmd::LpcSpectrum, QT_TRANSLATE_NOOP("Command", "LPC Spectrum"),
-       QT_TRANSLATE_NOOP("Command", "Show the LPC spectrum"), M::Analysis, S::Voice, "", false},
+       QT_TRANSLATE_NOOP("Command", "Show the LPC spectrum"), M::Analysis, S::Voice, "", true},
       {cmd::PowerAndLpc, QT_TRANSLATE_NOOP("Command", "Power Spectrum and LPC"),
        QT_TRANSLATE_NOOP("Command", "Show the power and LPC spectra"), M::Analysis, S::Voice, "",
-       false},
+       true},
       {cmd::Spectrogram, QT_TRANSLATE_NOOP("Command", "Spectrogram"),
-       QT_TRANSLATE_NOOP("Command", "Show the spectrogram"), M::Analysis, S::Voice, "", false},
+       QT_TRANSLATE_NOOP("Command", "Show the spectrogram"), M::Analysis, S::Voice, "", true},
       {cmd::SpectrogramAmplitude, QT_TRANSLATE_NOOP("Command", "Spectrogram - Amplitude"),
        QT_TRANSLATE_NOOP("Command", "Show the spectrogram with the amplitude"), M::Analysis,
-       S::Voice, "", false},
+       S::Voice, "", true},
       {cmd::VowelSpace, QT_TRANSLATE_NOOP("Command", "Vowel Space"),
        QT_TRANSLATE_NOOP("Command", "Show the vowel space"), M::Analysis, S::Voice, "", true},
       {cmd::CalculateIntensity, QT_TRANSLATE_NOOP("Command", "Calculate Intensity"),
@@ -148,14 +148,24 @@ const std::vector<CommandInfo>& commandTable() {
        QT_TRANSLATE_NOOP("Command", "Configure F0"), M::Settings, S::Both, "", true},
       {cmd::ConfigureIntensity, QT_TRANSLATE_NOOP("Command", "Configure Intensity..."),
        QT_TRANSLATE_NOOP("Command", "Configure Intensity"), M::Settings, S::Voice, "", true},
-      {32849, QT_TRANSLATE_NOOP("Command", "Wide  (300 Hz)"),
-       QT_TRANSLATE_NOOP("Command", "Spectrogram band"), M::Settings, S::Voice, "", false, true},
-      {32850, QT_TRANSLATE_NOOP("Command", "Middle (55 Hz)"),
-       QT_TRANSLATE_NOOP("Command", "Spectrogram band"), M::Settings, S::Voice, "", false},
-      {32851, QT_TRANSLATE_NOOP("Command", "Narrow(25 Hz)"),
-       QT_TRANSLATE_NOOP("Command", "Spectrogram band"), M::Settings, S::Voice, "", false},
-      {32783, QT_TRANSLATE_NOOP("Command", "Black and White"),
-       QT_TRANSLATE_NOOP("Command", "Spectrogram in grey"), M::Settings, S::Voice, "", false},
+      {cmd::ConfigurePowerSpectrum, QT_TRANSLATE_NOOP("Command", "Configure Power Spectrum..."),
+       QT_TRANSLATE_NOOP("Command", "Transform size and window of the power spectrum"), M::Settings,
+       S::Voice, "", true},
+      {cmd::ConfigureLpc, QT_TRANSLATE_NOOP("Command", "Configure LPC Spectrum..."),
+       QT_TRANSLATE_NOOP("Command", "Order and window of the LPC spectrum"), M::Settings, S::Voice,
+       "", true},
+      {cmd::BandWide, QT_TRANSLATE_NOOP("Command", "Wide  (300 Hz)"),
+       QT_TRANSLATE_NOOP("Command", "Spectrogram band"), M::Settings, S::Voice, "", true, true,
+       true},
+      {cmd::BandMiddle, QT_TRANSLATE_NOOP("Command", "Middle (55 Hz)"),
+       QT_TRANSLATE_NOOP("Command", "Spectrogram band"), M::Settings, S::Voice, "", true, false,
+       true},
+      {cmd::BandNarrow, QT_TRANSLATE_NOOP("Command", "Narrow(25 Hz)"),
+       QT_TRANSLATE_NOOP("Command", "Spectrogram band"), M::Settings, S::Voice, "", true, false,
+       true},
+      {cmd::BlackAndWhite, QT_TRANSLATE_NOOP("Command", "Black and White"),
+       QT_TRANSLATE_NOOP("Command", "Spectrogram in grey"), M::Settings, S::Voice, "", true, false,
+       true},
       {cmd::ConfigureVowelSpace, QT_TRANSLATE_NOOP("Command", "Configure Vowel Space..."),
        QT_TRANSLATE_NOOP("Command", "Configure Vowel Space"), M::Settings, S::Voice, "", true,
        true},
@@ -245,6 +255,16 @@ int displayModeOf(int commandId) {
       return mode::F0AndIntensity;
     case cmd::VowelSpace:
       return mode::VowelSpace;
+    case cmd::Spectrogram:
+      return mode::Spectrogram;
+    case cmd::LpcSpectrum:
+      return mode::LpcSpectrum;
+    case cmd::PowerSpectrum:
+      return mode::PowerSpectrum;
+    case cmd::PowerAndLpc:
+      return mode::PowerAndLpc;
+    case cmd::SpectrogramAmplitude:
+      return mode::SpectrogramAmplitude;
     default:
       return mode::None;
   }

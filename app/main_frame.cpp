@@ -210,6 +210,12 @@ void CMainFrame::updateCommandStates() {
       case cmd::ConfigureF0:
       case cmd::ConfigureIntensity:
       case cmd::ConfigureVowelSpace:
+      case cmd::ConfigurePowerSpectrum:
+      case cmd::ConfigureLpc:
+      case cmd::BandWide:
+      case cmd::BandMiddle:
+      case cmd::BandNarrow:
+      case cmd::BlackAndWhite:
         break;
       case cmd::Zoom:
         enabled = enabled && open && (state.zoomed() || !state.selection().empty());
@@ -220,6 +226,7 @@ void CMainFrame::updateCommandStates() {
     action->setEnabled(enabled);
   }
   actions_.value(cmd::Zoom)->setChecked(state.zoomed());
+  updateSpectrogramChecks();
   const int languageCommand[] = {cmd::English, cmd::Spanish, cmd::Korean, cmd::Portuguese};
   actions_.value(languageCommand[static_cast<int>(languages_.current())])->setChecked(true);
   const bool playing = playback_ && playback_->isPlaying();

@@ -64,6 +64,7 @@ class CMainFrame : public QMainWindow {
   void rebuildToolBar();
   void retranslate();
   void updateCommandStates();
+  void updateSpectrogramChecks();
   void updateStatus();
   void showMessage(const core::Message& message);
   void showInfo(const QString& text);
@@ -75,6 +76,10 @@ class CMainFrame : public QMainWindow {
   void configureIntensity();
   void configureVowelSpace();
   void calculateIntensity();
+  void configurePowerSpectrum();
+  void configureLpc();
+  void chooseBand(int command);
+  void toggleBlackAndWhite();
   void exportText(int command);
   void chooseLanguage(Language language);
   void openWithDialog();

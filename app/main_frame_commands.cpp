@@ -60,6 +60,20 @@ void CMainFrame::runCommand(int id) {
     case cmd::ConfigureVowelSpace:
       configureVowelSpace();
       break;
+    case cmd::ConfigurePowerSpectrum:
+      configurePowerSpectrum();
+      break;
+    case cmd::ConfigureLpc:
+      configureLpc();
+      break;
+    case cmd::BandWide:
+    case cmd::BandMiddle:
+    case cmd::BandNarrow:
+      chooseBand(id);
+      break;
+    case cmd::BlackAndWhite:
+      toggleBlackAndWhite();
+      break;
     case cmd::ExportF0:
     case cmd::ExportIntensity:
     case cmd::ExportStatistics:

@@ -23,6 +23,7 @@ std::optional<core::Message> ViewState::open(const std::string& path, core::File
   histogram_ = {};
   statistics_ = {};
   formants_ = {};
+  spectral_.clearResults();
   return std::nullopt;
 }
 
@@ -34,6 +35,7 @@ void ViewState::close() {
   analysis_ = {};
   intensityBuilt_ = false;
   formants_ = {};
+  spectral_.clearResults();
 }
 
 void ViewState::pressStrip(int x) {
@@ -83,7 +85,24 @@ std::optional<core::Message> ViewState::toggleZoom(const core::AnalysisControl& 
     if (auto failure = ensureF0(control)) return failure;
     computeRangeResults();
   }
+  if (auto failure = computeSpectra(mode_)) {
+    // An LPC spectrum that refuses the new range takes the zoom back.
+    if (mode_ == mode::LpcSpectrum) {
+      buffer_.range = {0, buffer_.count()};
+      zoomed_ = false;
+      computeSpectra(mode_);
+    }
+    return failure;
+  }
   return std::nullopt;
+}
+
+std::optional<core::Message> ViewState::computeSpectra(int mode) {
+  std::optional<core::Message> failure;
+  if (mode == mode::LpcSpectrum || mode == mode::PowerAndLpc)
+    failure = spectral_.computeLpc(buffer_);
+  if (mode == mode::PowerSpectrum || mode == mode::PowerAndLpc) spectral_.computePower(buffer_);
+  return failure;
 }
 
 std::optional<core::Message> ViewState::ensureF0(const core::AnalysisControl& control) {
@@ -160,6 +179,19 @@ std::optional<core::Message> ViewState::showMode(int mode, const core::AnalysisC
         return failure;
       }
       break;
+    case mode::Spectrogram:
+    case mode::SpectrogramAmplitude:
+    case mode::PowerSpectrum:
+      computeSpectra(mode);
+      break;
+    case mode::LpcSpectrum:
+      // A refused range leaves the previous display.
+      if (auto failure = computeSpectra(mode)) return failure;
+      break;
+    case mode::PowerAndLpc:
+      // Shown whatever the LPC says, with the last good LPC curve.
+      mode_ = mode;
+      return computeSpectra(mode);
     default:
       return std::nullopt;
   }
@@ -224,6 +256,7 @@ DisplayData ViewState::displayData() const {
   if (formants_.computed) data.formants = &formants_;
   data.vowelSet = vowelSet_;
   data.vowelTargets = vowelTargets_.of(clientType_);
+  data.spectral = spectral_.display();
   return data;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/drawing/display_data.h"
+#include "app/spectral_state.h"
 #include "core/analysis_control.h"
 #include "core/contours.h"
 #include "core/f0_driver.h"
@@ -83,6 +84,10 @@ class ViewState {
   // command, whenever one is marked), else the whole recording.
   SampleStretch playStretch(bool fromContextMenu) const;
 
+  // The spectra and spectrograms: their settings, results and pictures.
+  SpectralState& spectral() { return spectral_; }
+  const SpectralState& spectral() const { return spectral_; }
+
   // Cached results, for the exports; each computes what it needs first.
   std::optional<core::Message> ensureF0(const core::AnalysisControl& control = {});
   std::optional<core::Message> ensureIntensity();
@@ -99,6 +104,7 @@ class ViewState {
 
  private:
   void computeRangeResults();
+  std::optional<core::Message> computeSpectra(int mode);
 
   core::SampleBuffer buffer_;
   core::F0Settings f0Settings_;
@@ -117,6 +123,7 @@ class ViewState {
   int clientType_ = 0;
   int vowelSet_ = spectral::vowel_set::Ipa;
   spectral::VowelTargets vowelTargets_ = spectral::DefaultVowelTargets(spectral::vowel_set::Ipa);
+  SpectralState spectral_;
 };
 
 }  // namespace sonarel::app

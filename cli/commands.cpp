@@ -99,6 +99,41 @@ const std::vector<Command>& commands() {
        "F1, F2 and F3 in Hz (\"%.1f\"), 0 where the block has fewer formants.\n"
        "  --kind        how the file is opened (see info); by default from its rate\n",
        runFormants},
+      {"spectrum",
+       "spectrum FILE [--fft N] [--window rect|hamming] [--from S] [--to S]\n"
+       "                                     the power spectrum, one level per bin",
+       "usage: sonarel-cli spectrum FILE [--fft 256|512|1024] [--window rect|hamming]\n"
+       "                             [--from S] [--to S]\n"
+       "Prints the power spectrum of the range from S to S seconds (the whole file by\n"
+       "default) as the window's Power Spectrum display computes it: N/2 levels in dB, one\n"
+       "\"%.3f\" line per bin, bin k at k*rate/N Hz. The range is cut into frames of N samples\n"
+       "(512 by default) every 0.390625*N samples, Hamming-windowed unless --window rect,\n"
+       "and their powers averaged. A range shorter than N gives 0 in every bin.\n",
+       runSpectrum},
+      {"lpc",
+       "lpc FILE [--order P] [--window rect|hamming] [--from S] [--to S] [--seed N]\n"
+       "                                     the LPC spectrum, 680 levels",
+       "usage: sonarel-cli lpc FILE [--order 10|14|28] [--window rect|hamming]\n"
+       "                        [--from S] [--to S] [--seed N]\n"
+       "Prints the LPC spectrum of the range (the whole file by default): 680 \"%.3f\" lines,\n"
+       "level i in dB at i*rate/1360 Hz, from an all-pole fit of order P (14 by default) to\n"
+       "the whole range. A small random dither is added to the samples first; --seed (1 by\n"
+       "default) chooses it, so a seed always gives the same curve. A range shorter than 1024\n"
+       "samples is refused with the window's message and exit status 1.\n",
+       runLpc},
+      {"spectrogram",
+       "spectrogram FILE --png OUT [--band B] [--gray] [--contrast N] [--height R] [--levels]\n"
+       "                                     the spectrogram picture or its levels",
+       "usage: sonarel-cli spectrogram FILE --png OUT [--band wide|middle|narrow] [--gray]\n"
+       "                        [--contrast N] [--height R] [--from S] [--to S] [--levels]\n"
+       "Writes the spectrogram of the range (the whole file by default) as a PNG picture of\n"
+       "680 x R pixels (R = 360 by default, at most 1024), lowest frequency at the bottom, up\n"
+       "to half the rate (an eighth at 44100 Hz), in the window's colours: --gray for black\n"
+       "and white, --contrast N (4 to 100, 80 by default) for the decibels the ramp covers.\n"
+       "The band is 25 Hz (narrow, the default), 55 Hz (middle) or 300 Hz (wide). --levels\n"
+       "prints the level matrix instead (or as well, with --png): R lines of 680 whole\n"
+       "numbers 0 to 255, the top row first. OUT is replaced only once completely written.\n",
+       runSpectrogram},
   };
   return table;
 }

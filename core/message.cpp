@@ -79,6 +79,13 @@ constexpr std::array kCatalogue{
           QT_TRANSLATE_NOOP("Message", "Value F1 Should be from 200 to 1096")},
     Entry{MessageId::VowelF2Range,
           QT_TRANSLATE_NOOP("Message", "Value F2 Should be from 600 to 3200")},
+    // power and LPC spectra
+    Entry{MessageId::LpcNoAvailablePoints,
+          QT_TRANSLATE_NOOP("Message", "There is no Available Points\nSelect a Bigger Area!")},
+    Entry{MessageId::LpcCalculationError, QT_TRANSLATE_NOOP("Message", "Error Calculating LPC!")},
+    // spectrogram pictures
+    Entry{MessageId::PictureNotSaved,
+          QT_TRANSLATE_NOOP("Message", "The picture %s could not be saved!")},
 };
 
 }  // namespace

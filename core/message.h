@@ -55,6 +55,11 @@ enum class MessageId {
   // vowel-space settings
   VowelF1Range,
   VowelF2Range,
+  // power and LPC spectra
+  LpcNoAvailablePoints,
+  LpcCalculationError,
+  // spectrogram pictures
+  PictureNotSaved,  // %s: the path
 };
 
 // The English text of a message, with its %s/%d placeholders still in place.

@@ -81,24 +81,36 @@ void ComplexFft(float* re, float* im, int order, int direction) {
 
   const StageTable& table = stageTable();
   const int block = direction >= 1 ? 0 : kMaxComplexFftOrder;
+  // The twiddles of one stage, from the float recurrence, so that the butterflies can then
+  // run through each block in memory order.
+  thread_local std::array<float, std::size_t{1} << (kMaxComplexFftOrder - 1)> twiddleRe, twiddleIm;
   for (int s = 0; s < order; ++s) {
     const std::size_t span = std::size_t{1} << s;
     const StageRotation rotation = table[static_cast<std::size_t>(block + s)];
     float wr = 1.0f;
     float wi = 0.0f;
     for (std::size_t j = 0; j < span; ++j) {
-      for (std::size_t k = j; k < n; k += 2 * span) {
-        const std::size_t l = k + span;
-        const float tr = wr * re[l] - wi * im[l];
-        const float ti = wr * im[l] + wi * re[l];
-        re[l] = re[k] - tr;
-        im[l] = im[k] - ti;
-        re[k] += tr;
-        im[k] += ti;
-      }
+      twiddleRe[j] = wr;
+      twiddleIm[j] = wi;
       const float old = wr;
       wr = wr * rotation.c - wi * rotation.d;
       wi = wi * rotation.c + old * rotation.d;
+    }
+    for (std::size_t base = 0; base < n; base += 2 * span) {
+      float* lowRe = re + base;
+      float* lowIm = im + base;
+      float* highRe = lowRe + span;
+      float* highIm = lowIm + span;
+      const float* wRe = twiddleRe.data();
+      const float* wIm = twiddleIm.data();
+      for (std::size_t j = 0; j < span; ++j) {
+        const float tr = wRe[j] * highRe[j] - wIm[j] * highIm[j];
+        const float ti = wRe[j] * highIm[j] + wIm[j] * highRe[j];
+        highRe[j] = lowRe[j] - tr;
+        highIm[j] = lowIm[j] - ti;
+        lowRe[j] += tr;
+        lowIm[j] += ti;
+      }
     }
   }
 

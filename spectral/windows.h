@@ -5,11 +5,11 @@
 
 namespace sonarel::spectral {
 
-// The Hamming weight of sample n in a window of `length` samples (length >= 2):
-// 0.54 - 0.46·cos(2πn / (length - 1)), rounded to float.
+// The Hamming weight of sample n in a window of `length` samples:
+// 0.54 - 0.46·cos(2πn / (length - 1)), rounded to float; 1 for a window of one sample.
 float HammingWeight(std::size_t n, std::size_t length);
 
-// Multiplies samples[n] by HammingWeight(n, length) for n < length. length must be >= 2.
+// Multiplies samples[n] by HammingWeight(n, length) for n < length.
 void ApplyHamming(float* samples, std::size_t length);
 
 }  // namespace sonarel::spectral

@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 
+#include "app/drawing/spectral_display.h"
 #include "core/analysis_range.h"
 #include "core/contours.h"
 #include "core/f0_histogram.h"
@@ -51,6 +52,7 @@ struct DisplayData {
   const spectral::FormantTrack* formants = nullptr;
   int vowelSet = spectral::vowel_set::Ipa;
   spectral::VowelBlock vowelTargets{};  // of the client's type
+  SpectralDisplay spectral;
 
   std::int64_t count() const { return static_cast<std::int64_t>(samples.size()); }
   double rangeStartSeconds() const { return sampleRate ? double(range.first) / sampleRate : 0; }

@@ -18,6 +18,11 @@ constexpr int Histogram = 4;
 constexpr int Statistics = 5;
 constexpr int F0AndIntensity = 8;
 constexpr int VowelSpace = 10;
+constexpr int Spectrogram = 1;
+constexpr int LpcSpectrum = 6;
+constexpr int PowerSpectrum = 7;
+constexpr int PowerAndLpc = 9;
+constexpr int SpectrogramAmplitude = 16;
 }  // namespace mode
 
 inline const QColor kWaveColour(0, 128, 0);

@@ -2,6 +2,7 @@
 
 #include "app/drawing/contour_grid.h"
 #include "app/drawing/display_modes.h"
+#include "app/drawing/spectral_drawing.h"
 #include "app/drawing/vowel_chart.h"
 
 namespace sonarel::app {
@@ -32,6 +33,21 @@ void drawDisplayMode(QPainter& painter, const GraphGeometry& geometry, const Dis
     case mode::VowelSpace:
       drawVowelSpace(painter, graph, data);
       break;
+    case mode::PowerSpectrum:
+      drawPowerSpectrum(painter, graph, data);
+      break;
+    case mode::LpcSpectrum:
+      drawLpcSpectrum(painter, graph, data);
+      break;
+    case mode::PowerAndLpc:
+      drawPowerAndLpc(painter, graph, data);
+      break;
+    case mode::Spectrogram:
+      drawSpectrogram(painter, graph, data);
+      break;
+    case mode::SpectrogramAmplitude:
+      drawSpectrogramAmplitude(painter, graph, data);
+      break;
     default:
       if (open) {
         painter.save();
@@ -50,6 +66,14 @@ void drawDisplayMode(QPainter& painter, const GraphGeometry& geometry, const Dis
 QString cursorReadout(int displayMode, const GraphGeometry& geometry, const DisplayData& data,
                       QPoint point) {
   const QRect& g = geometry.graph;
+  if (displayMode == mode::Spectrogram || displayMode == mode::SpectrogramAmplitude) {
+    const auto at = spectrogramPointAt(displayMode, g, point);
+    if (!at || data.count() == 0 || data.sampleRate == 0) return {};
+    const double seconds = data.rangeStartSeconds() + data.rangeSeconds() * at->column / 680.0;
+    return QString::asprintf("%.2f Hz   %.2f s",
+                             spectral::SpectrogramTopFrequency(data.sampleRate) * at->percent / 100,
+                             seconds);
+  }
   if (!g.contains(point) || data.count() == 0 || data.sampleRate == 0) return {};
   const double seconds = data.rangeStartSeconds() + data.rangeSeconds() * (point.x() - g.left()) /
                                                         static_cast<double>(g.width());
@@ -82,6 +106,11 @@ QString cursorReadout(int displayMode, const GraphGeometry& geometry, const Disp
       const auto [f1, f2] = vowel_chart::formantsAt(g, point);
       return QString::asprintf("%.2f Hz   %.2f Hz", f1, f2);
     }
+    case mode::LpcSpectrum:
+    case mode::PowerSpectrum:
+    case mode::PowerAndLpc:
+      return QString::asprintf("%.2f dB   %.2f kHz", spectrumYToLevel(g, point.y()),
+                               (point.x() - g.left()) / 680.0 * data.sampleRate / 2000.0);
     default:
       return {};
   }

@@ -68,7 +68,7 @@ TEST_F(MainFrameTest, OpensAFileAndShowsEveryBuiltDisplay) {
   }
   const auto report = frame->document().state().statisticsReport();
   EXPECT_NEAR(report.statistics.meanF0, 180, 2);
-  EXPECT_FALSE(frame->action(cmd::Spectrogram)->isEnabled()) << "not built: disabled";
+  EXPECT_FALSE(frame->action(cmd::SpectrogramIntensityF0)->isEnabled()) << "not built: disabled";
 }
 
 TEST_F(MainFrameTest, MouseSelectionZoomAndPlayback) {

@@ -619,6 +619,22 @@
         <source>Cut</source>
         <translation>Cortar</translation>
     </message>
+    <message>
+        <source>Configure Power Spectrum...</source>
+        <translation>Configurar espectro de potencia...</translation>
+    </message>
+    <message>
+        <source>Transform size and window of the power spectrum</source>
+        <translation>Tamaño de la transformada y ventana del espectro de potencia</translation>
+    </message>
+    <message>
+        <source>Configure LPC Spectrum...</source>
+        <translation>Configurar espectro LPC...</translation>
+    </message>
+    <message>
+        <source>Order and window of the LPC spectrum</source>
+        <translation>Orden y ventana del espectro LPC</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -717,6 +733,38 @@
     <message>
         <source>F1 (Hz)</source>
         <translation>F1 (Hz)</translation>
+    </message>
+    <message>
+        <source>Wide Band</source>
+        <translation>Banda ancha</translation>
+    </message>
+    <message>
+        <source>Middle Band</source>
+        <translation>Banda media</translation>
+    </message>
+    <message>
+        <source>Narrow Band</source>
+        <translation>Banda estrecha</translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation>Espectrograma</translation>
+    </message>
+    <message>
+        <source>Power Spectrum</source>
+        <translation>Espectro de potencia</translation>
+    </message>
+    <message>
+        <source>LPC Spectrum</source>
+        <translation>Espectro LPC</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>LPC</source>
+        <translation>LPC</translation>
     </message>
 </context>
 <context>
@@ -867,12 +915,65 @@ Colores: color de alta densidad (16 bits) o superior</translation>
         <source>Value F2 Should be from 600 to 3200</source>
         <translation>El valor de F2 debe estar entre 600 y 3200</translation>
     </message>
+    <message>
+        <source>There is no Available Points
+Select a Bigger Area!</source>
+        <translation>¡No hay puntos disponibles!
+¡Seleccione un área mayor!</translation>
+    </message>
+    <message>
+        <source>Error Calculating LPC!</source>
+        <translation>¡Error al calcular el LPC!</translation>
+    </message>
+    <message>
+        <source>The picture %s could not be saved!</source>
+        <translation>¡No se pudo guardar la imagen %s!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Warning</source>
         <translation>Aviso</translation>
+    </message>
+</context>
+<context>
+    <name>SpectrumSettings</name>
+    <message>
+        <source>Rectangular</source>
+        <translation>Rectangular</translation>
+    </message>
+    <message>
+        <source>Hamming</source>
+        <translation>Hamming</translation>
+    </message>
+    <message>
+        <source>Window:</source>
+        <translation>Ventana:</translation>
+    </message>
+    <message>
+        <source>Configure Power Spectrum</source>
+        <translation>Configurar espectro de potencia</translation>
+    </message>
+    <message>
+        <source>Power Spectrum</source>
+        <translation>Espectro de potencia</translation>
+    </message>
+    <message>
+        <source>FFT Size:</source>
+        <translation>Tamaño de la FFT:</translation>
+    </message>
+    <message>
+        <source>Configure LPC Spectrum</source>
+        <translation>Configurar espectro LPC</translation>
+    </message>
+    <message>
+        <source>LPC</source>
+        <translation>LPC</translation>
+    </message>
+    <message>
+        <source>LPC Order:</source>
+        <translation>Orden del LPC:</translation>
     </message>
 </context>
 <context>

@@ -619,6 +619,22 @@
         <source>Cut</source>
         <translation>잘라내기</translation>
     </message>
+    <message>
+        <source>Configure Power Spectrum...</source>
+        <translation>파워 스펙트럼 설정...</translation>
+    </message>
+    <message>
+        <source>Transform size and window of the power spectrum</source>
+        <translation>파워 스펙트럼의 변환 크기와 창</translation>
+    </message>
+    <message>
+        <source>Configure LPC Spectrum...</source>
+        <translation>LPC 스펙트럼 설정...</translation>
+    </message>
+    <message>
+        <source>Order and window of the LPC spectrum</source>
+        <translation>LPC 스펙트럼의 차수와 창</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -717,6 +733,38 @@
     <message>
         <source>F1 (Hz)</source>
         <translation>F1 (Hz)</translation>
+    </message>
+    <message>
+        <source>Wide Band</source>
+        <translation>광대역</translation>
+    </message>
+    <message>
+        <source>Middle Band</source>
+        <translation>중간 대역</translation>
+    </message>
+    <message>
+        <source>Narrow Band</source>
+        <translation>협대역</translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation>스펙트로그램</translation>
+    </message>
+    <message>
+        <source>Power Spectrum</source>
+        <translation>파워 스펙트럼</translation>
+    </message>
+    <message>
+        <source>LPC Spectrum</source>
+        <translation>LPC 스펙트럼</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> 및 </translation>
+    </message>
+    <message>
+        <source>LPC</source>
+        <translation>LPC</translation>
     </message>
 </context>
 <context>
@@ -867,12 +915,65 @@ Colors: High Color (16 bits) or better</source>
         <source>Value F2 Should be from 600 to 3200</source>
         <translation>F2 값은 600에서 3200 사이여야 합니다</translation>
     </message>
+    <message>
+        <source>There is no Available Points
+Select a Bigger Area!</source>
+        <translation>사용할 수 있는 점이 없습니다
+더 넓은 영역을 선택하십시오!</translation>
+    </message>
+    <message>
+        <source>Error Calculating LPC!</source>
+        <translation>LPC 계산 오류!</translation>
+    </message>
+    <message>
+        <source>The picture %s could not be saved!</source>
+        <translation>그림 %s을(를) 저장할 수 없습니다!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Warning</source>
         <translation>경고</translation>
+    </message>
+</context>
+<context>
+    <name>SpectrumSettings</name>
+    <message>
+        <source>Rectangular</source>
+        <translation>사각</translation>
+    </message>
+    <message>
+        <source>Hamming</source>
+        <translation>해밍</translation>
+    </message>
+    <message>
+        <source>Window:</source>
+        <translation>창:</translation>
+    </message>
+    <message>
+        <source>Configure Power Spectrum</source>
+        <translation>파워 스펙트럼 설정</translation>
+    </message>
+    <message>
+        <source>Power Spectrum</source>
+        <translation>파워 스펙트럼</translation>
+    </message>
+    <message>
+        <source>FFT Size:</source>
+        <translation>FFT 크기:</translation>
+    </message>
+    <message>
+        <source>Configure LPC Spectrum</source>
+        <translation>LPC 스펙트럼 설정</translation>
+    </message>
+    <message>
+        <source>LPC</source>
+        <translation>LPC</translation>
+    </message>
+    <message>
+        <source>LPC Order:</source>
+        <translation>LPC 차수:</translation>
     </message>
 </context>
 <context>

@@ -619,6 +619,22 @@
         <source>Cut</source>
         <translation>Recortar</translation>
     </message>
+    <message>
+        <source>Configure Power Spectrum...</source>
+        <translation>Configurar espectro de potência...</translation>
+    </message>
+    <message>
+        <source>Transform size and window of the power spectrum</source>
+        <translation>Tamanho da transformada e janela do espectro de potência</translation>
+    </message>
+    <message>
+        <source>Configure LPC Spectrum...</source>
+        <translation>Configurar espectro LPC...</translation>
+    </message>
+    <message>
+        <source>Order and window of the LPC spectrum</source>
+        <translation>Ordem e janela do espectro LPC</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -717,6 +733,38 @@
     <message>
         <source>F1 (Hz)</source>
         <translation>F1 (Hz)</translation>
+    </message>
+    <message>
+        <source>Wide Band</source>
+        <translation>Banda larga</translation>
+    </message>
+    <message>
+        <source>Middle Band</source>
+        <translation>Banda média</translation>
+    </message>
+    <message>
+        <source>Narrow Band</source>
+        <translation>Banda estreita</translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation>Espectrograma</translation>
+    </message>
+    <message>
+        <source>Power Spectrum</source>
+        <translation>Espectro de potência</translation>
+    </message>
+    <message>
+        <source>LPC Spectrum</source>
+        <translation>Espectro LPC</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> e </translation>
+    </message>
+    <message>
+        <source>LPC</source>
+        <translation>LPC</translation>
     </message>
 </context>
 <context>
@@ -867,12 +915,65 @@ Cores: alta densidade (16 bits) ou superior</translation>
         <source>Value F2 Should be from 600 to 3200</source>
         <translation>O valor de F2 deve estar entre 600 e 3200</translation>
     </message>
+    <message>
+        <source>There is no Available Points
+Select a Bigger Area!</source>
+        <translation>Não há pontos disponíveis
+Selecione uma área maior!</translation>
+    </message>
+    <message>
+        <source>Error Calculating LPC!</source>
+        <translation>Erro ao calcular o LPC!</translation>
+    </message>
+    <message>
+        <source>The picture %s could not be saved!</source>
+        <translation>Não foi possível salvar a imagem %s!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Warning</source>
         <translation>Aviso</translation>
+    </message>
+</context>
+<context>
+    <name>SpectrumSettings</name>
+    <message>
+        <source>Rectangular</source>
+        <translation>Retangular</translation>
+    </message>
+    <message>
+        <source>Hamming</source>
+        <translation>Hamming</translation>
+    </message>
+    <message>
+        <source>Window:</source>
+        <translation>Janela:</translation>
+    </message>
+    <message>
+        <source>Configure Power Spectrum</source>
+        <translation>Configurar espectro de potência</translation>
+    </message>
+    <message>
+        <source>Power Spectrum</source>
+        <translation>Espectro de potência</translation>
+    </message>
+    <message>
+        <source>FFT Size:</source>
+        <translation>Tamanho da FFT:</translation>
+    </message>
+    <message>
+        <source>Configure LPC Spectrum</source>
+        <translation>Configurar espectro LPC</translation>
+    </message>
+    <message>
+        <source>LPC</source>
+        <translation>LPC</translation>
+    </message>
+    <message>
+        <source>LPC Order:</source>
+        <translation>Ordem do LPC:</translation>
     </message>
 </context>
 <context>

@@ -149,6 +149,10 @@ TEST(ApplyHamming, EndsCentreAndSymmetry) {
   EXPECT_NEAR(odd[50], 2.0f, 1e-6);
   for (std::size_t i = 0; i < odd.size(); ++i) ASSERT_NEAR(odd[i], odd[odd.size() - 1 - i], 1e-6);
 
+  float single = 3.0f;  // no division by zero for a one-sample window
+  ApplyHamming(&single, 1);
+  EXPECT_EQ(single, 3.0f);
+
   std::vector<float> two{1.0f, 1.0f};
   ApplyHamming(two.data(), two.size());
   EXPECT_NEAR(two[0], 0.08f, 1e-6);

@@ -1,0 +1,194 @@
+#include <QCoreApplication>
+#include <algorithm>
+
+#include "app/drawing/display_modes.h"
+#include "app/drawing/spectral_drawing.h"
+
+namespace sonarel::app {
+namespace {
+
+constexpr int kPanelHeight = 175;
+constexpr int kLegendRows = 99;
+
+QString displayText(const char* text) {
+  return QCoreApplication::translate("Display", text);
+}
+
+QString bandName(spectral::SpectrogramBand band) {
+  switch (band) {
+    case spectral::SpectrogramBand::Wide:
+      return displayText(QT_TRANSLATE_NOOP("Display", "Wide Band"));
+    case spectral::SpectrogramBand::Middle:
+      return displayText(QT_TRANSLATE_NOOP("Display", "Middle Band"));
+    case spectral::SpectrogramBand::Narrow:
+      break;
+  }
+  return displayText(QT_TRANSLATE_NOOP("Display", "Narrow Band"));
+}
+
+void drawUpwards(QPainter& painter, int x, int centreY, const QString& text, const QColor& colour) {
+  painter.save();
+  painter.translate(x, centreY);
+  painter.rotate(-90);
+  painter.setPen(colour);
+  const int width = painter.fontMetrics().horizontalAdvance(text);
+  painter.drawText(-width / 2, 0, text);
+  painter.restore();
+}
+
+spectral::SpectrogramBand bandOf(const DisplayData& data) {
+  return data.spectral.spectrogram.band;
+}
+
+// One picture with its frequency and time labels and its band name.
+void drawPanel(QPainter& painter, const QRect& panel, const DisplayData& data,
+               spectral::SpectrogramBand band, SpectrogramCache* cache) {
+  if (cache) {
+    const spectral::SpectrogramRequest request{
+        data.samples, data.range.first, data.range.last, data.sampleRate, band, panel.height()};
+    painter.drawImage(panel.left() + 1, panel.top(),
+                      cache->image(request, data.spectral.spectrogram, !data.spectral.progressive));
+  }
+  painter.setPen(QPen(QColor(120, 120, 120), 0));
+  painter.drawRect(panel.adjusted(0, -1, 1, 0));
+
+  const int divisions = panel.height() < 300 ? 4 : 8;
+  const double top = spectral::SpectrogramTopFrequency(data.sampleRate);
+  const int bottom = panel.top() + panel.height();
+  painter.setPen(Qt::black);
+  for (int i = 0; i <= divisions; ++i) {
+    const int y = bottom - i * panel.height() / divisions;
+    painter.drawText(QRect(panel.left() - 62, y - 7, 58, 14), Qt::AlignRight | Qt::AlignVCenter,
+                     QString::asprintf("%.3d Hz", static_cast<int>(i * top / divisions)));
+  }
+  const double start = data.rangeStartSeconds();
+  const double duration = data.rangeSeconds();
+  for (int i = 0; i <= 6; ++i) {
+    const int x = panel.left() + (680 / 6) * i - 6;
+    painter.drawText(QRect(x - 30, bottom + 1, 72, 13), Qt::AlignHCenter | Qt::AlignTop,
+                     QString::asprintf("%.2f s", start + i * duration / 6));
+  }
+  drawUpwards(painter, std::max(10, panel.left() - 66), panel.center().y(), bandName(band),
+              kBandNameColour);
+}
+
+QFont labelFont(const QPainter& painter) {
+  QFont font = painter.font();
+  font.setFamily("Arial");
+  font.setPixelSize(11);
+  return font;
+}
+
+// A small upward triangle whose tip marks the contrast on the scale under the picture.
+void drawMarker(QPainter& painter, const QRect& marker, bool vertical) {
+  painter.save();
+  painter.setPen(QPen(Qt::black, 0));
+  painter.setBrush(QColor(230, 200, 40));
+  QPolygon shape;
+  if (vertical) {
+    shape << QPoint(marker.left(), marker.center().y()) << marker.topRight()
+          << marker.bottomRight();
+  } else {
+    shape << QPoint(marker.center().x(), marker.top()) << marker.bottomLeft()
+          << marker.bottomRight();
+  }
+  painter.drawPolygon(shape);
+  painter.restore();
+}
+
+}  // namespace
+
+AmplitudePanels amplitudePanels(const QRect& graph) {
+  // 175 rows each where the graph allows it, with room for the upper one's time labels.
+  const int height = std::min(kPanelHeight, (graph.height() + 12 - 17) / 2);
+  const QRect wide(graph.left(), graph.top() - 12, kGraphWidth, height);
+  const QRect narrow(graph.left(), wide.top() + height + 17, kGraphWidth, height);
+  return {wide, narrow};
+}
+
+void drawSpectrogram(QPainter& painter, const QRect& graph, const DisplayData& data) {
+  painter.save();
+  painter.setFont(labelFont(painter));
+  SpectrogramCaches* caches = data.spectral.caches;
+  drawPanel(painter, graph, data, bandOf(data), caches ? &caches->single : nullptr);
+  drawUpwards(painter, graph.left() + 725, graph.center().y(),
+              displayText(QT_TRANSLATE_NOOP("Display", "Spectrogram")), kBandNameColour);
+  if (auto marker = contrastMarker(mode::Spectrogram, graph, data.spectral.spectrogram.contrast))
+    drawMarker(painter, *marker, false);
+  painter.restore();
+}
+
+void drawSpectrogramAmplitude(QPainter& painter, const QRect& graph, const DisplayData& data) {
+  painter.save();
+  painter.setFont(labelFont(painter));
+  const AmplitudePanels panels = amplitudePanels(graph);
+  SpectrogramCaches* caches = data.spectral.caches;
+  drawPanel(painter, panels.wide, data, spectral::SpectrogramBand::Wide,
+            caches ? &caches->wide : nullptr);
+  drawPanel(painter, panels.narrow, data, spectral::SpectrogramBand::Narrow,
+            caches ? &caches->narrow : nullptr);
+
+  // The legend: the palette's first 99 entries, loudest at the top.
+  const SpectrogramSettings& settings = data.spectral.spectrogram;
+  const spectral::Palette palette =
+      spectral::SpectrogramPalette(settings.contrast, settings.blackAndWhite);
+  for (int i = 0; i < kLegendRows; ++i) {
+    const spectral::Rgb c = palette[static_cast<std::size_t>(i)];
+    painter.fillRect(graph.left() + 711, graph.top() + 39 + i, 12, 1, QColor(c.r, c.g, c.b));
+  }
+  painter.setPen(QPen(QColor(120, 120, 120), 0));
+  painter.drawRect(graph.left() + 710, graph.top() + 38, 13, kLegendRows + 1);
+  painter.drawLine(graph.left() + 733, graph.top() + 38, graph.left() + 733, graph.top() + 139);
+  if (auto marker = contrastMarker(mode::SpectrogramAmplitude, graph, settings.contrast)) {
+    drawMarker(painter, *marker, true);
+    // The value under the legend, where even the compact layout has room for it.
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(graph.left() + 697, graph.top() + 142, 40, 14), Qt::AlignCenter,
+                     QString::asprintf("%02d dB", settings.contrast));
+  }
+  drawUpwards(painter, graph.left() + 725, panels.narrow.center().y() + 20,
+              displayText(QT_TRANSLATE_NOOP("Display", "Spectrogram")), kBandNameColour);
+  painter.restore();
+}
+
+std::optional<QRect> contrastMarker(int displayMode, const QRect& graph, int contrast) {
+  if (displayMode == mode::Spectrogram) {
+    const int x = graph.left() - 4 + 2 * contrast;
+    return QRect(x - 4, graph.top() + graph.height() + 14, 9, 9);
+  }
+  if (displayMode == mode::SpectrogramAmplitude) {
+    const int y = graph.top() + 38 + contrast - 4;
+    return QRect(graph.left() + 730, y - 4, 9, 9);
+  }
+  return std::nullopt;
+}
+
+std::optional<int> contrastAt(int displayMode, const QRect& graph, QPoint point) {
+  int contrast = 0;
+  if (displayMode == mode::Spectrogram) {
+    contrast = (point.x() - graph.left()) * 100 / 198 + 2;
+  } else if (displayMode == mode::SpectrogramAmplitude) {
+    contrast = point.y() - (graph.top() + 38) + 4;
+  } else {
+    return std::nullopt;
+  }
+  return std::clamp(contrast, spectral::kMinContrast, spectral::kMaxContrast);
+}
+
+std::optional<SpectrogramPoint> spectrogramPointAt(int displayMode, const QRect& graph,
+                                                   QPoint point) {
+  QRect picture;
+  if (displayMode == mode::Spectrogram) {
+    picture = graph;
+  } else if (displayMode == mode::SpectrogramAmplitude) {
+    const AmplitudePanels panels = amplitudePanels(graph);
+    picture = panels.wide.contains(point) ? panels.wide : panels.narrow;
+  } else {
+    return std::nullopt;
+  }
+  if (!picture.contains(point)) return std::nullopt;
+  const int fromBottom = picture.top() + picture.height() - point.y();
+  return SpectrogramPoint{point.x() - picture.left(), fromBottom * 100.0 / picture.height()};
+}
+
+}  // namespace sonarel::app

@@ -1,0 +1,274 @@
+// The spectral displays: what the view computes for modes 1, 6, 7, 9 and 16, what their
+// drawings show, and the frame's band, grey, contrast and pop-up spectrum behaviour.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+#include "app/command_table.h"
+#include "app/drawing/display_modes.h"
+#include "app/drawing/spectral_drawing.h"
+#include "app/main_frame.h"
+#include "app/power_spectrum_window.h"
+#include "app/view_state.h"
+#include "audio/scripted_playback_device.h"
+#include "core/tests/wave_fixtures.h"
+
+namespace sonarel::app {
+namespace {
+
+using sonarel::testing::ScratchDir;
+
+QImage render(const ViewState& state, int mode, const GraphGeometry& g = GraphGeometry::normal()) {
+  QImage image(g.extent(), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  drawDisplayMode(painter, g, state.displayData(), mode);
+  return image;
+}
+
+// Topmost pixel of `colour` in column x of the graph, or -1.
+int topmostPixel(const QImage& image, int x, QColor colour, const QRect& graph) {
+  for (int y = graph.top(); y <= graph.bottom(); ++y)
+    if (image.pixelColor(x, y) == colour) return y;
+  return -1;
+}
+
+class SpectralViewTest : public ::testing::Test {
+ protected:
+  void open(std::uint32_t rate, const std::vector<std::int16_t>& samples) {
+    // 44100 Hz recordings open as vocal-quality files.
+    ASSERT_FALSE(state.open(dir.write("t.wav", testing::simpleWave(rate, samples)),
+                            rate == 44100 ? core::FileKind::VocalQuality
+                                          : core::FileKind::VoiceAnalysis));
+  }
+  void select(int x1, int x2) {
+    state.pressStrip(x1);
+    state.releaseStrip(x2);
+  }
+  ScratchDir dir;
+  ViewState state;
+  const GraphGeometry g = GraphGeometry::normal();
+};
+
+TEST_F(SpectralViewTest, PowerSpectrumDrawsItsRedPeakAtTheTone) {
+  open(11025, testing::sine(2000, 11025, 11025, 12000));
+  ASSERT_FALSE(state.showMode(mode::PowerSpectrum));
+  EXPECT_EQ(state.displayMode(), mode::PowerSpectrum);
+  ASSERT_EQ(state.spectral().powerLevels().size(), 512u) << "default N = 512";
+  const QImage image = render(state, mode::PowerSpectrum);
+  // The highest red point lies over 2 kHz: x = L + 2000 / 5512.5 * 680.
+  int bestX = -1, bestY = g.graph.bottom() + 1;
+  for (int x = g.graph.left(); x <= g.graph.right(); ++x) {
+    const int y = topmostPixel(image, x, kPowerColour, g.graph);
+    if (y >= 0 && y < bestY) bestY = y, bestX = x;
+  }
+  EXPECT_NEAR(bestX - g.graph.left(), 2000.0 / 5512.5 * 680, 3);
+  EXPECT_EQ(topmostPixel(image, g.graph.left() + 400, kLpcColour, g.graph), -1) << "no LPC curve";
+}
+
+TEST_F(SpectralViewTest, LpcRefusalKeepsTheDisplayAndCancelsTheZoom) {
+  open(11025, testing::noise(11025, 3));
+  ASSERT_FALSE(state.showMode(mode::AudioSignal));
+  select(10, 40);  // 30 columns of 16 samples: 480 samples
+  ASSERT_FALSE(state.toggleZoom());
+  const auto refused = state.showMode(mode::LpcSpectrum);
+  ASSERT_TRUE(refused);
+  EXPECT_EQ(refused->id, core::MessageId::LpcNoAvailablePoints);
+  EXPECT_EQ(state.displayMode(), mode::AudioSignal) << "the previous display stays";
+
+  ASSERT_FALSE(state.toggleZoom());  // out
+  ASSERT_FALSE(state.showMode(mode::LpcSpectrum));
+  const std::vector<float> whole = state.spectral().lpcLevels();
+  ASSERT_EQ(whole.size(), 680u);
+  const auto zoomRefused = state.toggleZoom();  // in, onto too short a selection
+  ASSERT_TRUE(zoomRefused);
+  EXPECT_EQ(zoomRefused->id, core::MessageId::LpcNoAvailablePoints);
+  EXPECT_FALSE(state.zoomed());
+  EXPECT_EQ(state.range(), (core::AnalysisRange{0, 11025}));
+  EXPECT_EQ(state.displayMode(), mode::LpcSpectrum);
+}
+
+TEST_F(SpectralViewTest, PowerAndLpcShowsTheLastGoodLpcCurveWhenTheRangeIsRefused) {
+  open(11025, testing::noise(11025, 4));
+  EXPECT_FALSE(state.showMode(mode::PowerAndLpc));
+  const std::vector<float> good = state.spectral().lpcLevels();
+  select(10, 40);
+  const auto refused = state.toggleZoom();
+  ASSERT_TRUE(refused);
+  EXPECT_TRUE(state.zoomed()) << "mode 9 keeps the zoom";
+  EXPECT_EQ(state.displayMode(), mode::PowerAndLpc);
+  EXPECT_EQ(state.spectral().lpcLevels(), good);
+  const QImage image = render(state, mode::PowerAndLpc);
+  EXPECT_GE(topmostPixel(image, g.graph.left() + 300, kLpcColour, g.graph), 0);
+
+  // A new recording starts without spectra.
+  open(11025, testing::noise(11025, 5));
+  EXPECT_FALSE(state.spectral().hasLpc());
+  EXPECT_TRUE(state.spectral().powerLevels().empty());
+}
+
+TEST_F(SpectralViewTest, GreyTwiceRestoresTheColourPictureAndContrastChangesIt) {
+  open(22050, testing::sine(3000, 22050, 22050, 12000));
+  ASSERT_FALSE(state.showMode(mode::Spectrogram));
+  const QImage colour = render(state, mode::Spectrogram);
+  state.spectral().toggleBlackAndWhite();
+  const QImage grey = render(state, mode::Spectrogram);
+  state.spectral().toggleBlackAndWhite();
+  EXPECT_NE(grey, colour);
+  EXPECT_EQ(render(state, mode::Spectrogram), colour);
+  // Silence-free tone on a black ground in colour: the corner is background black.
+  EXPECT_EQ(colour.pixelColor(g.graph.left() + 340, g.graph.top() + 2), QColor(Qt::black));
+  EXPECT_EQ(grey.pixelColor(g.graph.left() + 340, g.graph.top() + 2), QColor(Qt::white));
+
+  state.spectral().setContrast(40);
+  EXPECT_NE(render(state, mode::Spectrogram), colour);
+  state.spectral().setContrast(1000);
+  EXPECT_EQ(state.spectral().spectrogramSettings().contrast, spectral::kMaxContrast);
+}
+
+TEST_F(SpectralViewTest, SpectrogramReadoutsAndMarkersFollowTheirScales) {
+  open(44100, testing::sine(1000, 44100, 44100, 12000));
+  ASSERT_FALSE(state.showMode(mode::Spectrogram));
+  const QRect& graph = g.graph;
+  const DisplayData data = state.displayData();
+  // At 44100 Hz the axis ends at fs/8.
+  EXPECT_EQ(cursorReadout(mode::Spectrogram, g, data, {graph.left(), graph.top()}),
+            "5512.50 Hz   0.00 s");
+  EXPECT_EQ(
+      cursorReadout(mode::Spectrogram, g, data, {graph.left() + 340, graph.center().y()}).right(6),
+      "0.50 s");
+  EXPECT_EQ(
+      cursorReadout(mode::PowerSpectrum, g, data, {graph.left() + 340, graph.top() + 10}).right(9),
+      "11.03 kHz");
+
+  // Mode 1: the marker's x and a drag onto it agree; both modes keep the limits.
+  const auto marker = contrastMarker(mode::Spectrogram, graph, 80);
+  ASSERT_TRUE(marker);
+  EXPECT_EQ(contrastAt(mode::Spectrogram, graph, marker->center()), 80);
+  EXPECT_EQ(contrastAt(mode::Spectrogram, graph, {graph.left() - 100, 0}), spectral::kMinContrast);
+  const auto vertical = contrastMarker(mode::SpectrogramAmplitude, graph, 60);
+  EXPECT_EQ(contrastAt(mode::SpectrogramAmplitude, graph, vertical->center()), 60);
+  EXPECT_EQ(contrastAt(mode::SpectrogramAmplitude, graph, {0, graph.bottom()}),
+            spectral::kMaxContrast);
+  EXPECT_FALSE(contrastAt(mode::PowerSpectrum, graph, marker->center()));
+
+  // Mode 16: a point counts within the picture it falls in.
+  const AmplitudePanels panels = amplitudePanels(graph);
+  EXPECT_EQ(panels.wide.height(), 175);
+  const auto low = spectrogramPointAt(mode::SpectrogramAmplitude, graph,
+                                      {graph.left() + 10, panels.narrow.bottom()});
+  ASSERT_TRUE(low);
+  EXPECT_EQ(low->column, 10);
+  EXPECT_NEAR(low->percent, 100.0 / 175, 1e-9);
+  EXPECT_FALSE(spectrogramPointAt(mode::SpectrogramAmplitude, graph,
+                                  {graph.left() + 10, panels.wide.bottom() + 8}));
+}
+
+TEST_F(SpectralViewTest, APictureGrownColumnByColumnEqualsTheWholeOne) {
+  open(11025, testing::noise(11025, 6));
+  ASSERT_FALSE(state.showMode(mode::SpectrogramAmplitude));
+  const QImage whole = render(state, mode::SpectrogramAmplitude);
+
+  ViewState fresh;
+  ASSERT_FALSE(fresh.open(state.buffer().path, core::FileKind::VoiceAnalysis));
+  ASSERT_FALSE(fresh.showMode(mode::SpectrogramAmplitude));
+  QImage image(g.extent(), QImage::Format_RGB32);
+  auto paint = [&] {
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    DisplayData data = fresh.displayData();
+    data.spectral.progressive = true;
+    drawDisplayMode(painter, g, data, mode::SpectrogramAmplitude);
+  };
+  paint();
+  EXPECT_TRUE(fresh.spectral().picturesGrowing());
+  EXPECT_NE(image, whole);
+  int steps = 0;
+  while (fresh.spectral().picturesGrowing() && steps < 100) {
+    fresh.spectral().advancePictures();
+    ++steps;
+  }
+  paint();
+  EXPECT_GT(steps, 5);
+  EXPECT_EQ(image, whole);
+}
+
+class SpectralFrameTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    languages.apply(Language::English);
+    frame = std::make_unique<CMainFrame>(
+        FrameOptions{QString::fromStdString(dir.path().string()), true}, languages, &device);
+    frame->resize(1024, 768);
+    frame->show();
+    wave = QString::fromStdString(
+        dir.write("wv001.wav", testing::simpleWave(11025, testing::sine(1000, 11025, 11025))));
+  }
+  ScratchDir dir;
+  Languages languages;
+  audio::ScriptedPlaybackDevice device;
+  std::unique_ptr<CMainFrame> frame;
+  QString wave;
+};
+
+TEST_F(SpectralFrameTest, BandAndGreyCommandsCarryTheirCheckMarks) {
+  EXPECT_TRUE(frame->action(cmd::BandNarrow)->isChecked()) << "narrow by default";
+  EXPECT_TRUE(frame->action(cmd::BandWide)->isEnabled()) << "settings need no file";
+  ASSERT_TRUE(frame->openFile(wave));
+  frame->runCommand(cmd::PowerSpectrum);
+  frame->runCommand(cmd::BandWide);
+  const ViewState& state = frame->document().state();
+  EXPECT_EQ(state.displayMode(), mode::Spectrogram) << "a band shows the spectrogram";
+  EXPECT_EQ(state.spectral().spectrogramSettings().band, spectral::SpectrogramBand::Wide);
+  EXPECT_TRUE(frame->action(cmd::BandWide)->isChecked());
+  EXPECT_FALSE(frame->action(cmd::BandNarrow)->isChecked());
+  frame->runCommand(cmd::BandMiddle);
+  EXPECT_TRUE(frame->action(cmd::BandMiddle)->isChecked());
+  EXPECT_FALSE(frame->action(cmd::BandWide)->isChecked());
+
+  frame->runCommand(cmd::SpectrogramAmplitude);
+  frame->runCommand(cmd::BlackAndWhite);
+  EXPECT_TRUE(frame->action(cmd::BlackAndWhite)->isChecked());
+  EXPECT_EQ(state.displayMode(), mode::SpectrogramAmplitude) << "redrawn where it was";
+  frame->runCommand(cmd::PowerSpectrum);
+  frame->runCommand(cmd::BlackAndWhite);
+  EXPECT_FALSE(frame->action(cmd::BlackAndWhite)->isChecked());
+  EXPECT_EQ(state.displayMode(), mode::Spectrogram);
+}
+
+TEST_F(SpectralFrameTest, RightClickOpensTheFrameSpectrumAndDraggingSetsTheContrast) {
+  ASSERT_TRUE(frame->openFile(wave));
+  frame->runCommand(cmd::Spectrogram);
+  CMfcView* view = frame->view();
+  const QRect graph = view->geometry().graph;
+  QTest::mouseClick(view, Qt::RightButton, {}, graph.center());
+  CEspectroEnergia* popup = view->spectrumWindow();
+  ASSERT_TRUE(popup->isVisible());
+  EXPECT_FALSE(popup->empty());
+  popup->hide();
+  // The last column's frame of 512 samples would run past the recording.
+  QTest::mouseClick(view, Qt::RightButton, {}, QPoint(graph.right(), graph.center().y()));
+  EXPECT_TRUE(popup->isVisible());
+  EXPECT_TRUE(popup->empty());
+  popup->close();
+  frame->runCommand(cmd::PowerSpectrum);
+  QTest::mouseClick(view, Qt::RightButton, {}, graph.center());
+  EXPECT_FALSE(popup->isVisible()) << "only the spectrograms open it";
+
+  frame->runCommand(cmd::Spectrogram);
+  const auto marker = contrastMarker(mode::Spectrogram, graph, 80);
+  QTest::mousePress(view, Qt::LeftButton, {}, marker->center());
+  QTest::mouseMove(view, marker->center() - QPoint(40, 0));
+  QTest::mouseRelease(view, Qt::LeftButton, {}, marker->center() - QPoint(40, 0));
+  const int contrast = frame->document().state().spectral().spectrogramSettings().contrast;
+  EXPECT_EQ(contrast, contrastAt(mode::Spectrogram, graph, marker->center() - QPoint(40, 0)));
+  EXPECT_LT(contrast, 80);
+  EXPECT_TRUE(frame->document().state().selection().empty()) << "no strip selection started";
+}
+
+}  // namespace
+}  // namespace sonarel::app

@@ -1,0 +1,155 @@
+#include "spectral/spectrogram.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "spectral/fft_kernels.h"
+
+namespace sonarel::spectral {
+
+namespace {
+
+bool quarterBand(std::uint32_t rate) {
+  return rate >= 44100;
+}
+
+// Transform bins [begin, end) of each row, from the bottom row upwards. The packed values of
+// bins 1 .. N/2-1 (or .. N/8-1) are used: never the DC and Nyquist values.
+template <typename Span>
+std::vector<Span> rowBins(int fftSize, int rows, std::uint32_t rate) {
+  const int span = quarterBand(rate) ? fftSize / 4 - 2 : fftSize - 2;
+  const double step = static_cast<double>(span) / rows;
+  std::vector<Span> spans(static_cast<std::size_t>(rows));
+  int bin = 1;
+  for (int j = 0; j < rows; ++j) {
+    spans[static_cast<std::size_t>(j)].begin = bin;
+    while (2 * (bin - 1) < span && 2 * (bin - 1) < (j + 1) * step) ++bin;
+    spans[static_cast<std::size_t>(j)].end = bin;
+  }
+  return spans;
+}
+
+template <typename Span>
+int levelOf(const float* packed, Span bins, int floor) {
+  if (bins.end <= bins.begin) return 0;
+  double sum = 1.0;
+  for (int k = bins.begin; k < bins.end; ++k) {
+    const double re = packed[2 * k];
+    const double im = packed[2 * k + 1];
+    sum += re * re + im * im;
+  }
+  const double db = 10.0 * std::log10(sum / (bins.end - bins.begin));
+  return std::clamp(static_cast<int>(db - floor + 0.5), 0, 255);
+}
+
+}  // namespace
+
+int SpectrogramWindowLength(SpectrogramBand band, std::uint32_t rate) {
+  const double seconds = band == SpectrogramBand::Wide     ? 0.005333333333333334
+                         : band == SpectrogramBand::Middle ? 0.02909090909090909
+                                                           : 0.064;
+  return static_cast<int>(seconds * rate);
+}
+
+int SpectrogramFloor(SpectrogramBand band, std::uint32_t rate) {
+  const int floor = band == SpectrogramBand::Wide ? 35 : 39;
+  return quarterBand(rate) ? floor + 9 : floor;
+}
+
+int SpectrogramFftSize(std::uint32_t rate, int rows, bool printing) {
+  rows = std::min(rows, 1024);
+  switch (rate) {
+    case 11025:
+      return rows < 128 ? 512 : 1024;
+    case 22050:
+      return rows > 300 ? 2048 : 1024;
+    case 44100:
+      return printing ? 2048 : 4096;
+    default:
+      return 1024;
+  }
+}
+
+double SpectrogramTopFrequency(std::uint32_t rate) {
+  return quarterBand(rate) ? rate / 8.0 : rate / 2.0;
+}
+
+SpectrogramBuilder::SpectrogramBuilder(const SpectrogramRequest& request)
+    : samples_(request.samples) {
+  SpectrogramPicture& picture = picture_;
+  picture.columns = std::max(request.columns, 0);
+  picture.rows = std::max(request.rows, 0);
+  const auto pixels = static_cast<std::size_t>(picture.columns) * picture.rows;
+  picture.levels.assign(pixels, 0.0f);
+  picture.entries.assign(pixels, kBackgroundEntry);
+  next_ = picture.columns;  // nothing to compute unless everything below is in order
+  if (pixels == 0 || request.rate == 0) return;
+
+  const auto count = static_cast<std::int64_t>(samples_.size());
+  first_ = std::clamp<std::int64_t>(request.rangeFirst, 0, count);
+  const std::int64_t last = std::clamp<std::int64_t>(request.rangeLast, first_, count);
+  // Frames near the range's end may reach up to 300 samples past it.
+  available_ = std::min(last - first_ + 300, count - first_);
+  const auto lead = static_cast<std::int64_t>(0.0026666666666666667 * request.rate);
+  span_ = std::min(last - first_ - lead, available_);
+  if (span_ < 2 || available_ <= 0) return;
+
+  const int n = SpectrogramFftSize(request.rate, picture.rows, request.printing);
+  const int length = std::min(SpectrogramWindowLength(request.band, request.rate), n);
+  floor_ = SpectrogramFloor(request.band, request.rate);
+  picture.fftSize = n;
+  picture.windowLength = length;
+  if (length < 2) return;
+
+  weights_.resize(static_cast<std::size_t>(length));
+  const double twoPi = 8.0 * std::atan(1.0);
+  for (int k = 0; k < length; ++k)
+    weights_[static_cast<std::size_t>(k)] = 0.54 - 0.46 * std::cos(k * twoPi / (length - 1));
+  bins_ = rowBins<BinSpan>(n, picture.rows, request.rate);
+  frame_.resize(static_cast<std::size_t>(n));
+  next_ = 0;
+}
+
+bool SpectrogramBuilder::advance(int columns) {
+  for (int i = 0; i < columns && !done(); ++i) {
+    if (!computeColumn(next_)) {
+      next_ = picture_.columns;  // a frame overran the samples: the rest stays background
+      break;
+    }
+    ++next_;
+  }
+  return !done();
+}
+
+// False when the column's frame runs past the available samples.
+bool SpectrogramBuilder::computeColumn(int c) {
+  const int length = static_cast<int>(weights_.size());
+  const std::int64_t centre = static_cast<std::int64_t>(c) * span_ / picture_.columns;
+  const std::int64_t start = centre + 1 - length / 2;  // relative to the range start
+  if (first_ + start < 0) return true;                 // before the recording: background
+  if (centre - length / 2 + length > available_ - 1) return false;
+  const std::int16_t* samples = samples_.data() + first_ + start;
+  for (int k = 0; k < length; ++k)
+    frame_[static_cast<std::size_t>(k)] =
+        static_cast<float>(samples[k] * weights_[static_cast<std::size_t>(k)]);
+  std::fill(frame_.begin() + length, frame_.end(), 0.0f);
+  PackedRealFft(frame_.data(), frame_.size() / 2, 1);
+
+  const int rows = picture_.rows;
+  for (int j = 0; j < rows; ++j) {
+    const int level = levelOf(frame_.data(), bins_[static_cast<std::size_t>(j)], floor_);
+    const auto index = static_cast<std::size_t>(rows - 1 - j) * picture_.columns + c;
+    picture_.levels[index] = static_cast<float>(level);
+    picture_.entries[index] = static_cast<std::uint8_t>(
+        level > 0 ? std::max(0, kBackgroundEntry - level) : kBackgroundEntry);
+  }
+  return true;
+}
+
+SpectrogramPicture SpectrogramLevels(const SpectrogramRequest& request) {
+  SpectrogramBuilder builder(request);
+  builder.advance(builder.picture().columns);
+  return builder.take();
+}
+
+}  // namespace sonarel::spectral
