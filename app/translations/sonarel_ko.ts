@@ -619,6 +619,14 @@
         <source>Cut</source>
         <translation>잘라내기</translation>
     </message>
+    <message>
+        <source>Dele&amp;te Client...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the current client</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -847,6 +855,142 @@ Colors: High Color (16 bits) or better</source>
         <source>It´s not possible to Open conf. File! Is It Read-Only?</source>
         <translation>설정 파일을 열 수 없습니다! 읽기 전용입니까?</translation>
     </message>
+    <message>
+        <source>Error - File not Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error - Invalid File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no Free Memory Available!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Accessing Database!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client´s Directory already Exist!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The client register is in use by another Sonarel; try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The client register could not be written; it was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no free client code left (the codes go up to 9999).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You need to fulfill the Client´s Name!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is the Client Man/Woman/Singer/Child?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Year (must have 4 digits)
+Ex.: 1974</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Day!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Month!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Year 
+Range: 1890 - 2050&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undefined Type!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of files exceeds 150!
+Insert a new client to continue...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It´s not possible to delete this File!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no Information to be erased!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This File was send to Backup!
+You need to Attach Your Backup Files to access these information!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes Editor can´t be Inicialized!
+Reinstall Sonarel!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client Folder can´t be deleted!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All information about this file will be erased!
+Are you sure you want to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Information about this Client will be deleted!
+Are you sure you want to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a File!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a Client!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Accessing File!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the Client Name!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client not Found!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client Registered!
+Do you want to Start a New File?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To use the Vocal Quality Functions, ask your client to record a sustained vowel for some seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no client with the code %s.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -921,6 +1065,144 @@ Acoustic assessment of the voice.</source>
         <source>Sound File (*.wav)</source>
         <translation>음성 파일(*.wav)</translation>
     </message>
+    <message>
+        <source>New %1 file %2 for %3: ready to record.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ClientDialog</name>
+    <message>
+        <source>Client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Singer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MM  /  DD  /   YYYY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>YYYY  /  MM  /  DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DD  /  MM  /   YYYY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birth Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zip Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home Phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work Phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Observations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ClientListDialog</name>
+    <message>
+        <source>Select a Client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Personal Information....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">취소</translation>
+    </message>
+    <message>
+        <source>Client Name</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>sonarel::app::ConfigureF0Dialog</name>
@@ -993,6 +1275,33 @@ Acoustic assessment of the voice.</source>
     </message>
 </context>
 <context>
+    <name>sonarel::app::FilesDialog</name>
+    <message>
+        <source>%1 - Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>sonarel::app::HelpWindow</name>
     <message>
         <source>Sonarel Help</source>
@@ -1005,6 +1314,43 @@ Acoustic assessment of the voice.</source>
     <message>
         <source>Contents</source>
         <translation>목차</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::MessageDialog</name>
+    <message>
+        <source>Sonarel</source>
+        <translation type="unfinished">Sonarel</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::NoticeDialog</name>
+    <message>
+        <source>Notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>don´t show this message again</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::SoundFileDialog</name>
+    <message>
+        <source>Sound File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voice Analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vocal Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which kind of file do you want to record?</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
