@@ -261,16 +261,23 @@ namespace sonarel::app {
 bool CMainFrame::openFirstClientFile() {
   if (!clients_.load().ok() || clients_.list().empty()) return false;
   setCurrentClient(clients_.list().front());
-  const auto files = records::listSessionFiles(currentFolder());
-  for (const records::SessionFile& file : files) {
-    if (const auto type = records::typeOfKind(file.kind)) {
-      if (!openClientFile(file.number, *type)) return false;
-      runCommand(*type == records::RecordingType::VoiceAnalysis ? cmd::F0AndIntensity
-                                                                : cmd::AudioSignal);
-      return true;
+  // The newest voice-analysis file shows the most at once; else the newest file of all.
+  std::optional<records::SessionFile> chosen;
+  for (const records::SessionFile& file : records::listSessionFiles(currentFolder())) {
+    const auto type = records::typeOfKind(file.kind);
+    if (!type) continue;
+    if (!chosen) chosen = file;
+    if (*type == records::RecordingType::VoiceAnalysis) {
+      chosen = file;
+      break;
     }
   }
-  return false;
+  if (!chosen) return false;
+  const records::RecordingType type = *records::typeOfKind(chosen->kind);
+  if (!openClientFile(chosen->number, type)) return false;
+  runCommand(type == records::RecordingType::VoiceAnalysis ? cmd::F0AndIntensity
+                                                           : cmd::AudioSignal);
+  return true;
 }
 
 }  // namespace sonarel::app
