@@ -142,6 +142,13 @@ TEST_F(ClientCommands, TheClientDialogJudgesDatesAsTyped) {
   EXPECT_EQ(refusals.at(0).at(0).toString(), "You need to fulfill the Client´s Name!");
   EXPECT_EQ(refusals.at(1).at(0).toString(), "Is the Client Man/Woman/Singer/Child?");
   EXPECT_NE(refused.result(), QDialog::Accepted);
+
+  languages.apply(Language::Korean);
+  ClientDialog korean(ClientDialog::Mode::Insert, client(5, "", -1), Language::Korean);
+  EXPECT_EQ(korean.okButton()->text(), QString::fromUtf8("등록"));
+  FilesDialog files(records::ClientFolder(data.path(), 5), "Ana", Language::Korean, false);
+  EXPECT_EQ(files.windowTitle(), QString::fromUtf8("Ana - 파일"));
+  languages.apply(Language::English);
 }
 
 TEST_F(ClientCommands, OpeningAClientsFileSetsItsTypesRangeAndRate) {

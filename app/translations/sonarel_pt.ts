@@ -621,11 +621,11 @@
     </message>
     <message>
         <source>Dele&amp;te Client...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclui&amp;r cliente...</translation>
     </message>
     <message>
         <source>Delete the current client</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir o cliente atual</translation>
     </message>
 </context>
 <context>
@@ -857,139 +857,147 @@ Cores: alta densidade (16 bits) ou superior</translation>
     </message>
     <message>
         <source>Error - File not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro - arquivo não encontrado</translation>
     </message>
     <message>
         <source>Error - Invalid File</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro - arquivo inválido</translation>
     </message>
     <message>
         <source>There is no Free Memory Available!</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há memória livre disponível!</translation>
     </message>
     <message>
         <source>Error Accessing Database!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao acessar o banco de dados!</translation>
     </message>
     <message>
         <source>Client´s Directory already Exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta do cliente já existe!</translation>
     </message>
     <message>
         <source>The client register is in use by another Sonarel; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Outro Sonarel está usando o cadastro de clientes; tente de novo daqui a pouco.</translation>
     </message>
     <message>
         <source>The client register could not be written; it was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o cadastro de clientes; ele ficou como estava.</translation>
     </message>
     <message>
         <source>There is no free client code left (the codes go up to 9999).</source>
-        <translation type="unfinished"></translation>
+        <translation>Não resta nenhum código de cliente livre (os códigos vão até 9999).</translation>
     </message>
     <message>
         <source>You need to fulfill the Client´s Name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você precisa preencher o nome do cliente!</translation>
     </message>
     <message>
         <source>Is the Client Man/Woman/Singer/Child?</source>
-        <translation type="unfinished"></translation>
+        <translation>O cliente é homem, mulher, cantor ou criança?</translation>
     </message>
     <message>
         <source>Invalid Year (must have 4 digits)
 Ex.: 1974</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano inválido (deve ter 4 dígitos)
+Ex.: 1974</translation>
     </message>
     <message>
         <source>Invalid Day!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia inválido!</translation>
     </message>
     <message>
         <source>Invalid Month!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mês inválido!</translation>
     </message>
     <message>
         <source>Invalid Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano inválido</translation>
     </message>
     <message>
         <source>Invalid Year 
 Range: 1890 - 2050&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano inválido 
+Intervalo: 1890 - 2050&quot;</translation>
     </message>
     <message>
         <source>Undefined Type!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo não definido!</translation>
     </message>
     <message>
         <source>Number of files exceeds 150!
 Insert a new client to continue...</source>
-        <translation type="unfinished"></translation>
+        <translation>O número de arquivos passa de 150!
+Cadastre um novo cliente para continuar...</translation>
     </message>
     <message>
         <source>It´s not possible to delete this File!</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível excluir este arquivo!</translation>
     </message>
     <message>
         <source>There is no Information to be erased!</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há informação a apagar!</translation>
     </message>
     <message>
         <source>This File was send to Backup!
 You need to Attach Your Backup Files to access these information!</source>
-        <translation type="unfinished"></translation>
+        <translation>Este arquivo foi enviado para o backup!
+Você precisa restaurar seus arquivos de backup para acessar estas informações!</translation>
     </message>
     <message>
         <source>Notes Editor can´t be Inicialized!
 Reinstall Sonarel!</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível iniciar o editor de notas!
+Reinstale o Sonarel!</translation>
     </message>
     <message>
         <source>Client Folder can´t be deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível excluir a pasta do cliente!</translation>
     </message>
     <message>
         <source>All information about this file will be erased!
 Are you sure you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas as informações deste arquivo serão apagadas!
+Tem certeza de que deseja continuar?</translation>
     </message>
     <message>
         <source>All Information about this Client will be deleted!
 Are you sure you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas as informações deste cliente serão excluídas!
+Tem certeza de que deseja continuar?</translation>
     </message>
     <message>
         <source>Select a File!</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione um arquivo!</translation>
     </message>
     <message>
         <source>Select a Client!</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione um cliente!</translation>
     </message>
     <message>
         <source>Error Accessing File!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao acessar o arquivo!</translation>
     </message>
     <message>
         <source>Type the Client Name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o nome do cliente!</translation>
     </message>
     <message>
         <source>Client not Found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente não encontrado!</translation>
     </message>
     <message>
         <source>Client Registered!
 Do you want to Start a New File?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente cadastrado!
+Deseja começar um novo arquivo?</translation>
     </message>
     <message>
         <source>To use the Vocal Quality Functions, ask your client to record a sustained vowel for some seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para usar as funções de qualidade vocal, peça ao seu cliente que grave uma vogal sustentada por alguns segundos.</translation>
     </message>
     <message>
         <source>There is no client with the code %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há nenhum cliente com o código %s.</translation>
     </message>
 </context>
 <context>
@@ -1067,141 +1075,141 @@ Avaliação acústica da voz.</translation>
     </message>
     <message>
         <source>New %1 file %2 for %3: ready to record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo arquivo de %1 número %2 para %3: pronto para gravar.</translation>
     </message>
 </context>
 <context>
     <name>sonarel::app::ClientDialog</name>
     <message>
         <source>Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente</translation>
     </message>
     <message>
         <source>Man</source>
-        <translation type="unfinished"></translation>
+        <translation>Homem</translation>
     </message>
     <message>
         <source>Woman</source>
-        <translation type="unfinished"></translation>
+        <translation>Mulher</translation>
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Criança</translation>
     </message>
     <message>
         <source>Singer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantor</translation>
     </message>
     <message>
         <source>MM  /  DD  /   YYYY</source>
-        <translation type="unfinished"></translation>
+        <translation>MM  /  DD  /   AAAA</translation>
     </message>
     <message>
         <source>YYYY  /  MM  /  DD</source>
-        <translation type="unfinished"></translation>
+        <translation>AAAA  /  MM  /  DD</translation>
     </message>
     <message>
         <source>DD  /  MM  /   YYYY</source>
-        <translation type="unfinished"></translation>
+        <translation>DD  /  MM  /   AAAA</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Birth Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data de nascimento</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço</translation>
     </message>
     <message>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>Cidade</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Zip Code</source>
-        <translation type="unfinished"></translation>
+        <translation>CEP</translation>
     </message>
     <message>
         <source>Home Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefone residencial</translation>
     </message>
     <message>
         <source>Work Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefone comercial</translation>
     </message>
     <message>
         <source>Observations</source>
-        <translation type="unfinished"></translation>
+        <translation>Observações</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterar</translation>
     </message>
 </context>
 <context>
     <name>sonarel::app::ClientListDialog</name>
     <message>
         <source>Select a Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar um cliente</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código</translation>
     </message>
     <message>
         <source>Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar</translation>
     </message>
     <message>
         <source>Personal Information....</source>
-        <translation type="unfinished"></translation>
+        <translation>Dados pessoais....</translation>
     </message>
     <message>
         <source>Delete Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir cliente</translation>
     </message>
     <message>
         <source>Open Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir arquivos...</translation>
     </message>
     <message>
         <source>New Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo cliente</translation>
     </message>
     <message>
         <source>Print List</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir lista</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Client Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do cliente</translation>
     </message>
 </context>
 <context>
@@ -1278,27 +1286,27 @@ Avaliação acústica da voz.</translation>
     <name>sonarel::app::FilesDialog</name>
     <message>
         <source>%1 - Files</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Arquivos</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir</translation>
     </message>
 </context>
 <context>
@@ -1320,76 +1328,76 @@ Avaliação acústica da voz.</translation>
     <name>sonarel::app::MessageDialog</name>
     <message>
         <source>Sonarel</source>
-        <translation type="unfinished">Sonarel</translation>
+        <translation>Sonarel</translation>
     </message>
 </context>
 <context>
     <name>sonarel::app::NoticeDialog</name>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <source>don´t show this message again</source>
-        <translation type="unfinished"></translation>
+        <translation>não mostrar esta mensagem novamente</translation>
     </message>
 </context>
 <context>
     <name>sonarel::app::SoundFileDialog</name>
     <message>
         <source>Sound File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo de som</translation>
     </message>
     <message>
         <source>Voice Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Análise de voz</translation>
     </message>
     <message>
         <source>Vocal Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualidade vocal</translation>
     </message>
     <message>
         <source>Which kind of file do you want to record?</source>
-        <translation type="unfinished"></translation>
+        <translation>Que tipo de arquivo deseja gravar?</translation>
     </message>
 </context>
 <context>
     <name>sonarel::noted::NotesWindow</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fechar</translation>
     </message>
     <message>
         <source>F&amp;ormat</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ormatar</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Negrito</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Itálico</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatação</translation>
     </message>
     <message>
         <source>The notes could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar as notas em %1.</translation>
     </message>
     <message>
         <source>Save the changes to the notes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar as alterações das notas?</translation>
     </message>
 </context>
 </TS>
