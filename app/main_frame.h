@@ -128,6 +128,7 @@ class CMainFrame : public QMainWindow {
   void askNewFile();
   void clearClientView();
   QString windowTitleText() const;
+  QString preparedRecordingText() const;
 
   FrameOptions options_;
   Languages& languages_;

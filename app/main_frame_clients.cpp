@@ -29,6 +29,15 @@ QString CMainFrame::windowTitleText() const {
   return parts.join(" - ");
 }
 
+QString CMainFrame::preparedRecordingText() const {
+  if (!prepared_) return {};
+  return tr("New %1 file %2 for %3: ready to record.")
+      .arg(prepared_->type == records::RecordingType::VocalQuality ? tr("vocal quality")
+                                                                   : tr("voice analysis"))
+      .arg(prepared_->number)
+      .arg(QString::fromStdString(current_.name));
+}
+
 bool CMainFrame::ask(const Message& question) {
   const QString text = messageText(question);
   lastMessage_ = text;
@@ -105,11 +114,7 @@ bool CMainFrame::prepareNewRecording(records::RecordingType type) {
   }
   clearClientView();
   prepared_ = PreparedRecording{type, target.number, QString::fromStdString(target.path)};
-  fileLabel_->setText(tr("New %1 file %2 for %3: ready to record.")
-                          .arg(type == records::RecordingType::VocalQuality ? tr("vocal quality")
-                                                                            : tr("voice analysis"))
-                          .arg(target.number)
-                          .arg(QString::fromStdString(current_.name)));
+  updateStatus();
   emit newRecordingPrepared();
   return true;
 }
