@@ -197,6 +197,28 @@ TEST_F(ClientCommands, NewRecordingsGetTheNextNumbersPath) {
             "Number of files exceeds 150!\nInsert a new client to continue...");
 }
 
+TEST_F(ClientCommands, TheVocalQualityNoticeCanBeTurnedOff) {
+  frame = std::make_unique<CMainFrame>(FrameOptions{QString::fromStdString(data.path()), false, {}},
+                                       languages, &device);
+  ASSERT_TRUE(frame->clientTable().append(client(1, "Ana", 1)).ok());
+  data.client(1);
+  frame->setCurrentClient(*frame->clientTable().find(1));
+  EXPECT_EQ(ConfigFiles(data.path()).recorder().showQualityNotice, 1);
+  bool noticed = false;
+  whenModal([&](QWidget* modal) {
+    auto* notice = qobject_cast<NoticeDialog*>(modal);
+    ASSERT_NE(notice, nullptr);
+    noticed = true;
+    notice->stopBox()->setChecked(true);
+    notice->accept();
+  });
+  ASSERT_TRUE(frame->prepareNewRecording(RecordingType::VocalQuality));
+  EXPECT_TRUE(noticed);
+  EXPECT_EQ(ConfigFiles(data.path()).recorder().showQualityNotice, 0);
+  EXPECT_EQ(ConfigFiles(data.path()).recorder().microphoneInput, 1) << "the other value kept";
+  ASSERT_TRUE(frame->prepareNewRecording(RecordingType::VocalQuality)) << "no notice now";
+}
+
 TEST_F(ClientCommands, TheFileListShowsNewestFirstAndActsOnRows) {
   const records::ClientFolder folder = data.client(5);
   DataFolder::put(folder.recordingPath(RecordingType::VoiceAnalysis, 1), "x", 20071231);
