@@ -64,13 +64,18 @@ CMainFrame::CMainFrame(const FrameOptions& options, Languages& languages,
       languages_(languages),
       config_(options.dataFolder.toStdString()),
       view_(new CMfcView(document_, this)),
-      playback_(playback) {
+      playback_(playback),
+      clients_(options.dataFolder.toStdString() + "/pacb.dbf") {
   setObjectName("CMainFrame");
   setAcceptDrops(true);
   setCentralWidget(view_);
   // The vowel targets start from the set of the language the program starts in.
   document_.state().setDefaultVowelSet(
       spectral::DefaultVowelSet(Languages::suffixOf(languages_.current())));
+  if (!clients_.exists()) {
+    if (auto created = clients_.create(); !created.ok())
+      lastMessage_ = messageText(*created.failure);
+  }
   createActions();
   fileLabel_ = new QLabel(this);
   rangeLabel_ = new QLabel(this);
@@ -155,8 +160,7 @@ void CMainFrame::rebuildToolBar() {
 }
 
 void CMainFrame::retranslate() {
-  setWindowTitle(document_.title().isEmpty() ? tr("Sonarel")
-                                             : document_.title() + " - " + tr("Sonarel"));
+  setWindowTitle(windowTitleText());
   toolBar_->setWindowTitle(tr("Tool bar"));
   for (const CommandInfo& info : commandTable()) {
     QAction* action = actions_.value(info.id);
@@ -216,6 +220,18 @@ void CMainFrame::updateCommandStates() {
       case cmd::BandMiddle:
       case cmd::BandNarrow:
       case cmd::BlackAndWhite:
+      case cmd::NewClient:
+      case cmd::ClientList:
+        break;
+      case cmd::PersonalInformation:
+      case cmd::DeleteClient:
+      case cmd::OpenFiles:
+      case cmd::RecordVoiceAnalysis:
+      case cmd::RecordVocalQuality:
+        enabled = enabled && current_.code >= 0;
+        break;
+      case cmd::DeleteFiles:
+        enabled = enabled && open && current_.code >= 0 && openNumber_ >= 0;
         break;
       case cmd::Zoom:
         enabled = enabled && open && (state.zoomed() || !state.selection().empty());
@@ -236,10 +252,11 @@ void CMainFrame::updateCommandStates() {
 
 void CMainFrame::updateStatus() {
   const ViewState& state = document_.state();
-  setWindowTitle(document_.title().isEmpty() ? tr("Sonarel")
-                                             : document_.title() + " - " + tr("Sonarel"));
+  setWindowTitle(windowTitleText());
   if (!state.isOpen()) {
-    fileLabel_->setText(tr("Open a sound file to begin (Client > Open... or drop a file here)."));
+    fileLabel_->setText(prepared_ ? preparedRecordingText()
+                                  : tr("Open a sound file to begin (Client > Open... or drop a "
+                                       "file here)."));
     rangeLabel_->clear();
     return;
   }

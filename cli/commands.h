@@ -41,5 +41,7 @@ int runFormants(const std::vector<std::string>& words, Streams streams);
 int runSpectrum(const std::vector<std::string>& words, Streams streams);
 int runLpc(const std::vector<std::string>& words, Streams streams);
 int runSpectrogram(const std::vector<std::string>& words, Streams streams);
+int runClients(const std::vector<std::string>& words, Streams streams);
+int runFiles(const std::vector<std::string>& words, Streams streams);
 
 }  // namespace sonarel::cli

@@ -60,6 +60,39 @@ enum class MessageId {
   LpcCalculationError,
   // spectrogram pictures
   PictureNotSaved,  // %s: the path
+  // client register, client folders and notes
+  TableNotFound,
+  TableInvalid,
+  NoFreeMemory,
+  ErrorAccessingDatabase,
+  ClientDirectoryExists,
+  TableInUse,
+  TableNotWritten,
+  ClientCodesExhausted,
+  NeedClientName,
+  NeedClientType,
+  YearNeedsFourDigits,
+  InvalidDay,
+  InvalidMonth,
+  InvalidYear,
+  InvalidYearRange,
+  UndefinedType,
+  TooManyFiles,
+  CannotDeleteFile,
+  NothingToErase,
+  FileSentToBackup,
+  NotesEditorFailed,
+  ClientFolderNotDeleted,
+  ConfirmDeleteFile,
+  ConfirmDeleteClient,
+  SelectFile,
+  SelectClient,
+  ErrorAccessingFile,
+  TypeClientName,
+  ClientNotFound,
+  ClientRegistered,
+  VocalQualityNotice,
+  ClientUnknown,  // %s: the code
 };
 
 // The English text of a message, with its %s/%d placeholders still in place.

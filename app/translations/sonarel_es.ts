@@ -635,6 +635,14 @@
         <source>Order and window of the LPC spectrum</source>
         <translation>Orden y ventana del espectro LPC</translation>
     </message>
+    <message>
+        <source>Dele&amp;te Client...</source>
+        <translation>Elimina&amp;r cliente...</translation>
+    </message>
+    <message>
+        <source>Delete the current client</source>
+        <translation>Eliminar el cliente actual</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -929,6 +937,150 @@ Select a Bigger Area!</source>
         <source>The picture %s could not be saved!</source>
         <translation>¡No se pudo guardar la imagen %s!</translation>
     </message>
+    <message>
+        <source>Error - File not Found</source>
+        <translation>Error: archivo no encontrado</translation>
+    </message>
+    <message>
+        <source>Error - Invalid File</source>
+        <translation>Error: archivo no válido</translation>
+    </message>
+    <message>
+        <source>There is no Free Memory Available!</source>
+        <translation>¡No hay memoria libre disponible!</translation>
+    </message>
+    <message>
+        <source>Error Accessing Database!</source>
+        <translation>¡Error al acceder a la base de datos!</translation>
+    </message>
+    <message>
+        <source>Client´s Directory already Exist!</source>
+        <translation>¡La carpeta del cliente ya existe!</translation>
+    </message>
+    <message>
+        <source>The client register is in use by another Sonarel; try again in a moment.</source>
+        <translation>Otro Sonarel está usando el registro de clientes; inténtelo de nuevo en un momento.</translation>
+    </message>
+    <message>
+        <source>The client register could not be written; it was left as it was.</source>
+        <translation>No se pudo escribir el registro de clientes; se ha dejado como estaba.</translation>
+    </message>
+    <message>
+        <source>There is no free client code left (the codes go up to 9999).</source>
+        <translation>No queda ningún código de cliente libre (los códigos llegan hasta 9999).</translation>
+    </message>
+    <message>
+        <source>You need to fulfill the Client´s Name!</source>
+        <translation>¡Debe rellenar el nombre del cliente!</translation>
+    </message>
+    <message>
+        <source>Is the Client Man/Woman/Singer/Child?</source>
+        <translation>¿El cliente es hombre, mujer, cantante o niño?</translation>
+    </message>
+    <message>
+        <source>Invalid Year (must have 4 digits)
+Ex.: 1974</source>
+        <translation>Año no válido (debe tener 4 cifras)
+Ej.: 1974</translation>
+    </message>
+    <message>
+        <source>Invalid Day!</source>
+        <translation>¡Día no válido!</translation>
+    </message>
+    <message>
+        <source>Invalid Month!</source>
+        <translation>¡Mes no válido!</translation>
+    </message>
+    <message>
+        <source>Invalid Year</source>
+        <translation>Año no válido</translation>
+    </message>
+    <message>
+        <source>Invalid Year 
+Range: 1890 - 2050&quot;</source>
+        <translation>Año no válido 
+Intervalo: 1890 - 2050&quot;</translation>
+    </message>
+    <message>
+        <source>Undefined Type!</source>
+        <translation>¡Tipo no definido!</translation>
+    </message>
+    <message>
+        <source>Number of files exceeds 150!
+Insert a new client to continue...</source>
+        <translation>¡El número de archivos supera 150!
+Registre un cliente nuevo para continuar...</translation>
+    </message>
+    <message>
+        <source>It´s not possible to delete this File!</source>
+        <translation>¡No es posible eliminar este archivo!</translation>
+    </message>
+    <message>
+        <source>There is no Information to be erased!</source>
+        <translation>¡No hay información que borrar!</translation>
+    </message>
+    <message>
+        <source>This File was send to Backup!
+You need to Attach Your Backup Files to access these information!</source>
+        <translation>¡Este archivo se envió a la copia de seguridad!
+Debe restaurar sus archivos de copia de seguridad para acceder a esta información.</translation>
+    </message>
+    <message>
+        <source>Notes Editor can´t be Inicialized!
+Reinstall Sonarel!</source>
+        <translation>¡No se puede iniciar el editor de notas!
+¡Reinstale Sonarel!</translation>
+    </message>
+    <message>
+        <source>Client Folder can´t be deleted!</source>
+        <translation>¡No se puede eliminar la carpeta del cliente!</translation>
+    </message>
+    <message>
+        <source>All information about this file will be erased!
+Are you sure you want to continue?</source>
+        <translation>¡Se borrará toda la información de este archivo!
+¿Seguro que desea continuar?</translation>
+    </message>
+    <message>
+        <source>All Information about this Client will be deleted!
+Are you sure you want to continue?</source>
+        <translation>¡Se eliminará toda la información de este cliente!
+¿Seguro que desea continuar?</translation>
+    </message>
+    <message>
+        <source>Select a File!</source>
+        <translation>¡Seleccione un archivo!</translation>
+    </message>
+    <message>
+        <source>Select a Client!</source>
+        <translation>¡Seleccione un cliente!</translation>
+    </message>
+    <message>
+        <source>Error Accessing File!</source>
+        <translation>¡Error al acceder al archivo!</translation>
+    </message>
+    <message>
+        <source>Type the Client Name!</source>
+        <translation>¡Escriba el nombre del cliente!</translation>
+    </message>
+    <message>
+        <source>Client not Found!</source>
+        <translation>¡Cliente no encontrado!</translation>
+    </message>
+    <message>
+        <source>Client Registered!
+Do you want to Start a New File?</source>
+        <translation>¡Cliente registrado!
+¿Desea empezar un archivo nuevo?</translation>
+    </message>
+    <message>
+        <source>To use the Vocal Quality Functions, ask your client to record a sustained vowel for some seconds.</source>
+        <translation>Para usar las funciones de calidad vocal, pida a su cliente que grabe una vocal sostenida durante unos segundos.</translation>
+    </message>
+    <message>
+        <source>There is no client with the code %s.</source>
+        <translation>No hay ningún cliente con el código %s.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1101,6 +1253,144 @@ Evaluación acústica de la voz.</translation>
         <source>Sound File (*.wav)</source>
         <translation>Archivo de sonido (*.wav)</translation>
     </message>
+    <message>
+        <source>New %1 file %2 for %3: ready to record.</source>
+        <translation>Nuevo archivo de %1 número %2 para %3: listo para grabar.</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ClientDialog</name>
+    <message>
+        <source>Client</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>Hombre</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>Mujer</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Niño</translation>
+    </message>
+    <message>
+        <source>Singer</source>
+        <translation>Cantante</translation>
+    </message>
+    <message>
+        <source>MM  /  DD  /   YYYY</source>
+        <translation>MM  /  DD  /   AAAA</translation>
+    </message>
+    <message>
+        <source>YYYY  /  MM  /  DD</source>
+        <translation>AAAA  /  MM  /  DD</translation>
+    </message>
+    <message>
+        <source>DD  /  MM  /   YYYY</source>
+        <translation>DD  /  MM  /   AAAA</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Birth Date</source>
+        <translation>Fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Provincia</translation>
+    </message>
+    <message>
+        <source>Zip Code</source>
+        <translation>Código postal</translation>
+    </message>
+    <message>
+        <source>Home Phone</source>
+        <translation>Teléfono particular</translation>
+    </message>
+    <message>
+        <source>Work Phone</source>
+        <translation>Teléfono del trabajo</translation>
+    </message>
+    <message>
+        <source>Observations</source>
+        <translation>Observaciones</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insertar</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modificar</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ClientListDialog</name>
+    <message>
+        <source>Select a Client</source>
+        <translation>Seleccionar un cliente</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Personal Information....</source>
+        <translation>Datos personales....</translation>
+    </message>
+    <message>
+        <source>Delete Client</source>
+        <translation>Eliminar cliente</translation>
+    </message>
+    <message>
+        <source>Open Files...</source>
+        <translation>Abrir archivos...</translation>
+    </message>
+    <message>
+        <source>New Client</source>
+        <translation>Cliente nuevo</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <translation>Imprimir lista</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Client Name</source>
+        <translation>Nombre del cliente</translation>
+    </message>
 </context>
 <context>
     <name>sonarel::app::ConfigureF0Dialog</name>
@@ -1173,6 +1463,33 @@ Evaluación acústica de la voz.</translation>
     </message>
 </context>
 <context>
+    <name>sonarel::app::FilesDialog</name>
+    <message>
+        <source>%1 - Files</source>
+        <translation>%1 - Archivos</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+</context>
+<context>
     <name>sonarel::app::HelpWindow</name>
     <message>
         <source>Sonarel Help</source>
@@ -1185,6 +1502,82 @@ Evaluación acústica de la voz.</translation>
     <message>
         <source>Contents</source>
         <translation>Contenido</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::MessageDialog</name>
+    <message>
+        <source>Sonarel</source>
+        <translation>Sonarel</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::NoticeDialog</name>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>don´t show this message again</source>
+        <translation>no volver a mostrar este mensaje</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::SoundFileDialog</name>
+    <message>
+        <source>Sound File</source>
+        <translation>Archivo de sonido</translation>
+    </message>
+    <message>
+        <source>Voice Analysis</source>
+        <translation>Análisis de voz</translation>
+    </message>
+    <message>
+        <source>Vocal Quality</source>
+        <translation>Calidad vocal</translation>
+    </message>
+    <message>
+        <source>Which kind of file do you want to record?</source>
+        <translation>¿Qué tipo de archivo desea grabar?</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::noted::NotesWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>&amp;Formato</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Negrita</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Cursiva</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>The notes could not be saved to %1.</source>
+        <translation>No se pudieron guardar las notas en %1.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the notes?</source>
+        <translation>¿Guardar los cambios de las notas?</translation>
     </message>
 </context>
 </TS>

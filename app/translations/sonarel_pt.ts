@@ -635,6 +635,14 @@
         <source>Order and window of the LPC spectrum</source>
         <translation>Ordem e janela do espectro LPC</translation>
     </message>
+    <message>
+        <source>Dele&amp;te Client...</source>
+        <translation>Exclui&amp;r cliente...</translation>
+    </message>
+    <message>
+        <source>Delete the current client</source>
+        <translation>Excluir o cliente atual</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -929,6 +937,150 @@ Selecione uma área maior!</translation>
         <source>The picture %s could not be saved!</source>
         <translation>Não foi possível salvar a imagem %s!</translation>
     </message>
+    <message>
+        <source>Error - File not Found</source>
+        <translation>Erro - arquivo não encontrado</translation>
+    </message>
+    <message>
+        <source>Error - Invalid File</source>
+        <translation>Erro - arquivo inválido</translation>
+    </message>
+    <message>
+        <source>There is no Free Memory Available!</source>
+        <translation>Não há memória livre disponível!</translation>
+    </message>
+    <message>
+        <source>Error Accessing Database!</source>
+        <translation>Erro ao acessar o banco de dados!</translation>
+    </message>
+    <message>
+        <source>Client´s Directory already Exist!</source>
+        <translation>A pasta do cliente já existe!</translation>
+    </message>
+    <message>
+        <source>The client register is in use by another Sonarel; try again in a moment.</source>
+        <translation>Outro Sonarel está usando o cadastro de clientes; tente de novo daqui a pouco.</translation>
+    </message>
+    <message>
+        <source>The client register could not be written; it was left as it was.</source>
+        <translation>Não foi possível gravar o cadastro de clientes; ele ficou como estava.</translation>
+    </message>
+    <message>
+        <source>There is no free client code left (the codes go up to 9999).</source>
+        <translation>Não resta nenhum código de cliente livre (os códigos vão até 9999).</translation>
+    </message>
+    <message>
+        <source>You need to fulfill the Client´s Name!</source>
+        <translation>Você precisa preencher o nome do cliente!</translation>
+    </message>
+    <message>
+        <source>Is the Client Man/Woman/Singer/Child?</source>
+        <translation>O cliente é homem, mulher, cantor ou criança?</translation>
+    </message>
+    <message>
+        <source>Invalid Year (must have 4 digits)
+Ex.: 1974</source>
+        <translation>Ano inválido (deve ter 4 dígitos)
+Ex.: 1974</translation>
+    </message>
+    <message>
+        <source>Invalid Day!</source>
+        <translation>Dia inválido!</translation>
+    </message>
+    <message>
+        <source>Invalid Month!</source>
+        <translation>Mês inválido!</translation>
+    </message>
+    <message>
+        <source>Invalid Year</source>
+        <translation>Ano inválido</translation>
+    </message>
+    <message>
+        <source>Invalid Year 
+Range: 1890 - 2050&quot;</source>
+        <translation>Ano inválido 
+Intervalo: 1890 - 2050&quot;</translation>
+    </message>
+    <message>
+        <source>Undefined Type!</source>
+        <translation>Tipo não definido!</translation>
+    </message>
+    <message>
+        <source>Number of files exceeds 150!
+Insert a new client to continue...</source>
+        <translation>O número de arquivos passa de 150!
+Cadastre um novo cliente para continuar...</translation>
+    </message>
+    <message>
+        <source>It´s not possible to delete this File!</source>
+        <translation>Não é possível excluir este arquivo!</translation>
+    </message>
+    <message>
+        <source>There is no Information to be erased!</source>
+        <translation>Não há informação a apagar!</translation>
+    </message>
+    <message>
+        <source>This File was send to Backup!
+You need to Attach Your Backup Files to access these information!</source>
+        <translation>Este arquivo foi enviado para o backup!
+Você precisa restaurar seus arquivos de backup para acessar estas informações!</translation>
+    </message>
+    <message>
+        <source>Notes Editor can´t be Inicialized!
+Reinstall Sonarel!</source>
+        <translation>Não é possível iniciar o editor de notas!
+Reinstale o Sonarel!</translation>
+    </message>
+    <message>
+        <source>Client Folder can´t be deleted!</source>
+        <translation>Não é possível excluir a pasta do cliente!</translation>
+    </message>
+    <message>
+        <source>All information about this file will be erased!
+Are you sure you want to continue?</source>
+        <translation>Todas as informações deste arquivo serão apagadas!
+Tem certeza de que deseja continuar?</translation>
+    </message>
+    <message>
+        <source>All Information about this Client will be deleted!
+Are you sure you want to continue?</source>
+        <translation>Todas as informações deste cliente serão excluídas!
+Tem certeza de que deseja continuar?</translation>
+    </message>
+    <message>
+        <source>Select a File!</source>
+        <translation>Selecione um arquivo!</translation>
+    </message>
+    <message>
+        <source>Select a Client!</source>
+        <translation>Selecione um cliente!</translation>
+    </message>
+    <message>
+        <source>Error Accessing File!</source>
+        <translation>Erro ao acessar o arquivo!</translation>
+    </message>
+    <message>
+        <source>Type the Client Name!</source>
+        <translation>Digite o nome do cliente!</translation>
+    </message>
+    <message>
+        <source>Client not Found!</source>
+        <translation>Cliente não encontrado!</translation>
+    </message>
+    <message>
+        <source>Client Registered!
+Do you want to Start a New File?</source>
+        <translation>Cliente cadastrado!
+Deseja começar um novo arquivo?</translation>
+    </message>
+    <message>
+        <source>To use the Vocal Quality Functions, ask your client to record a sustained vowel for some seconds.</source>
+        <translation>Para usar as funções de qualidade vocal, peça ao seu cliente que grave uma vogal sustentada por alguns segundos.</translation>
+    </message>
+    <message>
+        <source>There is no client with the code %s.</source>
+        <translation>Não há nenhum cliente com o código %s.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1101,6 +1253,144 @@ Avaliação acústica da voz.</translation>
         <source>Sound File (*.wav)</source>
         <translation>Arquivo de som (*.wav)</translation>
     </message>
+    <message>
+        <source>New %1 file %2 for %3: ready to record.</source>
+        <translation>Novo arquivo de %1 número %2 para %3: pronto para gravar.</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ClientDialog</name>
+    <message>
+        <source>Client</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>Homem</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>Mulher</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Criança</translation>
+    </message>
+    <message>
+        <source>Singer</source>
+        <translation>Cantor</translation>
+    </message>
+    <message>
+        <source>MM  /  DD  /   YYYY</source>
+        <translation>MM  /  DD  /   AAAA</translation>
+    </message>
+    <message>
+        <source>YYYY  /  MM  /  DD</source>
+        <translation>AAAA  /  MM  /  DD</translation>
+    </message>
+    <message>
+        <source>DD  /  MM  /   YYYY</source>
+        <translation>DD  /  MM  /   AAAA</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Birth Date</source>
+        <translation>Data de nascimento</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Endereço</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Cidade</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Zip Code</source>
+        <translation>CEP</translation>
+    </message>
+    <message>
+        <source>Home Phone</source>
+        <translation>Telefone residencial</translation>
+    </message>
+    <message>
+        <source>Work Phone</source>
+        <translation>Telefone comercial</translation>
+    </message>
+    <message>
+        <source>Observations</source>
+        <translation>Observações</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inserir</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Alterar</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ClientListDialog</name>
+    <message>
+        <source>Select a Client</source>
+        <translation>Selecionar um cliente</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Procurar</translation>
+    </message>
+    <message>
+        <source>Personal Information....</source>
+        <translation>Dados pessoais....</translation>
+    </message>
+    <message>
+        <source>Delete Client</source>
+        <translation>Excluir cliente</translation>
+    </message>
+    <message>
+        <source>Open Files...</source>
+        <translation>Abrir arquivos...</translation>
+    </message>
+    <message>
+        <source>New Client</source>
+        <translation>Novo cliente</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <translation>Imprimir lista</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Client Name</source>
+        <translation>Nome do cliente</translation>
+    </message>
 </context>
 <context>
     <name>sonarel::app::ConfigureF0Dialog</name>
@@ -1173,6 +1463,33 @@ Avaliação acústica da voz.</translation>
     </message>
 </context>
 <context>
+    <name>sonarel::app::FilesDialog</name>
+    <message>
+        <source>%1 - Files</source>
+        <translation>%1 - Arquivos</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+</context>
+<context>
     <name>sonarel::app::HelpWindow</name>
     <message>
         <source>Sonarel Help</source>
@@ -1185,6 +1502,82 @@ Avaliação acústica da voz.</translation>
     <message>
         <source>Contents</source>
         <translation>Conteúdo</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::MessageDialog</name>
+    <message>
+        <source>Sonarel</source>
+        <translation>Sonarel</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::NoticeDialog</name>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>don´t show this message again</source>
+        <translation>não mostrar esta mensagem novamente</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::SoundFileDialog</name>
+    <message>
+        <source>Sound File</source>
+        <translation>Arquivo de som</translation>
+    </message>
+    <message>
+        <source>Voice Analysis</source>
+        <translation>Análise de voz</translation>
+    </message>
+    <message>
+        <source>Vocal Quality</source>
+        <translation>Qualidade vocal</translation>
+    </message>
+    <message>
+        <source>Which kind of file do you want to record?</source>
+        <translation>Que tipo de arquivo deseja gravar?</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::noted::NotesWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>F&amp;ormatar</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Negrito</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Itálico</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formatação</translation>
+    </message>
+    <message>
+        <source>The notes could not be saved to %1.</source>
+        <translation>Não foi possível salvar as notas em %1.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the notes?</source>
+        <translation>Salvar as alterações das notas?</translation>
     </message>
 </context>
 </TS>
