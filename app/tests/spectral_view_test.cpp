@@ -7,8 +7,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+#include <QTimer>
 
 #include "app/command_table.h"
+#include "app/dialogs/configure_spectrum_dialogs.h"
 #include "app/drawing/display_modes.h"
 #include "app/drawing/spectral_drawing.h"
 #include "app/main_frame.h"
@@ -41,9 +43,9 @@ class SpectralViewTest : public ::testing::Test {
  protected:
   void open(std::uint32_t rate, const std::vector<std::int16_t>& samples) {
     // 44100 Hz recordings open as vocal-quality files.
-    ASSERT_FALSE(state.open(dir.write("t.wav", testing::simpleWave(rate, samples)),
-                            rate == 44100 ? core::FileKind::VocalQuality
-                                          : core::FileKind::VoiceAnalysis));
+    ASSERT_FALSE(
+        state.open(dir.write("t.wav", testing::simpleWave(rate, samples)),
+                   rate == 44100 ? core::FileKind::VocalQuality : core::FileKind::VoiceAnalysis));
   }
   void select(int x1, int x2) {
     state.pressStrip(x1);
@@ -268,6 +270,39 @@ TEST_F(SpectralFrameTest, RightClickOpensTheFrameSpectrumAndDraggingSetsTheContr
   EXPECT_EQ(contrast, contrastAt(mode::Spectrogram, graph, marker->center() - QPoint(40, 0)));
   EXPECT_LT(contrast, 80);
   EXPECT_TRUE(frame->document().state().selection().empty()) << "no strip selection started";
+}
+
+TEST_F(SpectralFrameTest, SettingsDialogsPresetTheirCombosAndOkRecomputes) {
+  ConfigurePowerSpectrumDialog power({1024, spectral::SpectrumWindow::Rectangular});
+  EXPECT_EQ(power.sizeCombo()->currentText(), "1024");
+  EXPECT_EQ(power.windowCombo()->currentIndex(), 0);
+  power.sizeCombo()->setCurrentIndex(0);
+  power.windowCombo()->setCurrentIndex(1);
+  EXPECT_EQ(power.settings().fftSize, 256);
+  EXPECT_EQ(power.settings().window, spectral::SpectrumWindow::Hamming);
+  ConfigureLpcDialog lpc({28, spectral::SpectrumWindow::Hamming});
+  EXPECT_EQ(lpc.orderCombo()->currentText(), "28");
+  EXPECT_EQ(lpc.windowTitle(), "Configure LPC Spectrum");
+
+  ASSERT_TRUE(frame->openFile(wave));
+  auto answer = [](int sizeIndex, bool ok) {
+    QTimer::singleShot(0, [=] {
+      auto* dialog = qobject_cast<ConfigurePowerSpectrumDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      dialog->sizeCombo()->setCurrentIndex(sizeIndex);
+      ok ? dialog->accept() : dialog->reject();
+    });
+  };
+  answer(2, false);
+  frame->runCommand(cmd::ConfigurePowerSpectrum);
+  const ViewState& state = frame->document().state();
+  EXPECT_EQ(state.spectral().powerSettings().fftSize, 512) << "Cancel changes nothing";
+  EXPECT_EQ(state.displayMode(), mode::None);
+  answer(2, true);
+  frame->runCommand(cmd::ConfigurePowerSpectrum);
+  EXPECT_EQ(state.spectral().powerSettings().fftSize, 1024);
+  EXPECT_EQ(state.displayMode(), mode::PowerSpectrum);
+  EXPECT_EQ(state.spectral().powerLevels().size(), 1024u);
 }
 
 }  // namespace
