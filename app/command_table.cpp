@@ -108,7 +108,7 @@ const std::vector<CommandInfo>& commandTable() {
        QT_TRANSLATE_NOOP("Command", "Show the spectrogram with the amplitude"), M::Analysis,
        S::Voice, "", true},
       {cmd::VowelSpace, QT_TRANSLATE_NOOP("Command", "Vowel Space"),
-       QT_TRANSLATE_NOOP("Command", "Show the vowel space"), M::Analysis, S::Voice, "", false},
+       QT_TRANSLATE_NOOP("Command", "Show the vowel space"), M::Analysis, S::Voice, "", true},
       {cmd::CalculateIntensity, QT_TRANSLATE_NOOP("Command", "Calculate Intensity"),
        QT_TRANSLATE_NOOP("Command", "Recompute the intensity contour"), M::Analysis, S::Voice, "",
        true, true},
@@ -166,8 +166,8 @@ const std::vector<CommandInfo>& commandTable() {
       {cmd::BlackAndWhite, QT_TRANSLATE_NOOP("Command", "Black and White"),
        QT_TRANSLATE_NOOP("Command", "Spectrogram in grey"), M::Settings, S::Voice, "", true, false,
        true},
-      {32858, QT_TRANSLATE_NOOP("Command", "Configure Vowel Space..."),
-       QT_TRANSLATE_NOOP("Command", "Configure Vowel Space"), M::Settings, S::Voice, "", false,
+      {cmd::ConfigureVowelSpace, QT_TRANSLATE_NOOP("Command", "Configure Vowel Space..."),
+       QT_TRANSLATE_NOOP("Command", "Configure Vowel Space"), M::Settings, S::Voice, "", true,
        true},
       {32890, QT_TRANSLATE_NOOP("Command", "Record..."),
        QT_TRANSLATE_NOOP("Command", "Configure Record Input"), M::Settings, S::Both, "", false,
@@ -263,6 +263,8 @@ int displayModeOf(int commandId) {
       return mode::PowerAndLpc;
     case cmd::SpectrogramAmplitude:
       return mode::SpectrogramAmplitude;
+    case cmd::VowelSpace:
+      return mode::VowelSpace;
     default:
       return mode::None;
   }

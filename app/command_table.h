@@ -72,6 +72,7 @@ constexpr int BandWide = 32849;
 constexpr int BandMiddle = 32850;
 constexpr int BandNarrow = 32851;
 constexpr int BlackAndWhite = 32783;
+constexpr int ConfigureVowelSpace = 32858;
 constexpr int English = 32907;
 constexpr int Korean = 32908;
 constexpr int Spanish = 32909;

@@ -68,6 +68,9 @@ CMainFrame::CMainFrame(const FrameOptions& options, Languages& languages,
   setObjectName("CMainFrame");
   setAcceptDrops(true);
   setCentralWidget(view_);
+  // The vowel targets start from the set of the language the program starts in.
+  document_.state().setDefaultVowelSet(
+      spectral::DefaultVowelSet(Languages::suffixOf(languages_.current())));
   createActions();
   fileLabel_ = new QLabel(this);
   rangeLabel_ = new QLabel(this);
@@ -212,6 +215,7 @@ void CMainFrame::updateCommandStates() {
       case cmd::BandMiddle:
       case cmd::BandNarrow:
       case cmd::BlackAndWhite:
+      case cmd::ConfigureVowelSpace:
         break;
       case cmd::Zoom:
         enabled = enabled && open && (state.zoomed() || !state.selection().empty());

@@ -74,6 +74,7 @@ class CMainFrame : public QMainWindow {
   void toggleZoom();
   void configureF0();
   void configureIntensity();
+  void configureVowelSpace();
   void calculateIntensity();
   void configurePowerSpectrum();
   void configureLpc();

@@ -7,6 +7,7 @@
 
 #include "app/dialogs/configure_f0_dialog.h"
 #include "app/dialogs/configure_intensity_dialog.h"
+#include "app/dialogs/configure_vowel_space_dialog.h"
 #include "app/drawing/display_modes.h"
 #include "app/help_window.h"
 #include "app/main_frame.h"
@@ -69,6 +70,9 @@ void CMainFrame::runCommand(int id) {
       break;
     case cmd::BlackAndWhite:
       toggleBlackAndWhite();
+      break;
+    case cmd::ConfigureVowelSpace:
+      configureVowelSpace();
       break;
     case cmd::ExportF0:
     case cmd::ExportIntensity:
@@ -161,6 +165,19 @@ void CMainFrame::configureIntensity() {
   if (dialog.exec() != QDialog::Accepted) return;
   document_.state().setIntensitySettings(dialog.settings());
   emit document_.changed();
+}
+
+void CMainFrame::configureVowelSpace() {
+  ViewState& state = document_.state();
+  CConfVogal dialog(state.clientType(), state.vowelSet(), state.vowelTargets(), this);
+  dialog.setProperty("quiet", options_.quiet);
+  if (dialog.exec() != QDialog::Accepted) return;
+  state.setVowelSpace(dialog.vowelSet(), dialog.clientType(), dialog.targets());
+  if (state.isOpen()) {
+    showMode(mode::VowelSpace);
+  } else {
+    emit document_.changed();
+  }
 }
 
 void CMainFrame::calculateIntensity() {

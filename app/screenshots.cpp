@@ -55,7 +55,8 @@ int CMfcApp::renderScreenshots(const QString& folder) {
                {cmd::LpcSpectrum, "mode6-lpc-spectrum"},
                {cmd::PowerSpectrum, "mode7-power-spectrum"},
                {cmd::PowerAndLpc, "mode9-power-and-lpc"},
-               {cmd::SpectrogramAmplitude, "mode16-spectrogram-amplitude"}};
+               {cmd::SpectrogramAmplitude, "mode16-spectrogram-amplitude"},
+               {cmd::VowelSpace, "mode10-vowel-space"}};
   QApplication::processEvents();
   frame_->grab().save(folder + "/mode-1-waveform.png");
   for (const auto& shot : shots) {

@@ -23,6 +23,7 @@ std::optional<core::Message> ViewState::open(const std::string& path, core::File
   histogram_ = {};
   statistics_ = {};
   spectral_.clearResults();
+  formants_ = {};
   return std::nullopt;
 }
 
@@ -34,6 +35,7 @@ void ViewState::close() {
   analysis_ = {};
   intensityBuilt_ = false;
   spectral_.clearResults();
+  formants_ = {};
 }
 
 void ViewState::pressStrip(int x) {
@@ -181,11 +183,39 @@ std::optional<core::Message> ViewState::showMode(int mode, const core::AnalysisC
       // Shown whatever the LPC says, with the last good LPC curve.
       mode_ = mode;
       return computeSpectra(mode);
+    case mode::VowelSpace:
+      ensureFormants();
+      // The points are those of the voiced columns of the F0 contour.
+      if (auto failure = ensureF0(control)) {
+        if (failure->id == core::MessageId::AnalysisCancelled) return failure;
+        mode_ = mode;
+        return failure;
+      }
+      break;
     default:
       return std::nullopt;
   }
   mode_ = mode;
   return std::nullopt;
+}
+
+const spectral::FormantTrack& ViewState::ensureFormants() {
+  if (!formants_.computed) {
+    formants_ = spectral::TrackFormants(buffer_.samples, buffer_.format.sampleRate);
+  }
+  return formants_;
+}
+
+void ViewState::setVowelSpace(int vowelSet, int type, const spectral::VowelBlock& block) {
+  if (vowelSet != vowelSet_) vowelTargets_ = spectral::DefaultVowelTargets(vowelSet);
+  vowelSet_ = vowelSet;
+  vowelTargets_.types[static_cast<std::size_t>(std::clamp(type, 0, spectral::kClientTypes - 1))] =
+      block;
+}
+
+void ViewState::setDefaultVowelSet(int vowelSet) {
+  vowelSet_ = vowelSet;
+  vowelTargets_ = spectral::DefaultVowelTargets(vowelSet);
 }
 
 void ViewState::setF0Settings(const core::F0Settings& settings) {
@@ -224,6 +254,9 @@ DisplayData ViewState::displayData() const {
   data.statistics = &statistics_;
   data.selection = selection_;
   data.spectral = spectral_.display();
+  if (formants_.computed) data.formants = &formants_;
+  data.vowelSet = vowelSet_;
+  data.vowelTargets = vowelTargets_.of(clientType_);
   return data;
 }
 

@@ -19,6 +19,8 @@
 #include "core/message.h"
 #include "core/sample_buffer.h"
 #include "core/text_export.h"
+#include "spectral/formant_track.h"
+#include "spectral/vowel_targets.h"
 
 namespace sonarel::app {
 
@@ -66,6 +68,18 @@ class ViewState {
   const core::IntensitySettings& intensitySettings() const { return intensitySettings_; }
   void setIntensitySettings(const core::IntensitySettings& settings);
 
+  // The vowel space: the client's type picks the targets' block; the vowel set and the
+  // targets are kept for the program run. Storing them changes no computed result.
+  int clientType() const { return clientType_; }
+  void setClientType(int type) { clientType_ = type; }
+  int vowelSet() const { return vowelSet_; }
+  const spectral::VowelTargets& vowelTargets() const { return vowelTargets_; }
+  // A new set starts every type from that set's defaults; then `block` is stored for
+  // `type`.
+  void setVowelSpace(int vowelSet, int type, const spectral::VowelBlock& block);
+  // Picks the set (and its default targets) before anything has been edited.
+  void setDefaultVowelSet(int vowelSet);
+
   // The stretch "Play" sends to the device: the selection when zoomed (or, for the context
   // command, whenever one is marked), else the whole recording.
   SampleStretch playStretch(bool fromContextMenu) const;
@@ -79,6 +93,8 @@ class ViewState {
   std::optional<core::Message> ensureIntensity();
   const core::F0Contour& f0() const { return analysis_.f0; }
   const core::IntensityColumns& intensityColumns() const { return analysis_.intensityColumns; }
+  // The formant track of the whole recording, computed at the first call after a load.
+  const spectral::FormantTrack& ensureFormants();
   core::StatisticsReport statisticsReport() const;
 
   // What the drawing routines read.
@@ -103,6 +119,11 @@ class ViewState {
   core::F0Histogram histogram_;
   core::StatisticsReport statistics_;
   SpectralState spectral_;
+
+  spectral::FormantTrack formants_;
+  int clientType_ = 0;
+  int vowelSet_ = spectral::vowel_set::Ipa;
+  spectral::VowelTargets vowelTargets_ = spectral::DefaultVowelTargets(spectral::vowel_set::Ipa);
 };
 
 }  // namespace sonarel::app

@@ -7,7 +7,7 @@
 
 namespace sonarel::bench {
 
-// Seconds Praat took for `analysis` ("ac", "cc" or "intensity") of the file, reading
+// Seconds Praat took for `analysis` ("ac", "cc", "intensity" or "formants") of the file, reading
 // excluded; nothing if Praat is not installed or failed.
 std::optional<double> praatSeconds(const std::string& path, const std::string& analysis,
                                    double floorHz = 70, double ceilingHz = 400);

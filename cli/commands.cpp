@@ -125,6 +125,15 @@ const std::vector<Command>& commands() {
        "prints the level matrix instead (or as well, with --png): R lines of 680 whole\n"
        "numbers 0 to 255, the top row first. OUT is replaced only once completely written.\n",
        runSpectrogram},
+      {"formants", "formants FILE [--kind voice|quality]   F1, F2 and F3 of every 50-ms block",
+       "usage: sonarel-cli formants FILE [--kind voice|quality]\n"
+       "Tracks the formants of a whole WAVE file as the vowel-space display does: blocks of\n"
+       "50 ms (the last one runs to the end of the file), linear prediction of order\n"
+       "rate / 1000 + 2 after pre-emphasis and a Hamming window, and the roots of the\n"
+       "predictor. Prints one line per block: its first sample, its length in samples and\n"
+       "F1, F2 and F3 in Hz (\"%.1f\"), 0 where the block has fewer formants.\n"
+       "  --kind        how the file is opened (see info); by default from its rate\n",
+       runFormants},
   };
   return table;
 }

@@ -40,5 +40,6 @@ int runBatch(const std::vector<std::string>& words, Streams streams);
 int runSpectrum(const std::vector<std::string>& words, Streams streams);
 int runLpc(const std::vector<std::string>& words, Streams streams);
 int runSpectrogram(const std::vector<std::string>& words, Streams streams);
+int runFormants(const std::vector<std::string>& words, Streams streams);
 
 }  // namespace sonarel::cli

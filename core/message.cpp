@@ -81,6 +81,11 @@ constexpr std::array kCatalogue{
     // spectrogram pictures
     Entry{MessageId::PictureNotSaved,
           QT_TRANSLATE_NOOP("Message", "The picture %s could not be saved!")},
+    // vowel-space settings
+    Entry{MessageId::VowelF1Range,
+          QT_TRANSLATE_NOOP("Message", "Value F1 Should be from 200 to 1096")},
+    Entry{MessageId::VowelF2Range,
+          QT_TRANSLATE_NOOP("Message", "Value F2 Should be from 600 to 3200")},
 };
 
 }  // namespace

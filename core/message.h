@@ -57,6 +57,9 @@ enum class MessageId {
   LpcCalculationError,
   // spectrogram pictures
   PictureNotSaved,  // %s: the path
+  // vowel-space settings
+  VowelF1Range,
+  VowelF2Range,
 };
 
 // The English text of a message, with its %s/%d placeholders still in place.

@@ -1,6 +1,6 @@
 # Times Praat's own analysis of one file, for the side-by-side benchmarks in bench/.
 # Prints the seconds the analysis took, reading the file excluded.
-# Arguments: file, analysis (ac, cc or intensity), floor, ceiling.
+# Arguments: file, analysis (ac, cc, intensity or formants), floor, ceiling.
 form Praat timing
   sentence File
   word Analysis cc
@@ -13,6 +13,9 @@ if analysis$ = "cc"
   To Pitch (cc): 0.02, floor, 15, "no", 0.03, 0.45, 0.01, 0.35, 0.14, ceiling
 elsif analysis$ = "ac"
   To Pitch (ac): 0.02, floor, 15, "no", 0.03, 0.45, 0.01, 0.35, 0.14, ceiling
+elsif analysis$ = "formants"
+  # a formant every 50 ms, as the vowel-space track (five formants up to 5500 Hz)
+  To Formant (burg): 0.05, 5, 5500, 0.025, 50
 else
   # windows of 3.2 / 6400 s = 0.5 ms every 0.25 ms, as the vocal-quality intensity
   To Intensity: 6400, 0.00025, "no"

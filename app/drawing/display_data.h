@@ -12,6 +12,8 @@
 #include "core/contours.h"
 #include "core/f0_histogram.h"
 #include "core/text_export.h"
+#include "spectral/formant_track.h"
+#include "spectral/vowel_targets.h"
 
 namespace sonarel::app {
 
@@ -48,6 +50,9 @@ struct DisplayData {
   const core::StatisticsReport* statistics = nullptr;
   StripSelection selection;
   SpectralDisplay spectral;
+  const spectral::FormantTrack* formants = nullptr;
+  int vowelSet = spectral::vowel_set::Ipa;
+  spectral::VowelBlock vowelTargets{};  // of the client's type
 
   std::int64_t count() const { return static_cast<std::int64_t>(samples.size()); }
   double rangeStartSeconds() const { return sampleRate ? double(range.first) / sampleRate : 0; }

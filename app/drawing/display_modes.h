@@ -22,6 +22,7 @@ constexpr int LpcSpectrum = 6;
 constexpr int PowerSpectrum = 7;
 constexpr int PowerAndLpc = 9;
 constexpr int SpectrogramAmplitude = 16;
+constexpr int VowelSpace = 10;
 }  // namespace mode
 
 inline const QColor kWaveColour(0, 128, 0);
@@ -29,6 +30,8 @@ inline const QColor kF0Colour(0, 70, 220);
 inline const QColor kIntensityColour(210, 70, 0);
 inline const QColor kVoicedShade(225, 238, 255);
 inline const QColor kSelectionGround(28, 52, 110);
+inline const QColor kVowelPointColour(255, 0, 255);
+inline const QColor kVowelTargetColour(0, 0, 150);
 
 // What a contour routine drew, for the tests and the cursor read-outs.
 struct DrawnContour {
@@ -41,6 +44,9 @@ DrawnContour drawIntensityContour(QPainter& painter, const QRect& graph, const D
 void drawF0AndIntensity(QPainter& painter, const QRect& graph, const DisplayData& data);
 void drawHistogram(QPainter& painter, const QRect& graph, const DisplayData& data);
 void drawStatisticsPanel(QPainter& painter, const QRect& graph, const DisplayData& data);
+// The F1/F2 chart: the targets of the vowel set as symbols and the voiced blocks of the
+// analysis range as magenta dots.
+DrawnContour drawVowelSpace(QPainter& painter, const QRect& graph, const DisplayData& data);
 // The whole recording in 680 columns, voiced columns shaded, the selection inverted.
 void drawWaveformStrip(QPainter& painter, const QRect& strip, const DisplayData& data);
 

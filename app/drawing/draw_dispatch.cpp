@@ -3,6 +3,7 @@
 #include "app/drawing/contour_grid.h"
 #include "app/drawing/display_modes.h"
 #include "app/drawing/spectral_drawing.h"
+#include "app/drawing/vowel_chart.h"
 
 namespace sonarel::app {
 
@@ -43,6 +44,9 @@ void drawDisplayMode(QPainter& painter, const GraphGeometry& geometry, const Dis
       break;
     case mode::SpectrogramAmplitude:
       drawSpectrogramAmplitude(painter, graph, data);
+      break;
+    case mode::VowelSpace:
+      drawVowelSpace(painter, graph, data);
       break;
     default:
       if (open) {
@@ -103,6 +107,10 @@ QString cursorReadout(int displayMode, const GraphGeometry& geometry, const Disp
     case mode::PowerAndLpc:
       return QString::asprintf("%.2f dB   %.2f kHz", spectrumYToLevel(g, point.y()),
                                (point.x() - g.left()) / 680.0 * data.sampleRate / 2000.0);
+    case mode::VowelSpace: {
+      const auto [f1, f2] = vowel_chart::formantsAt(g, point);
+      return QString::asprintf("%.2f Hz   %.2f Hz", f1, f2);
+    }
     default:
       return {};
   }

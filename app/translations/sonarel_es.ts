@@ -751,6 +751,18 @@
         <translation> y </translation>
     </message>
     <message>
+        <source>F2 (Hz)</source>
+        <translation>F2 (Hz)</translation>
+    </message>
+    <message>
+        <source>Vowel Space</source>
+        <translation>Espacio vocálico</translation>
+    </message>
+    <message>
+        <source>F1 (Hz)</source>
+        <translation>F1 (Hz)</translation>
+    </message>
+    <message>
         <source>LPC</source>
         <translation>LPC</translation>
     </message>
@@ -906,6 +918,14 @@ Select a Bigger Area!</source>
         <translation>¡Error al calcular el LPC!</translation>
     </message>
     <message>
+        <source>Value F1 Should be from 200 to 1096</source>
+        <translation>El valor de F1 debe estar entre 200 y 1096</translation>
+    </message>
+    <message>
+        <source>Value F2 Should be from 600 to 3200</source>
+        <translation>El valor de F2 debe estar entre 600 y 3200</translation>
+    </message>
+    <message>
         <source>The picture %s could not be saved!</source>
         <translation>¡No se pudo guardar la imagen %s!</translation>
     </message>
@@ -968,6 +988,65 @@ Select a Bigger Area!</source>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CConfVogal</name>
+    <message>
+        <source>Vowel Space</source>
+        <translation>Espacio vocálico</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>Hombre</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>Mujer</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Niño</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugués</translation>
+    </message>
+    <message>
+        <source>IPA</source>
+        <translation>AFI</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Coreano</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>F1 (Hz)</source>
+        <translation>F1 (Hz)</translation>
+    </message>
+    <message>
+        <source>F2 (Hz)</source>
+        <translation>F2 (Hz)</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>Sonarel</source>
+        <translation>Sonarel</translation>
     </message>
 </context>
 <context>

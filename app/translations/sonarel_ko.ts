@@ -751,6 +751,18 @@
         <translation> 및 </translation>
     </message>
     <message>
+        <source>F2 (Hz)</source>
+        <translation>F2 (Hz)</translation>
+    </message>
+    <message>
+        <source>Vowel Space</source>
+        <translation>모음 공간</translation>
+    </message>
+    <message>
+        <source>F1 (Hz)</source>
+        <translation>F1 (Hz)</translation>
+    </message>
+    <message>
         <source>LPC</source>
         <translation>LPC</translation>
     </message>
@@ -906,6 +918,14 @@ Select a Bigger Area!</source>
         <translation>LPC 계산 오류!</translation>
     </message>
     <message>
+        <source>Value F1 Should be from 200 to 1096</source>
+        <translation>F1 값은 200에서 1096 사이여야 합니다</translation>
+    </message>
+    <message>
+        <source>Value F2 Should be from 600 to 3200</source>
+        <translation>F2 값은 600에서 3200 사이여야 합니다</translation>
+    </message>
+    <message>
         <source>The picture %s could not be saved!</source>
         <translation>그림 %s을(를) 저장할 수 없습니다!</translation>
     </message>
@@ -968,6 +988,65 @@ Select a Bigger Area!</source>
     <message>
         <source>Cancel</source>
         <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CConfVogal</name>
+    <message>
+        <source>Vowel Space</source>
+        <translation>모음 공간</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>남성</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>여성</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>아동</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>포르투갈어</translation>
+    </message>
+    <message>
+        <source>IPA</source>
+        <translation>IPA</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>스페인어</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>한국어</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>유형:</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>언어:</translation>
+    </message>
+    <message>
+        <source>F1 (Hz)</source>
+        <translation>F1 (Hz)</translation>
+    </message>
+    <message>
+        <source>F2 (Hz)</source>
+        <translation>F2 (Hz)</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>Sonarel</source>
+        <translation>Sonarel</translation>
     </message>
 </context>
 <context>

@@ -751,6 +751,18 @@
         <translation> e </translation>
     </message>
     <message>
+        <source>F2 (Hz)</source>
+        <translation>F2 (Hz)</translation>
+    </message>
+    <message>
+        <source>Vowel Space</source>
+        <translation>Espaço vocálico</translation>
+    </message>
+    <message>
+        <source>F1 (Hz)</source>
+        <translation>F1 (Hz)</translation>
+    </message>
+    <message>
         <source>LPC</source>
         <translation>LPC</translation>
     </message>
@@ -906,6 +918,14 @@ Selecione uma área maior!</translation>
         <translation>Erro ao calcular o LPC!</translation>
     </message>
     <message>
+        <source>Value F1 Should be from 200 to 1096</source>
+        <translation>O valor de F1 deve estar entre 200 e 1096</translation>
+    </message>
+    <message>
+        <source>Value F2 Should be from 600 to 3200</source>
+        <translation>O valor de F2 deve estar entre 600 e 3200</translation>
+    </message>
+    <message>
         <source>The picture %s could not be saved!</source>
         <translation>Não foi possível salvar a imagem %s!</translation>
     </message>
@@ -968,6 +988,65 @@ Selecione uma área maior!</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CConfVogal</name>
+    <message>
+        <source>Vowel Space</source>
+        <translation>Espaço vocálico</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>Homem</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>Mulher</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Criança</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Português</translation>
+    </message>
+    <message>
+        <source>IPA</source>
+        <translation>AFI</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Espanhol</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Coreano</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>F1 (Hz)</source>
+        <translation>F1 (Hz)</translation>
+    </message>
+    <message>
+        <source>F2 (Hz)</source>
+        <translation>F2 (Hz)</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Sonarel</source>
+        <translation>Sonarel</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,32 @@
+// The formants subcommand: the formant track of a whole recording, one line per block.
+#include <cstdio>
+#include <ostream>
+
+#include "cli/arguments.h"
+#include "cli/commands.h"
+#include "cli/sound_file_option.h"
+#include "spectral/formant_track.h"
+
+namespace sonarel::cli {
+
+int runFormants(const std::vector<std::string>& words, Streams streams) {
+  const Arguments args = parseArguments(words, {"--kind"}, {});
+  if (!args.error.empty() || args.positional.size() != 1) {
+    return usageError(streams, args.error.empty() ? "formants takes one FILE" : args.error);
+  }
+  core::SampleBuffer buffer;
+  if (auto stop = openForAnalysis(args, args.positional[0], buffer, streams)) return *stop;
+  const spectral::FormantTrack track =
+      spectral::TrackFormants(buffer.samples, buffer.format.sampleRate);
+  char line[128];
+  for (std::size_t b = 0; b < track.blocks.size(); ++b) {
+    const auto& f = track.formants[b];
+    std::snprintf(line, sizeof line, "%lld %lld %.1f %.1f %.1f\n",
+                  static_cast<long long>(track.blocks[b].start),
+                  static_cast<long long>(track.blocks[b].length), f[0], f[1], f[2]);
+    streams.out << line;
+  }
+  return kExitOk;
+}
+
+}  // namespace sonarel::cli
