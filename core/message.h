@@ -52,6 +52,23 @@ enum class MessageId {
   FilterOrderOdd,
   FilterOutOfMemory,
   FilterFrequencies,
+  // recording from the sound card
+  RecordFormatReport,  // %d: extra size, bytes per second, block align, channels, rate, bits, tag
+  NoFreeMemory,
+  ErrorPreparingRecordHeader,
+  ErrorPreparingHeader,
+  UndefinedError,
+  CannotStartRecording,
+  ErrorWritingTemporary,
+  ErrorStoppingRecord,
+  ReplaceSoundFile,
+  NoCaptureDevice,
+  CaptureCannotOpen,
+  CaptureStopped,
+  CaptureFailed,
+  RecordingBrokeOff,
+  RecoverRecording,    // %s: seconds, %s: the path
+  RecoveredRecording,  // %s: the path
 };
 
 // The English text of a message, with its %s/%d placeholders still in place.
