@@ -1,0 +1,133 @@
+// The register survives what can go wrong while it is rewritten: a write that fails half
+// way, a process killed in the middle, and two programs changing it at the same time.
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <set>
+#include <thread>
+
+#include "records/client_table.h"
+#include "records/tests/table_fixtures.h"
+
+namespace sonarel::records {
+namespace {
+
+using testing::client;
+using testing::DataFolder;
+
+// Runs `body` in a child process and returns its exit status (-1 if it did not exit).
+template <typename Body>
+int inChild(Body body) {
+  const pid_t pid = fork();
+  if (pid == 0) _exit(body());
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::vector<std::string> leftovers(const DataFolder& data) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(data.path())) {
+    const std::string name = entry.path().filename().string();
+    if (name.find("tmp") != std::string::npos) names.push_back(name);
+  }
+  return names;
+}
+
+TEST(TableSafety, AFailedWriteLeavesThePreviousTableByteForByte) {
+  DataFolder data;
+  const std::string path = data.file("pacb.dbf");
+  ClientTable table(path);
+  ASSERT_TRUE(table.create().ok());
+  for (int code = 1; code <= 3; ++code) ASSERT_TRUE(table.append(client(code, "Kept")).ok());
+  const auto before = testing::readBytes(path);
+
+  // The child may write no file larger than the table is now: the rewrite that grows it
+  // fails part way through, as on a full disk.
+  const int status = inChild([&] {
+    signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{before.size(), before.size()};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    ClientTable child(path);
+    const TableResult result = child.append(client(4, "Lost"));
+    return !result.ok() && result.failure->id == core::MessageId::TableNotWritten ? 0 : 1;
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(testing::readBytes(path), before);
+  EXPECT_TRUE(leftovers(data).empty());
+  ASSERT_EQ(table.load().value, 1);
+  EXPECT_EQ(table.count(), 3);
+}
+
+TEST(TableSafety, KillingAWriterAtAnyMomentLeavesACompleteTable) {
+  DataFolder data;
+  const std::string path = data.file("pacb.dbf");
+  ClientTable table(path);
+  ASSERT_TRUE(table.create().ok());
+  int expectedAtLeast = 0;
+  for (int round = 0; round < 12; ++round) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+      ClientTable writer(path);
+      writer.load();
+      int code = writer.count();
+      for (;;) {
+        ++code;
+        if (!writer.append(client(code, "Client " + std::to_string(code))).ok()) _exit(1);
+      }
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5 + 7 * round));
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    // Whatever the moment, the table reads whole, codes 1 to n in order.
+    const TableResult loaded = table.load();
+    ASSERT_TRUE(loaded.ok()) << round;
+    ASSERT_GE(table.count(), expectedAtLeast);
+    for (int i = 0; i < table.count(); ++i) {
+      ASSERT_EQ(table.list()[static_cast<std::size_t>(i)].code, i + 1);
+    }
+    expectedAtLeast = table.count();
+  }
+  // A later change clears what the killed writers left behind.
+  ASSERT_TRUE(table.append(client(expectedAtLeast + 1, "After")).ok());
+  EXPECT_TRUE(leftovers(data).empty());
+}
+
+TEST(TableSafety, TwoProgramsAppendingAtOnceLoseNothing) {
+  DataFolder data;
+  const std::string path = data.file("pacb.dbf");
+  ClientTable table(path);
+  ASSERT_TRUE(table.create().ok());
+  constexpr int kEach = 40;
+  std::vector<pid_t> children;
+  for (int writer = 0; writer < 2; ++writer) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+      ClientTable mine(path);
+      for (int i = 0; i < kEach; ++i) {
+        if (!mine.append(client(1 + writer * 1000 + i, "W")).ok()) _exit(1);
+      }
+      _exit(0);
+    }
+    children.push_back(pid);
+  }
+  for (pid_t pid : children) {
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  ASSERT_TRUE(table.load().ok());
+  std::set<int> codes;
+  for (const ClientRecord& r : table.list()) codes.insert(r.code);
+  EXPECT_EQ(codes.size(), 2u * kEach);
+  EXPECT_EQ(table.count(), 2 * kEach);
+}
+
+}  // namespace
+}  // namespace sonarel::records
