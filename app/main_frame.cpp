@@ -13,6 +13,7 @@
 
 #include "app/command_icons.h"
 #include "app/help_window.h"
+#include "app/recording_slot.h"
 #include "app/translated_text.h"
 
 namespace sonarel::app {
@@ -206,6 +207,11 @@ void CMainFrame::updateCommandStates() {
       case cmd::Portuguese:
       case cmd::ConfigureF0:
       case cmd::ConfigureIntensity:
+      case cmd::ConfigureRecord:
+      case cmd::ConfigureAdapter:
+        break;
+      case cmd::Record:
+        enabled = enabled && recordCommandAvailable(state.recordingSlot(), state.displayMode());
         break;
       case cmd::Zoom:
         enabled = enabled && open && (state.zoomed() || !state.selection().empty());

@@ -12,8 +12,9 @@
 #include "app/languages.h"
 
 namespace sonarel::audio {
+class CaptureDevice;
 class PlaybackDevice;
-}
+}  // namespace sonarel::audio
 
 namespace sonarel::app {
 
@@ -25,9 +26,9 @@ struct StartOptions {
   std::optional<Language> language;  // --language en|es|ko|pt, for this run only
   QString file;                      // a sound file to open
   QString screenshotFolder;          // --screenshots DIR: render every display mode and quit
-  QSize windowSize;  // --size WxH: a normal window of that size instead of maximised
+  QSize windowSize;             // --size WxH: a normal window of that size instead of maximised
   bool exitAfterStart = false;  // --exit-after-start: quit once the window is painted
-  QString error;     // a usage error, when set
+  QString error;                // a usage error, when set
 };
 
 StartOptions parseStartOptions(const QStringList& arguments);
@@ -49,6 +50,7 @@ class CMfcApp {
   QApplication& application_;
   Languages languages_;
   std::unique_ptr<audio::PlaybackDevice> playback_;
+  std::unique_ptr<audio::CaptureDevice> capture_;
   std::unique_ptr<CMainFrame> frame_;
 };
 

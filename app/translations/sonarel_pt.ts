@@ -619,6 +619,14 @@
         <source>Cut</source>
         <translation>Recortar</translation>
     </message>
+    <message>
+        <source>&amp;Record...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record the open client file</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -847,6 +855,214 @@ Cores: alta densidade (16 bits) ou superior</translation>
         <source>It´s not possible to Open conf. File! Is It Read-Only?</source>
         <translation>Não é possível abrir o arquivo de configuração! É somente leitura?</translation>
     </message>
+    <message>
+        <source>Error - File not Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error - Invalid File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no Free Memory Available!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Accessing Database!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client´s Directory already Exist!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The client register is in use by another Sonarel; try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The client register could not be written; it was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no free client code left (the codes go up to 9999).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You need to fulfill the Client´s Name!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is the Client Man/Woman/Singer/Child?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Year (must have 4 digits)
+Ex.: 1974</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Day!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Month!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Year 
+Range: 1890 - 2050&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undefined Type!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of files exceeds 150!
+Insert a new client to continue...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It´s not possible to delete this File!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no Information to be erased!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This File was send to Backup!
+You need to Attach Your Backup Files to access these information!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes Editor can´t be Inicialized!
+Reinstall Sonarel!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client Folder can´t be deleted!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All information about this file will be erased!
+Are you sure you want to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Information about this Client will be deleted!
+Are you sure you want to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a File!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a Client!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Accessing File!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the Client Name!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client not Found!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client Registered!
+Do you want to Start a New File?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To use the Vocal Quality Functions, ask your client to record a sustained vowel for some seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no client with the code %s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Recording
+wfe.cbSize = %d
+wfe.nAvgBytesPerSec = %d
+wfe.nBlockAlign %d
+wfe.nChannels %d
+wfe.nSamplesPerSec %d
+wfe.wBitsPerSample %d
+wfe.wFormatTag %d
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Preparing Record Header!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Preparing Header!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undefined Error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It was not Possible to Start Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Writing to File,
+Verify if there is free space in your HD!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Stopping Record - Closing Channel!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Record will replace the existent Sound File!
+Are You Sure You Want to Continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No sound input was found, so nothing can be recorded.
+Connect a microphone or a sound card and choose Record again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound input cannot be opened for 16-bit mono sound at this rate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound input stopped delivering sound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound input failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recording stopped early; the sound recorded until then is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A recording of %s s was not finished.
+Do you want to save it into the file %s?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unfinished recording was saved into %s.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -867,6 +1083,119 @@ Cores: alta densidade (16 bits) ou superior</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::AdapterSettingsDialog</name>
+    <message>
+        <source>Andrea PureAudio USB Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The USB adapter is connected and in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don´t use Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low Noise Reduction Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Middle Noise Reduction Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High Noise Reduction Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don´t use gain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 dB Gain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10 dB Gain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>15 dB Gain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Noise Reduction:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input Gain:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CConfGravar</name>
+    <message>
+        <source>Configure Record...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line Input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CGravacao</name>
+    <message>
+        <source>Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished">Reproduzir</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wait, Calibrating...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pos. %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate: %1Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max %1 s</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

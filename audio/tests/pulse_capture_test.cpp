@@ -71,13 +71,15 @@ TEST(PulseCapture, FindsThePlayedSoundInTheRecordedFile) {
   testing::ScratchDir dir;
   const auto played = knownSignal(4 * kRate);
   const std::string source = dir.file("known.wav");
-  ASSERT_FALSE(core::writeWave(source, core::pcm16MonoFormat(kRate),
-                               std::span<const std::int16_t>(played)));
+  ASSERT_FALSE(
+      core::writeWave(source, core::pcm16MonoFormat(kRate), std::span<const std::int16_t>(played)));
 
   QtCaptureDevice device("vmic");
   ASSERT_TRUE(device.available()) << "no input vmic: run through with_pulseaudio.sh";
-  WaveRecorder recorder(device, RecordingJob{dir.file("qv001.wav"), core::FileKind::VocalQuality,
-                                             11025, dir.path().string(), {}});
+  WaveRecorder recorder(
+      device,
+      RecordingJob{
+          dir.file("qv001.wav"), core::FileKind::VocalQuality, 11025, dir.path().string(), {}});
   std::vector<core::Message> problems;
   QObject::connect(&recorder, &WaveRecorder::problem,
                    [&](const core::Message& m) { problems.push_back(m); });
