@@ -621,11 +621,11 @@
     </message>
     <message>
         <source>&amp;Record...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grabar...</translation>
     </message>
     <message>
         <source>Record the open client file</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar el archivo abierto del cliente</translation>
     </message>
 </context>
 <context>
@@ -1001,67 +1001,79 @@ wfe.nSamplesPerSec %d
 wfe.wBitsPerSample %d
 wfe.wFormatTag %d
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Error al grabar
+wfe.cbSize = %d
+wfe.nAvgBytesPerSec = %d
+wfe.nBlockAlign %d
+wfe.nChannels %d
+wfe.nSamplesPerSec %d
+wfe.wBitsPerSample %d
+wfe.wFormatTag %d
+</translation>
     </message>
     <message>
         <source>Error Preparing Record Header!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error al preparar el encabezado de grabación!</translation>
     </message>
     <message>
         <source>Error Preparing Header!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error al preparar el encabezado!</translation>
     </message>
     <message>
         <source>Undefined Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error no definido!</translation>
     </message>
     <message>
         <source>It was not Possible to Start Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>No fue posible iniciar la grabación</translation>
     </message>
     <message>
         <source>Error Writing to File,
 Verify if there is free space in your HD!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al escribir en el archivo,
+¡compruebe si hay espacio libre en el disco!</translation>
     </message>
     <message>
         <source>Error Stopping Record - Closing Channel!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error al detener la grabación - cerrando el canal!</translation>
     </message>
     <message>
         <source>This Record will replace the existent Sound File!
 Are You Sure You Want to Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Esta grabación reemplazará el archivo de sonido existente!
+¿Seguro que desea continuar?</translation>
     </message>
     <message>
         <source>No sound input was found, so nothing can be recorded.
 Connect a microphone or a sound card and choose Record again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ninguna entrada de sonido, así que no se puede grabar nada.
+Conecte un micrófono o una tarjeta de sonido y elija Grabar de nuevo.</translation>
     </message>
     <message>
         <source>The sound input cannot be opened for 16-bit mono sound at this rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada de sonido no se puede abrir para sonido mono de 16 bits a esta frecuencia.</translation>
     </message>
     <message>
         <source>The sound input stopped delivering sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada de sonido dejó de entregar sonido.</translation>
     </message>
     <message>
         <source>The sound input failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada de sonido falló.</translation>
     </message>
     <message>
         <source>The recording stopped early; the sound recorded until then is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>La grabación se detuvo antes de tiempo; se conserva el sonido grabado hasta entonces.</translation>
     </message>
     <message>
         <source>A recording of %s s was not finished.
 Do you want to save it into the file %s?</source>
-        <translation type="unfinished"></translation>
+        <translation>Una grabación de %s s no se terminó.
+¿Desea guardarla en el archivo %s?</translation>
     </message>
     <message>
         <source>The unfinished recording was saved into %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>La grabación sin terminar se guardó en %s.</translation>
     </message>
 </context>
 <context>
@@ -1089,113 +1101,113 @@ Do you want to save it into the file %s?</source>
     <name>sonarel::app::AdapterSettingsDialog</name>
     <message>
         <source>Andrea PureAudio USB Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de Andrea PureAudio USB</translation>
     </message>
     <message>
         <source>The USB adapter is connected and in use</source>
-        <translation type="unfinished"></translation>
+        <translation>El adaptador USB está conectado y en uso</translation>
     </message>
     <message>
         <source>Don´t use Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>No usar filtro</translation>
     </message>
     <message>
         <source>Low Noise Reduction Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro de reducción de ruido bajo</translation>
     </message>
     <message>
         <source>Middle Noise Reduction Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro de reducción de ruido medio</translation>
     </message>
     <message>
         <source>High Noise Reduction Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro de reducción de ruido alto</translation>
     </message>
     <message>
         <source>Don´t use gain</source>
-        <translation type="unfinished"></translation>
+        <translation>No usar ganancia</translation>
     </message>
     <message>
         <source>5 dB Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia de 5 dB</translation>
     </message>
     <message>
         <source>10 dB Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia de 10 dB</translation>
     </message>
     <message>
         <source>15 dB Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia de 15 dB</translation>
     </message>
     <message>
         <source>Noise Reduction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducción de ruido:</translation>
     </message>
     <message>
         <source>Input Gain:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia de entrada:</translation>
     </message>
 </context>
 <context>
     <name>sonarel::app::CConfGravar</name>
     <message>
         <source>Configure Record...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar grabación...</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Micrófono</translation>
     </message>
     <message>
         <source>Line Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada de línea</translation>
     </message>
     <message>
         <source>Input:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada:</translation>
     </message>
     <message>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia:</translation>
     </message>
 </context>
 <context>
     <name>sonarel::app::CGravacao</name>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished">Reproducir</translation>
+        <translation>Reproducir</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Wait, Calibrating...</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere, calibrando...</translation>
     </message>
     <message>
         <source>Size %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño %1 s</translation>
     </message>
     <message>
         <source>Pos. %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos. %1 s</translation>
     </message>
     <message>
         <source>Rate: %1Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia: %1Hz</translation>
     </message>
     <message>
         <source>Max %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx. %1 s</translation>
     </message>
 </context>
 <context>

@@ -621,11 +621,11 @@
     </message>
     <message>
         <source>&amp;Record...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gravar...</translation>
     </message>
     <message>
         <source>Record the open client file</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar o arquivo aberto do cliente</translation>
     </message>
 </context>
 <context>
@@ -1001,67 +1001,79 @@ wfe.nSamplesPerSec %d
 wfe.wBitsPerSample %d
 wfe.wFormatTag %d
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao gravar
+wfe.cbSize = %d
+wfe.nAvgBytesPerSec = %d
+wfe.nBlockAlign %d
+wfe.nChannels %d
+wfe.nSamplesPerSec %d
+wfe.wBitsPerSample %d
+wfe.wFormatTag %d
+</translation>
     </message>
     <message>
         <source>Error Preparing Record Header!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao preparar o cabeçalho de gravação!</translation>
     </message>
     <message>
         <source>Error Preparing Header!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao preparar o cabeçalho!</translation>
     </message>
     <message>
         <source>Undefined Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro indefinido!</translation>
     </message>
     <message>
         <source>It was not Possible to Start Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível iniciar a gravação</translation>
     </message>
     <message>
         <source>Error Writing to File,
 Verify if there is free space in your HD!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao escrever no arquivo,
+verifique se há espaço livre no disco!</translation>
     </message>
     <message>
         <source>Error Stopping Record - Closing Channel!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao parar a gravação - fechando o canal!</translation>
     </message>
     <message>
         <source>This Record will replace the existent Sound File!
 Are You Sure You Want to Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta gravação substituirá o arquivo de som existente!
+Tem certeza de que deseja continuar?</translation>
     </message>
     <message>
         <source>No sound input was found, so nothing can be recorded.
 Connect a microphone or a sound card and choose Record again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma entrada de som foi encontrada, por isso nada pode ser gravado.
+Conecte um microfone ou uma placa de som e escolha Gravar novamente.</translation>
     </message>
     <message>
         <source>The sound input cannot be opened for 16-bit mono sound at this rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>A entrada de som não pode ser aberta para som mono de 16 bits nesta taxa.</translation>
     </message>
     <message>
         <source>The sound input stopped delivering sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>A entrada de som deixou de fornecer som.</translation>
     </message>
     <message>
         <source>The sound input failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>A entrada de som falhou.</translation>
     </message>
     <message>
         <source>The recording stopped early; the sound recorded until then is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>A gravação parou antes do tempo; o som gravado até então foi mantido.</translation>
     </message>
     <message>
         <source>A recording of %s s was not finished.
 Do you want to save it into the file %s?</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma gravação de %s s não foi concluída.
+Deseja salvá-la no arquivo %s?</translation>
     </message>
     <message>
         <source>The unfinished recording was saved into %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>A gravação não concluída foi salva em %s.</translation>
     </message>
 </context>
 <context>
@@ -1089,113 +1101,113 @@ Do you want to save it into the file %s?</source>
     <name>sonarel::app::AdapterSettingsDialog</name>
     <message>
         <source>Andrea PureAudio USB Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações do Andrea PureAudio USB</translation>
     </message>
     <message>
         <source>The USB adapter is connected and in use</source>
-        <translation type="unfinished"></translation>
+        <translation>O adaptador USB está conectado e em uso</translation>
     </message>
     <message>
         <source>Don´t use Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Não usar filtro</translation>
     </message>
     <message>
         <source>Low Noise Reduction Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro de redução de ruído baixo</translation>
     </message>
     <message>
         <source>Middle Noise Reduction Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro de redução de ruído médio</translation>
     </message>
     <message>
         <source>High Noise Reduction Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro de redução de ruído alto</translation>
     </message>
     <message>
         <source>Don´t use gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Não usar ganho</translation>
     </message>
     <message>
         <source>5 dB Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganho de 5 dB</translation>
     </message>
     <message>
         <source>10 dB Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganho de 10 dB</translation>
     </message>
     <message>
         <source>15 dB Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganho de 15 dB</translation>
     </message>
     <message>
         <source>Noise Reduction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Redução de ruído:</translation>
     </message>
     <message>
         <source>Input Gain:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganho de entrada:</translation>
     </message>
 </context>
 <context>
     <name>sonarel::app::CConfGravar</name>
     <message>
         <source>Configure Record...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar gravação...</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Microfone</translation>
     </message>
     <message>
         <source>Line Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada de linha</translation>
     </message>
     <message>
         <source>Input:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada:</translation>
     </message>
     <message>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequência:</translation>
     </message>
 </context>
 <context>
     <name>sonarel::app::CGravacao</name>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished">Reproduzir</translation>
+        <translation>Reproduzir</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Wait, Calibrating...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguarde, calibrando...</translation>
     </message>
     <message>
         <source>Size %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho %1 s</translation>
     </message>
     <message>
         <source>Pos. %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos. %1 s</translation>
     </message>
     <message>
         <source>Rate: %1Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa: %1Hz</translation>
     </message>
     <message>
         <source>Max %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx. %1 s</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,25 @@ TEST(PulseCapture, FindsThePlayedSoundInTheRecordedFile) {
   EXPECT_GT(correlation, 0.9);
 }
 
+TEST(PulseCapture, TheDefaultInputDeliversWholeBlocks) {
+  // The server's default source is vmic; the workstation's device takes the default.
+  QtCaptureDevice device;
+  ASSERT_TRUE(device.available());
+  ASSERT_TRUE(device.start(recorderFormat(3), blockBytes(recorderFormat(3))) == std::nullopt);
+  std::size_t blocks = 0;
+  QObject::connect(&device, &CaptureDevice::blockReady, [&](const QByteArray& b) {
+    if (b.size() == 1324) ++blocks;
+  });
+  QElapsedTimer clock;
+  clock.start();
+  while (blocks < 5 && clock.elapsed() < 10000) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  }
+  EXPECT_FALSE(device.stop());
+  EXPECT_GE(blocks, 5u) << "whole 60-ms blocks at 11025 Hz";
+  EXPECT_FALSE(device.isRunning());
+}
+
 }  // namespace
 }  // namespace sonarel::audio
 
