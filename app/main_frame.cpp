@@ -65,10 +65,15 @@ CMainFrame::CMainFrame(const FrameOptions& options, Languages& languages,
       languages_(languages),
       config_(options.dataFolder.toStdString()),
       view_(new CMfcView(document_, this)),
-      playback_(playback) {
+      playback_(playback),
+      clients_(options.dataFolder.toStdString() + "/pacb.dbf") {
   setObjectName("CMainFrame");
   setAcceptDrops(true);
   setCentralWidget(view_);
+  if (!clients_.exists()) {
+    if (auto created = clients_.create(); !created.ok())
+      lastMessage_ = messageText(*created.failure);
+  }
   createActions();
   fileLabel_ = new QLabel(this);
   rangeLabel_ = new QLabel(this);
@@ -153,8 +158,7 @@ void CMainFrame::rebuildToolBar() {
 }
 
 void CMainFrame::retranslate() {
-  setWindowTitle(document_.title().isEmpty() ? tr("Sonarel")
-                                             : document_.title() + " - " + tr("Sonarel"));
+  setWindowTitle(windowTitleText());
   toolBar_->setWindowTitle(tr("Tool bar"));
   for (const CommandInfo& info : commandTable()) {
     QAction* action = actions_.value(info.id);
@@ -213,6 +217,19 @@ void CMainFrame::updateCommandStates() {
       case cmd::Record:
         enabled = enabled && recordCommandAvailable(state.recordingSlot(), state.displayMode());
         break;
+      case cmd::NewClient:
+      case cmd::ClientList:
+        break;
+      case cmd::PersonalInformation:
+      case cmd::DeleteClient:
+      case cmd::OpenFiles:
+      case cmd::RecordVoiceAnalysis:
+      case cmd::RecordVocalQuality:
+        enabled = enabled && current_.code >= 0;
+        break;
+      case cmd::DeleteFiles:
+        enabled = enabled && open && current_.code >= 0 && openNumber_ >= 0;
+        break;
       case cmd::Zoom:
         enabled = enabled && open && (state.zoomed() || !state.selection().empty());
         break;
@@ -231,8 +248,7 @@ void CMainFrame::updateCommandStates() {
 
 void CMainFrame::updateStatus() {
   const ViewState& state = document_.state();
-  setWindowTitle(document_.title().isEmpty() ? tr("Sonarel")
-                                             : document_.title() + " - " + tr("Sonarel"));
+  setWindowTitle(windowTitleText());
   if (!state.isOpen()) {
     fileLabel_->setText(tr("Open a sound file to begin (Client > Open... or drop a file here)."));
     rangeLabel_->clear();

@@ -17,6 +17,8 @@
 #include "audio/capture_device.h"
 #include "audio/playback_device.h"
 #include "audio/recording_format.h"
+#include "records/client_folder.h"
+#include "records/client_table.h"
 
 class QAction;
 class QLabel;
@@ -28,7 +30,16 @@ class HelpWindow;
 
 struct FrameOptions {
   QString dataFolder;
-  bool quiet = false;  // tests: messages are recorded, not shown in boxes
+  bool quiet = false;     // tests: messages are recorded, not shown in boxes
+  QString notesEditor{};  // the notes editor to start; empty: "noted" beside the program
+};
+
+// A new recording the frame has prepared for the current client: where the recorder
+// writes it.
+struct PreparedRecording {
+  records::RecordingType type = records::RecordingType::VoiceAnalysis;
+  records::FileNumber number = -1;
+  QString path;
 };
 
 class CMainFrame : public QMainWindow {
@@ -55,9 +66,34 @@ class CMainFrame : public QMainWindow {
   const QString& lastMessage() const { return lastMessage_; }
   // Tests answer the save dialog of the exports through this.
   std::function<QString(const QString& title)> chooseSavePath;
+  // Tests answer yes/no questions through this.
+  std::function<bool(const QString& question)> confirm;
+
+  // The client register and the current client (code -1 while none is chosen).
+  records::ClientTable& clientTable() { return clients_; }
+  const records::ClientRecord& currentClient() const { return current_; }
+  void setCurrentClient(const records::ClientRecord& client);
+  // The current client's folder.
+  records::ClientFolder currentFolder() const;
+  // The sampling rate the current client's type records at (Hz).
+  int recordingRate() const { return recordingRate_; }
+  // Opens file `number` of the current client; its type sets the F0 range.
+  bool openClientFile(records::FileNumber number, records::RecordingType type);
+  // The number of the open client file, -1 for none.
+  records::FileNumber openFileNumber() const { return openNumber_; }
+  // Prepares a new, empty file of `type` with the client's next number (asking the notice
+  // first for vocal quality); false when it cannot be made.
+  bool prepareNewRecording(records::RecordingType type);
+  const std::optional<PreparedRecording>& preparedRecording() const { return prepared_; }
+  // Makes the register's first client current and opens its newest file (the demo).
+  bool openFirstClientFile();
+  // Runs the notes editor on the notes of the current client's file `number`.
+  void editNotes(records::FileNumber number);
 
  signals:
   void messageShown(const QString& text);
+  // A new recording was prepared (see preparedRecording()).
+  void newRecordingPrepared();
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -91,6 +127,18 @@ class CMainFrame : public QMainWindow {
   void configureAdapter();
   audio::AdapterSettings adapterSettings() const;
 
+  // The client commands.
+  bool ask(const core::Message& question);
+  void newClient();
+  void showClientList();
+  void showFiles(bool browseOnly = false);
+  void editPersonalInformation();
+  void deleteClientAsked(int code);
+  void deleteOpenFile();
+  void askNewFile();
+  void clearClientView();
+  QString windowTitleText() const;
+
   FrameOptions options_;
   Languages& languages_;
   ConfigFiles config_;
@@ -108,6 +156,12 @@ class CMainFrame : public QMainWindow {
   QString lastMessage_;
   MenuSet shownSet_ = MenuSet::Voice;
   bool busy_ = false;
+  records::ClientTable clients_;
+  records::ClientRecord current_;
+  int recordingRate_ = 11025;
+  records::FileNumber openNumber_ = -1;
+  records::RecordingType openType_ = records::RecordingType::VoiceAnalysis;
+  std::optional<PreparedRecording> prepared_;
 };
 
 }  // namespace sonarel::app

@@ -23,12 +23,37 @@ void CMainFrame::runCommand(int id) {
     return;
   }
   switch (id) {
+    case cmd::NewClient:
+      newClient();
+      break;
+    case cmd::ClientList:
+      showClientList();
+      break;
+    case cmd::OpenFiles:
+      showFiles();
+      break;
+    case cmd::DeleteFiles:
+      deleteOpenFile();
+      break;
+    case cmd::PersonalInformation:
+      editPersonalInformation();
+      break;
+    case cmd::DeleteClient:
+      deleteClientAsked(current_.code);
+      break;
+    case cmd::RecordVoiceAnalysis:
+      prepareNewRecording(records::RecordingType::VoiceAnalysis);
+      break;
+    case cmd::RecordVocalQuality:
+      prepareNewRecording(records::RecordingType::VocalQuality);
+      break;
     case cmd::OpenSoundFile:
       openWithDialog();
       break;
     case cmd::CloseSoundFile:
       if (playback_) playback_->stop();
       document_.state().close();
+      openNumber_ = -1;
       emit document_.changed();
       break;
     case cmd::Exit:

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "app/data_folder.h"
+#include "app/demo_register.h"
 #include "app/main_frame.h"
 #include "app/splash.h"
 #include "app/translated_text.h"
@@ -29,7 +30,9 @@ StartOptions parseStartOptions(const QStringList& arguments) {
   const QCommandLineOption size("size", "Open a window of WxH pixels instead of maximised.", "WxH");
   const QCommandLineOption exitAfterStart(
       "exit-after-start", "Quit as soon as the window is painted (start-up timing).");
-  parser.addOptions({data, noSplash, language, screenshots, size, exitAfterStart});
+  const QCommandLineOption demo(
+      "demo", "Create a demo register in DIR (if it holds none) and open it.", "DIR");
+  parser.addOptions({data, noSplash, language, screenshots, size, exitAfterStart, demo});
   parser.addPositionalArgument("FILE", "A sound file to open.");
   parser.process(arguments);
 
@@ -54,6 +57,10 @@ StartOptions parseStartOptions(const QStringList& arguments) {
   }
   options.screenshotFolder = parser.value(screenshots);
   options.exitAfterStart = parser.isSet(exitAfterStart);
+  options.demoFolder = parser.value(demo);
+  if (!options.demoFolder.isEmpty() && !options.dataFolder.isEmpty()) {
+    options.error = "--demo and --data both name the data folder";
+  }
   if (!parser.positionalArguments().isEmpty()) options.file = parser.positionalArguments().first();
   if (!options.screenshotFolder.isEmpty() && options.file.isEmpty()) {
     options.error = "--screenshots needs a FILE";
@@ -70,14 +77,20 @@ CMfcApp::CMfcApp(QApplication& application) : application_(application) {}
 CMfcApp::~CMfcApp() = default;
 
 bool CMfcApp::startUp(const StartOptions& options) {
+  const QString named = options.demoFolder.isEmpty() ? options.dataFolder : options.demoFolder;
   const std::string folder = chooseDataFolder(dataFolderSourcesFromEnvironment(
-      options.dataFolder.isEmpty() ? std::nullopt
-                                   : std::optional(options.dataFolder.toStdString())));
+      named.isEmpty() ? std::nullopt : std::optional(named.toStdString())));
   if (!ensureFolder(folder)) {
     QMessageBox::critical(
         nullptr, "Sonarel",
         QString("The data folder %1 cannot be created.").arg(QString::fromStdString(folder)));
     return false;
+  }
+  if (!options.demoFolder.isEmpty()) {
+    if (auto failed = createDemoRegister(folder)) {
+      QMessageBox::critical(nullptr, "Sonarel", messageText(*failed));
+      return false;
+    }
   }
   const ConfigFiles config(folder);
   const Language language = options.language.value_or(
@@ -95,7 +108,7 @@ bool CMfcApp::startUp(const StartOptions& options) {
   if (options.splash) splash = std::make_unique<SplashWindow>();
 
   playback_ = std::make_unique<audio::QtPlaybackDevice>();
-  frame_ = std::make_unique<CMainFrame>(FrameOptions{QString::fromStdString(folder), false},
+  frame_ = std::make_unique<CMainFrame>(FrameOptions{QString::fromStdString(folder), false, {}},
                                         languages_, playback_.get());
   capture_ = std::make_unique<audio::QtCaptureDevice>();
   frame_->setCaptureDevice(capture_.get());
@@ -108,7 +121,11 @@ bool CMfcApp::startUp(const StartOptions& options) {
     frame_->showMaximized();
   }
   if (splash) splash->finish(frame_.get());
-  if (!options.file.isEmpty()) frame_->openFile(options.file);
+  if (!options.file.isEmpty()) {
+    frame_->openFile(options.file);
+  } else if (!options.demoFolder.isEmpty()) {
+    frame_->openFirstClientFile();
+  }
   return true;
 }
 

@@ -28,6 +28,7 @@ struct StartOptions {
   QString screenshotFolder;          // --screenshots DIR: render every display mode and quit
   QSize windowSize;             // --size WxH: a normal window of that size instead of maximised
   bool exitAfterStart = false;  // --exit-after-start: quit once the window is painted
+  QString demoFolder;           // --demo DIR: create a demo register there and open it
   QString error;                // a usage error, when set
 };
 

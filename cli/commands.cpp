@@ -90,6 +90,19 @@ const std::vector<Command>& commands() {
        "mean over segments); and the colour of each of the five gauges against its normal\n"
        "limit.\n",
        runQualityReport},
+      {"clients", "clients DATA_DIR                    the client register",
+       "usage: sonarel-cli clients DATA_DIR\n"
+       "Lists the client register pacb.dbf of a data folder, one client per line in table\n"
+       "order: the code (\"%03d\"), the name, the type (Man, Woman, Child or Singer) and the\n"
+       "number of files in the client's folder, separated by tabs.\n",
+       runClients},
+      {"files", "files DATA_DIR CODE                 a client's files, newest first",
+       "usage: sonarel-cli files DATA_DIR CODE\n"
+       "Lists the files of client CODE as the workstation's file list shows them, newest\n"
+       "first: \"MM/DD/YYYY File N\", the kind (voice analysis, vocal quality, either with\n"
+       "data, or backed up) and the first paragraph of the notes (\"?\" for a file sent to\n"
+       "backup), separated by tabs.\n",
+       runFiles},
   };
   return table;
 }

@@ -37,5 +37,7 @@ int runIntensity(const std::vector<std::string>& words, Streams streams);
 int runStats(const std::vector<std::string>& words, Streams streams);
 int runExport(const std::vector<std::string>& words, Streams streams);
 int runBatch(const std::vector<std::string>& words, Streams streams);
+int runClients(const std::vector<std::string>& words, Streams streams);
+int runFiles(const std::vector<std::string>& words, Streams streams);
 
 }  // namespace sonarel::cli

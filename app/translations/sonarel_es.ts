@@ -620,12 +620,12 @@
         <translation>Cortar</translation>
     </message>
     <message>
-        <source>&amp;Record...</source>
-        <translation>&amp;Grabar...</translation>
+        <source>Dele&amp;te Client...</source>
+        <translation>Elimina&amp;r cliente...</translation>
     </message>
     <message>
-        <source>Record the open client file</source>
-        <translation>Grabar el archivo abierto del cliente</translation>
+        <source>Delete the current client</source>
+        <translation>Eliminar el cliente actual</translation>
     </message>
 </context>
 <context>
@@ -857,223 +857,147 @@ Colores: color de alta densidad (16 bits) o superior</translation>
     </message>
     <message>
         <source>Error - File not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: archivo no encontrado</translation>
     </message>
     <message>
         <source>Error - Invalid File</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: archivo no válido</translation>
     </message>
     <message>
         <source>There is no Free Memory Available!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No hay memoria libre disponible!</translation>
     </message>
     <message>
         <source>Error Accessing Database!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error al acceder a la base de datos!</translation>
     </message>
     <message>
         <source>Client´s Directory already Exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La carpeta del cliente ya existe!</translation>
     </message>
     <message>
         <source>The client register is in use by another Sonarel; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro Sonarel está usando el registro de clientes; inténtelo de nuevo en un momento.</translation>
     </message>
     <message>
         <source>The client register could not be written; it was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el registro de clientes; se ha dejado como estaba.</translation>
     </message>
     <message>
         <source>There is no free client code left (the codes go up to 9999).</source>
-        <translation type="unfinished"></translation>
+        <translation>No queda ningún código de cliente libre (los códigos llegan hasta 9999).</translation>
     </message>
     <message>
         <source>You need to fulfill the Client´s Name!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Debe rellenar el nombre del cliente!</translation>
     </message>
     <message>
         <source>Is the Client Man/Woman/Singer/Child?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿El cliente es hombre, mujer, cantante o niño?</translation>
     </message>
     <message>
         <source>Invalid Year (must have 4 digits)
 Ex.: 1974</source>
-        <translation type="unfinished"></translation>
+        <translation>Año no válido (debe tener 4 cifras)
+Ej.: 1974</translation>
     </message>
     <message>
         <source>Invalid Day!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Día no válido!</translation>
     </message>
     <message>
         <source>Invalid Month!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Mes no válido!</translation>
     </message>
     <message>
         <source>Invalid Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año no válido</translation>
     </message>
     <message>
         <source>Invalid Year 
 Range: 1890 - 2050&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Año no válido 
+Intervalo: 1890 - 2050&quot;</translation>
     </message>
     <message>
         <source>Undefined Type!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Tipo no definido!</translation>
     </message>
     <message>
         <source>Number of files exceeds 150!
 Insert a new client to continue...</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El número de archivos supera 150!
+Registre un cliente nuevo para continuar...</translation>
     </message>
     <message>
         <source>It´s not possible to delete this File!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No es posible eliminar este archivo!</translation>
     </message>
     <message>
         <source>There is no Information to be erased!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No hay información que borrar!</translation>
     </message>
     <message>
         <source>This File was send to Backup!
 You need to Attach Your Backup Files to access these information!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Este archivo se envió a la copia de seguridad!
+Debe restaurar sus archivos de copia de seguridad para acceder a esta información.</translation>
     </message>
     <message>
         <source>Notes Editor can´t be Inicialized!
 Reinstall Sonarel!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede iniciar el editor de notas!
+¡Reinstale Sonarel!</translation>
     </message>
     <message>
         <source>Client Folder can´t be deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede eliminar la carpeta del cliente!</translation>
     </message>
     <message>
         <source>All information about this file will be erased!
 Are you sure you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Se borrará toda la información de este archivo!
+¿Seguro que desea continuar?</translation>
     </message>
     <message>
         <source>All Information about this Client will be deleted!
 Are you sure you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Se eliminará toda la información de este cliente!
+¿Seguro que desea continuar?</translation>
     </message>
     <message>
         <source>Select a File!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Seleccione un archivo!</translation>
     </message>
     <message>
         <source>Select a Client!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Seleccione un cliente!</translation>
     </message>
     <message>
         <source>Error Accessing File!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error al acceder al archivo!</translation>
     </message>
     <message>
         <source>Type the Client Name!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Escriba el nombre del cliente!</translation>
     </message>
     <message>
         <source>Client not Found!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Cliente no encontrado!</translation>
     </message>
     <message>
         <source>Client Registered!
 Do you want to Start a New File?</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Cliente registrado!
+¿Desea empezar un archivo nuevo?</translation>
     </message>
     <message>
         <source>To use the Vocal Quality Functions, ask your client to record a sustained vowel for some seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para usar las funciones de calidad vocal, pida a su cliente que grabe una vocal sostenida durante unos segundos.</translation>
     </message>
     <message>
         <source>There is no client with the code %s.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Error Recording
-wfe.cbSize = %d
-wfe.nAvgBytesPerSec = %d
-wfe.nBlockAlign %d
-wfe.nChannels %d
-wfe.nSamplesPerSec %d
-wfe.wBitsPerSample %d
-wfe.wFormatTag %d
-</source>
-        <translation>Error al grabar
-wfe.cbSize = %d
-wfe.nAvgBytesPerSec = %d
-wfe.nBlockAlign %d
-wfe.nChannels %d
-wfe.nSamplesPerSec %d
-wfe.wBitsPerSample %d
-wfe.wFormatTag %d
-</translation>
-    </message>
-    <message>
-        <source>Error Preparing Record Header!</source>
-        <translation>¡Error al preparar el encabezado de grabación!</translation>
-    </message>
-    <message>
-        <source>Error Preparing Header!</source>
-        <translation>¡Error al preparar el encabezado!</translation>
-    </message>
-    <message>
-        <source>Undefined Error!</source>
-        <translation>¡Error no definido!</translation>
-    </message>
-    <message>
-        <source>It was not Possible to Start Recording</source>
-        <translation>No fue posible iniciar la grabación</translation>
-    </message>
-    <message>
-        <source>Error Writing to File,
-Verify if there is free space in your HD!</source>
-        <translation>Error al escribir en el archivo,
-¡compruebe si hay espacio libre en el disco!</translation>
-    </message>
-    <message>
-        <source>Error Stopping Record - Closing Channel!</source>
-        <translation>¡Error al detener la grabación - cerrando el canal!</translation>
-    </message>
-    <message>
-        <source>This Record will replace the existent Sound File!
-Are You Sure You Want to Continue?</source>
-        <translation>¡Esta grabación reemplazará el archivo de sonido existente!
-¿Seguro que desea continuar?</translation>
-    </message>
-    <message>
-        <source>No sound input was found, so nothing can be recorded.
-Connect a microphone or a sound card and choose Record again.</source>
-        <translation>No se encontró ninguna entrada de sonido, así que no se puede grabar nada.
-Conecte un micrófono o una tarjeta de sonido y elija Grabar de nuevo.</translation>
-    </message>
-    <message>
-        <source>The sound input cannot be opened for 16-bit mono sound at this rate.</source>
-        <translation>La entrada de sonido no se puede abrir para sonido mono de 16 bits a esta frecuencia.</translation>
-    </message>
-    <message>
-        <source>The sound input stopped delivering sound.</source>
-        <translation>La entrada de sonido dejó de entregar sonido.</translation>
-    </message>
-    <message>
-        <source>The sound input failed.</source>
-        <translation>La entrada de sonido falló.</translation>
-    </message>
-    <message>
-        <source>The recording stopped early; the sound recorded until then is kept.</source>
-        <translation>La grabación se detuvo antes de tiempo; se conserva el sonido grabado hasta entonces.</translation>
-    </message>
-    <message>
-        <source>A recording of %s s was not finished.
-Do you want to save it into the file %s?</source>
-        <translation>Una grabación de %s s no se terminó.
-¿Desea guardarla en el archivo %s?</translation>
-    </message>
-    <message>
-        <source>The unfinished recording was saved into %s.</source>
-        <translation>La grabación sin terminar se guardó en %s.</translation>
+        <translation>No hay ningún cliente con el código %s.</translation>
     </message>
 </context>
 <context>
@@ -1095,119 +1019,6 @@ Do you want to save it into the file %s?</source>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::AdapterSettingsDialog</name>
-    <message>
-        <source>Andrea PureAudio USB Settings</source>
-        <translation>Configuración de Andrea PureAudio USB</translation>
-    </message>
-    <message>
-        <source>The USB adapter is connected and in use</source>
-        <translation>El adaptador USB está conectado y en uso</translation>
-    </message>
-    <message>
-        <source>Don´t use Filter</source>
-        <translation>No usar filtro</translation>
-    </message>
-    <message>
-        <source>Low Noise Reduction Filter</source>
-        <translation>Filtro de reducción de ruido bajo</translation>
-    </message>
-    <message>
-        <source>Middle Noise Reduction Filter</source>
-        <translation>Filtro de reducción de ruido medio</translation>
-    </message>
-    <message>
-        <source>High Noise Reduction Filter</source>
-        <translation>Filtro de reducción de ruido alto</translation>
-    </message>
-    <message>
-        <source>Don´t use gain</source>
-        <translation>No usar ganancia</translation>
-    </message>
-    <message>
-        <source>5 dB Gain</source>
-        <translation>Ganancia de 5 dB</translation>
-    </message>
-    <message>
-        <source>10 dB Gain</source>
-        <translation>Ganancia de 10 dB</translation>
-    </message>
-    <message>
-        <source>15 dB Gain</source>
-        <translation>Ganancia de 15 dB</translation>
-    </message>
-    <message>
-        <source>Noise Reduction:</source>
-        <translation>Reducción de ruido:</translation>
-    </message>
-    <message>
-        <source>Input Gain:</source>
-        <translation>Ganancia de entrada:</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::CConfGravar</name>
-    <message>
-        <source>Configure Record...</source>
-        <translation>Configurar grabación...</translation>
-    </message>
-    <message>
-        <source>Microphone</source>
-        <translation>Micrófono</translation>
-    </message>
-    <message>
-        <source>Line Input</source>
-        <translation>Entrada de línea</translation>
-    </message>
-    <message>
-        <source>Input:</source>
-        <translation>Entrada:</translation>
-    </message>
-    <message>
-        <source>Frequency:</source>
-        <translation>Frecuencia:</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::CGravacao</name>
-    <message>
-        <source>Record</source>
-        <translation>Grabar</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Detener</translation>
-    </message>
-    <message>
-        <source>Play</source>
-        <translation>Reproducir</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Wait, Calibrating...</source>
-        <translation>Espere, calibrando...</translation>
-    </message>
-    <message>
-        <source>Size %1 s</source>
-        <translation>Tamaño %1 s</translation>
-    </message>
-    <message>
-        <source>Pos. %1 s</source>
-        <translation>Pos. %1 s</translation>
-    </message>
-    <message>
-        <source>Rate: %1Hz</source>
-        <translation>Frecuencia: %1Hz</translation>
-    </message>
-    <message>
-        <source>Max %1 s</source>
-        <translation>Máx. %1 s</translation>
     </message>
 </context>
 <context>
@@ -1261,6 +1072,144 @@ Evaluación acústica de la voz.</translation>
     <message>
         <source>Sound File (*.wav)</source>
         <translation>Archivo de sonido (*.wav)</translation>
+    </message>
+    <message>
+        <source>New %1 file %2 for %3: ready to record.</source>
+        <translation>Nuevo archivo de %1 número %2 para %3: listo para grabar.</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ClientDialog</name>
+    <message>
+        <source>Client</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>Hombre</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>Mujer</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Niño</translation>
+    </message>
+    <message>
+        <source>Singer</source>
+        <translation>Cantante</translation>
+    </message>
+    <message>
+        <source>MM  /  DD  /   YYYY</source>
+        <translation>MM  /  DD  /   AAAA</translation>
+    </message>
+    <message>
+        <source>YYYY  /  MM  /  DD</source>
+        <translation>AAAA  /  MM  /  DD</translation>
+    </message>
+    <message>
+        <source>DD  /  MM  /   YYYY</source>
+        <translation>DD  /  MM  /   AAAA</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Birth Date</source>
+        <translation>Fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Provincia</translation>
+    </message>
+    <message>
+        <source>Zip Code</source>
+        <translation>Código postal</translation>
+    </message>
+    <message>
+        <source>Home Phone</source>
+        <translation>Teléfono particular</translation>
+    </message>
+    <message>
+        <source>Work Phone</source>
+        <translation>Teléfono del trabajo</translation>
+    </message>
+    <message>
+        <source>Observations</source>
+        <translation>Observaciones</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insertar</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modificar</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ClientListDialog</name>
+    <message>
+        <source>Select a Client</source>
+        <translation>Seleccionar un cliente</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Personal Information....</source>
+        <translation>Datos personales....</translation>
+    </message>
+    <message>
+        <source>Delete Client</source>
+        <translation>Eliminar cliente</translation>
+    </message>
+    <message>
+        <source>Open Files...</source>
+        <translation>Abrir archivos...</translation>
+    </message>
+    <message>
+        <source>New Client</source>
+        <translation>Cliente nuevo</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <translation>Imprimir lista</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Client Name</source>
+        <translation>Nombre del cliente</translation>
     </message>
 </context>
 <context>
@@ -1334,6 +1283,33 @@ Evaluación acústica de la voz.</translation>
     </message>
 </context>
 <context>
+    <name>sonarel::app::FilesDialog</name>
+    <message>
+        <source>%1 - Files</source>
+        <translation>%1 - Archivos</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+</context>
+<context>
     <name>sonarel::app::HelpWindow</name>
     <message>
         <source>Sonarel Help</source>
@@ -1346,6 +1322,82 @@ Evaluación acústica de la voz.</translation>
     <message>
         <source>Contents</source>
         <translation>Contenido</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::MessageDialog</name>
+    <message>
+        <source>Sonarel</source>
+        <translation>Sonarel</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::NoticeDialog</name>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>don´t show this message again</source>
+        <translation>no volver a mostrar este mensaje</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::SoundFileDialog</name>
+    <message>
+        <source>Sound File</source>
+        <translation>Archivo de sonido</translation>
+    </message>
+    <message>
+        <source>Voice Analysis</source>
+        <translation>Análisis de voz</translation>
+    </message>
+    <message>
+        <source>Vocal Quality</source>
+        <translation>Calidad vocal</translation>
+    </message>
+    <message>
+        <source>Which kind of file do you want to record?</source>
+        <translation>¿Qué tipo de archivo desea grabar?</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::noted::NotesWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>&amp;Formato</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Negrita</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Cursiva</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>The notes could not be saved to %1.</source>
+        <translation>No se pudieron guardar las notas en %1.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the notes?</source>
+        <translation>¿Guardar los cambios de las notas?</translation>
     </message>
 </context>
 </TS>

@@ -620,12 +620,12 @@
         <translation>잘라내기</translation>
     </message>
     <message>
-        <source>&amp;Record...</source>
-        <translation>녹음(&amp;R)...</translation>
+        <source>Dele&amp;te Client...</source>
+        <translation>고객 삭제(&amp;T)...</translation>
     </message>
     <message>
-        <source>Record the open client file</source>
-        <translation>열린 내담자 파일 녹음</translation>
+        <source>Delete the current client</source>
+        <translation>현재 고객 삭제</translation>
     </message>
 </context>
 <context>
@@ -857,223 +857,147 @@ Colors: High Color (16 bits) or better</source>
     </message>
     <message>
         <source>Error - File not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>오류 - 파일을 찾을 수 없습니다</translation>
     </message>
     <message>
         <source>Error - Invalid File</source>
-        <translation type="unfinished"></translation>
+        <translation>오류 - 잘못된 파일입니다</translation>
     </message>
     <message>
         <source>There is no Free Memory Available!</source>
-        <translation type="unfinished"></translation>
+        <translation>사용 가능한 메모리가 없습니다!</translation>
     </message>
     <message>
         <source>Error Accessing Database!</source>
-        <translation type="unfinished"></translation>
+        <translation>데이터베이스에 접근하는 중 오류가 발생했습니다!</translation>
     </message>
     <message>
         <source>Client´s Directory already Exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>고객 폴더가 이미 있습니다!</translation>
     </message>
     <message>
         <source>The client register is in use by another Sonarel; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>다른 Sonarel이 고객 명부를 사용하고 있습니다. 잠시 후 다시 시도하십시오.</translation>
     </message>
     <message>
         <source>The client register could not be written; it was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>고객 명부를 기록할 수 없어 이전 상태 그대로 두었습니다.</translation>
     </message>
     <message>
         <source>There is no free client code left (the codes go up to 9999).</source>
-        <translation type="unfinished"></translation>
+        <translation>남은 고객 코드가 없습니다(코드는 9999까지입니다).</translation>
     </message>
     <message>
         <source>You need to fulfill the Client´s Name!</source>
-        <translation type="unfinished"></translation>
+        <translation>고객 이름을 입력해야 합니다!</translation>
     </message>
     <message>
         <source>Is the Client Man/Woman/Singer/Child?</source>
-        <translation type="unfinished"></translation>
+        <translation>고객이 남성/여성/가수/아동 중 무엇입니까?</translation>
     </message>
     <message>
         <source>Invalid Year (must have 4 digits)
 Ex.: 1974</source>
-        <translation type="unfinished"></translation>
+        <translation>잘못된 연도입니다(4자리여야 합니다)
+예: 1974</translation>
     </message>
     <message>
         <source>Invalid Day!</source>
-        <translation type="unfinished"></translation>
+        <translation>잘못된 일입니다!</translation>
     </message>
     <message>
         <source>Invalid Month!</source>
-        <translation type="unfinished"></translation>
+        <translation>잘못된 월입니다!</translation>
     </message>
     <message>
         <source>Invalid Year</source>
-        <translation type="unfinished"></translation>
+        <translation>잘못된 연도입니다</translation>
     </message>
     <message>
         <source>Invalid Year 
 Range: 1890 - 2050&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>잘못된 연도입니다 
+범위: 1890 - 2050&quot;</translation>
     </message>
     <message>
         <source>Undefined Type!</source>
-        <translation type="unfinished"></translation>
+        <translation>정의되지 않은 유형입니다!</translation>
     </message>
     <message>
         <source>Number of files exceeds 150!
 Insert a new client to continue...</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 수가 150개를 넘었습니다!
+계속하려면 새 고객을 등록하십시오...</translation>
     </message>
     <message>
         <source>It´s not possible to delete this File!</source>
-        <translation type="unfinished"></translation>
+        <translation>이 파일을 삭제할 수 없습니다!</translation>
     </message>
     <message>
         <source>There is no Information to be erased!</source>
-        <translation type="unfinished"></translation>
+        <translation>삭제할 정보가 없습니다!</translation>
     </message>
     <message>
         <source>This File was send to Backup!
 You need to Attach Your Backup Files to access these information!</source>
-        <translation type="unfinished"></translation>
+        <translation>이 파일은 백업으로 보내졌습니다!
+이 정보에 접근하려면 백업 파일을 다시 연결해야 합니다!</translation>
     </message>
     <message>
         <source>Notes Editor can´t be Inicialized!
 Reinstall Sonarel!</source>
-        <translation type="unfinished"></translation>
+        <translation>메모 편집기를 시작할 수 없습니다!
+Sonarel을 다시 설치하십시오!</translation>
     </message>
     <message>
         <source>Client Folder can´t be deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>고객 폴더를 삭제할 수 없습니다!</translation>
     </message>
     <message>
         <source>All information about this file will be erased!
 Are you sure you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>이 파일의 모든 정보가 삭제됩니다!
+계속하시겠습니까?</translation>
     </message>
     <message>
         <source>All Information about this Client will be deleted!
 Are you sure you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>이 고객의 모든 정보가 삭제됩니다!
+계속하시겠습니까?</translation>
     </message>
     <message>
         <source>Select a File!</source>
-        <translation type="unfinished"></translation>
+        <translation>파일을 선택하십시오!</translation>
     </message>
     <message>
         <source>Select a Client!</source>
-        <translation type="unfinished"></translation>
+        <translation>고객을 선택하십시오!</translation>
     </message>
     <message>
         <source>Error Accessing File!</source>
-        <translation type="unfinished"></translation>
+        <translation>파일에 접근하는 중 오류가 발생했습니다!</translation>
     </message>
     <message>
         <source>Type the Client Name!</source>
-        <translation type="unfinished"></translation>
+        <translation>고객 이름을 입력하십시오!</translation>
     </message>
     <message>
         <source>Client not Found!</source>
-        <translation type="unfinished"></translation>
+        <translation>고객을 찾을 수 없습니다!</translation>
     </message>
     <message>
         <source>Client Registered!
 Do you want to Start a New File?</source>
-        <translation type="unfinished"></translation>
+        <translation>고객이 등록되었습니다!
+새 파일을 시작하시겠습니까?</translation>
     </message>
     <message>
         <source>To use the Vocal Quality Functions, ask your client to record a sustained vowel for some seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>음성 품질 기능을 사용하려면 고객에게 모음을 몇 초 동안 길게 발성하여 녹음하도록 하십시오.</translation>
     </message>
     <message>
         <source>There is no client with the code %s.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Error Recording
-wfe.cbSize = %d
-wfe.nAvgBytesPerSec = %d
-wfe.nBlockAlign %d
-wfe.nChannels %d
-wfe.nSamplesPerSec %d
-wfe.wBitsPerSample %d
-wfe.wFormatTag %d
-</source>
-        <translation>녹음 오류
-wfe.cbSize = %d
-wfe.nAvgBytesPerSec = %d
-wfe.nBlockAlign %d
-wfe.nChannels %d
-wfe.nSamplesPerSec %d
-wfe.wBitsPerSample %d
-wfe.wFormatTag %d
-</translation>
-    </message>
-    <message>
-        <source>Error Preparing Record Header!</source>
-        <translation>녹음 헤더를 준비하는 중 오류가 발생했습니다!</translation>
-    </message>
-    <message>
-        <source>Error Preparing Header!</source>
-        <translation>헤더를 준비하는 중 오류가 발생했습니다!</translation>
-    </message>
-    <message>
-        <source>Undefined Error!</source>
-        <translation>정의되지 않은 오류입니다!</translation>
-    </message>
-    <message>
-        <source>It was not Possible to Start Recording</source>
-        <translation>녹음을 시작할 수 없습니다</translation>
-    </message>
-    <message>
-        <source>Error Writing to File,
-Verify if there is free space in your HD!</source>
-        <translation>파일에 쓰는 중 오류가 발생했습니다.
-디스크에 여유 공간이 있는지 확인하십시오!</translation>
-    </message>
-    <message>
-        <source>Error Stopping Record - Closing Channel!</source>
-        <translation>녹음 중지 오류 - 채널을 닫습니다!</translation>
-    </message>
-    <message>
-        <source>This Record will replace the existent Sound File!
-Are You Sure You Want to Continue?</source>
-        <translation>이 녹음은 기존 사운드 파일을 대체합니다!
-계속하시겠습니까?</translation>
-    </message>
-    <message>
-        <source>No sound input was found, so nothing can be recorded.
-Connect a microphone or a sound card and choose Record again.</source>
-        <translation>사운드 입력을 찾을 수 없어 녹음할 수 없습니다.
-마이크나 사운드 카드를 연결한 뒤 다시 녹음을 선택하십시오.</translation>
-    </message>
-    <message>
-        <source>The sound input cannot be opened for 16-bit mono sound at this rate.</source>
-        <translation>이 샘플링 속도의 16비트 모노 사운드로 사운드 입력을 열 수 없습니다.</translation>
-    </message>
-    <message>
-        <source>The sound input stopped delivering sound.</source>
-        <translation>사운드 입력에서 더 이상 소리가 들어오지 않습니다.</translation>
-    </message>
-    <message>
-        <source>The sound input failed.</source>
-        <translation>사운드 입력에 실패했습니다.</translation>
-    </message>
-    <message>
-        <source>The recording stopped early; the sound recorded until then is kept.</source>
-        <translation>녹음이 일찍 중지되었습니다. 그때까지 녹음된 소리는 보존됩니다.</translation>
-    </message>
-    <message>
-        <source>A recording of %s s was not finished.
-Do you want to save it into the file %s?</source>
-        <translation>%s초 분량의 녹음이 완료되지 않았습니다.
-파일 %s에 저장하시겠습니까?</translation>
-    </message>
-    <message>
-        <source>The unfinished recording was saved into %s.</source>
-        <translation>완료되지 않은 녹음을 %s에 저장했습니다.</translation>
+        <translation>코드가 %s인 고객이 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -1095,119 +1019,6 @@ Do you want to save it into the file %s?</source>
     <message>
         <source>Cancel</source>
         <translation>취소</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::AdapterSettingsDialog</name>
-    <message>
-        <source>Andrea PureAudio USB Settings</source>
-        <translation>Andrea PureAudio USB 설정</translation>
-    </message>
-    <message>
-        <source>The USB adapter is connected and in use</source>
-        <translation>USB 어댑터가 연결되어 사용 중입니다</translation>
-    </message>
-    <message>
-        <source>Don´t use Filter</source>
-        <translation>필터 사용 안 함</translation>
-    </message>
-    <message>
-        <source>Low Noise Reduction Filter</source>
-        <translation>낮은 잡음 감소 필터</translation>
-    </message>
-    <message>
-        <source>Middle Noise Reduction Filter</source>
-        <translation>중간 잡음 감소 필터</translation>
-    </message>
-    <message>
-        <source>High Noise Reduction Filter</source>
-        <translation>높은 잡음 감소 필터</translation>
-    </message>
-    <message>
-        <source>Don´t use gain</source>
-        <translation>게인 사용 안 함</translation>
-    </message>
-    <message>
-        <source>5 dB Gain</source>
-        <translation>5 dB 게인</translation>
-    </message>
-    <message>
-        <source>10 dB Gain</source>
-        <translation>10 dB 게인</translation>
-    </message>
-    <message>
-        <source>15 dB Gain</source>
-        <translation>15 dB 게인</translation>
-    </message>
-    <message>
-        <source>Noise Reduction:</source>
-        <translation>잡음 감소:</translation>
-    </message>
-    <message>
-        <source>Input Gain:</source>
-        <translation>입력 게인:</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::CConfGravar</name>
-    <message>
-        <source>Configure Record...</source>
-        <translation>녹음 설정...</translation>
-    </message>
-    <message>
-        <source>Microphone</source>
-        <translation>마이크</translation>
-    </message>
-    <message>
-        <source>Line Input</source>
-        <translation>라인 입력</translation>
-    </message>
-    <message>
-        <source>Input:</source>
-        <translation>입력:</translation>
-    </message>
-    <message>
-        <source>Frequency:</source>
-        <translation>주파수:</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::CGravacao</name>
-    <message>
-        <source>Record</source>
-        <translation>녹음</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>정지</translation>
-    </message>
-    <message>
-        <source>Play</source>
-        <translation>재생</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>확인</translation>
-    </message>
-    <message>
-        <source>Wait, Calibrating...</source>
-        <translation>잠시 기다리십시오. 보정 중...</translation>
-    </message>
-    <message>
-        <source>Size %1 s</source>
-        <translation>길이 %1초</translation>
-    </message>
-    <message>
-        <source>Pos. %1 s</source>
-        <translation>위치 %1초</translation>
-    </message>
-    <message>
-        <source>Rate: %1Hz</source>
-        <translation>샘플링: %1Hz</translation>
-    </message>
-    <message>
-        <source>Max %1 s</source>
-        <translation>최대 %1초</translation>
     </message>
 </context>
 <context>
@@ -1261,6 +1072,144 @@ Acoustic assessment of the voice.</source>
     <message>
         <source>Sound File (*.wav)</source>
         <translation>음성 파일(*.wav)</translation>
+    </message>
+    <message>
+        <source>New %1 file %2 for %3: ready to record.</source>
+        <translation>%3 고객의 새 %1 파일 %2: 녹음 준비 완료.</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ClientDialog</name>
+    <message>
+        <source>Client</source>
+        <translation>고객</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>남성</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>여성</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>아동</translation>
+    </message>
+    <message>
+        <source>Singer</source>
+        <translation>가수</translation>
+    </message>
+    <message>
+        <source>MM  /  DD  /   YYYY</source>
+        <translation>MM  /  DD  /   YYYY</translation>
+    </message>
+    <message>
+        <source>YYYY  /  MM  /  DD</source>
+        <translation>YYYY  /  MM  /  DD</translation>
+    </message>
+    <message>
+        <source>DD  /  MM  /   YYYY</source>
+        <translation>DD  /  MM  /   YYYY</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>코드</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>이름</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>유형</translation>
+    </message>
+    <message>
+        <source>Birth Date</source>
+        <translation>생년월일</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>주소</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>도시</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>시/도</translation>
+    </message>
+    <message>
+        <source>Zip Code</source>
+        <translation>우편번호</translation>
+    </message>
+    <message>
+        <source>Home Phone</source>
+        <translation>집 전화</translation>
+    </message>
+    <message>
+        <source>Work Phone</source>
+        <translation>직장 전화</translation>
+    </message>
+    <message>
+        <source>Observations</source>
+        <translation>비고</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>등록</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>변경</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ClientListDialog</name>
+    <message>
+        <source>Select a Client</source>
+        <translation>고객 선택</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>코드</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>고객</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>검색</translation>
+    </message>
+    <message>
+        <source>Personal Information....</source>
+        <translation>개인 정보....</translation>
+    </message>
+    <message>
+        <source>Delete Client</source>
+        <translation>고객 삭제</translation>
+    </message>
+    <message>
+        <source>Open Files...</source>
+        <translation>파일 열기...</translation>
+    </message>
+    <message>
+        <source>New Client</source>
+        <translation>새 고객</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <translation>목록 인쇄</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Client Name</source>
+        <translation>고객 이름</translation>
     </message>
 </context>
 <context>
@@ -1334,6 +1283,33 @@ Acoustic assessment of the voice.</source>
     </message>
 </context>
 <context>
+    <name>sonarel::app::FilesDialog</name>
+    <message>
+        <source>%1 - Files</source>
+        <translation>%1 - 파일</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>날짜</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>메모</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>열기</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>새로 만들기</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+</context>
+<context>
     <name>sonarel::app::HelpWindow</name>
     <message>
         <source>Sonarel Help</source>
@@ -1346,6 +1322,82 @@ Acoustic assessment of the voice.</source>
     <message>
         <source>Contents</source>
         <translation>목차</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::MessageDialog</name>
+    <message>
+        <source>Sonarel</source>
+        <translation>Sonarel</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::NoticeDialog</name>
+    <message>
+        <source>Notice</source>
+        <translation>알림</translation>
+    </message>
+    <message>
+        <source>don´t show this message again</source>
+        <translation>이 메시지를 다시 표시하지 않음</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::SoundFileDialog</name>
+    <message>
+        <source>Sound File</source>
+        <translation>소리 파일</translation>
+    </message>
+    <message>
+        <source>Voice Analysis</source>
+        <translation>음성 분석</translation>
+    </message>
+    <message>
+        <source>Vocal Quality</source>
+        <translation>음성 품질</translation>
+    </message>
+    <message>
+        <source>Which kind of file do you want to record?</source>
+        <translation>어떤 종류의 파일을 녹음하시겠습니까?</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::noted::NotesWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>파일(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>저장(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>닫기(&amp;C)</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>서식(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>굵게(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>기울임꼴(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>서식</translation>
+    </message>
+    <message>
+        <source>The notes could not be saved to %1.</source>
+        <translation>메모를 %1에 저장할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the notes?</source>
+        <translation>메모의 변경 내용을 저장하시겠습니까?</translation>
     </message>
 </context>
 </TS>

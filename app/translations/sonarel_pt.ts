@@ -620,12 +620,12 @@
         <translation>Recortar</translation>
     </message>
     <message>
-        <source>&amp;Record...</source>
-        <translation>&amp;Gravar...</translation>
+        <source>Dele&amp;te Client...</source>
+        <translation>Exclui&amp;r cliente...</translation>
     </message>
     <message>
-        <source>Record the open client file</source>
-        <translation>Gravar o arquivo aberto do cliente</translation>
+        <source>Delete the current client</source>
+        <translation>Excluir o cliente atual</translation>
     </message>
 </context>
 <context>
@@ -857,223 +857,147 @@ Cores: alta densidade (16 bits) ou superior</translation>
     </message>
     <message>
         <source>Error - File not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro - arquivo não encontrado</translation>
     </message>
     <message>
         <source>Error - Invalid File</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro - arquivo inválido</translation>
     </message>
     <message>
         <source>There is no Free Memory Available!</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há memória livre disponível!</translation>
     </message>
     <message>
         <source>Error Accessing Database!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao acessar o banco de dados!</translation>
     </message>
     <message>
         <source>Client´s Directory already Exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta do cliente já existe!</translation>
     </message>
     <message>
         <source>The client register is in use by another Sonarel; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Outro Sonarel está usando o cadastro de clientes; tente de novo daqui a pouco.</translation>
     </message>
     <message>
         <source>The client register could not be written; it was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o cadastro de clientes; ele ficou como estava.</translation>
     </message>
     <message>
         <source>There is no free client code left (the codes go up to 9999).</source>
-        <translation type="unfinished"></translation>
+        <translation>Não resta nenhum código de cliente livre (os códigos vão até 9999).</translation>
     </message>
     <message>
         <source>You need to fulfill the Client´s Name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você precisa preencher o nome do cliente!</translation>
     </message>
     <message>
         <source>Is the Client Man/Woman/Singer/Child?</source>
-        <translation type="unfinished"></translation>
+        <translation>O cliente é homem, mulher, cantor ou criança?</translation>
     </message>
     <message>
         <source>Invalid Year (must have 4 digits)
 Ex.: 1974</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano inválido (deve ter 4 dígitos)
+Ex.: 1974</translation>
     </message>
     <message>
         <source>Invalid Day!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia inválido!</translation>
     </message>
     <message>
         <source>Invalid Month!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mês inválido!</translation>
     </message>
     <message>
         <source>Invalid Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano inválido</translation>
     </message>
     <message>
         <source>Invalid Year 
 Range: 1890 - 2050&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano inválido 
+Intervalo: 1890 - 2050&quot;</translation>
     </message>
     <message>
         <source>Undefined Type!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo não definido!</translation>
     </message>
     <message>
         <source>Number of files exceeds 150!
 Insert a new client to continue...</source>
-        <translation type="unfinished"></translation>
+        <translation>O número de arquivos passa de 150!
+Cadastre um novo cliente para continuar...</translation>
     </message>
     <message>
         <source>It´s not possible to delete this File!</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível excluir este arquivo!</translation>
     </message>
     <message>
         <source>There is no Information to be erased!</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há informação a apagar!</translation>
     </message>
     <message>
         <source>This File was send to Backup!
 You need to Attach Your Backup Files to access these information!</source>
-        <translation type="unfinished"></translation>
+        <translation>Este arquivo foi enviado para o backup!
+Você precisa restaurar seus arquivos de backup para acessar estas informações!</translation>
     </message>
     <message>
         <source>Notes Editor can´t be Inicialized!
 Reinstall Sonarel!</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível iniciar o editor de notas!
+Reinstale o Sonarel!</translation>
     </message>
     <message>
         <source>Client Folder can´t be deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível excluir a pasta do cliente!</translation>
     </message>
     <message>
         <source>All information about this file will be erased!
 Are you sure you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas as informações deste arquivo serão apagadas!
+Tem certeza de que deseja continuar?</translation>
     </message>
     <message>
         <source>All Information about this Client will be deleted!
 Are you sure you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas as informações deste cliente serão excluídas!
+Tem certeza de que deseja continuar?</translation>
     </message>
     <message>
         <source>Select a File!</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione um arquivo!</translation>
     </message>
     <message>
         <source>Select a Client!</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione um cliente!</translation>
     </message>
     <message>
         <source>Error Accessing File!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao acessar o arquivo!</translation>
     </message>
     <message>
         <source>Type the Client Name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o nome do cliente!</translation>
     </message>
     <message>
         <source>Client not Found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente não encontrado!</translation>
     </message>
     <message>
         <source>Client Registered!
 Do you want to Start a New File?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente cadastrado!
+Deseja começar um novo arquivo?</translation>
     </message>
     <message>
         <source>To use the Vocal Quality Functions, ask your client to record a sustained vowel for some seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para usar as funções de qualidade vocal, peça ao seu cliente que grave uma vogal sustentada por alguns segundos.</translation>
     </message>
     <message>
         <source>There is no client with the code %s.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Error Recording
-wfe.cbSize = %d
-wfe.nAvgBytesPerSec = %d
-wfe.nBlockAlign %d
-wfe.nChannels %d
-wfe.nSamplesPerSec %d
-wfe.wBitsPerSample %d
-wfe.wFormatTag %d
-</source>
-        <translation>Erro ao gravar
-wfe.cbSize = %d
-wfe.nAvgBytesPerSec = %d
-wfe.nBlockAlign %d
-wfe.nChannels %d
-wfe.nSamplesPerSec %d
-wfe.wBitsPerSample %d
-wfe.wFormatTag %d
-</translation>
-    </message>
-    <message>
-        <source>Error Preparing Record Header!</source>
-        <translation>Erro ao preparar o cabeçalho de gravação!</translation>
-    </message>
-    <message>
-        <source>Error Preparing Header!</source>
-        <translation>Erro ao preparar o cabeçalho!</translation>
-    </message>
-    <message>
-        <source>Undefined Error!</source>
-        <translation>Erro indefinido!</translation>
-    </message>
-    <message>
-        <source>It was not Possible to Start Recording</source>
-        <translation>Não foi possível iniciar a gravação</translation>
-    </message>
-    <message>
-        <source>Error Writing to File,
-Verify if there is free space in your HD!</source>
-        <translation>Erro ao escrever no arquivo,
-verifique se há espaço livre no disco!</translation>
-    </message>
-    <message>
-        <source>Error Stopping Record - Closing Channel!</source>
-        <translation>Erro ao parar a gravação - fechando o canal!</translation>
-    </message>
-    <message>
-        <source>This Record will replace the existent Sound File!
-Are You Sure You Want to Continue?</source>
-        <translation>Esta gravação substituirá o arquivo de som existente!
-Tem certeza de que deseja continuar?</translation>
-    </message>
-    <message>
-        <source>No sound input was found, so nothing can be recorded.
-Connect a microphone or a sound card and choose Record again.</source>
-        <translation>Nenhuma entrada de som foi encontrada, por isso nada pode ser gravado.
-Conecte um microfone ou uma placa de som e escolha Gravar novamente.</translation>
-    </message>
-    <message>
-        <source>The sound input cannot be opened for 16-bit mono sound at this rate.</source>
-        <translation>A entrada de som não pode ser aberta para som mono de 16 bits nesta taxa.</translation>
-    </message>
-    <message>
-        <source>The sound input stopped delivering sound.</source>
-        <translation>A entrada de som deixou de fornecer som.</translation>
-    </message>
-    <message>
-        <source>The sound input failed.</source>
-        <translation>A entrada de som falhou.</translation>
-    </message>
-    <message>
-        <source>The recording stopped early; the sound recorded until then is kept.</source>
-        <translation>A gravação parou antes do tempo; o som gravado até então foi mantido.</translation>
-    </message>
-    <message>
-        <source>A recording of %s s was not finished.
-Do you want to save it into the file %s?</source>
-        <translation>Uma gravação de %s s não foi concluída.
-Deseja salvá-la no arquivo %s?</translation>
-    </message>
-    <message>
-        <source>The unfinished recording was saved into %s.</source>
-        <translation>A gravação não concluída foi salva em %s.</translation>
+        <translation>Não há nenhum cliente com o código %s.</translation>
     </message>
 </context>
 <context>
@@ -1095,119 +1019,6 @@ Deseja salvá-la no arquivo %s?</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::AdapterSettingsDialog</name>
-    <message>
-        <source>Andrea PureAudio USB Settings</source>
-        <translation>Configurações do Andrea PureAudio USB</translation>
-    </message>
-    <message>
-        <source>The USB adapter is connected and in use</source>
-        <translation>O adaptador USB está conectado e em uso</translation>
-    </message>
-    <message>
-        <source>Don´t use Filter</source>
-        <translation>Não usar filtro</translation>
-    </message>
-    <message>
-        <source>Low Noise Reduction Filter</source>
-        <translation>Filtro de redução de ruído baixo</translation>
-    </message>
-    <message>
-        <source>Middle Noise Reduction Filter</source>
-        <translation>Filtro de redução de ruído médio</translation>
-    </message>
-    <message>
-        <source>High Noise Reduction Filter</source>
-        <translation>Filtro de redução de ruído alto</translation>
-    </message>
-    <message>
-        <source>Don´t use gain</source>
-        <translation>Não usar ganho</translation>
-    </message>
-    <message>
-        <source>5 dB Gain</source>
-        <translation>Ganho de 5 dB</translation>
-    </message>
-    <message>
-        <source>10 dB Gain</source>
-        <translation>Ganho de 10 dB</translation>
-    </message>
-    <message>
-        <source>15 dB Gain</source>
-        <translation>Ganho de 15 dB</translation>
-    </message>
-    <message>
-        <source>Noise Reduction:</source>
-        <translation>Redução de ruído:</translation>
-    </message>
-    <message>
-        <source>Input Gain:</source>
-        <translation>Ganho de entrada:</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::CConfGravar</name>
-    <message>
-        <source>Configure Record...</source>
-        <translation>Configurar gravação...</translation>
-    </message>
-    <message>
-        <source>Microphone</source>
-        <translation>Microfone</translation>
-    </message>
-    <message>
-        <source>Line Input</source>
-        <translation>Entrada de linha</translation>
-    </message>
-    <message>
-        <source>Input:</source>
-        <translation>Entrada:</translation>
-    </message>
-    <message>
-        <source>Frequency:</source>
-        <translation>Frequência:</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::CGravacao</name>
-    <message>
-        <source>Record</source>
-        <translation>Gravar</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Parar</translation>
-    </message>
-    <message>
-        <source>Play</source>
-        <translation>Reproduzir</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Wait, Calibrating...</source>
-        <translation>Aguarde, calibrando...</translation>
-    </message>
-    <message>
-        <source>Size %1 s</source>
-        <translation>Tamanho %1 s</translation>
-    </message>
-    <message>
-        <source>Pos. %1 s</source>
-        <translation>Pos. %1 s</translation>
-    </message>
-    <message>
-        <source>Rate: %1Hz</source>
-        <translation>Taxa: %1Hz</translation>
-    </message>
-    <message>
-        <source>Max %1 s</source>
-        <translation>Máx. %1 s</translation>
     </message>
 </context>
 <context>
@@ -1261,6 +1072,144 @@ Avaliação acústica da voz.</translation>
     <message>
         <source>Sound File (*.wav)</source>
         <translation>Arquivo de som (*.wav)</translation>
+    </message>
+    <message>
+        <source>New %1 file %2 for %3: ready to record.</source>
+        <translation>Novo arquivo de %1 número %2 para %3: pronto para gravar.</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ClientDialog</name>
+    <message>
+        <source>Client</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Man</source>
+        <translation>Homem</translation>
+    </message>
+    <message>
+        <source>Woman</source>
+        <translation>Mulher</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Criança</translation>
+    </message>
+    <message>
+        <source>Singer</source>
+        <translation>Cantor</translation>
+    </message>
+    <message>
+        <source>MM  /  DD  /   YYYY</source>
+        <translation>MM  /  DD  /   AAAA</translation>
+    </message>
+    <message>
+        <source>YYYY  /  MM  /  DD</source>
+        <translation>AAAA  /  MM  /  DD</translation>
+    </message>
+    <message>
+        <source>DD  /  MM  /   YYYY</source>
+        <translation>DD  /  MM  /   AAAA</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Birth Date</source>
+        <translation>Data de nascimento</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Endereço</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Cidade</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Zip Code</source>
+        <translation>CEP</translation>
+    </message>
+    <message>
+        <source>Home Phone</source>
+        <translation>Telefone residencial</translation>
+    </message>
+    <message>
+        <source>Work Phone</source>
+        <translation>Telefone comercial</translation>
+    </message>
+    <message>
+        <source>Observations</source>
+        <translation>Observações</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inserir</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Alterar</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ClientListDialog</name>
+    <message>
+        <source>Select a Client</source>
+        <translation>Selecionar um cliente</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Procurar</translation>
+    </message>
+    <message>
+        <source>Personal Information....</source>
+        <translation>Dados pessoais....</translation>
+    </message>
+    <message>
+        <source>Delete Client</source>
+        <translation>Excluir cliente</translation>
+    </message>
+    <message>
+        <source>Open Files...</source>
+        <translation>Abrir arquivos...</translation>
+    </message>
+    <message>
+        <source>New Client</source>
+        <translation>Novo cliente</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <translation>Imprimir lista</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Client Name</source>
+        <translation>Nome do cliente</translation>
     </message>
 </context>
 <context>
@@ -1334,6 +1283,33 @@ Avaliação acústica da voz.</translation>
     </message>
 </context>
 <context>
+    <name>sonarel::app::FilesDialog</name>
+    <message>
+        <source>%1 - Files</source>
+        <translation>%1 - Arquivos</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+</context>
+<context>
     <name>sonarel::app::HelpWindow</name>
     <message>
         <source>Sonarel Help</source>
@@ -1346,6 +1322,82 @@ Avaliação acústica da voz.</translation>
     <message>
         <source>Contents</source>
         <translation>Conteúdo</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::MessageDialog</name>
+    <message>
+        <source>Sonarel</source>
+        <translation>Sonarel</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::NoticeDialog</name>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>don´t show this message again</source>
+        <translation>não mostrar esta mensagem novamente</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::SoundFileDialog</name>
+    <message>
+        <source>Sound File</source>
+        <translation>Arquivo de som</translation>
+    </message>
+    <message>
+        <source>Voice Analysis</source>
+        <translation>Análise de voz</translation>
+    </message>
+    <message>
+        <source>Vocal Quality</source>
+        <translation>Qualidade vocal</translation>
+    </message>
+    <message>
+        <source>Which kind of file do you want to record?</source>
+        <translation>Que tipo de arquivo deseja gravar?</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::noted::NotesWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>F&amp;ormatar</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Negrito</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Itálico</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formatação</translation>
+    </message>
+    <message>
+        <source>The notes could not be saved to %1.</source>
+        <translation>Não foi possível salvar as notas em %1.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the notes?</source>
+        <translation>Salvar as alterações das notas?</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,82 @@
+#include "app/notes/notes_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFile>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QToolBar>
+
+#include "app/notes/rich_text.h"
+#include "core/atomic_file.h"
+
+namespace sonarel::noted {
+
+NotesWindow::NotesWindow(QString path, QWidget* parent)
+    : QMainWindow(parent), path_(std::move(path)), editor_(new QTextEdit(this)) {
+  setWindowTitle("Notes");  // the workstation knows the editor by this title
+  setCentralWidget(editor_);
+  editor_->setAcceptRichText(false);  // pasted text comes in plain
+  QFile file(path_);
+  if (file.open(QIODevice::ReadOnly)) fromRtf(file.readAll(), *editor_->document());
+  editor_->document()->setModified(false);
+
+  QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
+  QAction* saveAction = fileMenu->addAction(tr("&Save"), this, &NotesWindow::save);
+  saveAction->setShortcut(QKeySequence::Save);
+  fileMenu->addSeparator();
+  QAction* closeAction = fileMenu->addAction(tr("&Close"), this, &QWidget::close);
+  closeAction->setShortcut(QKeySequence::Close);
+  QMenu* formatMenu = menuBar()->addMenu(tr("F&ormat"));
+  QAction* bold = formatMenu->addAction(tr("&Bold"), this, &NotesWindow::toggleBold);
+  bold->setCheckable(true);
+  bold->setShortcut(QKeySequence::Bold);
+  QAction* italic = formatMenu->addAction(tr("&Italic"), this, &NotesWindow::toggleItalic);
+  italic->setCheckable(true);
+  italic->setShortcut(QKeySequence::Italic);
+  QToolBar* tools = addToolBar(tr("Format"));
+  tools->addAction(saveAction);
+  tools->addAction(bold);
+  tools->addAction(italic);
+  connect(editor_, &QTextEdit::currentCharFormatChanged, this,
+          [bold, italic](const QTextCharFormat& format) {
+            bold->setChecked(format.fontWeight() >= QFont::Bold);
+            italic->setChecked(format.fontItalic());
+          });
+  resize(560, 420);
+}
+
+void NotesWindow::toggleBold(bool on) {
+  editor_->setFontWeight(on ? QFont::Bold : QFont::Normal);
+}
+
+void NotesWindow::toggleItalic(bool on) {
+  editor_->setFontItalic(on);
+}
+
+bool NotesWindow::save() {
+  const QByteArray rtf = toRtf(*editor_->document());
+  if (!core::writeFileAtomically(path_.toStdString(), rtf.toStdString())) {
+    QMessageBox::warning(this, windowTitle(), tr("The notes could not be saved to %1.").arg(path_));
+    return false;
+  }
+  editor_->document()->setModified(false);
+  return true;
+}
+
+void NotesWindow::closeEvent(QCloseEvent* event) {
+  if (!editor_->document()->isModified()) {
+    event->accept();
+    return;
+  }
+  const auto answer = QMessageBox::question(
+      this, windowTitle(), tr("Save the changes to the notes?"),
+      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+  if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !save())) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+}  // namespace sonarel::noted

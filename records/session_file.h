@@ -1,0 +1,78 @@
+#pragma once
+// What a client's file list shows for each taken number: the kind (and so the icon), the
+// recording's date and the preview of its notes; and the deletions of a file and of a whole
+// client folder.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/message.h"
+#include "records/client_folder.h"
+
+namespace sonarel::records {
+
+// The kind of a listed number, also its icon: 0 voice analysis, 1 vocal quality, 2 voice
+// analysis with companion data, 3 vocal quality with companion data, 4 only a backup
+// marker (cannot be opened, deleted or annotated).
+enum class FileKind : int {
+  Voice = 0,
+  Quality = 1,
+  VoiceWithData = 2,
+  QualityWithData = 3,
+  BackedUp = 4,
+};
+
+// The recording type a kind opens as; nothing for a backed-up number.
+std::optional<RecordingType> typeOfKind(FileKind kind);
+
+struct FileDate {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+
+  int key() const { return year * 10000 + month * 100 + day; }  // YYYYMMDD
+};
+
+struct SessionFile {
+  FileNumber number = 0;
+  bool hasSound = false;
+  bool hasNotes = false;
+  FileDate date;  // UTC date of the recording's (or marker's) last change
+  FileKind kind = FileKind::Voice;
+  std::string notesPreview;
+};
+
+// The information of `number`; nothing when the number is not taken.
+std::optional<SessionFile> fileInformation(const ClientFolder& folder, FileNumber number);
+
+// Every taken number up to the scan's limit, newest first (equal dates by number, highest
+// first).
+std::vector<SessionFile> listSessionFiles(const ClientFolder& folder);
+
+enum class DateOrder { MonthDayYear, YearMonthDay, DayMonthYear };
+
+// "%02d/%02d/%04d File %d" with the date in `order` ("%04d/%02d/%02d" for year first).
+std::string fileListLabel(const SessionFile& file, DateOrder order);
+// The number at the end of a label; nothing when it has no digits there.
+std::optional<FileNumber> numberOfLabel(const std::string& label);
+
+struct DeleteOutcome {
+  std::vector<core::Message> messages;  // one per failure, in order
+  bool anythingDeleted = false;
+};
+
+// Removes the recording of `type` and `number` and its notes. When neither existed the
+// outcome carries "There is no Information to be erased!".
+DeleteOutcome deleteSessionFile(const ClientFolder& folder, FileNumber number, RecordingType type);
+
+// From the file list: the voice-analysis recording, or the vocal-quality one when there is
+// no voice-analysis file, then the notes. A backed-up number is refused.
+DeleteOutcome deleteListedFile(const ClientFolder& folder, const SessionFile& file);
+
+// Removes the folder's recordings, notes, caches and texts (".wav", ".rtf", ".dat",
+// ".txt", in any case), then the folder; backup markers and companion files stay, and then
+// the folder stays too, with "Client Folder can´t be deleted!".
+DeleteOutcome deleteClientFolder(const ClientFolder& folder);
+
+}  // namespace sonarel::records
