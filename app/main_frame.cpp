@@ -13,7 +13,7 @@
 
 #include "app/command_icons.h"
 #include "app/help_window.h"
-#include "app/recording_slot.h"
+#include "app/record_command.h"
 #include "app/translated_text.h"
 
 namespace sonarel::app {
@@ -88,6 +88,7 @@ CMainFrame::CMainFrame(const FrameOptions& options, Languages& languages,
     updateCommandStates();
     updateStatus();
   });
+  connect(this, &CMainFrame::newRecordingPrepared, this, &CMainFrame::updateCommandStates);
   if (playback_) {
     connect(playback_, &audio::PlaybackDevice::finished, this, &CMainFrame::updateCommandStates);
   }
@@ -215,7 +216,8 @@ void CMainFrame::updateCommandStates() {
       case cmd::ConfigureAdapter:
         break;
       case cmd::Record:
-        enabled = enabled && recordCommandAvailable(state.recordingSlot(), state.displayMode());
+        enabled =
+            enabled && recordCommandAvailable(recordTarget().has_value(), state.displayMode());
         break;
       case cmd::NewClient:
       case cmd::ClientList:

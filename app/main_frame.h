@@ -126,6 +126,8 @@ class CMainFrame : public QMainWindow {
   void configureRecord();
   void configureAdapter();
   audio::AdapterSettings adapterSettings() const;
+  // The client file "&Record..." records: the prepared new file, else the open one.
+  std::optional<PreparedRecording> recordTarget() const;
 
   // The client commands.
   bool ask(const core::Message& question);

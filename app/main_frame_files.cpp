@@ -8,7 +8,6 @@
 #include <QSettings>
 
 #include "app/main_frame.h"
-#include "app/recording_slot.h"
 #include "app/translated_text.h"
 #include "core/wave_file.h"
 
@@ -40,9 +39,6 @@ bool CMainFrame::openFile(const QString& path) {
     showMessage(*refused);
     return false;
   }
-  // A recording in a client folder is that client's file: "&Record..." records it again.
-  document_.state().recordingSlot().file =
-      clientFileAt(options_.dataFolder.toStdString(), path.toStdString());
   addRecentFile(QFileInfo(path).absoluteFilePath());
   emit document_.changed();
   return true;

@@ -1,16 +1,14 @@
 // The frame's recording commands: "&Record..." on the view's client file, "Configure
 // Record..." and the USB adapter's settings.
 
-#include <QFileInfo>
 #include <filesystem>
 
 #include "app/dialogs/adapter_settings_dialog.h"
 #include "app/dialogs/configure_record_dialog.h"
 #include "app/dialogs/record_dialog.h"
 #include "app/main_frame.h"
-#include "app/recording_slot.h"
+#include "app/record_command.h"
 #include "app/translated_text.h"
-#include "records/client_folder.h"
 
 namespace sonarel::app {
 
@@ -26,18 +24,28 @@ audio::AdapterSettings CMainFrame::adapterSettings() const {
   return {inUse, stored.noiseReduction, stored.inputGain};
 }
 
+std::optional<PreparedRecording> CMainFrame::recordTarget() const {
+  if (current_.code < 0) return std::nullopt;
+  if (prepared_) return prepared_;
+  if (openNumber_ < 0 || !document_.state().isOpen()) return std::nullopt;
+  const std::string path = currentFolder().recordingPath(openType_, openNumber_);
+  // The view may since show a file from elsewhere.
+  if (document_.state().buffer().path != path) return std::nullopt;
+  return PreparedRecording{openType_, openNumber_, QString::fromStdString(path)};
+}
+
 void CMainFrame::recordViewFile() {
-  ViewState& state = document_.state();
-  RecordingSlot& slot = state.recordingSlot();
-  if (!recordCommandAvailable(slot, state.displayMode())) return;
+  const ViewState& state = document_.state();
+  const auto target = recordTarget();
+  if (!recordCommandAvailable(target.has_value(), state.displayMode())) return;
   if (!capture_ || !capture_->available()) {
     showMessage(core::Message{core::MessageId::NoCaptureDevice});
     return;
   }
   if (playback_) playback_->stop();
-  const ClientFileRef file = *slot.file;
-  audio::RecordingJob job{file.path, file.kind, slot.voiceAnalysisRate,
-                          options_.dataFolder.toStdString(), adapterSettings()};
+  const audio::RecordingJob job{target->path.toStdString(), target->type,
+                                static_cast<std::uint32_t>(recordingRate_),
+                                options_.dataFolder.toStdString(), adapterSettings()};
   bool made = false;
   {
     CGravacao dialog(job, *capture_, playback_, state.isOpen() ? &state.buffer() : nullptr, this);
@@ -56,35 +64,25 @@ void CMainFrame::recordViewFile() {
     made = dialog.recordingMade();
   }
   std::error_code ignored;
-  if (!made || !std::filesystem::is_regular_file(file.path, ignored)) {
+  if (!made || !std::filesystem::is_regular_file(job.targetPath, ignored)) {
     updateCommandStates();
     return;
   }
-  // The new recording replaces what the view showed; a vocal-quality file's segment results
-  // belong to the old sound.
-  if (file.kind == core::FileKind::VocalQuality) {
-    std::filesystem::remove(
-        records::ClientFolder(options_.dataFolder.toStdString(), file.clientCode)
-            .segmentCachePath(file.fileNumber),
-        ignored);
+  // A vocal-quality file's stored segment results belong to the sound it replaced.
+  if (target->type == core::FileKind::VocalQuality) {
+    std::filesystem::remove(currentFolder().segmentCachePath(target->number), ignored);
   }
-  if (auto refused = state.open(file.path, file.kind)) {
-    showMessage(*refused);
-  } else {
-    slot.file = file;
-    addRecentFile(QFileInfo(QString::fromStdString(file.path)).absoluteFilePath());
-  }
-  emit document_.changed();
+  openClientFile(target->number, target->type);
 }
 
 void CMainFrame::configureRecord() {
-  RecordingSlot& slot = document_.state().recordingSlot();
-  CConfGravar dialog(config_.recorder().microphoneInput, slot.voiceAnalysisRate, this);
+  CConfGravar dialog(config_.recorder().microphoneInput, static_cast<std::uint32_t>(recordingRate_),
+                     this);
   if (dialog.exec() != QDialog::Accepted) return;
   RecorderConfig stored = config_.recorder();
   stored.microphoneInput = dialog.microphoneInput();
   if (playback_) playback_->stop();
-  slot.voiceAnalysisRate = dialog.voiceAnalysisRate();
+  recordingRate_ = static_cast<int>(dialog.voiceAnalysisRate());
   config_.setRecorder(stored);
 }
 

@@ -27,7 +27,6 @@ std::optional<core::Message> ViewState::open(const std::string& path, core::File
 
 void ViewState::close() {
   core::releaseSoundFile(buffer_);
-  recordingSlot_.file.reset();
   mode_ = mode::None;
   zoomed_ = false;
   selection_ = {};

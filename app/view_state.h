@@ -9,7 +9,6 @@
 #include <string>
 
 #include "app/drawing/display_data.h"
-#include "app/recording_slot.h"
 #include "core/analysis_control.h"
 #include "core/contours.h"
 #include "core/f0_driver.h"
@@ -77,10 +76,6 @@ class ViewState {
   const core::IntensityColumns& intensityColumns() const { return analysis_.intensityColumns; }
   core::StatisticsReport statisticsReport() const;
 
-  // The client file "&Record..." records and the rate of new voice-analysis recordings.
-  RecordingSlot& recordingSlot() { return recordingSlot_; }
-  const RecordingSlot& recordingSlot() const { return recordingSlot_; }
-
   // What the drawing routines read.
   DisplayData displayData() const;
 
@@ -90,7 +85,6 @@ class ViewState {
   void computeRangeResults();
 
   core::SampleBuffer buffer_;
-  RecordingSlot recordingSlot_;
   core::F0Settings f0Settings_;
   core::IntensitySettings intensitySettings_;
   int mode_ = -1;

@@ -1,5 +1,5 @@
 // The frame's recording commands: when "&Record..." may run and what follows it, the
-// settings dialogs and the files they write, and which paths count as client files.
+// settings dialogs and the files they write.
 
 #include <gtest/gtest.h>
 
@@ -15,31 +15,44 @@
 #include "app/dialogs/configure_record_dialog.h"
 #include "app/dialogs/record_dialog.h"
 #include "app/main_frame.h"
-#include "app/recording_slot.h"
+#include "app/record_command.h"
 #include "audio/scripted_capture_device.h"
 #include "audio/scripted_playback_device.h"
 #include "core/tests/wave_fixtures.h"
 #include "core/wave_file.h"
+#include "records/tests/folder_fixtures.h"
 
 namespace sonarel::app {
 namespace {
 
+using records::RecordingType;
 using sonarel::testing::ScratchDir;
 
 class RecordingCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     languages.apply(Language::English);
-    frame = std::make_unique<CMainFrame>(
-        FrameOptions{QString::fromStdString(dir.path().string()), true}, languages, &playback);
+    frame = std::make_unique<CMainFrame>(FrameOptions{QString::fromStdString(data.path()), true},
+                                         languages, &playback);
     frame->setCaptureDevice(&capture);
     frame->show();
-    std::filesystem::create_directory(dir.file("pac004"));
+    folder = data.client(4);
   }
-  QString clientFile(const char* name, std::uint32_t rate) {
-    return QString::fromStdString(
-        dir.write(std::string("pac004/") + name,
-                  testing::simpleWave(rate, testing::sine(200, rate, rate / 2))));
+  // Makes client 4 of `type` current.
+  void chooseClient(int type) {
+    records::ClientRecord client;
+    client.code = 4;
+    client.name = "Ana";
+    client.type = type;
+    ASSERT_TRUE(frame->clientTable().append(client).ok());
+    frame->setCurrentClient(*frame->clientTable().find(4));
+  }
+  // Writes file `number` of client 4 and opens it.
+  void openClientFile(int number, RecordingType type) {
+    const std::uint32_t rate = type == RecordingType::VocalQuality ? 44100 : 11025;
+    ASSERT_FALSE(core::writeWave(folder.recordingPath(type, number), core::pcm16MonoFormat(rate),
+                                 testing::sine(200, rate, rate / 2)));
+    ASSERT_TRUE(frame->openClientFile(number, type));
   }
   // Runs `body` on the next modal dialog, then accepts it.
   template <class Dialog>
@@ -51,29 +64,44 @@ class RecordingCommandsTest : public ::testing::Test {
       dialog->accept();
     });
   }
+  // Records `samples` in the Record dialog once "&Record..." opens it.
+  void recordOnNextDialog(std::vector<std::int16_t> samples) {
+    frame->driveRecordDialog = [this, samples](CGravacao& dialog) {
+      dialog.answer = [](const QString&) { return true; };
+      dialog.record();
+      capture.hear(samples);
+      dialog.stop();
+    };
+  }
 
-  ScratchDir dir;
+  testing::DataFolder data;
+  records::ClientFolder folder{"", 0};
   Languages languages;
   audio::ScriptedPlaybackDevice playback;
   audio::ScriptedCaptureDevice capture;
   std::unique_ptr<CMainFrame> frame;
 };
 
-TEST_F(RecordingCommandsTest, RecordNeedsAClientFile) {
+TEST_F(RecordingCommandsTest, RecordNeedsAClientFileOpenedOrPrepared) {
   QAction* record = frame->action(cmd::Record);
-  EXPECT_FALSE(record->isEnabled()) << "nothing open";
-  const QString outside = QString::fromStdString(
-      dir.write("loose.wav", testing::simpleWave(11025, testing::sine(200, 11025, 5000))));
+  EXPECT_FALSE(record->isEnabled()) << "no client";
+  chooseClient(1);
+  EXPECT_FALSE(record->isEnabled()) << "a client but no file";
+  frame->runCommand(cmd::RecordVoiceAnalysis);
+  ASSERT_TRUE(frame->preparedRecording());
+  EXPECT_TRUE(record->isEnabled()) << "a prepared new file";
+  openClientFile(1, RecordingType::VoiceAnalysis);
+  EXPECT_TRUE(record->isEnabled()) << "an opened file";
+  const QString outside = QString::fromStdString(data.file("loose.wav"));
+  ASSERT_FALSE(core::writeWave(outside.toStdString(), core::pcm16MonoFormat(11025),
+                               testing::sine(200, 11025, 5000)));
   ASSERT_TRUE(frame->openFile(outside));
-  EXPECT_FALSE(record->isEnabled()) << "a file outside every client folder has no number";
-  ASSERT_TRUE(frame->openFile(clientFile("wv002.wav", 11025)));
-  EXPECT_TRUE(record->isEnabled());
-  frame->runCommand(cmd::CloseSoundFile);
-  EXPECT_FALSE(record->isEnabled());
+  EXPECT_FALSE(record->isEnabled()) << "the view shows a file of no client";
 }
 
 TEST_F(RecordingCommandsTest, WithoutASoundInputRecordExplains) {
-  ASSERT_TRUE(frame->openFile(clientFile("wv002.wav", 11025)));
+  chooseClient(0);
+  frame->runCommand(cmd::RecordVoiceAnalysis);
   capture.present = false;
   bool opened = false;
   frame->driveRecordDialog = [&](CGravacao&) { opened = true; };
@@ -82,40 +110,49 @@ TEST_F(RecordingCommandsTest, WithoutASoundInputRecordExplains) {
   EXPECT_TRUE(frame->lastMessage().startsWith("No sound input was found"));
 }
 
-TEST_F(RecordingCommandsTest, TheNewRecordingIsLoadedAndTheSegmentCacheGoes) {
-  const QString path = clientFile("qv003.wav", 44100);
-  dir.write("pac004/qv003.dat", testing::Bytes(40, 7));
-  ASSERT_TRUE(frame->openFile(path));
-  const auto voice = testing::sine(180, 44100, 2646 * 30, 9000);
-  frame->driveRecordDialog = [&](CGravacao& dialog) {
-    dialog.answer = [](const QString&) { return true; };
-    dialog.record();
-    capture.hear(voice);
-    dialog.stop();
-  };
+TEST_F(RecordingCommandsTest, APreparedFileIsRecordedAtTheClientsRateAndOpened) {
+  chooseClient(3);  // a singer: 22050 Hz
+  frame->runCommand(cmd::RecordVoiceAnalysis);
+  const auto prepared = *frame->preparedRecording();
+  const auto voice = testing::sine(300, 22050, 2646 * 20, 9000);
+  recordOnNextDialog(voice);
+  frame->runCommand(cmd::Record);
+  EXPECT_EQ(capture.format().sampleRate, 22050u);
+  EXPECT_EQ(capture.blockBytes(), 2646u);
+  EXPECT_EQ(frame->openFileNumber(), prepared.number);
+  EXPECT_FALSE(frame->preparedRecording());
+  EXPECT_EQ(frame->document().state().buffer().samples, voice);
+  EXPECT_EQ(frame->document().state().buffer().path, prepared.path.toStdString());
+}
+
+TEST_F(RecordingCommandsTest, ARecordedVocalQualityFileLosesItsSegmentCache) {
+  chooseClient(1);
+  openClientFile(3, RecordingType::VocalQuality);
+  testing::DataFolder::put(folder.segmentCachePath(3), std::string(40, 'x'));
+  const auto vowel = testing::sine(180, 44100, 5292 * 10, 9000);
+  recordOnNextDialog(vowel);
   frame->runCommand(cmd::Record);
   EXPECT_EQ(capture.format().sampleRate, 44100u);
   const ViewState& state = frame->document().state();
-  ASSERT_TRUE(state.isOpen());
-  EXPECT_EQ(state.buffer().samples, voice);
+  EXPECT_EQ(state.buffer().samples, vowel);
   EXPECT_EQ(state.buffer().kind, core::FileKind::VocalQuality);
-  EXPECT_FALSE(std::filesystem::exists(dir.file("pac004/qv003.dat")));
+  EXPECT_FALSE(std::filesystem::exists(folder.segmentCachePath(3)));
   EXPECT_TRUE(frame->action(cmd::Record)->isEnabled()) << "the same file may be recorded again";
 }
 
 TEST_F(RecordingCommandsTest, NothingRecordedChangesNothing) {
-  const QString path = clientFile("qv003.wav", 44100);
-  dir.write("pac004/qv003.dat", testing::Bytes(40, 7));
-  ASSERT_TRUE(frame->openFile(path));
+  chooseClient(1);
+  openClientFile(3, RecordingType::VocalQuality);
+  testing::DataFolder::put(folder.segmentCachePath(3), std::string(40, 'x'));
   const auto before = frame->document().state().buffer().samples;
   frame->driveRecordDialog = [](CGravacao&) {};
   frame->runCommand(cmd::Record);
   EXPECT_EQ(frame->document().state().buffer().samples, before);
-  EXPECT_TRUE(std::filesystem::exists(dir.file("pac004/qv003.dat")));
+  EXPECT_TRUE(std::filesystem::exists(folder.segmentCachePath(3)));
 }
 
 TEST_F(RecordingCommandsTest, ConfigureRecordStoresTheInputAndSetsTheRate) {
-  ASSERT_TRUE(frame->openFile(clientFile("wv002.wav", 11025)));
+  chooseClient(0);
   onNextDialog<CConfGravar>([](CConfGravar& d) {
     EXPECT_EQ(d.inputBox()->currentText(), "Microphone") << "no cfg1.dat: microphone";
     EXPECT_EQ(d.rateBox()->currentText(), "11025");
@@ -123,16 +160,12 @@ TEST_F(RecordingCommandsTest, ConfigureRecordStoresTheInputAndSetsTheRate) {
     d.rateBox()->setCurrentIndex(1);
   });
   frame->runCommand(cmd::ConfigureRecord);
-  EXPECT_EQ(testing::readBytes(dir.file("cfg1.dat")), (testing::Bytes{0, 0, 0, 0, 1, 0, 0, 0}));
-  EXPECT_EQ(frame->document().state().recordingSlot().voiceAnalysisRate, 22050u);
-  frame->driveRecordDialog = [&](CGravacao& dialog) {
-    dialog.answer = [](const QString&) { return true; };
-    dialog.record();
-    dialog.stop();
-  };
+  EXPECT_EQ(testing::readBytes(data.file("cfg1.dat")), (testing::Bytes{0, 0, 0, 0, 1, 0, 0, 0}));
+  EXPECT_EQ(frame->recordingRate(), 22050);
+  frame->runCommand(cmd::RecordVoiceAnalysis);
+  recordOnNextDialog({});
   frame->runCommand(cmd::Record);
   EXPECT_EQ(capture.format().sampleRate, 22050u);
-  EXPECT_EQ(capture.blockBytes(), 2646u);
 }
 
 TEST_F(RecordingCommandsTest, AdapterSettingsWriteBothFilesAndDriveTheRecorder) {
@@ -145,16 +178,12 @@ TEST_F(RecordingCommandsTest, AdapterSettingsWriteBothFilesAndDriveTheRecorder) 
     d.gainBox()->setCurrentIndex(2);
   });
   frame->runCommand(cmd::ConfigureAdapter);
-  EXPECT_EQ(testing::readBytes(dir.file("cfg_aa.dat")), (testing::Bytes{0, 0, 0, 0, 2, 0, 0, 0}));
-  EXPECT_EQ(testing::readBytes(dir.file("cfg_aa_use.dat")), (testing::Bytes{1, 0, 0, 0}));
+  EXPECT_EQ(testing::readBytes(data.file("cfg_aa.dat")), (testing::Bytes{0, 0, 0, 0, 2, 0, 0, 0}));
+  EXPECT_EQ(testing::readBytes(data.file("cfg_aa_use.dat")), (testing::Bytes{1, 0, 0, 0}));
 
-  ASSERT_TRUE(frame->openFile(clientFile("wv002.wav", 11025)));
-  frame->driveRecordDialog = [&](CGravacao& dialog) {
-    dialog.answer = [](const QString&) { return true; };
-    dialog.record();
-    capture.hearConstant(1.2, 20000);
-    dialog.stop();
-  };
+  chooseClient(0);
+  frame->runCommand(cmd::RecordVoiceAnalysis);
+  recordOnNextDialog(std::vector<std::int16_t>(11025 * 6 / 5, 20000));
   frame->runCommand(cmd::Record);
   const auto& samples = frame->document().state().buffer().samples;
   ASSERT_FALSE(samples.empty());
@@ -172,32 +201,11 @@ TEST_F(RecordingCommandsTest, AdapterSettingsWriteBothFilesAndDriveTheRecorder) 
   frame->runCommand(cmd::ConfigureAdapter);
 }
 
-TEST(RecordingSlot, ClientFilesAreRecognisedByTheirNames) {
-  ScratchDir dir;
-  const std::string data = dir.path().string();
-  const auto ref = clientFileAt(data, data + "/pac012/qv007.wav");
-  ASSERT_TRUE(ref);
-  EXPECT_EQ(ref->clientCode, 12);
-  EXPECT_EQ(ref->fileNumber, 7);
-  EXPECT_EQ(ref->kind, core::FileKind::VocalQuality);
-  EXPECT_TRUE(clientFileAt(data, data + "/pac1234/wv151.wav"));
-  for (const char* other :
-       {"/pac012/xv007.wav", "/pac012/wv7.wav", "/pac012/wv007.wav.bak", "/pac012/an007.rtf",
-        "/clients/wv007.wav", "/pac012/x/wv007.wav", "/pac012/wv000.wav"}) {
-    EXPECT_FALSE(clientFileAt(data, data + other)) << other;
-  }
-  EXPECT_FALSE(clientFileAt(data, "/elsewhere/pac012/wv007.wav"));
-  EXPECT_EQ(recordingRateForClientType(3), 22050u);
-  for (int type : {0, 1, 2}) EXPECT_EQ(recordingRateForClientType(type), 11025u);
-}
-
-TEST(RecordingSlot, RealTimeModesBlockRecording) {
-  RecordingSlot slot;
-  EXPECT_FALSE(recordCommandAvailable(slot, 0));
-  slot.file = ClientFileRef{1, 1, core::FileKind::VoiceAnalysis, "/d/pac001/wv001.wav"};
-  EXPECT_TRUE(recordCommandAvailable(slot, -1));
-  EXPECT_TRUE(recordCommandAvailable(slot, 19));
-  EXPECT_FALSE(recordCommandAvailable(slot, 20));
+TEST(RecordCommand, RealTimeModesBlockRecording) {
+  EXPECT_FALSE(recordCommandAvailable(false, 0));
+  EXPECT_TRUE(recordCommandAvailable(true, -1));
+  EXPECT_TRUE(recordCommandAvailable(true, 19));
+  EXPECT_FALSE(recordCommandAvailable(true, 20));
 }
 
 }  // namespace
