@@ -62,10 +62,13 @@ class ScriptedCaptureDevice : public CaptureDevice {
   }
   // Capture breaks off, as when the device is unplugged.
   void breakOff(const core::Message& text) {
+    breakOff(CaptureError{CaptureFault::DeviceLost, text});
+  }
+  void breakOff(const CaptureError& error) {
     if (!running_) return;
     running_ = false;
     pending_.clear();
-    emit failed(CaptureError{CaptureFault::DeviceLost, text});
+    emit failed(error);
     emit closed();
   }
 

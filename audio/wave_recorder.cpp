@@ -29,7 +29,20 @@ std::vector<Message> startFailureMessages(const CaptureError& error,
     case CaptureFault::DeviceLost:
       return {error.deviceText};
   }
-  return {error.deviceText};
+  return {Message{MessageId::UndefinedError}};
+}
+
+std::vector<Message> failureMessages(const CaptureError& error) {
+  switch (error.fault) {
+    case CaptureFault::OutOfMemory:
+      return {Message{MessageId::NoFreeMemory}};
+    case CaptureFault::PrepareFailed:
+      return {error.deviceText, Message{MessageId::ErrorPreparingHeader}};
+    case CaptureFault::StopFailed:
+      return {Message{MessageId::ErrorStoppingRecord}};
+    default:
+      return {error.deviceText};
+  }
 }
 
 WaveRecorder::WaveRecorder(CaptureDevice& device, RecordingJob job,
@@ -131,7 +144,7 @@ void WaveRecorder::onBlock(const QByteArray& bytes) {
 void WaveRecorder::onFailed(const CaptureError& error) {
   if (!running_) return;
   stopRequested_ = true;
-  for (const Message& message : startFailureMessages(error, format_)) emit problem(message);
+  for (const Message& message : failureMessages(error)) emit problem(message);
   emit problem(Message{MessageId::RecordingBrokeOff});
 }
 

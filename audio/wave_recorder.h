@@ -88,5 +88,7 @@ class WaveRecorder : public QObject {
 // The messages for a device that would not start, in the order they are shown.
 std::vector<core::Message> startFailureMessages(const CaptureError& error,
                                                 const core::WaveFormat& format);
+// The messages for a device that broke off while recording.
+std::vector<core::Message> failureMessages(const CaptureError& error);
 
 }  // namespace sonarel::audio

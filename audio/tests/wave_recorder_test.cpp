@@ -238,6 +238,16 @@ TEST_F(RecorderTest, LostDeviceKeepsTheSoundBeforeIt) {
   EXPECT_EQ(problems,
             (std::vector<MessageId>{MessageId::CaptureStopped, MessageId::RecordingBrokeOff}));
   EXPECT_EQ(core::loadWave(dir.file("wv001.wav")).samples, samples);
+
+  // Blocks the device could no longer get ready end the recording the same way.
+  problems.clear();
+  ASSERT_TRUE(recorder.start().empty());
+  device.hear(samples);
+  device.breakOff(CaptureError{CaptureFault::PrepareFailed, {MessageId::CaptureFailed}});
+  EXPECT_EQ(problems,
+            (std::vector<MessageId>{MessageId::CaptureFailed, MessageId::ErrorPreparingHeader,
+                                    MessageId::RecordingBrokeOff}));
+  EXPECT_EQ(core::loadWave(dir.file("wv001.wav")).samples, samples);
 }
 
 TEST_F(RecorderTest, RefusedStopStillWritesTheFile) {
