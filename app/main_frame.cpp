@@ -252,7 +252,9 @@ void CMainFrame::updateStatus() {
   const ViewState& state = document_.state();
   setWindowTitle(windowTitleText());
   if (!state.isOpen()) {
-    fileLabel_->setText(tr("Open a sound file to begin (Client > Open... or drop a file here)."));
+    fileLabel_->setText(prepared_ ? preparedRecordingText()
+                                  : tr("Open a sound file to begin (Client > Open... or drop a "
+                                       "file here)."));
     rangeLabel_->clear();
     return;
   }

@@ -133,13 +133,15 @@ class CMainFrame : public QMainWindow {
   bool ask(const core::Message& question);
   void newClient();
   void showClientList();
-  void showFiles(bool browseOnly = false);
+  // True when a file was opened or a new one prepared.
+  bool showFiles(bool browseOnly = false);
   void editPersonalInformation();
   void deleteClientAsked(int code);
   void deleteOpenFile();
-  void askNewFile();
+  bool askNewFile();
   void clearClientView();
   QString windowTitleText() const;
+  QString preparedRecordingText() const;
 
   FrameOptions options_;
   Languages& languages_;

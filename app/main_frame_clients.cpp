@@ -29,6 +29,15 @@ QString CMainFrame::windowTitleText() const {
   return parts.join(" - ");
 }
 
+QString CMainFrame::preparedRecordingText() const {
+  if (!prepared_) return {};
+  return tr("New %1 file %2 for %3: ready to record.")
+      .arg(prepared_->type == records::RecordingType::VocalQuality ? tr("vocal quality")
+                                                                   : tr("voice analysis"))
+      .arg(prepared_->number)
+      .arg(QString::fromStdString(current_.name));
+}
+
 bool CMainFrame::ask(const Message& question) {
   const QString text = messageText(question);
   lastMessage_ = text;
@@ -105,19 +114,15 @@ bool CMainFrame::prepareNewRecording(records::RecordingType type) {
   }
   clearClientView();
   prepared_ = PreparedRecording{type, target.number, QString::fromStdString(target.path)};
-  fileLabel_->setText(tr("New %1 file %2 for %3: ready to record.")
-                          .arg(type == records::RecordingType::VocalQuality ? tr("vocal quality")
-                                                                            : tr("voice analysis"))
-                          .arg(target.number)
-                          .arg(QString::fromStdString(current_.name)));
+  updateStatus();
   emit newRecordingPrepared();
   return true;
 }
 
-void CMainFrame::askNewFile() {
+bool CMainFrame::askNewFile() {
   SoundFileDialog dialog(this);
-  if (dialog.exec() != QDialog::Accepted || !dialog.chosen()) return;
-  prepareNewRecording(*dialog.chosen());
+  if (dialog.exec() != QDialog::Accepted || !dialog.chosen()) return false;
+  return prepareNewRecording(*dialog.chosen());
 }
 
 void CMainFrame::newClient() {
@@ -169,9 +174,9 @@ void CMainFrame::showClientList() {
   switch (dialog.outcome()) {
     case ClientListDialog::Outcome::OpenFiles:
       setCurrentClient(dialog.chosen());
-      showFiles();
-      // A new client whose file list was left without a choice: the view is theirs, empty.
-      if (current_.code != before && openNumber_ < 0 && !prepared_) clearClientView();
+      // Another client whose file list was left without a choice: the view is theirs, empty
+      // (never the previous client's file under the new client's name).
+      if (!showFiles() && current_.code != before) clearClientView();
       break;
     case ClientListDialog::Outcome::NewClient:
       newClient();
@@ -181,8 +186,8 @@ void CMainFrame::showClientList() {
   }
 }
 
-void CMainFrame::showFiles(bool browseOnly) {
-  if (current_.code < 0) return;
+bool CMainFrame::showFiles(bool browseOnly) {
+  if (current_.code < 0) return false;
   FilesDialog dialog(currentFolder(), QString::fromStdString(current_.name), languages_.current(),
                      browseOnly, this);
   dialog.setProperty("quiet", options_.quiet);
@@ -191,12 +196,11 @@ void CMainFrame::showFiles(bool browseOnly) {
     emit messageShown(text);
   });
   dialog.editNotes = [this](records::FileNumber number) { editNotes(number); };
-  if (dialog.exec() != QDialog::Accepted) return;
+  if (dialog.exec() != QDialog::Accepted) return false;
   if (dialog.outcome() == FilesDialog::Outcome::Open) {
-    openClientFile(dialog.chosenNumber(), dialog.chosenType());
-  } else if (dialog.outcome() == FilesDialog::Outcome::New) {
-    askNewFile();
+    return openClientFile(dialog.chosenNumber(), dialog.chosenType());
   }
+  return dialog.outcome() == FilesDialog::Outcome::New && askNewFile();
 }
 
 void CMainFrame::editPersonalInformation() {

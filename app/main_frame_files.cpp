@@ -39,6 +39,9 @@ bool CMainFrame::openFile(const QString& path) {
     showMessage(*refused);
     return false;
   }
+  // A file from outside the client folders is no client file: "Delete Files" leaves it be.
+  openNumber_ = -1;
+  prepared_.reset();
   addRecentFile(QFileInfo(path).absoluteFilePath());
   emit document_.changed();
   return true;

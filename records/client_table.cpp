@@ -65,18 +65,18 @@ void removeStaleTemporaries(const std::string& path) {
 
 }  // namespace
 
-const std::array<FieldSpec, 11>& clientTableSchema() {
-  static const std::array<FieldSpec, 11> schema = {{{"CODIGO", 'N', 4},
-                                                    {"NOME", 'C', 60},
-                                                    {"TIPO", 'N', 4},
-                                                    {"DATANASC", 'C', 12},
-                                                    {"ENDERECO", 'C', 60},
-                                                    {"CIDADE", 'C', 30},
-                                                    {"ESTADO", 'C', 4},
-                                                    {"CEP", 'C', 12},
-                                                    {"FONER", 'C', 14},
-                                                    {"FONEC", 'C', 14},
-                                                    {"OBS", 'C', 100}}};
+const std::array<TableField, 11>& clientTableSchema() {
+  static const std::array<TableField, 11> schema = {{{"CODIGO", 'N', 4},
+                                                     {"NOME", 'C', 60},
+                                                     {"TIPO", 'N', 4},
+                                                     {"DATANASC", 'C', 12},
+                                                     {"ENDERECO", 'C', 60},
+                                                     {"CIDADE", 'C', 30},
+                                                     {"ESTADO", 'C', 4},
+                                                     {"CEP", 'C', 12},
+                                                     {"FONER", 'C', 14},
+                                                     {"FONEC", 'C', 14},
+                                                     {"OBS", 'C', 100}}};
   return schema;
 }
 

@@ -18,7 +18,7 @@
 
 namespace sonarel::records {
 
-struct FieldSpec {
+struct TableField {
   const char* name;
   char type;  // 'N' numeric, 'C' character
   int width;
@@ -26,7 +26,7 @@ struct FieldSpec {
 
 // CODIGO N4, NOME C60, TIPO N4, DATANASC C12, ENDERECO C60, CIDADE C30, ESTADO C4,
 // CEP C12, FONER C14, FONEC C14, OBS C100.
-const std::array<FieldSpec, 11>& clientTableSchema();
+const std::array<TableField, 11>& clientTableSchema();
 
 // The result of a table operation: its value, or -1 and the message to show.
 struct TableResult {

@@ -99,8 +99,8 @@ std::optional<std::vector<FieldPlace>> placeFields(DBFInfo* dbf) {
     offset += width;
   }
   std::vector<FieldPlace> places;
-  for (const FieldSpec& spec : clientTableSchema()) {
-    const int index = DBFGetFieldIndex(dbf, spec.name);
+  for (const TableField& column : clientTableSchema()) {
+    const int index = DBFGetFieldIndex(dbf, column.name);
     if (index < 0) return std::nullopt;
     places.push_back(
         {offsets[static_cast<std::size_t>(index)], widths[static_cast<std::size_t>(index)]});
@@ -146,9 +146,9 @@ bool writeRows(const std::string& temporary, const std::vector<ClientRecord>& re
   SAHooks hooks = quietHooks();
   Dbf dbf(DBFCreateLL(temporary.c_str(), nullptr, &hooks));
   if (!dbf) return false;
-  for (const FieldSpec& spec : clientTableSchema()) {
-    if (DBFAddField(dbf.get(), spec.name, spec.type == 'N' ? FTInteger : FTString, spec.width, 0) <
-        0) {
+  for (const TableField& column : clientTableSchema()) {
+    if (DBFAddField(dbf.get(), column.name, column.type == 'N' ? FTInteger : FTString, column.width,
+                    0) < 0) {
       return false;
     }
   }

@@ -118,7 +118,7 @@ void ClientListDialog::showPersonalInformation() {
     return;
   }
   list_->selectedItems().first()->setText(1, QString::fromStdString(dialog.record().name));
-  emit clientChanged(*table_.find(record->code));
+  emit clientChanged(table_.find(record->code).value_or(dialog.record()));
 }
 
 void ClientListDialog::removeClient() {

@@ -29,11 +29,12 @@ namespace {
 using records::RecordingType;
 using sonarel::testing::DataFolder;
 
-// Runs `act` on the next modal dialog, once it is showing.
-void whenModal(std::function<void(QWidget*)> act) {
+// Runs `act` on the next modal dialog of type Dialog, once it is showing.
+template <typename Dialog = QWidget>
+void whenModal(std::function<void(Dialog*)> act) {
   auto* timer = new QTimer;
   QObject::connect(timer, &QTimer::timeout, [timer, act] {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
+    if (auto* modal = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
       timer->stop();
       timer->deleteLater();
       act(modal);
@@ -82,7 +83,7 @@ TEST_F(ClientCommands, ANewClientIsRegisteredAndBecomesCurrent) {
   }
   EXPECT_TRUE(enabled(cmd::NewClient));
   frame->confirm = [](const QString&) { return false; };  // no new file yet
-  whenModal([](QWidget* modal) {
+  whenModal<QWidget>([](QWidget* modal) {
     auto* dialog = qobject_cast<ClientDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->okButton()->text(), "Insert");
@@ -197,6 +198,28 @@ TEST_F(ClientCommands, NewRecordingsGetTheNextNumbersPath) {
             "Number of files exceeds 150!\nInsert a new client to continue...");
 }
 
+TEST_F(ClientCommands, TheVocalQualityNoticeCanBeTurnedOff) {
+  frame = std::make_unique<CMainFrame>(FrameOptions{QString::fromStdString(data.path()), false, {}},
+                                       languages, &device);
+  ASSERT_TRUE(frame->clientTable().append(client(1, "Ana", 1)).ok());
+  data.client(1);
+  frame->setCurrentClient(*frame->clientTable().find(1));
+  EXPECT_EQ(ConfigFiles(data.path()).recorder().showQualityNotice, 1);
+  bool noticed = false;
+  whenModal<QWidget>([&](QWidget* modal) {
+    auto* notice = qobject_cast<NoticeDialog*>(modal);
+    ASSERT_NE(notice, nullptr);
+    noticed = true;
+    notice->stopBox()->setChecked(true);
+    notice->accept();
+  });
+  ASSERT_TRUE(frame->prepareNewRecording(RecordingType::VocalQuality));
+  EXPECT_TRUE(noticed);
+  EXPECT_EQ(ConfigFiles(data.path()).recorder().showQualityNotice, 0);
+  EXPECT_EQ(ConfigFiles(data.path()).recorder().microphoneInput, 1) << "the other value kept";
+  ASSERT_TRUE(frame->prepareNewRecording(RecordingType::VocalQuality)) << "no notice now";
+}
+
 TEST_F(ClientCommands, TheFileListShowsNewestFirstAndActsOnRows) {
   const records::ClientFolder folder = data.client(5);
   DataFolder::put(folder.recordingPath(RecordingType::VoiceAnalysis, 1), "x", 20071231);
@@ -247,6 +270,31 @@ TEST_F(ClientCommands, TheFileListShowsNewestFirstAndActsOnRows) {
   }
 }
 
+TEST_F(ClientCommands, ChoosingAnotherClientWithoutAFileClearsTheView) {
+  ASSERT_TRUE(frame->clientTable().append(client(1, "Ana", 1)).ok());
+  ASSERT_TRUE(frame->clientTable().append(client(2, "Bruno", 0)).ok());
+  putWave(data.client(1).recordingPath(RecordingType::VoiceAnalysis, 1), 11025);
+  data.client(2);
+  frame->setCurrentClient(*frame->clientTable().find(1));
+  ASSERT_TRUE(frame->openClientFile(1, RecordingType::VoiceAnalysis));
+  bool listed = false;
+  whenModal<ClientListDialog>([&](ClientListDialog* list) {
+    whenModal<FilesDialog>([&](FilesDialog* files) {
+      listed = files->windowTitle() == "Bruno - Files";
+      files->reject();
+    });
+    list->list()->setCurrentItem(list->list()->topLevelItem(1));
+    list->openFiles();
+  });
+  frame->runCommand(cmd::ClientList);
+  EXPECT_TRUE(listed);
+  EXPECT_EQ(frame->currentClient().code, 2);
+  EXPECT_FALSE(frame->document().state().isOpen()) << "Ana's file is not shown as Bruno's";
+  EXPECT_EQ(frame->openFileNumber(), -1);
+  EXPECT_EQ(frame->windowTitle(), "Bruno - Sonarel");
+  EXPECT_EQ(frame->recordingRate(), 11025);
+}
+
 TEST_F(ClientCommands, TheClientListSearchesNamesWithoutRegardToCase) {
   records::ClientTable& table = frame->clientTable();
   for (auto [code, name] : std::initializer_list<std::pair<int, const char*>>{
@@ -292,6 +340,16 @@ TEST_F(ClientCommands, DeletingTheCurrentClientOrItsOpenFile) {
   EXPECT_FALSE(std::filesystem::exists(folder.notesPath(2)));
   EXPECT_FALSE(frame->document().state().isOpen());
   EXPECT_EQ(frame->openFileNumber(), -1);
+
+  // Another file opened from outside the folders is not the client's: nothing to delete.
+  ASSERT_TRUE(frame->openClientFile(1, RecordingType::VoiceAnalysis));
+  EXPECT_TRUE(enabled(cmd::DeleteFiles));
+  const std::string outside = data.file("outside.wav");
+  putWave(outside, 11025);
+  ASSERT_TRUE(frame->openFile(QString::fromStdString(outside)));
+  EXPECT_FALSE(enabled(cmd::DeleteFiles));
+  frame->runCommand(cmd::DeleteFiles);
+  EXPECT_TRUE(std::filesystem::exists(folder.recordingPath(RecordingType::VoiceAnalysis, 1)));
 
   frame->confirm = [](const QString&) { return false; };
   frame->runCommand(cmd::DeleteClient);

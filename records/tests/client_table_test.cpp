@@ -34,10 +34,10 @@ TEST_F(ClientTableTest, CreatesTheElevenFieldSchemaOnceAndNeverWipesIt) {
     char name[12] = {};
     int width = 0, decimals = -1;
     DBFGetFieldInfo(dbf, i, name, &width, &decimals);
-    const FieldSpec& spec = clientTableSchema()[static_cast<std::size_t>(i)];
-    EXPECT_STREQ(name, spec.name);
-    EXPECT_EQ(DBFGetNativeFieldType(dbf, i), spec.type);
-    EXPECT_EQ(width, spec.width);
+    const TableField& column = clientTableSchema()[static_cast<std::size_t>(i)];
+    EXPECT_STREQ(name, column.name);
+    EXPECT_EQ(DBFGetNativeFieldType(dbf, i), column.type);
+    EXPECT_EQ(width, column.width);
     EXPECT_EQ(decimals, 0);
   }
   DBFClose(dbf);

@@ -31,8 +31,8 @@ struct RawField {
 
 inline std::vector<RawField> clientFields() {
   std::vector<RawField> fields;
-  for (const auto& spec : records::clientTableSchema()) {
-    fields.push_back({spec.name, spec.type == 'N' ? FTInteger : FTString, spec.width});
+  for (const auto& column : records::clientTableSchema()) {
+    fields.push_back({column.name, column.type == 'N' ? FTInteger : FTString, column.width});
   }
   return fields;
 }

@@ -151,9 +151,9 @@ TEST_F(TableInterop, LibreOfficeReadsTheTableFieldForField) {
   const auto header = csvCells(line);
   ASSERT_EQ(header.size(), 11u);
   for (std::size_t f = 0; f < 11; ++f) {
-    const FieldSpec& spec = clientTableSchema()[f];
-    EXPECT_EQ(header[f], std::string(spec.name) + "," + spec.type + "," +
-                             std::to_string(spec.width) + (spec.type == 'N' ? ",0" : ""));
+    const TableField& column = clientTableSchema()[f];
+    EXPECT_EQ(header[f], std::string(column.name) + "," + column.type + "," +
+                             std::to_string(column.width) + (column.type == 'N' ? ",0" : ""));
   }
   for (const ClientRecord& r : sampleClients()) {
     ASSERT_TRUE(std::getline(csv, line));

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "records/client_table.h"
+#include "records/table_lock.h"
 #include "records/tests/table_fixtures.h"
 
 namespace sonarel::records {
@@ -127,6 +128,30 @@ TEST(TableSafety, TwoProgramsAppendingAtOnceLoseNothing) {
   for (const ClientRecord& r : table.list()) codes.insert(r.code);
   EXPECT_EQ(codes.size(), 2u * kEach);
   EXPECT_EQ(table.count(), 2 * kEach);
+}
+
+TEST(TableSafety, TheLockIsHeldByOneProgramAtATime) {
+  DataFolder data;
+  const std::string path = data.file("pacb.dbf");
+  int ready[2];
+  ASSERT_EQ(pipe(ready), 0);
+  const pid_t holder = fork();
+  if (holder == 0) {
+    TableLock lock(path);
+    const char byte = lock.held() ? 1 : 0;
+    (void)!write(ready[1], &byte, 1);
+    pause();  // until killed
+    _exit(0);
+  }
+  char held = 0;
+  ASSERT_EQ(read(ready[0], &held, 1), 1);
+  ASSERT_EQ(held, 1);
+  EXPECT_FALSE(TableLock(path, std::chrono::milliseconds(100)).held());
+  kill(holder, SIGKILL);  // a killed holder's lock goes with it
+  waitpid(holder, nullptr, 0);
+  EXPECT_TRUE(TableLock(path, std::chrono::milliseconds(100)).held());
+  close(ready[0]);
+  close(ready[1]);
 }
 
 }  // namespace
