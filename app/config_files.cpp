@@ -68,6 +68,16 @@ bool ConfigFiles::setAdapter(const AdapterConfig& config) const {
   return writeIntArchive(path("cfg_aa.dat"), {config.noiseReduction, config.inputGain});
 }
 
+std::optional<bool> ConfigFiles::adapterInUse() const {
+  const auto values = readIntArchive(path("cfg_aa_use.dat"), 1);
+  if (!values || (*values)[0] < 0 || (*values)[0] > 1) return std::nullopt;
+  return (*values)[0] == 1;
+}
+
+bool ConfigFiles::setAdapterInUse(bool inUse) const {
+  return writeIntArchive(path("cfg_aa_use.dat"), {inUse ? 1 : 0});
+}
+
 Language languageForLocale(const std::string& localeName) {
   const std::string prefix = localeName.substr(0, 2);
   if (prefix == "es") return Language::Spanish;

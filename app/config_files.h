@@ -1,5 +1,5 @@
 #pragma once
-// The four small configuration files of the data folder. Each is a plain sequence of 32-bit
+// The small configuration files of the data folder. Each is a plain sequence of 32-bit
 // little-endian signed integers, read whole at start and rewritten whole (through a
 // temporary file) when a setting changes. A file that is missing, short or unreadable
 // counts as missing and gives the defaults; nothing else is ever done with a bad file.
@@ -44,6 +44,10 @@ class ConfigFiles {
 
   AdapterConfig adapter() const;
   bool setAdapter(const AdapterConfig& config) const;
+  // Whether the USB adapter is in use (cfg_aa_use.dat: 1 or 0), or nothing when it was never
+  // set; cfg_aa.dat keeps its two integers for other readers of it.
+  std::optional<bool> adapterInUse() const;
+  bool setAdapterInUse(bool inUse) const;
 
   std::string path(const char* name) const { return folder_ + "/" + name; }
 

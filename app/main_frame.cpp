@@ -13,6 +13,7 @@
 
 #include "app/command_icons.h"
 #include "app/help_window.h"
+#include "app/record_command.h"
 #include "app/translated_text.h"
 
 namespace sonarel::app {
@@ -90,6 +91,7 @@ CMainFrame::CMainFrame(const FrameOptions& options, Languages& languages,
     updateCommandStates();
     updateStatus();
   });
+  connect(this, &CMainFrame::newRecordingPrepared, this, &CMainFrame::updateCommandStates);
   if (playback_) {
     connect(playback_, &audio::PlaybackDevice::finished, this, &CMainFrame::updateCommandStates);
   }
@@ -220,6 +222,13 @@ void CMainFrame::updateCommandStates() {
       case cmd::BandMiddle:
       case cmd::BandNarrow:
       case cmd::BlackAndWhite:
+      case cmd::ConfigureRecord:
+      case cmd::ConfigureAdapter:
+        break;
+      case cmd::Record:
+        enabled =
+            enabled && recordCommandAvailable(recordTarget().has_value(), state.displayMode());
+        break;
       case cmd::NewClient:
       case cmd::ClientList:
         break;

@@ -14,7 +14,9 @@
 #include "app/languages.h"
 #include "app/mfc_doc.h"
 #include "app/mfc_view.h"
+#include "audio/capture_device.h"
 #include "audio/playback_device.h"
+#include "audio/recording_format.h"
 #include "records/client_folder.h"
 #include "records/client_table.h"
 
@@ -51,6 +53,10 @@ class CMainFrame : public QMainWindow {
   void runCommand(int id);
   // Opens a sound file from outside a client folder; its kind follows its rate.
   bool openFile(const QString& path);
+  // The sound input "&Record..." records from (none: the command explains there is none).
+  void setCaptureDevice(audio::CaptureDevice* capture) { capture_ = capture; }
+  // Tests answer the "Record" dialog's questions and drive it through this.
+  std::function<void(class CGravacao& dialog)> driveRecordDialog;
 
   CMfcDoc& document() { return document_; }
   CMfcView* view() { return view_; }
@@ -122,6 +128,12 @@ class CMainFrame : public QMainWindow {
   void addRecentFile(const QString& path);
   void loadRecentFiles();
   void showAbout();
+  void recordViewFile();
+  void configureRecord();
+  void configureAdapter();
+  audio::AdapterSettings adapterSettings() const;
+  // The client file "&Record..." records: the prepared new file, else the open one.
+  std::optional<PreparedRecording> recordTarget() const;
 
   // The client commands.
   bool ask(const core::Message& question);
@@ -143,6 +155,7 @@ class CMainFrame : public QMainWindow {
   CMfcDoc document_;
   CMfcView* view_;
   audio::PlaybackDevice* playback_;
+  audio::CaptureDevice* capture_ = nullptr;
   QHash<int, QAction*> actions_;
   QList<QAction*> recentActions_;
   QToolBar* toolBar_ = nullptr;

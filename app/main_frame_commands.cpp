@@ -123,6 +123,15 @@ void CMainFrame::runCommand(int id) {
     case cmd::About:
       showAbout();
       break;
+    case cmd::Record:
+      recordViewFile();
+      break;
+    case cmd::ConfigureRecord:
+      configureRecord();
+      break;
+    case cmd::ConfigureAdapter:
+      configureAdapter();
+      break;
     default:
       break;  // commands of features not built are disabled
   }

@@ -12,6 +12,7 @@
 #include "app/main_frame.h"
 #include "app/splash.h"
 #include "app/translated_text.h"
+#include "audio/qt_capture_device.h"
 #include "audio/qt_playback_device.h"
 
 namespace sonarel::app {
@@ -109,6 +110,8 @@ bool CMfcApp::startUp(const StartOptions& options) {
   playback_ = std::make_unique<audio::QtPlaybackDevice>();
   frame_ = std::make_unique<CMainFrame>(FrameOptions{QString::fromStdString(folder), false, {}},
                                         languages_, playback_.get());
+  capture_ = std::make_unique<audio::QtCaptureDevice>();
+  frame_->setCaptureDevice(capture_.get());
   if (options.windowSize.isValid()) {
     frame_->resize(options.windowSize);
     frame_->show();

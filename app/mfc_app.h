@@ -12,8 +12,9 @@
 #include "app/languages.h"
 
 namespace sonarel::audio {
+class CaptureDevice;
 class PlaybackDevice;
-}
+}  // namespace sonarel::audio
 
 namespace sonarel::app {
 
@@ -50,6 +51,7 @@ class CMfcApp {
   QApplication& application_;
   Languages languages_;
   std::unique_ptr<audio::PlaybackDevice> playback_;
+  std::unique_ptr<audio::CaptureDevice> capture_;
   std::unique_ptr<CMainFrame> frame_;
 };
 

@@ -154,6 +154,47 @@ constexpr std::array kCatalogue{
                             "sustained vowel for some seconds.")},
     Entry{MessageId::ClientUnknown,
           QT_TRANSLATE_NOOP("Message", "There is no client with the code %s.")},
+    // recording from the sound card
+    Entry{MessageId::RecordFormatReport,
+          QT_TRANSLATE_NOOP("Message",
+                            "Error Recording\nwfe.cbSize = %d\nwfe.nAvgBytesPerSec = "
+                            "%d\nwfe.nBlockAlign %d\nwfe.nChannels %d\nwfe.nSamplesPerSec "
+                            "%d\nwfe.wBitsPerSample %d\nwfe.wFormatTag %d\n")},
+    Entry{MessageId::ErrorPreparingRecordHeader,
+          QT_TRANSLATE_NOOP("Message", "Error Preparing Record Header!")},
+    Entry{MessageId::ErrorPreparingHeader, QT_TRANSLATE_NOOP("Message", "Error Preparing Header!")},
+    Entry{MessageId::UndefinedError, QT_TRANSLATE_NOOP("Message", "Undefined Error!")},
+    Entry{MessageId::CannotStartRecording,
+          QT_TRANSLATE_NOOP("Message", "It was not Possible to Start Recording")},
+    Entry{MessageId::ErrorWritingTemporary,
+          QT_TRANSLATE_NOOP("Message",
+                            "Error Writing to File,\nVerify if there is free space in your HD!")},
+    Entry{MessageId::ErrorStoppingRecord,
+          QT_TRANSLATE_NOOP("Message", "Error Stopping Record - Closing Channel!")},
+    Entry{MessageId::ReplaceSoundFile,
+          QT_TRANSLATE_NOOP("Message",
+                            "This Record will replace the existent Sound File!\nAre You Sure You "
+                            "Want to Continue?")},
+    Entry{MessageId::NoCaptureDevice,
+          QT_TRANSLATE_NOOP("Message",
+                            "No sound input was found, so nothing can be recorded.\nConnect a "
+                            "microphone or a sound card and choose Record again.")},
+    Entry{MessageId::CaptureCannotOpen,
+          QT_TRANSLATE_NOOP("Message",
+                            "The sound input cannot be opened for 16-bit mono sound at this "
+                            "rate.")},
+    Entry{MessageId::CaptureStopped,
+          QT_TRANSLATE_NOOP("Message", "The sound input stopped delivering sound.")},
+    Entry{MessageId::CaptureFailed, QT_TRANSLATE_NOOP("Message", "The sound input failed.")},
+    Entry{MessageId::RecordingBrokeOff,
+          QT_TRANSLATE_NOOP("Message",
+                            "The recording stopped early; the sound recorded until then is kept.")},
+    Entry{MessageId::RecoverRecording,
+          QT_TRANSLATE_NOOP("Message",
+                            "A recording of %s s was not finished.\nDo you want to save it into "
+                            "the file %s?")},
+    Entry{MessageId::RecoveredRecording,
+          QT_TRANSLATE_NOOP("Message", "The unfinished recording was saved into %s.")},
 };
 
 }  // namespace

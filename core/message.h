@@ -93,6 +93,22 @@ enum class MessageId {
   ClientRegistered,
   VocalQualityNotice,
   ClientUnknown,  // %s: the code
+  // recording from the sound card
+  RecordFormatReport,  // %d: extra size, bytes per second, block align, channels, rate, bits, tag
+  ErrorPreparingRecordHeader,
+  ErrorPreparingHeader,
+  UndefinedError,
+  CannotStartRecording,
+  ErrorWritingTemporary,
+  ErrorStoppingRecord,
+  ReplaceSoundFile,
+  NoCaptureDevice,
+  CaptureCannotOpen,
+  CaptureStopped,
+  CaptureFailed,
+  RecordingBrokeOff,
+  RecoverRecording,    // %s: seconds, %s: the path
+  RecoveredRecording,  // %s: the path
 };
 
 // The English text of a message, with its %s/%d placeholders still in place.

@@ -48,6 +48,18 @@ TEST(ConfigFiles, DamagedFilesCountAsMissing) {
   EXPECT_EQ(config.language(), std::nullopt);
 }
 
+TEST(ConfigFiles, AdapterInUseIsKeptApartFromTheAdapterSettings) {
+  ScratchDir dir;
+  const ConfigFiles config(dir.path().string());
+  EXPECT_EQ(config.adapterInUse(), std::nullopt) << "never set";
+  ASSERT_TRUE(config.setAdapter({2, 3}));
+  ASSERT_TRUE(config.setAdapterInUse(true));
+  EXPECT_EQ(config.adapterInUse(), true);
+  EXPECT_EQ(testing::readBytes(dir.file("cfg_aa.dat")).size(), 8u) << "two integers, as ever";
+  dir.write("cfg_aa_use.dat", {5, 0, 0, 0});
+  EXPECT_EQ(config.adapterInUse(), std::nullopt) << "neither 0 nor 1";
+}
+
 TEST(LanguageForLocale, FollowsTheSystemLanguage) {
   EXPECT_EQ(languageForLocale("es_ES.UTF-8"), Language::Spanish);
   EXPECT_EQ(languageForLocale("ko_KR"), Language::Korean);

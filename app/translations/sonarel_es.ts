@@ -643,6 +643,14 @@
         <source>Delete the current client</source>
         <translation>Eliminar el cliente actual</translation>
     </message>
+    <message>
+        <source>&amp;Record...</source>
+        <translation>&amp;Grabar...</translation>
+    </message>
+    <message>
+        <source>Record the open client file</source>
+        <translation>Grabar el archivo abierto del cliente</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -1081,6 +1089,90 @@ Do you want to Start a New File?</source>
         <source>There is no client with the code %s.</source>
         <translation>No hay ningún cliente con el código %s.</translation>
     </message>
+    <message>
+        <source>Error Recording
+wfe.cbSize = %d
+wfe.nAvgBytesPerSec = %d
+wfe.nBlockAlign %d
+wfe.nChannels %d
+wfe.nSamplesPerSec %d
+wfe.wBitsPerSample %d
+wfe.wFormatTag %d
+</source>
+        <translation>Error al grabar
+wfe.cbSize = %d
+wfe.nAvgBytesPerSec = %d
+wfe.nBlockAlign %d
+wfe.nChannels %d
+wfe.nSamplesPerSec %d
+wfe.wBitsPerSample %d
+wfe.wFormatTag %d
+</translation>
+    </message>
+    <message>
+        <source>Error Preparing Record Header!</source>
+        <translation>¡Error al preparar el encabezado de grabación!</translation>
+    </message>
+    <message>
+        <source>Error Preparing Header!</source>
+        <translation>¡Error al preparar el encabezado!</translation>
+    </message>
+    <message>
+        <source>Undefined Error!</source>
+        <translation>¡Error no definido!</translation>
+    </message>
+    <message>
+        <source>It was not Possible to Start Recording</source>
+        <translation>No fue posible iniciar la grabación</translation>
+    </message>
+    <message>
+        <source>Error Writing to File,
+Verify if there is free space in your HD!</source>
+        <translation>Error al escribir en el archivo,
+¡compruebe si hay espacio libre en el disco!</translation>
+    </message>
+    <message>
+        <source>Error Stopping Record - Closing Channel!</source>
+        <translation>¡Error al detener la grabación - cerrando el canal!</translation>
+    </message>
+    <message>
+        <source>This Record will replace the existent Sound File!
+Are You Sure You Want to Continue?</source>
+        <translation>¡Esta grabación reemplazará el archivo de sonido existente!
+¿Seguro que desea continuar?</translation>
+    </message>
+    <message>
+        <source>No sound input was found, so nothing can be recorded.
+Connect a microphone or a sound card and choose Record again.</source>
+        <translation>No se encontró ninguna entrada de sonido, así que no se puede grabar nada.
+Conecte un micrófono o una tarjeta de sonido y elija Grabar de nuevo.</translation>
+    </message>
+    <message>
+        <source>The sound input cannot be opened for 16-bit mono sound at this rate.</source>
+        <translation>La entrada de sonido no se puede abrir para sonido mono de 16 bits a esta frecuencia.</translation>
+    </message>
+    <message>
+        <source>The sound input stopped delivering sound.</source>
+        <translation>La entrada de sonido dejó de entregar sonido.</translation>
+    </message>
+    <message>
+        <source>The sound input failed.</source>
+        <translation>La entrada de sonido falló.</translation>
+    </message>
+    <message>
+        <source>The recording stopped early; the sound recorded until then is kept.</source>
+        <translation>La grabación se detuvo antes de tiempo; se conserva el sonido grabado hasta entonces.</translation>
+    </message>
+    <message>
+        <source>A recording of %s s was not finished.
+Do you want to save it into the file %s?</source>
+        <translation>Una grabación de %s s no se terminó.
+¿Desea guardarla en el archivo %s?</translation>
+    </message>
+    <message>
+        <source>The unfinished recording was saved into %s.</source>
+        <translation>La grabación sin terminar se guardó en %s.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1143,6 +1235,80 @@ Do you want to Start a New File?</source>
     </message>
 </context>
 <context>
+    <name>sonarel::app::AdapterSettingsDialog</name>
+    <message>
+        <source>Andrea PureAudio USB Settings</source>
+        <translation>Configuración de Andrea PureAudio USB</translation>
+    </message>
+    <message>
+        <source>The USB adapter is connected and in use</source>
+        <translation>El adaptador USB está conectado y en uso</translation>
+    </message>
+    <message>
+        <source>Don´t use Filter</source>
+        <translation>No usar filtro</translation>
+    </message>
+    <message>
+        <source>Low Noise Reduction Filter</source>
+        <translation>Filtro de reducción de ruido bajo</translation>
+    </message>
+    <message>
+        <source>Middle Noise Reduction Filter</source>
+        <translation>Filtro de reducción de ruido medio</translation>
+    </message>
+    <message>
+        <source>High Noise Reduction Filter</source>
+        <translation>Filtro de reducción de ruido alto</translation>
+    </message>
+    <message>
+        <source>Don´t use gain</source>
+        <translation>No usar ganancia</translation>
+    </message>
+    <message>
+        <source>5 dB Gain</source>
+        <translation>Ganancia de 5 dB</translation>
+    </message>
+    <message>
+        <source>10 dB Gain</source>
+        <translation>Ganancia de 10 dB</translation>
+    </message>
+    <message>
+        <source>15 dB Gain</source>
+        <translation>Ganancia de 15 dB</translation>
+    </message>
+    <message>
+        <source>Noise Reduction:</source>
+        <translation>Reducción de ruido:</translation>
+    </message>
+    <message>
+        <source>Input Gain:</source>
+        <translation>Ganancia de entrada:</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CConfGravar</name>
+    <message>
+        <source>Configure Record...</source>
+        <translation>Configurar grabación...</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Micrófono</translation>
+    </message>
+    <message>
+        <source>Line Input</source>
+        <translation>Entrada de línea</translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <translation>Entrada:</translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation>Frecuencia:</translation>
+    </message>
+</context>
+<context>
     <name>sonarel::app::CConfVogal</name>
     <message>
         <source>Vowel Space</source>
@@ -1199,6 +1365,45 @@ Do you want to Start a New File?</source>
     <message>
         <source>Sonarel</source>
         <translation>Sonarel</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CGravacao</name>
+    <message>
+        <source>Record</source>
+        <translation>Grabar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Wait, Calibrating...</source>
+        <translation>Espere, calibrando...</translation>
+    </message>
+    <message>
+        <source>Size %1 s</source>
+        <translation>Tamaño %1 s</translation>
+    </message>
+    <message>
+        <source>Pos. %1 s</source>
+        <translation>Pos. %1 s</translation>
+    </message>
+    <message>
+        <source>Rate: %1Hz</source>
+        <translation>Frecuencia: %1Hz</translation>
+    </message>
+    <message>
+        <source>Max %1 s</source>
+        <translation>Máx. %1 s</translation>
     </message>
 </context>
 <context>

@@ -643,6 +643,14 @@
         <source>Delete the current client</source>
         <translation>현재 고객 삭제</translation>
     </message>
+    <message>
+        <source>&amp;Record...</source>
+        <translation>녹음(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Record the open client file</source>
+        <translation>열린 내담자 파일 녹음</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -1081,6 +1089,90 @@ Do you want to Start a New File?</source>
         <source>There is no client with the code %s.</source>
         <translation>코드가 %s인 고객이 없습니다.</translation>
     </message>
+    <message>
+        <source>Error Recording
+wfe.cbSize = %d
+wfe.nAvgBytesPerSec = %d
+wfe.nBlockAlign %d
+wfe.nChannels %d
+wfe.nSamplesPerSec %d
+wfe.wBitsPerSample %d
+wfe.wFormatTag %d
+</source>
+        <translation>녹음 오류
+wfe.cbSize = %d
+wfe.nAvgBytesPerSec = %d
+wfe.nBlockAlign %d
+wfe.nChannels %d
+wfe.nSamplesPerSec %d
+wfe.wBitsPerSample %d
+wfe.wFormatTag %d
+</translation>
+    </message>
+    <message>
+        <source>Error Preparing Record Header!</source>
+        <translation>녹음 헤더를 준비하는 중 오류가 발생했습니다!</translation>
+    </message>
+    <message>
+        <source>Error Preparing Header!</source>
+        <translation>헤더를 준비하는 중 오류가 발생했습니다!</translation>
+    </message>
+    <message>
+        <source>Undefined Error!</source>
+        <translation>정의되지 않은 오류입니다!</translation>
+    </message>
+    <message>
+        <source>It was not Possible to Start Recording</source>
+        <translation>녹음을 시작할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Error Writing to File,
+Verify if there is free space in your HD!</source>
+        <translation>파일에 쓰는 중 오류가 발생했습니다.
+디스크에 여유 공간이 있는지 확인하십시오!</translation>
+    </message>
+    <message>
+        <source>Error Stopping Record - Closing Channel!</source>
+        <translation>녹음 중지 오류 - 채널을 닫습니다!</translation>
+    </message>
+    <message>
+        <source>This Record will replace the existent Sound File!
+Are You Sure You Want to Continue?</source>
+        <translation>이 녹음은 기존 사운드 파일을 대체합니다!
+계속하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>No sound input was found, so nothing can be recorded.
+Connect a microphone or a sound card and choose Record again.</source>
+        <translation>사운드 입력을 찾을 수 없어 녹음할 수 없습니다.
+마이크나 사운드 카드를 연결한 뒤 다시 녹음을 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>The sound input cannot be opened for 16-bit mono sound at this rate.</source>
+        <translation>이 샘플링 속도의 16비트 모노 사운드로 사운드 입력을 열 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The sound input stopped delivering sound.</source>
+        <translation>사운드 입력에서 더 이상 소리가 들어오지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The sound input failed.</source>
+        <translation>사운드 입력에 실패했습니다.</translation>
+    </message>
+    <message>
+        <source>The recording stopped early; the sound recorded until then is kept.</source>
+        <translation>녹음이 일찍 중지되었습니다. 그때까지 녹음된 소리는 보존됩니다.</translation>
+    </message>
+    <message>
+        <source>A recording of %s s was not finished.
+Do you want to save it into the file %s?</source>
+        <translation>%s초 분량의 녹음이 완료되지 않았습니다.
+파일 %s에 저장하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>The unfinished recording was saved into %s.</source>
+        <translation>완료되지 않은 녹음을 %s에 저장했습니다.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1143,6 +1235,80 @@ Do you want to Start a New File?</source>
     </message>
 </context>
 <context>
+    <name>sonarel::app::AdapterSettingsDialog</name>
+    <message>
+        <source>Andrea PureAudio USB Settings</source>
+        <translation>Andrea PureAudio USB 설정</translation>
+    </message>
+    <message>
+        <source>The USB adapter is connected and in use</source>
+        <translation>USB 어댑터가 연결되어 사용 중입니다</translation>
+    </message>
+    <message>
+        <source>Don´t use Filter</source>
+        <translation>필터 사용 안 함</translation>
+    </message>
+    <message>
+        <source>Low Noise Reduction Filter</source>
+        <translation>낮은 잡음 감소 필터</translation>
+    </message>
+    <message>
+        <source>Middle Noise Reduction Filter</source>
+        <translation>중간 잡음 감소 필터</translation>
+    </message>
+    <message>
+        <source>High Noise Reduction Filter</source>
+        <translation>높은 잡음 감소 필터</translation>
+    </message>
+    <message>
+        <source>Don´t use gain</source>
+        <translation>게인 사용 안 함</translation>
+    </message>
+    <message>
+        <source>5 dB Gain</source>
+        <translation>5 dB 게인</translation>
+    </message>
+    <message>
+        <source>10 dB Gain</source>
+        <translation>10 dB 게인</translation>
+    </message>
+    <message>
+        <source>15 dB Gain</source>
+        <translation>15 dB 게인</translation>
+    </message>
+    <message>
+        <source>Noise Reduction:</source>
+        <translation>잡음 감소:</translation>
+    </message>
+    <message>
+        <source>Input Gain:</source>
+        <translation>입력 게인:</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CConfGravar</name>
+    <message>
+        <source>Configure Record...</source>
+        <translation>녹음 설정...</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>마이크</translation>
+    </message>
+    <message>
+        <source>Line Input</source>
+        <translation>라인 입력</translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <translation>입력:</translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation>주파수:</translation>
+    </message>
+</context>
+<context>
     <name>sonarel::app::CConfVogal</name>
     <message>
         <source>Vowel Space</source>
@@ -1199,6 +1365,45 @@ Do you want to Start a New File?</source>
     <message>
         <source>Sonarel</source>
         <translation>Sonarel</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CGravacao</name>
+    <message>
+        <source>Record</source>
+        <translation>녹음</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>정지</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>재생</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Wait, Calibrating...</source>
+        <translation>잠시 기다리십시오. 보정 중...</translation>
+    </message>
+    <message>
+        <source>Size %1 s</source>
+        <translation>길이 %1초</translation>
+    </message>
+    <message>
+        <source>Pos. %1 s</source>
+        <translation>위치 %1초</translation>
+    </message>
+    <message>
+        <source>Rate: %1Hz</source>
+        <translation>샘플링: %1Hz</translation>
+    </message>
+    <message>
+        <source>Max %1 s</source>
+        <translation>최대 %1초</translation>
     </message>
 </context>
 <context>

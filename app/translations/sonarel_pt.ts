@@ -643,6 +643,14 @@
         <source>Delete the current client</source>
         <translation>Excluir o cliente atual</translation>
     </message>
+    <message>
+        <source>&amp;Record...</source>
+        <translation>&amp;Gravar...</translation>
+    </message>
+    <message>
+        <source>Record the open client file</source>
+        <translation>Gravar o arquivo aberto do cliente</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -1081,6 +1089,90 @@ Deseja começar um novo arquivo?</translation>
         <source>There is no client with the code %s.</source>
         <translation>Não há nenhum cliente com o código %s.</translation>
     </message>
+    <message>
+        <source>Error Recording
+wfe.cbSize = %d
+wfe.nAvgBytesPerSec = %d
+wfe.nBlockAlign %d
+wfe.nChannels %d
+wfe.nSamplesPerSec %d
+wfe.wBitsPerSample %d
+wfe.wFormatTag %d
+</source>
+        <translation>Erro ao gravar
+wfe.cbSize = %d
+wfe.nAvgBytesPerSec = %d
+wfe.nBlockAlign %d
+wfe.nChannels %d
+wfe.nSamplesPerSec %d
+wfe.wBitsPerSample %d
+wfe.wFormatTag %d
+</translation>
+    </message>
+    <message>
+        <source>Error Preparing Record Header!</source>
+        <translation>Erro ao preparar o cabeçalho de gravação!</translation>
+    </message>
+    <message>
+        <source>Error Preparing Header!</source>
+        <translation>Erro ao preparar o cabeçalho!</translation>
+    </message>
+    <message>
+        <source>Undefined Error!</source>
+        <translation>Erro indefinido!</translation>
+    </message>
+    <message>
+        <source>It was not Possible to Start Recording</source>
+        <translation>Não foi possível iniciar a gravação</translation>
+    </message>
+    <message>
+        <source>Error Writing to File,
+Verify if there is free space in your HD!</source>
+        <translation>Erro ao escrever no arquivo,
+verifique se há espaço livre no disco!</translation>
+    </message>
+    <message>
+        <source>Error Stopping Record - Closing Channel!</source>
+        <translation>Erro ao parar a gravação - fechando o canal!</translation>
+    </message>
+    <message>
+        <source>This Record will replace the existent Sound File!
+Are You Sure You Want to Continue?</source>
+        <translation>Esta gravação substituirá o arquivo de som existente!
+Tem certeza de que deseja continuar?</translation>
+    </message>
+    <message>
+        <source>No sound input was found, so nothing can be recorded.
+Connect a microphone or a sound card and choose Record again.</source>
+        <translation>Nenhuma entrada de som foi encontrada, por isso nada pode ser gravado.
+Conecte um microfone ou uma placa de som e escolha Gravar novamente.</translation>
+    </message>
+    <message>
+        <source>The sound input cannot be opened for 16-bit mono sound at this rate.</source>
+        <translation>A entrada de som não pode ser aberta para som mono de 16 bits nesta taxa.</translation>
+    </message>
+    <message>
+        <source>The sound input stopped delivering sound.</source>
+        <translation>A entrada de som deixou de fornecer som.</translation>
+    </message>
+    <message>
+        <source>The sound input failed.</source>
+        <translation>A entrada de som falhou.</translation>
+    </message>
+    <message>
+        <source>The recording stopped early; the sound recorded until then is kept.</source>
+        <translation>A gravação parou antes do tempo; o som gravado até então foi mantido.</translation>
+    </message>
+    <message>
+        <source>A recording of %s s was not finished.
+Do you want to save it into the file %s?</source>
+        <translation>Uma gravação de %s s não foi concluída.
+Deseja salvá-la no arquivo %s?</translation>
+    </message>
+    <message>
+        <source>The unfinished recording was saved into %s.</source>
+        <translation>A gravação não concluída foi salva em %s.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1143,6 +1235,80 @@ Deseja começar um novo arquivo?</translation>
     </message>
 </context>
 <context>
+    <name>sonarel::app::AdapterSettingsDialog</name>
+    <message>
+        <source>Andrea PureAudio USB Settings</source>
+        <translation>Configurações do Andrea PureAudio USB</translation>
+    </message>
+    <message>
+        <source>The USB adapter is connected and in use</source>
+        <translation>O adaptador USB está conectado e em uso</translation>
+    </message>
+    <message>
+        <source>Don´t use Filter</source>
+        <translation>Não usar filtro</translation>
+    </message>
+    <message>
+        <source>Low Noise Reduction Filter</source>
+        <translation>Filtro de redução de ruído baixo</translation>
+    </message>
+    <message>
+        <source>Middle Noise Reduction Filter</source>
+        <translation>Filtro de redução de ruído médio</translation>
+    </message>
+    <message>
+        <source>High Noise Reduction Filter</source>
+        <translation>Filtro de redução de ruído alto</translation>
+    </message>
+    <message>
+        <source>Don´t use gain</source>
+        <translation>Não usar ganho</translation>
+    </message>
+    <message>
+        <source>5 dB Gain</source>
+        <translation>Ganho de 5 dB</translation>
+    </message>
+    <message>
+        <source>10 dB Gain</source>
+        <translation>Ganho de 10 dB</translation>
+    </message>
+    <message>
+        <source>15 dB Gain</source>
+        <translation>Ganho de 15 dB</translation>
+    </message>
+    <message>
+        <source>Noise Reduction:</source>
+        <translation>Redução de ruído:</translation>
+    </message>
+    <message>
+        <source>Input Gain:</source>
+        <translation>Ganho de entrada:</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CConfGravar</name>
+    <message>
+        <source>Configure Record...</source>
+        <translation>Configurar gravação...</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfone</translation>
+    </message>
+    <message>
+        <source>Line Input</source>
+        <translation>Entrada de linha</translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <translation>Entrada:</translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation>Frequência:</translation>
+    </message>
+</context>
+<context>
     <name>sonarel::app::CConfVogal</name>
     <message>
         <source>Vowel Space</source>
@@ -1199,6 +1365,45 @@ Deseja começar um novo arquivo?</translation>
     <message>
         <source>Sonarel</source>
         <translation>Sonarel</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CGravacao</name>
+    <message>
+        <source>Record</source>
+        <translation>Gravar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Wait, Calibrating...</source>
+        <translation>Aguarde, calibrando...</translation>
+    </message>
+    <message>
+        <source>Size %1 s</source>
+        <translation>Tamanho %1 s</translation>
+    </message>
+    <message>
+        <source>Pos. %1 s</source>
+        <translation>Pos. %1 s</translation>
+    </message>
+    <message>
+        <source>Rate: %1Hz</source>
+        <translation>Taxa: %1Hz</translation>
+    </message>
+    <message>
+        <source>Max %1 s</source>
+        <translation>Máx. %1 s</translation>
     </message>
 </context>
 <context>

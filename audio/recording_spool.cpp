@@ -1,0 +1,137 @@
+#include "audio/recording_spool.h"
+
+#include <bit>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/atomic_file.h"
+#include "core/butterworth.h"
+#include "core/wave_file.h"
+
+namespace sonarel::audio {
+namespace {
+
+std::string notePath(const std::string& dataFolder) {
+  return dataFolder + "/grav.pending";
+}
+
+void filterBytes(std::vector<std::uint8_t>& bytes, double cutoffHz, double rate) {
+  // A second-order band-stop from 0 Hz to the cutoff, over the whole recording.
+  auto designed =
+      core::designButterworth(static_cast<int>(core::FilterType::BandStop), 2, 0, cutoffHz, rate);
+  auto* filter = std::get_if<core::ButterworthHandle>(&designed);
+  if (!filter) return;
+  std::vector<std::int16_t> samples(bytes.size() / 2);
+  for (std::size_t i = 0; i < samples.size(); ++i) {
+    samples[i] = static_cast<std::int16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
+  }
+  core::runButterworth(**filter, samples);
+  for (std::size_t i = 0; i < samples.size(); ++i) {
+    const auto v = static_cast<std::uint16_t>(samples[i]);
+    bytes[2 * i] = static_cast<std::uint8_t>(v);
+    bytes[2 * i + 1] = static_cast<std::uint8_t>(v >> 8);
+  }
+}
+
+}  // namespace
+
+RecordingSpool::~RecordingSpool() {
+  close();
+}
+
+bool RecordingSpool::open(const std::string& path) {
+  close();
+  path_ = path;
+  file_ = std::fopen(path.c_str(), "wb");
+  return file_ != nullptr;
+}
+
+bool RecordingSpool::append(std::span<const std::uint8_t> bytes) {
+  if (!file_) return false;
+  const std::size_t written = std::fwrite(bytes.data(), 1, bytes.size(), file_);
+  return std::fflush(file_) == 0 && written == bytes.size();
+}
+
+std::optional<std::vector<std::uint8_t>> RecordingSpool::readBack() {
+  close();
+  std::ifstream in(path_, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                  std::istreambuf_iterator<char>());
+  if (in.bad()) return std::nullopt;
+  return bytes;
+}
+
+void RecordingSpool::close() {
+  if (file_) std::fclose(file_);
+  file_ = nullptr;
+}
+
+std::string spoolPath(const std::string& dataFolder) {
+  return dataFolder + "/grav.tmp";
+}
+
+bool writePendingNote(const std::string& dataFolder, const PendingRecording& pending) {
+  std::ostringstream text;
+  text << "rate=" << pending.sampleRate << "\n"
+       << "kind=" << static_cast<int>(pending.kind) << "\n"
+       << "filter=" << pending.noiseCutoffHz << "\n"
+       << "target=" << pending.targetPath << "\n";
+  return core::writeFileAtomically(notePath(dataFolder), text.str());
+}
+
+void clearPendingNote(const std::string& dataFolder) {
+  std::error_code ignored;
+  std::filesystem::remove(notePath(dataFolder), ignored);
+}
+
+std::optional<PendingRecording> readPendingRecording(const std::string& dataFolder) {
+  std::ifstream in(notePath(dataFolder));
+  if (!in) return std::nullopt;
+  PendingRecording pending;
+  std::string line;
+  while (std::getline(in, line)) {
+    const auto equals = line.find('=');
+    if (equals == std::string::npos) continue;
+    const std::string key = line.substr(0, equals), value = line.substr(equals + 1);
+    try {
+      if (key == "rate") pending.sampleRate = static_cast<std::uint32_t>(std::stoul(value));
+      if (key == "kind") pending.kind = static_cast<core::FileKind>(std::stoi(value));
+      if (key == "filter") pending.noiseCutoffHz = std::stod(value);
+    } catch (const std::exception&) {
+      return std::nullopt;
+    }
+    if (key == "target") pending.targetPath = value;
+  }
+  const bool knownRate =
+      pending.sampleRate == 11025 || pending.sampleRate == 22050 || pending.sampleRate == 44100;
+  if (!knownRate || pending.targetPath.empty()) return std::nullopt;
+  std::error_code error;
+  const auto size = std::filesystem::file_size(spoolPath(dataFolder), error);
+  if (error || size < 2) return std::nullopt;
+  pending.spooledBytes = size - size % 2;
+  return pending;
+}
+
+std::optional<core::Message> finishSpooledRecording(const std::string& dataFolder,
+                                                    const PendingRecording& pending,
+                                                    std::vector<std::uint8_t> bytes) {
+  bytes.resize(bytes.size() - bytes.size() % 2);
+  if (pending.noiseCutoffHz > 0) filterBytes(bytes, pending.noiseCutoffHz, pending.sampleRate);
+  auto failure = core::writeWave(pending.targetPath, core::pcm16MonoFormat(pending.sampleRate),
+                                 std::span<const std::uint8_t>(bytes));
+  if (!failure) clearPendingNote(dataFolder);
+  return failure;
+}
+
+std::optional<core::Message> recoverPendingRecording(const std::string& dataFolder,
+                                                     const PendingRecording& pending) {
+  std::ifstream in(spoolPath(dataFolder), std::ios::binary);
+  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                  std::istreambuf_iterator<char>());
+  if (!in.eof() && in.fail()) return core::Message{core::MessageId::ErrorReadingFile};
+  return finishSpooledRecording(dataFolder, pending, std::move(bytes));
+}
+
+}  // namespace sonarel::audio
