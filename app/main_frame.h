@@ -146,6 +146,7 @@ class CMainFrame : public QMainWindow {
   void deleteOpenFile();
   bool askNewFile();
   void clearClientView();
+  void takeRecordingRateOfClientType();
   QString windowTitleText() const;
   QString preparedRecordingText() const;
 

@@ -52,11 +52,18 @@ records::ClientFolder CMainFrame::currentFolder() const {
   return records::ClientFolder(options_.dataFolder.toStdString(), current_.code);
 }
 
-void CMainFrame::setCurrentClient(const records::ClientRecord& client) {
-  current_ = client;
-  if (const auto settings = records::settingsForType(client.type)) {
+// Choosing a client or opening one of its files resets the recording rate to the one of its
+// type, so a rate chosen in Configure Record lasts until then (a new file prepared after
+// the choice is still recorded at it).
+void CMainFrame::takeRecordingRateOfClientType() {
+  if (const auto settings = records::settingsForType(current_.type)) {
     recordingRate_ = settings->recordingRate;
   }
+}
+
+void CMainFrame::setCurrentClient(const records::ClientRecord& client) {
+  current_ = client;
+  takeRecordingRateOfClientType();
   updateCommandStates();
   updateStatus();
 }
@@ -80,6 +87,7 @@ bool CMainFrame::openClientFile(records::FileNumber number, records::RecordingTy
     document_.state().setF0Settings(settings);
     // ... and which vowel targets the vowel space shows.
     document_.state().setClientType(current_.type);
+    takeRecordingRateOfClientType();
   } else {
     showMessage(Message{MessageId::UndefinedType});
   }

@@ -166,6 +166,9 @@ TEST_F(RecordingCommandsTest, ConfigureRecordStoresTheInputAndSetsTheRate) {
   recordOnNextDialog({});
   frame->runCommand(cmd::Record);
   EXPECT_EQ(capture.format().sampleRate, 22050u);
+  // The choice lasts until a file is opened: then the client's type decides again.
+  openClientFile(1, RecordingType::VoiceAnalysis);
+  EXPECT_EQ(frame->recordingRate(), 11025);
 }
 
 TEST_F(RecordingCommandsTest, AdapterSettingsWriteBothFilesAndDriveTheRecorder) {
