@@ -43,4 +43,12 @@ std::optional<long long> parseInteger(const std::string& text) {
   return value;
 }
 
+std::optional<double> parseSeconds(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  if (*end != '\0' || !(value >= 0) || value > 1e7) return std::nullopt;
+  return value;
+}
+
 }  // namespace sonarel::cli

@@ -27,4 +27,7 @@ Arguments parseArguments(const std::vector<std::string>& words, const std::set<s
 // Reads a whole decimal integer, or nothing.
 std::optional<long long> parseInteger(const std::string& text);
 
+// Reads a time in seconds (a whole decimal number, 0 to 1e7), or nothing.
+std::optional<double> parseSeconds(const std::string& text);
+
 }  // namespace sonarel::cli

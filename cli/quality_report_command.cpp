@@ -22,14 +22,6 @@ std::string line(const char* format, auto... values) {
   return text;
 }
 
-std::optional<double> seconds(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  char* end = nullptr;
-  const double value = std::strtod(text.c_str(), &end);
-  if (*end != '\0' || !(value >= 0) || value > 1e7) return std::nullopt;
-  return value;
-}
-
 void printGauges(std::ostream& out, const quality::QualityAverages& a) {
   using quality::Gauge;
   const std::pair<Gauge, std::pair<const char*, float>> gauges[] = {
@@ -55,9 +47,9 @@ int runQualityReport(const std::vector<std::string>& words, Streams streams) {
     return usageError(streams, args.error.empty() ? "quality-report takes one FILE" : args.error);
   }
   std::optional<double> from = 0.0, to;
-  if (auto text = args.option("--from")) from = seconds(*text);
+  if (auto text = args.option("--from")) from = parseSeconds(*text);
   if (auto text = args.option("--to")) {
-    to = seconds(*text);
+    to = parseSeconds(*text);
     if (!to) return usageError(streams, "--to takes a time in seconds");
   }
   if (!from) return usageError(streams, "--from takes a time in seconds");

@@ -21,14 +21,6 @@ struct SampleSpan {
   std::int64_t end = 0;
 };
 
-std::optional<double> seconds(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  char* end = nullptr;
-  const double value = std::strtod(text.c_str(), &end);
-  if (*end != '\0' || !(value >= 0) || value > 1e7) return std::nullopt;
-  return value;
-}
-
 // --from and --to in seconds, as samples of the open recording (the whole of it by default).
 std::optional<SampleSpan> rangeOption(const Arguments& args, const core::SampleBuffer& buffer,
                                       std::string& error) {
@@ -36,7 +28,7 @@ std::optional<SampleSpan> rangeOption(const Arguments& args, const core::SampleB
   for (const char* name : {"--from", "--to"}) {
     const auto text = args.option(name);
     if (!text) continue;
-    const auto value = seconds(*text);
+    const auto value = parseSeconds(*text);
     if (!value) {
       error = std::string(name) + " takes a time in seconds";
       return std::nullopt;

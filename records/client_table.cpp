@@ -146,11 +146,14 @@ TableResult ClientTable::append(const ClientRecord& record) {
     if (r.code == record.code) return failed(MessageId::ErrorAccessingDatabase);
   }
   rows.records.push_back(record);
+  return rewrite(rows.records);
+}
+
+// Writes the whole table anew (always UTF-8) and adopts it as the loaded list.
+TableResult ClientTable::rewrite(const std::vector<ClientRecord>& records) {
   removeStaleTemporaries(path_);
-  if (!writeTableFile(path_, codePagePath(), rows.records)) {
-    return failed(MessageId::TableNotWritten);
-  }
-  list_ = rows.records;
+  if (!writeTableFile(path_, codePagePath(), records)) return failed(MessageId::TableNotWritten);
+  list_ = records;
   for (ClientRecord& r : list_) r = asStored(r);
   encoding_ = TextEncoding::Utf8;
   return {1, std::nullopt};
@@ -185,14 +188,7 @@ TableResult ClientTable::change(int recordNumber, int code, const ClientRecord* 
   } else {
     rows.records.erase(rows.records.begin() + static_cast<std::ptrdiff_t>(index));
   }
-  removeStaleTemporaries(path_);
-  if (!writeTableFile(path_, codePagePath(), rows.records)) {
-    return failed(MessageId::TableNotWritten);
-  }
-  list_ = rows.records;
-  for (ClientRecord& r : list_) r = asStored(r);
-  encoding_ = TextEncoding::Utf8;
-  return {1, std::nullopt};
+  return rewrite(rows.records);
 }
 
 TableResult ClientTable::updateClient(const ClientRecord& record) {

@@ -81,6 +81,7 @@ class ClientTable {
  private:
   struct Rows;
   TableResult change(int recordNumber, int code, const ClientRecord* replacement);
+  TableResult rewrite(const std::vector<ClientRecord>& records);
 
   std::string path_;
   std::vector<ClientRecord> list_;
