@@ -9,7 +9,7 @@
 
 #include "app/data_folder.h"
 #include "app/demo_register.h"
-#include "app/main_frame.h"
+#include "app/frame/main_frame.h"
 #include "app/splash.h"
 #include "app/translated_text.h"
 #include "audio/qt_capture_device.h"
@@ -108,7 +108,7 @@ bool CMfcApp::startUp(const StartOptions& options) {
   if (options.splash) splash = std::make_unique<SplashWindow>();
 
   playback_ = std::make_unique<audio::QtPlaybackDevice>();
-  frame_ = std::make_unique<CMainFrame>(FrameOptions{QString::fromStdString(folder), false, {}},
+  frame_ = std::make_unique<CMainFrame>(FrameOptions{QString::fromStdString(folder), nullptr, {}},
                                         languages_, playback_.get());
   capture_ = std::make_unique<audio::QtCaptureDevice>();
   frame_->setCaptureDevice(capture_.get());

@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "app/drawing/display_modes.h"
-#include "app/view_state.h"
+#include "app/session/view_state.h"
 #include "bench/recordings.h"
 
 namespace {

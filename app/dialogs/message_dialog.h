@@ -1,11 +1,13 @@
 #pragma once
-// A dialog that tells the user things and asks yes/no questions in message boxes. With the
-// "quiet" property set (tests) no box opens: the text is only signalled, and questions take
-// the answer held in the "answer" property (yes unless set to false).
+// A dialog that tells the user things and asks yes/no questions: in message boxes over
+// itself, or through the prompt it was given (tests give a ScriptedPrompt). Every text is
+// also signalled as shown.
 
 #include <QDialog>
 #include <QMessageBox>
 
+#include "app/frame/box_prompt.h"
+#include "app/session/prompt.h"
 #include "app/translated_text.h"
 
 namespace sonarel::app {
@@ -15,26 +17,40 @@ class MessageDialog : public QDialog {
  public:
   using QDialog::QDialog;
 
+  // Messages and questions go to `prompt` from now on; null: message boxes.
+  void setPrompt(Prompt* prompt) { prompt_ = prompt; }
+  Prompt* prompt() const { return prompt_; }
+
   void tell(const core::Message& message) {
-    const QString text = messageText(message);
-    emit messageShown(text);
-    if (!property("quiet").toBool()) QMessageBox::information(this, tr("Sonarel"), text);
+    emit messageShown(messageText(message));
+    if (prompt_) {
+      prompt_->tell(message);
+    } else {
+      BoxPrompt(this).tell(message);
+    }
   }
 
   bool ask(const core::Message& message) {
-    const QString text = messageText(message);
-    emit messageShown(text);
-    if (property("quiet").toBool()) {
-      const QVariant answer = property("answer");
-      return !answer.isValid() || answer.toBool();
+    emit messageShown(messageText(message));
+    return prompt_ ? prompt_->ask(message) : BoxPrompt(this).ask(message);
+  }
+
+  // A refused entry: a warning box over the dialog, or the prompt.
+  void warn(const core::Message& message) {
+    emit messageShown(messageText(message));
+    if (prompt_) {
+      prompt_->tell(message);
+    } else {
+      BoxPrompt(this, QMessageBox::Warning).tell(message);
     }
-    return QMessageBox::question(this, tr("Sonarel"), text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
   }
 
  signals:
   // Every message and question, as shown (tests listen here).
   void messageShown(const QString& text);
+
+ private:
+  Prompt* prompt_ = nullptr;
 };
 
 }  // namespace sonarel::app

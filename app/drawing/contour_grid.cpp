@@ -5,8 +5,11 @@
 namespace sonarel::app {
 
 double valueToY(const QRect& graph, double value, int bottom, int top) {
-  const double span = top > bottom ? top - bottom : 1;
-  return graph.top() + graph.height() - (value - bottom) / span * graph.height();
+  return ValueScale{graph, static_cast<double>(bottom), static_cast<double>(top)}.y(value);
+}
+
+double secondsAt(const QRect& graph, double startSeconds, double durationSeconds, int x) {
+  return startSeconds + durationSeconds * (x - graph.left()) / static_cast<double>(graph.width());
 }
 
 void drawContourGrid(QPainter& painter, const QRect& graph, const GridScale& scale,

@@ -1,16 +1,18 @@
 #pragma once
 // One drawing routine per display mode, each over a painter and the view's geometry, shared
-// by the screen, printing and the rendering tests. drawDisplayMode dispatches by mode code.
+// by the screen, printing and the rendering tests, with the pointer read-out of its graph.
+// drawDisplayMode dispatches by mode code through the display-mode registry.
 
 #include <QPainter>
 
-#include "app/drawing/display_data.h"
 #include "app/drawing/graph_geometry.h"
+#include "app/session/display_data.h"
+#include "app/session/mode_needs.h"
 
 namespace sonarel::app {
 
+// The codes of the built-in modes (mode::None is the session's: nothing shown yet).
 namespace mode {
-constexpr int None = -1;
 constexpr int AudioSignal = 0;
 constexpr int F0 = 2;
 constexpr int Intensity = 3;
@@ -47,6 +49,13 @@ void drawStatisticsPanel(QPainter& painter, const QRect& graph, const DisplayDat
 // The F1/F2 chart: the targets of the vowel set as symbols and the voiced blocks of the
 // analysis range as magenta dots.
 DrawnContour drawVowelSpace(QPainter& painter, const QRect& graph, const DisplayData& data);
+// The read-outs of these graphs (see ReadoutRoutine).
+QString audioSignalReadout(const QRect& graph, const DisplayData& data, QPoint point);
+QString f0Readout(const QRect& graph, const DisplayData& data, QPoint point);
+QString intensityReadout(const QRect& graph, const DisplayData& data, QPoint point);
+QString f0AndIntensityReadout(const QRect& graph, const DisplayData& data, QPoint point);
+QString vowelSpaceReadout(const QRect& graph, const DisplayData& data, QPoint point);
+
 // The whole recording in 680 columns, voiced columns shaded, the selection inverted.
 void drawWaveformStrip(QPainter& painter, const QRect& strip, const DisplayData& data);
 

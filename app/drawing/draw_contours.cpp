@@ -35,6 +35,16 @@ void strokeRuns(QPainter& painter, const std::vector<std::vector<QPointF>>& runs
   }
 }
 
+ValueScale f0Scale(const QRect& graph, const DisplayData& data) {
+  return {graph, static_cast<double>(data.f0Display.minPitch),
+          static_cast<double>(data.f0Display.maxPitch)};
+}
+
+ValueScale intensityScale(const QRect& graph, const DisplayData& data) {
+  return {graph, static_cast<double>(data.intensityDisplay.lowLimit),
+          static_cast<double>(data.intensityDisplay.highLimit)};
+}
+
 }  // namespace
 
 DrawnContour drawF0Contour(QPainter& painter, const QRect& graph, const DisplayData& data) {
@@ -56,8 +66,7 @@ DrawnContour drawF0Contour(QPainter& painter, const QRect& graph, const DisplayD
       if (!runs.back().empty()) runs.emplace_back();
       continue;
     }
-    runs.back().emplace_back(sampleToX(graph, data, sample),
-                             valueToY(graph, hz, s.minPitch, s.maxPitch));
+    runs.back().emplace_back(sampleToX(graph, data, sample), f0Scale(graph, data).y(hz));
     ++drawn.points;
   }
   painter.save();
@@ -94,7 +103,7 @@ DrawnContour drawIntensityContour(QPainter& painter, const QRect& graph, const D
     b = std::clamp<std::int64_t>(std::max(b, a + 1), 0, data.intensity->frameCount());
     const auto& v = data.intensity->values;
     const float loudest = *std::max_element(v.begin() + a, v.begin() + b);
-    line.emplace_back(graph.left() + x + 0.5, valueToY(graph, loudest, s.lowLimit, s.highLimit));
+    line.emplace_back(graph.left() + x + 0.5, intensityScale(graph, data).y(loudest));
     ++drawn.points;
   }
   painter.save();
@@ -106,12 +115,51 @@ DrawnContour drawIntensityContour(QPainter& painter, const QRect& graph, const D
   return drawn;
 }
 
-void drawF0AndIntensity(QPainter& painter, const QRect& graph, const DisplayData& data) {
+namespace {
+
+// The two graphs of mode 8: F0 above, intensity below, 28 pixels apart.
+struct ContourPanels {
+  QRect f0, intensity;
+};
+
+ContourPanels contourPanels(const QRect& graph) {
   const int gap = 28;
   const int half = (graph.height() - gap) / 2;
-  drawF0Contour(painter, QRect(graph.left(), graph.top(), graph.width(), half), data);
-  drawIntensityContour(painter, QRect(graph.left(), graph.top() + half + gap, graph.width(), half),
-                       data);
+  return {QRect(graph.left(), graph.top(), graph.width(), half),
+          QRect(graph.left(), graph.top() + half + gap, graph.width(), half)};
+}
+
+double pointerSeconds(const QRect& graph, const DisplayData& data, QPoint point) {
+  return secondsAt(graph, data.rangeStartSeconds(), data.rangeSeconds(), point.x());
+}
+
+}  // namespace
+
+void drawF0AndIntensity(QPainter& painter, const QRect& graph, const DisplayData& data) {
+  const ContourPanels panels = contourPanels(graph);
+  drawF0Contour(painter, panels.f0, data);
+  drawIntensityContour(painter, panels.intensity, data);
+}
+
+QString f0Readout(const QRect& graph, const DisplayData& data, QPoint point) {
+  if (!graph.contains(point)) return {};
+  return QString::asprintf("%.2f Hz   %.2fs", f0Scale(graph, data).valueAt(point.y()),
+                           pointerSeconds(graph, data, point));
+}
+
+QString intensityReadout(const QRect& graph, const DisplayData& data, QPoint point) {
+  if (!graph.contains(point)) return {};
+  return QString::asprintf("%.2f dB   %.2fs", intensityScale(graph, data).valueAt(point.y()),
+                           pointerSeconds(graph, data, point));
+}
+
+QString f0AndIntensityReadout(const QRect& graph, const DisplayData& data, QPoint point) {
+  if (!graph.contains(point)) return {};
+  const ContourPanels panels = contourPanels(graph);
+  return QString::asprintf("F0: %.2fHz  Int: %.2fdB %.2fs",
+                           std::max(0.0, f0Scale(panels.f0, data).valueAt(point.y())),
+                           std::max(0.0, intensityScale(panels.intensity, data).valueAt(point.y())),
+                           pointerSeconds(graph, data, point));
 }
 
 }  // namespace sonarel::app

@@ -69,4 +69,12 @@ void drawWaveformStrip(QPainter& painter, const QRect& strip, const DisplayData&
   painter.restore();
 }
 
+QString audioSignalReadout(const QRect& graph, const DisplayData& data, QPoint point) {
+  if (!graph.contains(point)) return {};
+  const double fromBottom = (graph.bottom() + 1 - point.y()) / static_cast<double>(graph.height());
+  return QString::asprintf(
+      "%.2f %%   %.2fs", (2 * fromBottom - 1) * 100,
+      secondsAt(graph, data.rangeStartSeconds(), data.rangeSeconds(), point.x()));
+}
+
 }  // namespace sonarel::app

@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QImage>
 #include <algorithm>
 
 #include "app/drawing/display_modes.h"
@@ -40,14 +41,36 @@ spectral::SpectrogramBand bandOf(const DisplayData& data) {
   return data.spectral.spectrogram.band;
 }
 
+// The picture's computed columns in the palette of `settings`; the rest is background.
+QImage colouredPicture(const spectral::SpectrogramPicture& picture, int columnsDone,
+                       const SpectrogramSettings& settings, int width, int height) {
+  const spectral::Palette palette =
+      spectral::SpectrogramPalette(settings.contrast, settings.blackAndWhite);
+  QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+  const spectral::Rgb ground = palette[spectral::kBackgroundEntry];
+  image.fill(QColor(ground.r, ground.g, ground.b));
+  const int columns = std::min(columnsDone, image.width());
+  for (int row = 0; row < picture.rows && row < image.height(); ++row) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+    for (int c = 0; c < columns; ++c) {
+      const spectral::Rgb colour = palette[static_cast<std::size_t>(picture.entry(c, row))];
+      line[c] = qRgb(colour.r, colour.g, colour.b);
+    }
+  }
+  return image;
+}
+
 // One picture with its frequency and time labels and its band name.
 void drawPanel(QPainter& painter, const QRect& panel, const DisplayData& data,
-               spectral::SpectrogramBand band, SpectrogramCache* cache) {
+               spectral::SpectrogramBand band, SpectrogramPictureCache* cache) {
   if (cache) {
     const spectral::SpectrogramRequest request{
         data.samples, data.range.first, data.range.last, data.sampleRate, band, panel.height()};
+    const spectral::SpectrogramPicture& picture =
+        cache->picture(request, data.spectral.revision, !data.spectral.progressive);
     painter.drawImage(panel.left() + 1, panel.top(),
-                      cache->image(request, data.spectral.spectrogram, !data.spectral.progressive));
+                      colouredPicture(picture, cache->columnsDone(), data.spectral.spectrogram,
+                                      request.columns, request.rows));
   }
   painter.setPen(QPen(QColor(120, 120, 120), 0));
   painter.drawRect(panel.adjusted(0, -1, 1, 0));
@@ -189,6 +212,28 @@ std::optional<SpectrogramPoint> spectrogramPointAt(int displayMode, const QRect&
   if (!picture.contains(point)) return std::nullopt;
   const int fromBottom = picture.top() + picture.height() - point.y();
   return SpectrogramPoint{point.x() - picture.left(), fromBottom * 100.0 / picture.height()};
+}
+
+namespace {
+
+QString spectrogramReadoutOf(int displayMode, const QRect& graph, const DisplayData& data,
+                             QPoint point) {
+  const auto at = spectrogramPointAt(displayMode, graph, point);
+  if (!at) return {};
+  const double seconds = data.rangeStartSeconds() + data.rangeSeconds() * at->column / 680.0;
+  return QString::asprintf("%.2f Hz   %.2f s",
+                           spectral::SpectrogramTopFrequency(data.sampleRate) * at->percent / 100,
+                           seconds);
+}
+
+}  // namespace
+
+QString spectrogramReadout(const QRect& graph, const DisplayData& data, QPoint point) {
+  return spectrogramReadoutOf(mode::Spectrogram, graph, data, point);
+}
+
+QString amplitudeSpectrogramReadout(const QRect& graph, const DisplayData& data, QPoint point) {
+  return spectrogramReadoutOf(mode::SpectrogramAmplitude, graph, data, point);
 }
 
 }  // namespace sonarel::app

@@ -181,4 +181,10 @@ void drawFrameSpectrum(QPainter& painter, const std::vector<float>* levels, std:
   painter.restore();
 }
 
+QString spectrumReadout(const QRect& graph, const DisplayData& data, QPoint point) {
+  if (!graph.contains(point)) return {};
+  return QString::asprintf("%.2f dB   %.2f kHz", spectrumYToLevel(graph, point.y()),
+                           (point.x() - graph.left()) / 680.0 * data.sampleRate / 2000.0);
+}
+
 }  // namespace sonarel::app

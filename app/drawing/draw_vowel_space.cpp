@@ -104,4 +104,10 @@ DrawnContour drawVowelSpace(QPainter& painter, const QRect& graph, const Display
   return drawn;
 }
 
+QString vowelSpaceReadout(const QRect& graph, const DisplayData&, QPoint point) {
+  if (!graph.contains(point)) return {};
+  const auto [f1, f2] = vowel_chart::formantsAt(graph, point);
+  return QString::asprintf("%.2f Hz   %.2f Hz", f1, f2);
+}
+
 }  // namespace sonarel::app

@@ -9,8 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "app/drawing/display_data.h"
 #include "app/drawing/graph_geometry.h"
+#include "app/session/display_data.h"
 
 namespace sonarel::app {
 
@@ -48,6 +48,12 @@ struct SpectrogramPoint {
   double percent = 0;
 };
 std::optional<SpectrogramPoint> spectrogramPointAt(int mode, const QRect& graph, QPoint point);
+
+// The read-outs of the spectra (level and frequency) and the spectrograms (frequency and
+// time under the pointer).
+QString spectrumReadout(const QRect& graph, const DisplayData& data, QPoint point);
+QString spectrogramReadout(const QRect& graph, const DisplayData& data, QPoint point);
+QString amplitudeSpectrogramReadout(const QRect& graph, const DisplayData& data, QPoint point);
 
 // The pop-up's graph: 256 x 140 pixels from x = 25, levels of one frame (N/2 values, or none)
 // and a marker at the clicked height.

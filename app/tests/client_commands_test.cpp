@@ -12,12 +12,13 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/command_table.h"
-#include "app/dialogs/client_dialog.h"
-#include "app/dialogs/client_list_dialog.h"
-#include "app/dialogs/files_dialog.h"
-#include "app/dialogs/sound_file_dialog.h"
-#include "app/main_frame.h"
+#include "app/commands/command_table.h"
+#include "app/dialogs/clients/client_dialog.h"
+#include "app/dialogs/clients/client_list_dialog.h"
+#include "app/dialogs/clients/files_dialog.h"
+#include "app/dialogs/clients/sound_file_dialog.h"
+#include "app/frame/main_frame.h"
+#include "app/session/prompt.h"
 #include "audio/scripted_playback_device.h"
 #include "core/tests/wave_fixtures.h"
 #include "core/wave_file.h"
@@ -64,7 +65,7 @@ class ClientCommands : public ::testing::Test {
   }
   void makeFrame(const QString& editor) {
     frame = std::make_unique<CMainFrame>(
-        FrameOptions{QString::fromStdString(data.path()), true, editor}, languages, &device);
+        FrameOptions{QString::fromStdString(data.path()), &prompt, editor}, languages, &device);
     frame->resize(1024, 768);
     frame->show();
   }
@@ -73,6 +74,7 @@ class ClientCommands : public ::testing::Test {
   DataFolder data;
   Languages languages;
   audio::ScriptedPlaybackDevice device;
+  ScriptedPrompt prompt;
   std::unique_ptr<CMainFrame> frame;
 };
 
@@ -82,7 +84,7 @@ TEST_F(ClientCommands, ANewClientIsRegisteredAndBecomesCurrent) {
     EXPECT_FALSE(enabled(command)) << command;
   }
   EXPECT_TRUE(enabled(cmd::NewClient));
-  frame->confirm = [](const QString&) { return false; };  // no new file yet
+  prompt.answerWhenUnscripted = false;  // no new file yet
   whenModal<QWidget>([](QWidget* modal) {
     auto* dialog = qobject_cast<ClientDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
@@ -110,7 +112,8 @@ TEST_F(ClientCommands, ANewClientIsRegisteredAndBecomesCurrent) {
 
 TEST_F(ClientCommands, TheClientDialogJudgesDatesAsTyped) {
   ClientDialog dialog(ClientDialog::Mode::Change, client(3, "Ana", 2), Language::Korean);
-  dialog.setProperty("quiet", true);
+  ScriptedPrompt dialogPrompt;
+  dialog.setPrompt(&dialogPrompt);
   QSignalSpy shown(&dialog, &MessageDialog::messageShown);
   dialog.show();
   EXPECT_EQ(dialog.okButton()->text(), "Change");
@@ -133,7 +136,8 @@ TEST_F(ClientCommands, TheClientDialogJudgesDatesAsTyped) {
   EXPECT_EQ(dialog.record().type, 2);
 
   ClientDialog refused(ClientDialog::Mode::Insert, client(4, "", -1), Language::English);
-  refused.setProperty("quiet", true);
+  ScriptedPrompt refusedPrompt;
+  refused.setPrompt(&refusedPrompt);
   QSignalSpy refusals(&refused, &MessageDialog::messageShown);
   QTest::keyClicks(refused.nameField(), "Al");
   refused.accept();
@@ -200,8 +204,8 @@ TEST_F(ClientCommands, NewRecordingsGetTheNextNumbersPath) {
 }
 
 TEST_F(ClientCommands, TheVocalQualityNoticeCanBeTurnedOff) {
-  frame = std::make_unique<CMainFrame>(FrameOptions{QString::fromStdString(data.path()), false, {}},
-                                       languages, &device);
+  frame = std::make_unique<CMainFrame>(
+      FrameOptions{QString::fromStdString(data.path()), nullptr, {}}, languages, &device);
   ASSERT_TRUE(frame->clientTable().append(client(1, "Ana", 1)).ok());
   data.client(1);
   frame->setCurrentClient(*frame->clientTable().find(1));
@@ -228,7 +232,8 @@ TEST_F(ClientCommands, TheFileListShowsNewestFirstAndActsOnRows) {
   DataFolder::put(folder.markerPath(RecordingType::VoiceAnalysis, 3), "x", 20060101);
   DataFolder::put(folder.notesPath(1), "{\\rtf1\\pard Rouca\\par\\pard mais\\par}");
   FilesDialog dialog(folder, "Ana", Language::English, false);
-  dialog.setProperty("quiet", true);
+  ScriptedPrompt dialogPrompt;
+  dialog.setPrompt(&dialogPrompt);
   QSignalSpy shown(&dialog, &MessageDialog::messageShown);
   EXPECT_EQ(dialog.windowTitle(), "Ana - Files");
   QTreeWidget* list = dialog.list();
@@ -249,7 +254,7 @@ TEST_F(ClientCommands, TheFileListShowsNewestFirstAndActsOnRows) {
   EXPECT_EQ(edited, 0) << "a backed-up number has no notes to edit";
 
   list->setCurrentItem(list->topLevelItem(1));
-  dialog.setProperty("answer", true);
+  dialogPrompt.answerWhenUnscripted = true;
   dialog.deleteSelected();
   EXPECT_FALSE(std::filesystem::exists(folder.recordingPath(RecordingType::VoiceAnalysis, 1)));
   EXPECT_FALSE(std::filesystem::exists(folder.notesPath(1)));
@@ -303,7 +308,8 @@ TEST_F(ClientCommands, TheClientListSearchesNamesWithoutRegardToCase) {
     ASSERT_TRUE(table.append(client(code, name, 0)).ok());
   }
   ClientListDialog dialog(table, QString::fromStdString(data.path()), Language::English);
-  dialog.setProperty("quiet", true);
+  ScriptedPrompt dialogPrompt;
+  dialog.setPrompt(&dialogPrompt);
   QSignalSpy shown(&dialog, &MessageDialog::messageShown);
   ASSERT_EQ(dialog.list()->topLevelItemCount(), 4);
   EXPECT_EQ(dialog.list()->topLevelItem(0)->text(0), "001");
@@ -335,7 +341,7 @@ TEST_F(ClientCommands, DeletingTheCurrentClientOrItsOpenFile) {
   DataFolder::put(folder.notesPath(2));
   frame->setCurrentClient(*frame->clientTable().find(1));
   ASSERT_TRUE(frame->openClientFile(2, RecordingType::VoiceAnalysis));
-  frame->confirm = [](const QString&) { return true; };
+  prompt.answerWhenUnscripted = true;
   frame->runCommand(cmd::DeleteFiles);
   EXPECT_FALSE(std::filesystem::exists(folder.recordingPath(RecordingType::VoiceAnalysis, 2)));
   EXPECT_FALSE(std::filesystem::exists(folder.notesPath(2)));
@@ -352,10 +358,10 @@ TEST_F(ClientCommands, DeletingTheCurrentClientOrItsOpenFile) {
   frame->runCommand(cmd::DeleteFiles);
   EXPECT_TRUE(std::filesystem::exists(folder.recordingPath(RecordingType::VoiceAnalysis, 1)));
 
-  frame->confirm = [](const QString&) { return false; };
+  prompt.answerWhenUnscripted = false;
   frame->runCommand(cmd::DeleteClient);
   EXPECT_EQ(frame->currentClient().code, 1) << "answered No";
-  frame->confirm = [](const QString&) { return true; };
+  prompt.answerWhenUnscripted = true;
   frame->runCommand(cmd::DeleteClient);
   EXPECT_EQ(frame->currentClient().code, -1);
   EXPECT_FALSE(folder.exists());

@@ -5,7 +5,7 @@
 
 #include "app/drawing/contour_grid.h"
 #include "app/drawing/display_modes.h"
-#include "app/view_state.h"
+#include "app/session/view_state.h"
 #include "core/tests/wave_fixtures.h"
 
 namespace sonarel::app {

@@ -4,18 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
-#include "app/command_table.h"
-#include "app/dialogs/configure_f0_dialog.h"
-#include "app/dialogs/configure_intensity_dialog.h"
+#include "app/commands/command_table.h"
+#include "app/dialogs/settings/configure_f0_dialog.h"
+#include "app/dialogs/settings/configure_intensity_dialog.h"
 #include "app/drawing/display_modes.h"
+#include "app/frame/main_frame.h"
 #include "app/help_window.h"
-#include "app/main_frame.h"
+#include "app/session/prompt.h"
 #include "audio/scripted_playback_device.h"
 #include "core/tests/wave_fixtures.h"
 
@@ -29,7 +31,7 @@ class MainFrameTest : public ::testing::Test {
   void SetUp() override {
     languages.apply(Language::English);
     frame = std::make_unique<CMainFrame>(
-        FrameOptions{QString::fromStdString(dir.path().string()), true}, languages, &device);
+        FrameOptions{QString::fromStdString(dir.path().string()), &prompt}, languages, &device);
     frame->resize(1024, 768);
     frame->show();
     auto samples = testing::sine(180, 11025, 22050, 12000);
@@ -47,6 +49,7 @@ class MainFrameTest : public ::testing::Test {
   ScratchDir dir;
   Languages languages;
   audio::ScriptedPlaybackDevice device;
+  ScriptedPrompt prompt;
   std::unique_ptr<CMainFrame> frame;
   QString wave;
 };
@@ -132,6 +135,25 @@ TEST_F(MainFrameTest, VocalQualityFilesGetTheirOwnMenus) {
   EXPECT_NE(menuTitled("&Real-Time"), nullptr);
 }
 
+TEST_F(MainFrameTest, ShortcutsKeepToTheMenusOfTheOpenFilesKind) {
+  const auto quality =
+      dir.write("qv001.wav", testing::simpleWave(44100, testing::sine(150, 44100, 44100)));
+  ASSERT_TRUE(frame->openFile(QString::fromStdString(quality)));
+  QApplication::setActiveWindow(frame.get());
+  frame->view()->setFocus();
+  for (const Qt::Key key : {Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6}) {
+    QTest::keyClick(frame->view(), key, Qt::ControlModifier);
+    EXPECT_EQ(frame->document().state().displayMode(), mode::None) << "Ctrl+" << key - Qt::Key_0;
+    frame->runCommand(cmd::FundamentalFrequency);
+    EXPECT_EQ(frame->document().state().displayMode(), mode::None);
+  }
+  QTest::keyClick(frame->view(), Qt::Key_1, Qt::ControlModifier);
+  EXPECT_EQ(frame->document().state().displayMode(), mode::AudioSignal) << "in both menus";
+  ASSERT_TRUE(frame->openFile(wave));
+  QTest::keyClick(frame->view(), Qt::Key_2, Qt::ControlModifier);
+  EXPECT_EQ(frame->document().state().displayMode(), mode::F0);
+}
+
 TEST_F(MainFrameTest, ExportsWriteTheFilesAndSayso) {
   ASSERT_TRUE(frame->openFile(wave));
   const QString target = QString::fromStdString(dir.file("stats"));
@@ -167,7 +189,8 @@ TEST_F(MainFrameTest, LanguagesSwitchTheRunningProgramAndAreRemembered) {
 
 TEST(ConfigureDialogs, ChecksRunInOrderAndKeepTheDialogOpen) {
   ConfigureF0Dialog f0(core::F0Settings{});
-  f0.setProperty("quiet", true);
+  ScriptedPrompt f0Prompt;
+  f0.setPrompt(&f0Prompt);
   QSignalSpy refused(&f0, &ConfigureF0Dialog::refused);
   f0.lowBox()->setCurrentText("45");
   f0.highBox()->setCurrentText("40");
@@ -186,7 +209,8 @@ TEST(ConfigureDialogs, ChecksRunInOrderAndKeepTheDialogOpen) {
 
   // Enter in a typed field works as OK, once.
   ConfigureF0Dialog typed(core::F0Settings{});
-  typed.setProperty("quiet", true);
+  ScriptedPrompt typedPrompt;
+  typed.setPrompt(&typedPrompt);
   QSignalSpy typedRefused(&typed, &ConfigureF0Dialog::refused);
   QSignalSpy accepted(&typed, &QDialog::accepted);
   typed.show();
@@ -200,7 +224,8 @@ TEST(ConfigureDialogs, ChecksRunInOrderAndKeepTheDialogOpen) {
   EXPECT_EQ(typed.settings().minPitch, 80);
 
   ConfigureIntensityDialog intensity(core::IntensitySettings{});
-  intensity.setProperty("quiet", true);
+  ScriptedPrompt intensityPrompt;
+  intensity.setPrompt(&intensityPrompt);
   QSignalSpy intensityRefused(&intensity, &ConfigureIntensityDialog::refused);
   intensity.lowField()->setText("61");
   intensity.accept();

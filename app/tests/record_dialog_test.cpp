@@ -2,7 +2,8 @@
 // buttons and panel through a recording, the replace question, Play, the failures it tells,
 // the adapter's settling and the recovery of an unfinished recording.
 
-#include "app/dialogs/record_dialog.h"
+#include "app/dialogs/recording/record_dialog.h"
+#include "app/session/prompt.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@
 #include <QTest>
 #include <filesystem>
 
-#include "app/dialogs/record_trace.h"
+#include "app/dialogs/recording/record_trace.h"
 #include "audio/recording_spool.h"
 #include "audio/scripted_capture_device.h"
 #include "audio/scripted_playback_device.h"
@@ -34,7 +35,7 @@ class RecordDialogTest : public ::testing::Test {
   std::unique_ptr<CGravacao> dialog(const audio::RecordingJob& j,
                                     const core::SampleBuffer* view = nullptr) {
     auto d = std::make_unique<CGravacao>(j, capture, &playback, view);
-    d->setProperty("quiet", true);
+    d->setPrompt(&prompt);
     d->answer = [this](const QString& question) {
       questions << question;
       return yes;
@@ -48,6 +49,7 @@ class RecordDialogTest : public ::testing::Test {
   ScratchDir dir;
   audio::ScriptedCaptureDevice capture;
   audio::ScriptedPlaybackDevice playback;
+  ScriptedPrompt prompt;
   QStringList questions, shown;
   bool yes = true;
 };

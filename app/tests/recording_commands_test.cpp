@@ -10,12 +10,13 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "app/command_table.h"
-#include "app/dialogs/adapter_settings_dialog.h"
-#include "app/dialogs/configure_record_dialog.h"
-#include "app/dialogs/record_dialog.h"
-#include "app/main_frame.h"
-#include "app/record_command.h"
+#include "app/commands/command_table.h"
+#include "app/commands/record_command.h"
+#include "app/dialogs/recording/adapter_settings_dialog.h"
+#include "app/dialogs/recording/configure_record_dialog.h"
+#include "app/dialogs/recording/record_dialog.h"
+#include "app/frame/main_frame.h"
+#include "app/session/prompt.h"
 #include "audio/scripted_capture_device.h"
 #include "audio/scripted_playback_device.h"
 #include "core/tests/wave_fixtures.h"
@@ -32,7 +33,7 @@ class RecordingCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     languages.apply(Language::English);
-    frame = std::make_unique<CMainFrame>(FrameOptions{QString::fromStdString(data.path()), true},
+    frame = std::make_unique<CMainFrame>(FrameOptions{QString::fromStdString(data.path()), &prompt},
                                          languages, &playback);
     frame->setCaptureDevice(&capture);
     frame->show();
@@ -79,6 +80,7 @@ class RecordingCommandsTest : public ::testing::Test {
   Languages languages;
   audio::ScriptedPlaybackDevice playback;
   audio::ScriptedCaptureDevice capture;
+  ScriptedPrompt prompt;
   std::unique_ptr<CMainFrame> frame;
 };
 

@@ -9,13 +9,14 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/command_table.h"
-#include "app/dialogs/configure_spectrum_dialogs.h"
+#include "app/commands/command_table.h"
+#include "app/dialogs/settings/configure_spectrum_dialogs.h"
 #include "app/drawing/display_modes.h"
 #include "app/drawing/spectral_drawing.h"
-#include "app/main_frame.h"
-#include "app/power_spectrum_window.h"
-#include "app/view_state.h"
+#include "app/frame/main_frame.h"
+#include "app/session/prompt.h"
+#include "app/session/view_state.h"
+#include "app/views/power_spectrum_window.h"
 #include "audio/scripted_playback_device.h"
 #include "core/tests/wave_fixtures.h"
 
@@ -204,7 +205,7 @@ class SpectralFrameTest : public ::testing::Test {
   void SetUp() override {
     languages.apply(Language::English);
     frame = std::make_unique<CMainFrame>(
-        FrameOptions{QString::fromStdString(dir.path().string()), true}, languages, &device);
+        FrameOptions{QString::fromStdString(dir.path().string()), &prompt}, languages, &device);
     frame->resize(1024, 768);
     frame->show();
     wave = QString::fromStdString(
@@ -213,6 +214,7 @@ class SpectralFrameTest : public ::testing::Test {
   ScratchDir dir;
   Languages languages;
   audio::ScriptedPlaybackDevice device;
+  ScriptedPrompt prompt;
   std::unique_ptr<CMainFrame> frame;
   QString wave;
 };

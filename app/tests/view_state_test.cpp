@@ -1,4 +1,4 @@
-#include "app/view_state.h"
+#include "app/session/view_state.h"
 
 #include <gtest/gtest.h>
 

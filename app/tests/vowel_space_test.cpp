@@ -10,12 +10,13 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/command_table.h"
-#include "app/dialogs/configure_vowel_space_dialog.h"
+#include "app/commands/command_table.h"
+#include "app/dialogs/settings/configure_vowel_space_dialog.h"
 #include "app/drawing/display_modes.h"
 #include "app/drawing/vowel_chart.h"
-#include "app/main_frame.h"
-#include "app/view_state.h"
+#include "app/frame/main_frame.h"
+#include "app/session/prompt.h"
+#include "app/session/view_state.h"
 #include "audio/scripted_playback_device.h"
 #include "core/tests/wave_fixtures.h"
 
@@ -186,7 +187,8 @@ TEST_F(VowelSpaceView, ReadoutAndSmallLayouts) {
 
 TEST(VowelSpaceDialog, SpanishRowsAndTheChecksOfOk) {
   CConfVogal dialog(0, vs::Spanish, spectral::DefaultVowelTargets(vs::Spanish));
-  dialog.setProperty("quiet", true);
+  ScriptedPrompt dialogPrompt;
+  dialog.setPrompt(&dialogPrompt);
   QSignalSpy refused(&dialog, &CConfVogal::refused);
   EXPECT_EQ(dialog.windowTitle(), "Vowel Space");
   EXPECT_EQ(dialog.languageBox()->currentText(), "Spanish");
@@ -203,7 +205,8 @@ TEST(VowelSpaceDialog, SpanishRowsAndTheChecksOfOk) {
 
 TEST(VowelSpaceDialog, RefusalNamesTheRangeAndFocusesTheEdit) {
   CConfVogal dialog(1, vs::Portuguese, spectral::DefaultVowelTargets(vs::Portuguese));
-  dialog.setProperty("quiet", true);
+  ScriptedPrompt dialogPrompt;
+  dialog.setPrompt(&dialogPrompt);
   dialog.show();
   QSignalSpy refused(&dialog, &CConfVogal::refused);
   dialog.f2Edit(3)->setText("3300");
@@ -253,7 +256,8 @@ TEST(VowelSpaceWindow, CommandsShowTheChartAndTheSetFollowsTheLanguage) {
   Languages languages;
   languages.apply(Language::Spanish);
   audio::ScriptedPlaybackDevice device;
-  CMainFrame frame(FrameOptions{QString::fromStdString(dir.path().string()), true}, languages,
+  ScriptedPrompt prompt;
+  CMainFrame frame(FrameOptions{QString::fromStdString(dir.path().string()), &prompt}, languages,
                    &device);
   EXPECT_EQ(frame.document().state().vowelSet(), vs::Spanish);
   languages.apply(Language::English);

@@ -651,6 +651,10 @@
         <source>Record the open client file</source>
         <translation>Grabar el archivo abierto del cliente</translation>
     </message>
+    <message>
+        <source>Play the marked stretch</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -1362,10 +1366,6 @@ Do you want to save it into the file %s?</source>
         <source>Default</source>
         <translation>Predeterminado</translation>
     </message>
-    <message>
-        <source>Sonarel</source>
-        <translation>Sonarel</translation>
-    </message>
 </context>
 <context>
     <name>sonarel::app::CGravacao</name>
@@ -1639,10 +1639,6 @@ Evaluación acústica de la voz.</translation>
         <source>Method</source>
         <translation>Método</translation>
     </message>
-    <message>
-        <source>Sonarel</source>
-        <translation>Sonarel</translation>
-    </message>
 </context>
 <context>
     <name>sonarel::app::ConfigureIntensityDialog</name>
@@ -1661,10 +1657,6 @@ Evaluación acústica de la voz.</translation>
     <message>
         <source>High Limit</source>
         <translation>Límite superior</translation>
-    </message>
-    <message>
-        <source>Sonarel</source>
-        <translation>Sonarel</translation>
     </message>
 </context>
 <context>
@@ -1707,13 +1699,6 @@ Evaluación acústica de la voz.</translation>
     <message>
         <source>Contents</source>
         <translation>Contenido</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::MessageDialog</name>
-    <message>
-        <source>Sonarel</source>
-        <translation>Sonarel</translation>
     </message>
 </context>
 <context>

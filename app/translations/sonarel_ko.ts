@@ -651,6 +651,10 @@
         <source>Record the open client file</source>
         <translation>열린 내담자 파일 녹음</translation>
     </message>
+    <message>
+        <source>Play the marked stretch</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -1362,10 +1366,6 @@ Do you want to save it into the file %s?</source>
         <source>Default</source>
         <translation>기본값</translation>
     </message>
-    <message>
-        <source>Sonarel</source>
-        <translation>Sonarel</translation>
-    </message>
 </context>
 <context>
     <name>sonarel::app::CGravacao</name>
@@ -1639,10 +1639,6 @@ Acoustic assessment of the voice.</source>
         <source>Method</source>
         <translation>방법</translation>
     </message>
-    <message>
-        <source>Sonarel</source>
-        <translation>Sonarel</translation>
-    </message>
 </context>
 <context>
     <name>sonarel::app::ConfigureIntensityDialog</name>
@@ -1661,10 +1657,6 @@ Acoustic assessment of the voice.</source>
     <message>
         <source>High Limit</source>
         <translation>상한</translation>
-    </message>
-    <message>
-        <source>Sonarel</source>
-        <translation>Sonarel</translation>
     </message>
 </context>
 <context>
@@ -1707,13 +1699,6 @@ Acoustic assessment of the voice.</source>
     <message>
         <source>Contents</source>
         <translation>목차</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::MessageDialog</name>
-    <message>
-        <source>Sonarel</source>
-        <translation>Sonarel</translation>
     </message>
 </context>
 <context>

@@ -651,6 +651,10 @@
         <source>Record the open client file</source>
         <translation>Gravar o arquivo aberto do cliente</translation>
     </message>
+    <message>
+        <source>Play the marked stretch</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -1362,10 +1366,6 @@ Deseja salvá-la no arquivo %s?</translation>
         <source>Default</source>
         <translation>Padrão</translation>
     </message>
-    <message>
-        <source>Sonarel</source>
-        <translation>Sonarel</translation>
-    </message>
 </context>
 <context>
     <name>sonarel::app::CGravacao</name>
@@ -1639,10 +1639,6 @@ Avaliação acústica da voz.</translation>
         <source>Method</source>
         <translation>Método</translation>
     </message>
-    <message>
-        <source>Sonarel</source>
-        <translation>Sonarel</translation>
-    </message>
 </context>
 <context>
     <name>sonarel::app::ConfigureIntensityDialog</name>
@@ -1661,10 +1657,6 @@ Avaliação acústica da voz.</translation>
     <message>
         <source>High Limit</source>
         <translation>Limite superior</translation>
-    </message>
-    <message>
-        <source>Sonarel</source>
-        <translation>Sonarel</translation>
     </message>
 </context>
 <context>
@@ -1707,13 +1699,6 @@ Avaliação acústica da voz.</translation>
     <message>
         <source>Contents</source>
         <translation>Conteúdo</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::MessageDialog</name>
-    <message>
-        <source>Sonarel</source>
-        <translation>Sonarel</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,279 @@
+#include "app/frame/main_frame.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include "app/commands/record_command.h"
+#include "app/dialogs/message_dialog.h"
+#include "app/frame/box_prompt.h"
+#include "app/help_window.h"
+#include "app/translated_text.h"
+#include "app/views/command_icons.h"
+#include "app/views/display_registry.h"
+
+namespace sonarel::app {
+namespace {
+
+struct TopMenuInfo {
+  TopMenu menu;
+  const char* text;
+};
+
+// The order of the menu bar, with the menus each file kind shows.
+const TopMenuInfo kTopMenus[] = {
+    {TopMenu::Client, QT_TRANSLATE_NOOP("Command", "&Client")},
+    {TopMenu::Audio, QT_TRANSLATE_NOOP("Command", "A&udio")},
+    {TopMenu::Edit, QT_TRANSLATE_NOOP("Command", "&Edit")},
+    {TopMenu::Analysis, QT_TRANSLATE_NOOP("Command", "A&nalysis")},
+    {TopMenu::FollowUp, QT_TRANSLATE_NOOP("Command", "&Follow up")},
+    {TopMenu::Settings, QT_TRANSLATE_NOOP("Command", "&Settings")},
+    {TopMenu::RealTime, QT_TRANSLATE_NOOP("Command", "&Real-Time")},
+    {TopMenu::Compare, QT_TRANSLATE_NOOP("Command", "Co&mpare")},
+    {TopMenu::Help, QT_TRANSLATE_NOOP("Command", "&Help")},
+};
+
+// The tool bar: these, then the display modes that have a picture, then help (0: a
+// separator).
+const int kToolBarStart[] = {cmd::OpenSoundFile, cmd::Print, 0, cmd::Play, cmd::Zoom, 0};
+const int kToolBarEnd[] = {0, cmd::HelpContents};
+
+}  // namespace
+
+CMainFrame::CMainFrame(const FrameOptions& options, Languages& languages,
+                       audio::PlaybackDevice* playback, QWidget* parent)
+    : QMainWindow(parent),
+      options_(options),
+      languages_(languages),
+      config_(options.dataFolder.toStdString()),
+      view_(new CMfcView(document_, this)),
+      playback_(playback),
+      clients_(options.dataFolder.toStdString() + "/pacb.dbf"),
+      session_(options.dataFolder.toStdString()),
+      ownPrompt_(options.prompt ? nullptr : std::make_unique<BoxPrompt>(this)),
+      prompt_(options.prompt ? options.prompt : ownPrompt_.get()) {
+  setObjectName("CMainFrame");
+  setAcceptDrops(true);
+  setCentralWidget(view_);
+  // The vowel targets start from the set of the language the program starts in.
+  document_.state().setDefaultVowelSet(
+      spectral::DefaultVowelSet(Languages::suffixOf(languages_.current())));
+  if (!clients_.exists()) {
+    if (auto created = clients_.create(); !created.ok())
+      lastMessage_ = messageText(*created.failure);
+  }
+  createActions();
+  fileLabel_ = new QLabel(this);
+  rangeLabel_ = new QLabel(this);
+  statusBar()->addWidget(fileLabel_, 1);
+  statusBar()->addPermanentWidget(rangeLabel_);
+  loadRecentFiles();
+  rebuildMenus();
+  rebuildToolBar();
+  retranslate();
+  connect(view_, &CMfcView::contextCommand, this, &CMainFrame::runCommand);
+  connect(&document_, &CMfcDoc::changed, this, [this] {
+    updateCommandStates();
+    updateStatus();
+  });
+  connect(this, &CMainFrame::newRecordingPrepared, this, &CMainFrame::updateCommandStates);
+  if (playback_) {
+    connect(playback_, &audio::PlaybackDevice::finished, this, &CMainFrame::updateCommandStates);
+  }
+  updateCommandStates();
+  updateStatus();
+}
+
+CMainFrame::~CMainFrame() {
+  if (playback_) playback_->stop();
+}
+
+void CMainFrame::createActions() {
+  for (const CommandInfo& info : commandTable()) {
+    auto* action = new QAction(this);
+    action->setCheckable(info.checkable);
+    if (*info.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
+    action->setIcon(commandIcon(info.id));
+    action->setData(info.id);
+    connect(action, &QAction::triggered, this, [this, id = info.id] { runCommand(id); });
+    actions_.insert(info.id, action);
+    addAction(action);  // shortcuts work whichever menus are shown
+  }
+  auto* languages = new QActionGroup(this);
+  for (int id : {cmd::English, cmd::Spanish, cmd::Korean, cmd::Portuguese}) {
+    languages->addAction(actions_.value(id));
+  }
+  for (int i = 0; i < 4; ++i) {
+    auto* action = new QAction(this);
+    connect(action, &QAction::triggered, this, [this, i] {
+      if (i < recent_.size()) openFile(recent_.at(i));
+    });
+    recentActions_.append(action);
+  }
+}
+
+void CMainFrame::rebuildMenus() {
+  menuBar()->clear();
+  for (const TopMenuInfo& top : kTopMenus) {
+    QMenu* menu = nullptr;
+    for (const CommandInfo& info : commandTable()) {
+      if (info.menu != top.menu || !inMenuSet(info.set, shownSet_)) continue;
+      if (!menu) menu = menuBar()->addMenu(commandText(top.text));
+      if (info.separatorBefore) menu->addSeparator();
+      menu->addAction(actions_.value(info.id));
+      if (info.id == cmd::CloseSoundFile && !recent_.isEmpty()) {
+        menu->addSeparator();
+        for (int i = 0; i < recent_.size(); ++i) menu->addAction(recentActions_.at(i));
+      }
+    }
+  }
+}
+
+void CMainFrame::rebuildToolBar() {
+  if (!toolBar_) {
+    toolBar_ = addToolBar(QString());
+    toolBar_->setObjectName("mainToolBar");
+    toolBar_->setMovable(false);
+    toolBar_->setIconSize(QSize(24, 24));
+  }
+  toolBar_->clear();
+  std::vector<int> commands(std::begin(kToolBarStart), std::end(kToolBarStart));
+  for (const DisplayModeEntry& entry : displayRegistry().entries())
+    if (entry.paintIcon) commands.push_back(entry.command);
+  commands.insert(commands.end(), std::begin(kToolBarEnd), std::end(kToolBarEnd));
+  for (int id : commands) {
+    if (id == 0) {
+      toolBar_->addSeparator();
+    } else if (const CommandInfo* info = findCommand(id); info && inMenuSet(info->set, shownSet_)) {
+      toolBar_->addAction(actions_.value(id));
+    }
+  }
+}
+
+void CMainFrame::retranslate() {
+  setWindowTitle(windowTitleText());
+  toolBar_->setWindowTitle(tr("Tool bar"));
+  for (const CommandInfo& info : commandTable()) {
+    QAction* action = actions_.value(info.id);
+    action->setText(commandText(info.text));
+    const QString tip = commandText(info.tip);
+    action->setStatusTip(tip);
+    action->setToolTip(action->shortcut().isEmpty()
+                           ? tip
+                           : tip + " (" + action->shortcut().toString(QKeySequence::NativeText) +
+                                 ")");
+  }
+  for (int i = 0; i < recentActions_.size(); ++i) {
+    if (i < recent_.size()) {
+      recentActions_[i]->setText(
+          QString("&%1 %2").arg(i + 1).arg(QFileInfo(recent_[i]).fileName()));
+      recentActions_[i]->setStatusTip(recent_[i]);
+    }
+  }
+  rebuildMenus();
+  updateStatus();
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QMainWindow::changeEvent(event);
+}
+
+void CMainFrame::updateCommandStates() {
+  const ViewState& state = document_.state();
+  const bool open = state.isOpen();
+  const MenuSet wanted = open && state.buffer().kind == core::FileKind::VocalQuality
+                             ? MenuSet::Quality
+                             : MenuSet::Voice;
+  if (wanted != shownSet_) {
+    shownSet_ = wanted;
+    rebuildMenus();
+    rebuildToolBar();
+  }
+  for (const CommandInfo& info : commandTable()) {
+    if (QAction* action = actions_.value(info.id)) action->setEnabled(commandEnabled(info));
+  }
+  actions_.value(cmd::Zoom)->setChecked(state.zoomed());
+  updateSpectrogramChecks();
+  const int languageCommand[] = {cmd::English, cmd::Spanish, cmd::Korean, cmd::Portuguese};
+  actions_.value(languageCommand[static_cast<int>(languages_.current())])->setChecked(true);
+  const bool playing = playback_ && playback_->isPlaying();
+  actions_.value(cmd::Play)->setIcon(
+      style()->standardIcon(playing ? QStyle::SP_MediaStop : QStyle::SP_MediaPlay));
+}
+
+bool CMainFrame::commandEnabled(const CommandInfo& command) const {
+  // A command outside the menus of the open file's kind is off, shortcut and tool bar too.
+  if (!command.built || busy_ || !inMenuSet(command.set, shownSet_)) return false;
+  const ViewState& state = document_.state();
+  switch (command.enable) {
+    case Enable::Always:
+      return true;
+    case Enable::OpenFile:
+      return state.isOpen();
+    case Enable::Client:
+      return session_.hasClient();
+    case Enable::OpenClientFile:
+      return state.isOpen() && session_.hasClient() && session_.openNumber() >= 0;
+    case Enable::Zoom:
+      return state.isOpen() && (state.zoomed() || !state.selection().empty());
+    case Enable::RecordTarget:
+      return recordCommandAvailable(session_.recordTarget(state).has_value(), state.displayMode());
+  }
+  return false;
+}
+
+void CMainFrame::updateStatus() {
+  const ViewState& state = document_.state();
+  setWindowTitle(windowTitleText());
+  if (!state.isOpen()) {
+    fileLabel_->setText(session_.prepared()
+                            ? preparedRecordingText()
+                            : tr("Open a sound file to begin (Client > Open... or drop a "
+                                 "file here)."));
+    rangeLabel_->clear();
+    return;
+  }
+  const core::SampleBuffer& b = state.buffer();
+  const QString kind =
+      b.kind == core::FileKind::VocalQuality ? tr("vocal quality") : tr("voice analysis");
+  fileLabel_->setText(tr("%1 — %2 Hz, %3 s, %4")
+                          .arg(QString::fromStdString(b.path))
+                          .arg(b.format.sampleRate)
+                          .arg(b.durationSeconds(), 0, 'f', 2)
+                          .arg(kind));
+  const double rate = b.format.sampleRate ? b.format.sampleRate : 1.0;
+  rangeLabel_->setText(tr("%1 s to %2 s%3")
+                           .arg(state.range().first / rate, 0, 'f', 2)
+                           .arg(state.range().last / rate, 0, 'f', 2)
+                           .arg(state.zoomed() ? tr(" (zoomed)") : QString()));
+}
+
+void CMainFrame::showMessage(const core::Message& message) {
+  lastMessage_ = messageText(message);
+  emit messageShown(lastMessage_);
+  prompt_->tell(message);
+}
+
+bool CMainFrame::ask(const core::Message& question) {
+  lastMessage_ = messageText(question);
+  emit messageShown(lastMessage_);
+  return prompt_->ask(question);
+}
+
+void CMainFrame::connectDialog(MessageDialog& dialog) {
+  dialog.setPrompt(options_.prompt);
+  connect(&dialog, &MessageDialog::messageShown, this, [this](const QString& text) {
+    lastMessage_ = text;
+    emit messageShown(text);
+  });
+}
+
+}  // namespace sonarel::app

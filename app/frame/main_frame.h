@@ -1,0 +1,181 @@
+#pragma once
+// The main window: the menus of the open file's kind (voice analysis or vocal quality), the
+// tool bar, the status bar, the recent files, drag and drop, and the commands that do not
+// belong to the view itself (files, exports, settings dialogs, languages, help).
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+#include <functional>
+
+#include "app/commands/command_table.h"
+#include "app/config_files.h"
+#include "app/frame/mfc_doc.h"
+#include "app/languages.h"
+#include "app/session/client_session.h"
+#include "app/session/prompt.h"
+#include "app/views/mfc_view.h"
+#include "audio/capture_device.h"
+#include "audio/playback_device.h"
+#include "audio/recording_format.h"
+#include "records/client_folder.h"
+#include "records/client_table.h"
+
+class QAction;
+class QLabel;
+class QToolBar;
+
+namespace sonarel::app {
+
+class HelpWindow;
+
+struct FrameOptions {
+  QString dataFolder;
+  // Where messages and questions go: null for message boxes; tests pass a ScriptedPrompt.
+  Prompt* prompt = nullptr;
+  QString notesEditor{};  // the notes editor to start; empty: "noted" beside the program
+};
+
+// A new recording the frame has prepared for the current client: where the recorder
+// writes it.
+struct PreparedRecording {
+  records::RecordingType type = records::RecordingType::VoiceAnalysis;
+  records::FileNumber number = -1;
+  QString path;
+};
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+ public:
+  CMainFrame(const FrameOptions& options, Languages& languages, audio::PlaybackDevice* playback,
+             QWidget* parent = nullptr);
+  ~CMainFrame() override;
+
+  // Carries out a command of the menus, tool bar or context menu (when it is enabled).
+  void runCommand(int id);
+  // Opens a sound file from outside a client folder; its kind follows its rate.
+  bool openFile(const QString& path);
+  // The sound input "&Record..." records from (none: the command explains there is none).
+  void setCaptureDevice(audio::CaptureDevice* capture) { capture_ = capture; }
+  // Tests answer the "Record" dialog's questions and drive it through this.
+  std::function<void(class CGravacao& dialog)> driveRecordDialog;
+
+  CMfcDoc& document() { return document_; }
+  CMfcView* view() { return view_; }
+  QAction* action(int id) const { return actions_.value(id); }
+  const QStringList& recentFiles() const { return recent_; }
+  // The last message shown to the user (tests read it).
+  const QString& lastMessage() const { return lastMessage_; }
+  // Tests answer the save dialog of the exports through this.
+  std::function<QString(const QString& title)> chooseSavePath;
+  // Where messages and questions go (message boxes, or the script of FrameOptions).
+  Prompt& prompt() { return *prompt_; }
+
+  // The client register and the current client (code -1 while none is chosen).
+  records::ClientTable& clientTable() { return clients_; }
+  const records::ClientRecord& currentClient() const { return session_.client(); }
+  void setCurrentClient(const records::ClientRecord& client);
+  // The current client's folder.
+  records::ClientFolder currentFolder() const { return session_.folder(); }
+  // The sampling rate the current client's type records at (Hz).
+  int recordingRate() const { return session_.recordingRate(); }
+  // Opens file `number` of the current client; its type sets the F0 range.
+  bool openClientFile(records::FileNumber number, records::RecordingType type);
+  // The number of the open client file, -1 for none.
+  records::FileNumber openFileNumber() const { return session_.openNumber(); }
+  // Prepares a new, empty file of `type` with the client's next number (asking the notice
+  // first for vocal quality); false when it cannot be made.
+  bool prepareNewRecording(records::RecordingType type);
+  std::optional<PreparedRecording> preparedRecording() const;
+  // Makes the register's first client current and opens its newest file (the demo).
+  bool openFirstClientFile();
+  // Runs the notes editor on the notes of the current client's file `number`.
+  void editNotes(records::FileNumber number);
+
+  // The commands, as the command table runs them.
+  void showMode(int mode);
+  void play(bool fromContextMenu);
+  void toggleZoom();
+  void selectAll();
+  void closeSoundFile();
+  void configureF0();
+  void configureIntensity();
+  void configureVowelSpace();
+  void calculateIntensity();
+  void configurePowerSpectrum();
+  void configureLpc();
+  void chooseBand(int command);
+  void toggleBlackAndWhite();
+  void exportText(int command);
+  void chooseLanguage(Language language);
+  void openWithDialog();
+  void showHelp();
+  void showAbout();
+  void recordViewFile();
+  void configureRecord();
+  void configureAdapter();
+  void newClient();
+  void showClientList();
+  // True when a file was opened or a new one prepared.
+  bool showFiles(bool browseOnly = false);
+  void editPersonalInformation();
+  void deleteClientAsked(int code);
+  void deleteOpenFile();
+
+ signals:
+  void messageShown(const QString& text);
+  // A new recording was prepared (see preparedRecording()).
+  void newRecordingPrepared();
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void createActions();
+  void rebuildMenus();
+  void rebuildToolBar();
+  void retranslate();
+  void updateCommandStates();
+  bool commandEnabled(const CommandInfo& command) const;
+  void updateSpectrogramChecks();
+  void updateStatus();
+  void showMessage(const core::Message& message);
+  bool ask(const core::Message& question);
+  // Dialogs tell and ask through the frame's prompt, and their texts show in lastMessage().
+  void connectDialog(class MessageDialog& dialog);
+
+  void addRecentFile(const QString& path);
+  void loadRecentFiles();
+  audio::AdapterSettings adapterSettings() const;
+  bool askNewFile();
+  void clearClientView();
+  QString windowTitleText() const;
+  QString preparedRecordingText() const;
+
+  FrameOptions options_;
+  Languages& languages_;
+  ConfigFiles config_;
+  CMfcDoc document_;
+  CMfcView* view_;
+  audio::PlaybackDevice* playback_;
+  audio::CaptureDevice* capture_ = nullptr;
+  QHash<int, QAction*> actions_;
+  QList<QAction*> recentActions_;
+  QToolBar* toolBar_ = nullptr;
+  QLabel* fileLabel_ = nullptr;
+  QLabel* rangeLabel_ = nullptr;
+  QPointer<HelpWindow> help_;
+  QStringList recent_;
+  QString lastMessage_;
+  MenuSet shownSet_ = MenuSet::Voice;
+  bool busy_ = false;
+  records::ClientTable clients_;
+  ClientSession session_;
+  std::unique_ptr<Prompt> ownPrompt_;  // message boxes, when FrameOptions names no prompt
+  Prompt* prompt_;
+};
+
+}  // namespace sonarel::app

@@ -1,0 +1,64 @@
+#pragma once
+// What the drawing routines read: the recording, the analysis range and the cached
+// results of the view. Pointers are null for results not computed; a routine then draws
+// its frame without the missing curve.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "app/session/spectral_display.h"
+#include "core/analysis_range.h"
+#include "core/contours.h"
+#include "core/f0_histogram.h"
+#include "core/text_export.h"
+#include "spectral/formant_track.h"
+#include "spectral/vowel_targets.h"
+
+namespace sonarel::app {
+
+struct F0Display {
+  int minPitch = 70;          // Hz, bottom of the scale
+  int maxPitch = 400;         // Hz, top of the scale
+  int silenceThreshold = 10;  // dB; points over quieter intensity columns are not drawn
+  bool line = true;           // a line, else points
+};
+
+struct IntensityDisplay {
+  int lowLimit = 10;    // dB, bottom of the scale
+  int highLimit = 100;  // dB, top of the scale
+};
+
+// A marked stretch of the waveform strip, in pixels from its left edge.
+struct StripSelection {
+  int x1 = 0;
+  int x2 = 0;
+  bool empty() const { return x1 == x2; }
+};
+
+struct DisplayData {
+  std::span<const std::int16_t> samples;
+  std::uint32_t sampleRate = 0;
+  core::AnalysisRange range;
+  F0Display f0Display;
+  IntensityDisplay intensityDisplay;
+  const core::F0Contour* f0 = nullptr;
+  const core::VoicingMap* voicing = nullptr;
+  const core::IntensityContour* intensity = nullptr;
+  const core::IntensityColumns* intensityColumns = nullptr;
+  const core::F0Histogram* histogram = nullptr;
+  const core::StatisticsReport* statistics = nullptr;
+  StripSelection selection;
+  const spectral::FormantTrack* formants = nullptr;
+  int vowelSet = spectral::vowel_set::Ipa;
+  spectral::VowelBlock vowelTargets{};  // of the client's type
+  SpectralDisplay spectral;
+
+  std::int64_t count() const { return static_cast<std::int64_t>(samples.size()); }
+  double rangeStartSeconds() const { return sampleRate ? double(range.first) / sampleRate : 0; }
+  double rangeSeconds() const {
+    return sampleRate ? double(range.last - range.first) / sampleRate : 0;
+  }
+};
+
+}  // namespace sonarel::app

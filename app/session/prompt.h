@@ -1,0 +1,38 @@
+#pragma once
+// How the session tells the user things and asks yes/no questions: the window answers with
+// message boxes, tests with a script. Both see every message as the catalogue has it.
+
+#include <deque>
+#include <vector>
+
+#include "core/message.h"
+
+namespace sonarel::app {
+
+class Prompt {
+ public:
+  virtual ~Prompt() = default;
+  virtual void tell(const core::Message& message) = 0;
+  // True for yes.
+  virtual bool ask(const core::Message& question) = 0;
+};
+
+// A prompt that shows nothing: it keeps every message and question, and answers from a
+// script (yes once the script runs out, unless told otherwise).
+class ScriptedPrompt : public Prompt {
+ public:
+  void tell(const core::Message& message) override { shown.push_back(message); }
+  bool ask(const core::Message& question) override {
+    shown.push_back(question);
+    if (answers.empty()) return answerWhenUnscripted;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+
+  std::vector<core::Message> shown;  // messages and questions, in order
+  std::deque<bool> answers;          // the next questions' answers
+  bool answerWhenUnscripted = true;
+};
+
+}  // namespace sonarel::app

@@ -1,0 +1,65 @@
+#include "app/session/spectral_state.h"
+
+#include <algorithm>
+
+namespace sonarel::app {
+
+void SpectralState::setContrast(int contrast) {
+  spectrogram_.contrast = std::clamp(contrast, spectral::kMinContrast, spectral::kMaxContrast);
+}
+
+void SpectralState::computePower(const core::SampleBuffer& buffer) {
+  powerLevels_ =
+      spectral::PowerSpectrum(buffer.samples, buffer.range.first, buffer.range.last, power_);
+}
+
+std::optional<core::Message> SpectralState::computeLpc(const core::SampleBuffer& buffer) {
+  spectral::LpcSpectrumResult result =
+      spectral::LpcSpectrum(buffer.samples, buffer.range.first, buffer.range.last, lpc_, dither_);
+  if (result.refused) return result.refused;
+  lpcLevels_ = std::move(result.levels);
+  return std::nullopt;
+}
+
+std::optional<std::vector<float>> SpectralState::frameSpectrum(const core::SampleBuffer& buffer,
+                                                               int column) const {
+  const auto& range = buffer.range;
+  const float perColumn = static_cast<float>(range.last - range.first) / 680.0f;
+  const auto start = static_cast<std::int64_t>(static_cast<float>(column) * perColumn +
+                                               static_cast<float>(range.first));
+  if (start < 0 || start + power_.fftSize > buffer.count()) return std::nullopt;
+  std::vector<float> levels =
+      spectral::PowerSpectrum(buffer.samples, start, start + power_.fftSize, power_);
+  levels.resize(static_cast<std::size_t>(power_.fftSize / 2));
+  return levels;
+}
+
+void SpectralState::clearResults() {
+  powerLevels_.clear();
+  lpcLevels_.clear();
+  caches_ = {};
+}
+
+bool SpectralState::picturesGrowing() const {
+  for (const SpectrogramPictureCache* cache : {&caches_.single, &caches_.wide, &caches_.narrow})
+    if (cache->growing()) return true;
+  return false;
+}
+
+void SpectralState::advancePictures() const {
+  for (SpectrogramPictureCache* cache : {&caches_.single, &caches_.wide, &caches_.narrow})
+    cache->advance();
+}
+
+SpectralDisplay SpectralState::display() const {
+  SpectralDisplay d;
+  d.power = power_;
+  d.lpc = lpc_;
+  d.spectrogram = spectrogram_;
+  d.powerLevels = powerLevels_.empty() ? nullptr : &powerLevels_;
+  d.lpcLevels = lpcLevels_.empty() ? nullptr : &lpcLevels_;
+  d.caches = &caches_;
+  return d;
+}
+
+}  // namespace sonarel::app

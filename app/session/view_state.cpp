@@ -1,0 +1,257 @@
+#include "app/session/view_state.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "core/f0_driver.h"
+#include "core/voice_statistics.h"
+
+namespace sonarel::app {
+
+std::optional<core::Message> ViewState::open(const std::string& path, core::FileKind kind) {
+  if (auto refused = recording_.open(path, kind)) return refused;
+  mode_ = mode::None;
+  zoomed_ = false;
+  selection_ = {};
+  dropResults();
+  return std::nullopt;
+}
+
+void ViewState::close() {
+  recording_.close();
+  mode_ = mode::None;
+  zoomed_ = false;
+  selection_ = {};
+  dropResults();
+}
+
+void ViewState::changeSamples(const std::function<void(std::vector<std::int16_t>&)>& edit) {
+  if (!isOpen()) return;
+  recording_.changeSamples(edit);
+  zoomed_ = false;
+  selection_ = {};
+  dropResults();
+}
+
+void ViewState::dropResults() {
+  analysis_ = {};
+  intensityBuilt_ = false;
+  histogram_ = {};
+  statistics_ = {};
+  formants_ = {};
+  spectral_.clearResults();
+  resultsRevision_ = recording_.revision();
+}
+
+void ViewState::dropStaleResults() {
+  if (resultsRevision_ != recording_.revision()) dropResults();
+}
+
+void ViewState::pressStrip(int x) {
+  dragging_ = true;
+  selection_ = {x, x};
+}
+
+void ViewState::dragStrip(int x) {
+  if (dragging_) selection_.x2 = x;
+}
+
+bool ViewState::releaseStrip(int x) {
+  if (!dragging_) return false;
+  dragging_ = false;
+  selection_.x2 = std::clamp(x, 0, kGraphColumns);
+  selection_.x1 = std::clamp(selection_.x1, 0, kGraphColumns);
+  if (selection_.empty()) {
+    selection_ = {};
+    return false;
+  }
+  return true;
+}
+
+void ViewState::selectAll() {
+  if (isOpen()) selection_ = {0, kGraphColumns};
+}
+
+SampleStretch ViewState::selectedStretch() const {
+  const core::SampleIndex perPixel = samplesPerPixel();
+  const core::SampleIndex start = std::min(selection_.x1, selection_.x2) * perPixel;
+  const core::SampleIndex length = std::abs(selection_.x2 - selection_.x1) * perPixel;
+  return {start, std::min(length, std::max<core::SampleIndex>(0, buffer().count() - start))};
+}
+
+std::optional<core::Message> ViewState::toggleZoom(const core::AnalysisControl& control) {
+  if (!isOpen()) return std::nullopt;
+  dropStaleResults();
+  if (!zoomed_) {
+    const SampleStretch stretch = selectedStretch();
+    if (stretch.length <= 0) return core::Message{core::MessageId::NeedSelectArea};
+    analysed().range = {stretch.start, stretch.start + stretch.length};
+    zoomed_ = true;
+  } else {
+    analysed().range = {0, buffer().count()};
+    zoomed_ = false;
+  }
+  if (modeNeeds_.rangeStatistics) {
+    if (auto failure = ensureF0(control)) return failure;
+    computeRangeResults();
+  }
+  if (auto failure = computeSpectra(modeNeeds_)) {
+    // An LPC spectrum that refuses the new range takes the zoom back.
+    if (modeNeeds_.lpcRefusalKeepsMode) {
+      analysed().range = {0, buffer().count()};
+      zoomed_ = false;
+      computeSpectra(modeNeeds_);
+    }
+    return failure;
+  }
+  return std::nullopt;
+}
+
+std::optional<core::Message> ViewState::computeSpectra(const ModeNeeds& needs) {
+  std::optional<core::Message> failure;
+  if (needs.lpc) failure = spectral_.computeLpc(buffer());
+  if (needs.power) spectral_.computePower(buffer());
+  return failure;
+}
+
+std::optional<core::Message> ViewState::ensureF0(const core::AnalysisControl& control) {
+  dropStaleResults();
+  const core::F0Result result = core::computeF0(analysed(), f0Settings_, analysis_, control);
+  if (result.outcome == core::F0Outcome::Cancelled) {
+    return core::Message{core::MessageId::AnalysisCancelled};
+  }
+  intensityBuilt_ = true;
+  return result.message;
+}
+
+std::optional<core::Message> ViewState::ensureIntensity() {
+  dropStaleResults();
+  if (!buffer().flags.intensityComputed) {
+    analysis_.intensity =
+        core::computeIntensity(buffer().samples, buffer().format.sampleRate, buffer().kind);
+    analysis_.intensityColumns = core::intensityColumns(analysis_.intensity);
+    analysed().flags.intensityComputed = true;
+    intensityBuilt_ = true;
+  }
+  return std::nullopt;
+}
+
+std::optional<core::Message> ViewState::recalculateIntensity() {
+  if (!isOpen()) return std::nullopt;
+  analysed().flags.intensityComputed = false;
+  return ensureIntensity();
+}
+
+void ViewState::computeRangeResults() {
+  const core::FrameSpan frames =
+      core::f0FrameSpan(buffer().range, buffer().count(), analysis_.f0.frameCount());
+  histogram_ = core::computeF0Histogram(analysis_.f0, frames);
+  statistics_ = statisticsReport();
+}
+
+core::StatisticsReport ViewState::statisticsReport() const {
+  core::StatisticsReport report;
+  report.range = buffer().range;
+  report.sampleRate = buffer().format.sampleRate;
+  report.statistics = core::computeVoiceStatistics(
+      {analysis_.f0, analysis_.intensityColumns, buffer().count(), buffer().range});
+  report.shares =
+      core::computeTimeShares(analysis_.f0, analysis_.intensityColumns, buffer().count(),
+                              buffer().range, f0Settings_.silenceThreshold);
+  return report;
+}
+
+std::optional<core::Message> ViewState::showMode(int mode, const core::AnalysisControl& control) {
+  const ModeNeeds* needs = modeNeedsOf(mode);
+  if (!needs) return std::nullopt;
+  return showMode(mode, *needs, control);
+}
+
+std::optional<core::Message> ViewState::showMode(int mode, const ModeNeeds& needs,
+                                                 const core::AnalysisControl& control) {
+  if (!isOpen()) return std::nullopt;
+  dropStaleResults();
+  if (needs.formants) ensureFormants();
+  if (needs.f0) {
+    if (auto failure = ensureF0(control)) {
+      if (failure->id == core::MessageId::AnalysisCancelled) return failure;
+      // A contour that failed is shown as far as it goes, with the reason.
+      mode_ = mode;
+      modeNeeds_ = needs;
+      return failure;
+    }
+  }
+  if (needs.intensity) ensureIntensity();
+  if (needs.rangeStatistics) computeRangeResults();
+  const std::optional<core::Message> refused = computeSpectra(needs);
+  if (refused && needs.lpcRefusalKeepsMode) return refused;
+  mode_ = mode;
+  modeNeeds_ = needs;
+  return refused;
+}
+
+const spectral::FormantTrack& ViewState::ensureFormants() {
+  dropStaleResults();
+  if (!formants_.computed) {
+    formants_ = spectral::TrackFormants(buffer().samples, buffer().format.sampleRate);
+  }
+  return formants_;
+}
+
+void ViewState::setVowelSpace(int vowelSet, int type, const spectral::VowelBlock& block) {
+  if (vowelSet != vowelSet_) vowelTargets_ = spectral::DefaultVowelTargets(vowelSet);
+  vowelSet_ = vowelSet;
+  vowelTargets_.types[static_cast<std::size_t>(std::clamp(type, 0, spectral::kClientTypes - 1))] =
+      block;
+}
+
+void ViewState::setDefaultVowelSet(int vowelSet) {
+  vowelSet_ = vowelSet;
+  vowelTargets_ = spectral::DefaultVowelTargets(vowelSet);
+}
+
+void ViewState::setF0Settings(const core::F0Settings& settings) {
+  f0Settings_ = settings;
+  analysed().flags.f0Computed = false;
+}
+
+void ViewState::setIntensitySettings(const core::IntensitySettings& settings) {
+  intensitySettings_ = settings;
+}
+
+SampleStretch ViewState::playStretch(bool fromContextMenu) const {
+  const SampleStretch whole{0, buffer().count()};
+  if (!zoomed_ && !fromContextMenu) return whole;
+  const SampleStretch marked = selectedStretch();
+  return marked.length > 0 ? marked : whole;
+}
+
+DisplayData ViewState::displayData() const {
+  DisplayData data;
+  data.samples = buffer().samples;
+  data.sampleRate = buffer().format.sampleRate;
+  data.range = buffer().range;
+  data.f0Display = {f0Settings_.minPitch, f0Settings_.maxPitch, f0Settings_.silenceThreshold,
+                    f0Settings_.style == 1};
+  data.intensityDisplay = {intensitySettings_.lowLimit, intensitySettings_.highLimit};
+  const bool current = resultsRevision_ == recording_.revision();
+  if (current && buffer().flags.f0Computed) {
+    data.f0 = &analysis_.f0;
+    data.voicing = &analysis_.voicing;
+  }
+  if (current && intensityBuilt_) {
+    data.intensity = &analysis_.intensity;
+    data.intensityColumns = &analysis_.intensityColumns;
+  }
+  data.histogram = &histogram_;
+  data.statistics = &statistics_;
+  data.selection = selection_;
+  if (current && formants_.computed) data.formants = &formants_;
+  data.vowelSet = vowelSet_;
+  data.vowelTargets = vowelTargets_.of(clientType_);
+  data.spectral = spectral_.display();
+  data.spectral.revision = recording_.revision();
+  return data;
+}
+
+}  // namespace sonarel::app

@@ -1,0 +1,150 @@
+#pragma once
+// One view's state, with no widget code: its open recording, the settings of every
+// analysis, the display mode, the analysis range, the strip selection and the cached results
+// with the flags that say they are current. It is a value: a second view (a comparison) owns
+// one of its own. Every command's logic lives here (what it computes, which flag it clears,
+// which message it gives), so it is tested without a window; the widget turns events into
+// these calls and repaints.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/session/display_data.h"
+#include "app/session/mode_needs.h"
+#include "app/session/open_recording.h"
+#include "app/session/spectral_state.h"
+#include "core/analysis_control.h"
+#include "core/contours.h"
+#include "core/f0_driver.h"
+#include "core/f0_histogram.h"
+#include "core/f0_settings.h"
+#include "core/intensity.h"
+#include "core/message.h"
+#include "core/sample_buffer.h"
+#include "core/text_export.h"
+#include "spectral/formant_track.h"
+#include "spectral/vowel_targets.h"
+
+namespace sonarel::app {
+
+// A stretch of samples: [start, start + length).
+struct SampleStretch {
+  core::SampleIndex start = 0;
+  core::SampleIndex length = 0;
+};
+
+class ViewState {
+ public:
+  // Opening and closing.
+  std::optional<core::Message> open(const std::string& path, core::FileKind kind);
+  void close();
+  bool isOpen() const { return recording_.isOpen(); }
+  const core::SampleBuffer& buffer() const { return recording_.buffer(); }
+  // Raised by every change of the samples; cached results belong to one revision.
+  std::uint64_t revision() const { return recording_.revision(); }
+  // Changes the samples in place (an edit): the range goes back to the whole recording, the
+  // selection and the zoom go, and every cached result is dropped.
+  void changeSamples(const std::function<void(std::vector<std::int16_t>&)>& edit);
+
+  // The waveform strip: 680 columns of N / 680 whole samples each.
+  core::SampleIndex samplesPerPixel() const { return buffer().count() / kGraphColumns; }
+  void pressStrip(int x);
+  void dragStrip(int x);
+  // Ends a drag; true when the two ends differ (the context menu opens then). A click
+  // without movement clears the selection.
+  bool releaseStrip(int x);
+  void selectAll();
+  void clearSelection() { selection_ = {}; }
+  const StripSelection& selection() const { return selection_; }
+  SampleStretch selectedStretch() const;
+
+  // Zoom into the selection, or back out to the whole recording, recomputing what the mode
+  // shows over the new range. Refused (with the message) when the selection holds no sample.
+  std::optional<core::Message> toggleZoom(const core::AnalysisControl& control = {});
+  bool zoomed() const { return zoomed_; }
+  const core::AnalysisRange& range() const { return buffer().range; }
+
+  // Shows `mode`, computing what the registry says it needs; on failure the previous mode
+  // stays. A code that names no mode changes nothing.
+  std::optional<core::Message> showMode(int mode, const core::AnalysisControl& control = {});
+  std::optional<core::Message> showMode(int mode, const ModeNeeds& needs,
+                                        const core::AnalysisControl& control = {});
+  int displayMode() const { return mode_; }
+  // Recomputes the intensity contour even when cached ("Calculate Intensity"); the caller
+  // then shows the intensity display.
+  std::optional<core::Message> recalculateIntensity();
+
+  // Settings: storing new ones clears the matching results.
+  const core::F0Settings& f0Settings() const { return f0Settings_; }
+  void setF0Settings(const core::F0Settings& settings);
+  const core::IntensitySettings& intensitySettings() const { return intensitySettings_; }
+  void setIntensitySettings(const core::IntensitySettings& settings);
+
+  // The vowel space: the client's type picks the targets' block; the vowel set and the
+  // targets are kept for the program run. Storing them changes no computed result.
+  int clientType() const { return clientType_; }
+  void setClientType(int type) { clientType_ = type; }
+  int vowelSet() const { return vowelSet_; }
+  const spectral::VowelTargets& vowelTargets() const { return vowelTargets_; }
+  // A new set starts every type from that set's defaults; then `block` is stored for
+  // `type`.
+  void setVowelSpace(int vowelSet, int type, const spectral::VowelBlock& block);
+  // Picks the set (and its default targets) before anything has been edited.
+  void setDefaultVowelSet(int vowelSet);
+
+  // The stretch "Play" sends to the device: the selection when zoomed (or, for the context
+  // command, whenever one is marked), else the whole recording.
+  SampleStretch playStretch(bool fromContextMenu) const;
+
+  // The spectra and spectrograms: their settings, results and pictures.
+  SpectralState& spectral() { return spectral_; }
+  const SpectralState& spectral() const { return spectral_; }
+
+  // Cached results, for the exports; each computes what it needs first.
+  std::optional<core::Message> ensureF0(const core::AnalysisControl& control = {});
+  std::optional<core::Message> ensureIntensity();
+  const core::F0Contour& f0() const { return analysis_.f0; }
+  const core::IntensityColumns& intensityColumns() const { return analysis_.intensityColumns; }
+  // The formant track of the whole recording, computed at the first call after a load.
+  const spectral::FormantTrack& ensureFormants();
+  core::StatisticsReport statisticsReport() const;
+
+  // What the drawing routines read.
+  DisplayData displayData() const;
+
+  static constexpr int kGraphColumns = 680;
+
+ private:
+  void computeRangeResults();
+  std::optional<core::Message> computeSpectra(const ModeNeeds& needs);
+  // Drops every result computed for an earlier revision of the samples.
+  void dropStaleResults();
+  void dropResults();
+  core::SampleBuffer& analysed() { return recording_.analysisBuffer(); }
+
+  OpenRecording recording_;
+  std::uint64_t resultsRevision_ = 0;  // the revision the cached results belong to
+  core::F0Settings f0Settings_;
+  core::IntensitySettings intensitySettings_;
+  int mode_ = mode::None;
+  ModeNeeds modeNeeds_;
+  bool zoomed_ = false;
+  StripSelection selection_;
+  bool dragging_ = false;
+
+  core::VoiceAnalysis analysis_;
+  bool intensityBuilt_ = false;  // the contour exists, current flag or not
+  core::F0Histogram histogram_;
+  core::StatisticsReport statistics_;
+
+  spectral::FormantTrack formants_;
+  int clientType_ = 0;
+  int vowelSet_ = spectral::vowel_set::Ipa;
+  spectral::VowelTargets vowelTargets_ = spectral::DefaultVowelTargets(spectral::vowel_set::Ipa);
+  SpectralState spectral_;
+};
+
+}  // namespace sonarel::app

@@ -1,0 +1,160 @@
+#include "app/views/mfc_view.h"
+
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/commands/command_table.h"
+#include "app/drawing/display_modes.h"
+#include "app/drawing/spectral_drawing.h"
+#include "app/translated_text.h"
+#include "app/views/power_spectrum_window.h"
+
+namespace sonarel::app {
+
+CMfcView::CMfcView(CMfcDoc& document, QWidget* parent)
+    : QWidget(parent),
+      document_(document),
+      readout_(new QLabel(this)),
+      spectrumWindow_(new CEspectroEnergia(this)) {
+  setMouseTracking(true);
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, Qt::white);
+  setPalette(palette);
+  readout_->setStyleSheet(
+      "QLabel { background: #ffffe8; border: 1px solid #b0b0a0; padding: 1px 4px; }");
+  readout_->hide();
+  connect(&document_, &CMfcDoc::changed, this, qOverload<>(&QWidget::update));
+  connect(&document_, &CMfcDoc::changed, this, [this] {
+    if (!document_.state().isOpen()) spectrumWindow_->hide();
+  });
+  connect(spectrumWindow_, &CEspectroEnergia::dismissed, this, [this] {
+    document_.state().clearSelection();
+    update(geometry().strip);
+  });
+  growth_.setSingleShot(true);
+  growth_.setInterval(0);
+  connect(&growth_, &QTimer::timeout, this, &CMfcView::growPictures);
+}
+
+void CMfcView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const ViewState& state = document_.state();
+  DisplayData data = state.displayData();
+  data.spectral.progressive = true;
+  drawDisplayMode(painter, geometry(), data, state.displayMode());
+  if (state.spectral().picturesGrowing()) growth_.start();
+}
+
+void CMfcView::growPictures() {
+  document_.state().spectral().advancePictures();
+  update(geometry().graph.adjusted(-2, -16, 2, 2));
+}
+
+void CMfcView::mousePressEvent(QMouseEvent* event) {
+  if (!document_.state().isOpen()) return;
+  if (event->button() == Qt::RightButton) {
+    showFrameSpectrum(event->position().toPoint());
+    return;
+  }
+  if (event->button() != Qt::LeftButton) return;
+  if (startContrastDrag(event->position().toPoint())) return;
+  if (!geometry().strip.contains(event->position().toPoint())) return;
+  selecting_ = true;
+  document_.state().pressStrip(stripX(event->position().toPoint()));
+  update(geometry().strip);
+}
+
+void CMfcView::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint point = event->position().toPoint();
+  if (draggingContrast_) dragContrast(point);
+  if (selecting_) {
+    document_.state().dragStrip(std::clamp(stripX(point), 0, kGraphWidth));
+    update(geometry().strip);
+  }
+  updateReadout(point);
+}
+
+void CMfcView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && draggingContrast_) {
+    dragContrast(event->position().toPoint());
+    draggingContrast_ = false;
+    return;
+  }
+  if (event->button() != Qt::LeftButton || !selecting_) return;
+  selecting_ = false;
+  const bool marked = document_.state().releaseStrip(stripX(event->position().toPoint()));
+  update(geometry().strip);
+  if (marked) showContextMenu(event->globalPosition().toPoint());
+}
+
+bool CMfcView::startContrastDrag(const QPoint& point) {
+  const ViewState& state = document_.state();
+  const auto marker = contrastMarker(state.displayMode(), geometry().graph,
+                                     state.spectral().spectrogramSettings().contrast);
+  if (!marker || !marker->adjusted(-3, -3, 3, 3).contains(point)) return false;
+  draggingContrast_ = true;
+  return true;
+}
+
+void CMfcView::dragContrast(const QPoint& point) {
+  ViewState& state = document_.state();
+  const auto contrast = contrastAt(state.displayMode(), geometry().graph, point);
+  if (!contrast || *contrast == state.spectral().spectrogramSettings().contrast) return;
+  state.spectral().setContrast(*contrast);
+  update();
+}
+
+void CMfcView::showFrameSpectrum(const QPoint& point) {
+  const ViewState& state = document_.state();
+  if (!state.isOpen() || spectrumWindow_->isVisible()) return;
+  const auto at = spectrogramPointAt(state.displayMode(), geometry().graph, point);
+  if (!at) return;
+  spectrumWindow_->setSpectrum(state.spectral().frameSpectrum(state.buffer(), at->column),
+                               state.buffer().format.sampleRate, at->percent);
+  // Horizontally centred over the view, near the top of the graph.
+  const QPoint centre = mapToGlobal(QPoint(width() / 2, geometry().graph.top()));
+  spectrumWindow_->move(centre.x() - spectrumWindow_->width() / 2, centre.y());
+  spectrumWindow_->show();
+}
+
+void CMfcView::leaveEvent(QEvent*) {
+  readout_->hide();
+}
+
+void CMfcView::showContextMenu(const QPoint& globalPosition) {
+  QMenu menu(this);
+  const struct {
+    int id;
+    const char* text;
+  } entries[] = {{cmd::PlaySelection, QT_TRANSLATE_NOOP("Command", "Play")},
+                 {cmd::Zoom, QT_TRANSLATE_NOOP("Command", "&Zoom +")},
+                 {cmd::Cut, QT_TRANSLATE_NOOP("Command", "Cut")},
+                 {cmd::Copy, QT_TRANSLATE_NOOP("Command", "&Copy")},
+                 {cmd::Paste, QT_TRANSLATE_NOOP("Command", "&Paste")}};
+  for (const auto& entry : entries) {
+    QAction* action = menu.addAction(commandText(entry.text));
+    const CommandInfo* info = findCommand(entry.id);
+    action->setEnabled(entry.id == cmd::PlaySelection || (info && info->built));
+    connect(action, &QAction::triggered, this, [this, id = entry.id] { emit contextCommand(id); });
+  }
+  menu.exec(globalPosition);
+}
+
+void CMfcView::updateReadout(const QPoint& point) {
+  const ViewState& state = document_.state();
+  const QString text = cursorReadout(state.displayMode(), geometry(), state.displayData(), point);
+  if (text.isEmpty()) {
+    readout_->hide();
+    return;
+  }
+  readout_->setText(text);
+  readout_->adjustSize();
+  QPoint at = point + QPoint(14, 14);
+  if (at.x() + readout_->width() > width()) at.setX(point.x() - readout_->width() - 6);
+  readout_->move(at);
+  readout_->show();
+}
+
+}  // namespace sonarel::app
