@@ -83,7 +83,7 @@ bool CMfcApp::startUp(const StartOptions& options) {
   if (!ensureFolder(folder)) {
     QMessageBox::critical(
         nullptr, "Sonarel",
-        QString("The data folder %1 cannot be created.").arg(QString::fromStdString(folder)));
+        messageText(core::Message{core::MessageId::DataFolderCannotBeCreated, {folder}}));
     return false;
   }
   if (!options.demoFolder.isEmpty()) {
