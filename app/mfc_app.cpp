@@ -68,6 +68,23 @@ StartOptions parseStartOptions(const QStringList& arguments) {
   return options;
 }
 
+bool asksForHelpOrVersion(const QStringList& arguments) {
+  static const QStringList kOptions{"-h", "-?", "--help", "--help-all", "-v", "--version"};
+  for (const QString& argument : arguments.mid(1)) {
+    if (argument == "--") break;
+    if (kOptions.contains(argument)) return true;
+  }
+  return false;
+}
+
+bool displayIsNamed(const QStringList& arguments, const char* (*environment)(const char*)) {
+  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    const char* value = environment(variable);
+    if (value && *value) return true;
+  }
+  return arguments.contains("-platform");
+}
+
 bool screenIsUsable(QSize size, int depth) {
   return size.width() >= 800 && size.height() >= 600 && depth >= 8;
 }
