@@ -1800,11 +1800,11 @@ Evaluación acústica de la voz.</translation>
     </message>
     <message>
         <source>The notes could not be saved to %1.</source>
-        <translation>No se pudieron guardar las notas en %1.</translation>
+        <translation type="vanished">No se pudieron guardar las notas en %1.</translation>
     </message>
     <message>
         <source>Save the changes to the notes?</source>
-        <translation>¿Guardar los cambios de las notas?</translation>
+        <translation type="vanished">¿Guardar los cambios de las notas?</translation>
     </message>
 </context>
 </TS>

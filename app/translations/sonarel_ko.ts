@@ -1800,11 +1800,11 @@ Acoustic assessment of the voice.</source>
     </message>
     <message>
         <source>The notes could not be saved to %1.</source>
-        <translation>메모를 %1에 저장할 수 없습니다.</translation>
+        <translation type="vanished">메모를 %1에 저장할 수 없습니다.</translation>
     </message>
     <message>
         <source>Save the changes to the notes?</source>
-        <translation>메모의 변경 내용을 저장하시겠습니까?</translation>
+        <translation type="vanished">메모의 변경 내용을 저장하시겠습니까?</translation>
     </message>
 </context>
 </TS>

@@ -1800,11 +1800,11 @@ Avaliação acústica da voz.</translation>
     </message>
     <message>
         <source>The notes could not be saved to %1.</source>
-        <translation>Não foi possível salvar as notas em %1.</translation>
+        <translation type="vanished">Não foi possível salvar as notas em %1.</translation>
     </message>
     <message>
         <source>Save the changes to the notes?</source>
-        <translation>Salvar as alterações das notas?</translation>
+        <translation type="vanished">Salvar as alterações das notas?</translation>
     </message>
 </context>
 </TS>
