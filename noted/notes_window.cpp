@@ -1,4 +1,4 @@
-#include "app/notes/notes_window.h"
+#include "noted/notes_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -7,9 +7,9 @@
 #include <QMessageBox>
 #include <QToolBar>
 
-#include "app/notes/rich_text.h"
 #include "app/translated_text.h"
 #include "core/atomic_file.h"
+#include "noted/rich_text.h"
 
 namespace sonarel::noted {
 
