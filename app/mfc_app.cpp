@@ -82,7 +82,8 @@ bool displayIsNamed(const QStringList& arguments, const char* (*environment)(con
     const char* value = environment(variable);
     if (value && *value) return true;
   }
-  return arguments.contains("-platform");
+  // Qt reads its own options with one dash or two.
+  return arguments.contains("-platform") || arguments.contains("--platform");
 }
 
 bool screenIsUsable(QSize size, int depth) {

@@ -32,6 +32,7 @@ TEST(StartOptions, ADisplayIsNamedByTheEnvironmentOrThePlatformOption) {
   EXPECT_TRUE(displayIsNamed(plain, waylandOnly));
   EXPECT_TRUE(displayIsNamed(plain, offscreenPlatform));
   EXPECT_TRUE(displayIsNamed({"sonarel", "-platform", "offscreen"}, noVariables));
+  EXPECT_TRUE(displayIsNamed({"sonarel", "--platform", "offscreen"}, noVariables));
 }
 
 TEST(StartOptions, HelpAndVersionAreRecognisedBeforeTheEndOfOptions) {
