@@ -68,6 +68,24 @@ StartOptions parseStartOptions(const QStringList& arguments) {
   return options;
 }
 
+bool asksForHelpOrVersion(const QStringList& arguments) {
+  static const QStringList kOptions{"-h", "-?", "--help", "--help-all", "-v", "--version"};
+  for (const QString& argument : arguments.mid(1)) {
+    if (argument == "--") break;
+    if (kOptions.contains(argument)) return true;
+  }
+  return false;
+}
+
+bool displayIsNamed(const QStringList& arguments, const char* (*environment)(const char*)) {
+  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    const char* value = environment(variable);
+    if (value && *value) return true;
+  }
+  // Qt reads its own options with one dash or two.
+  return arguments.contains("-platform") || arguments.contains("--platform");
+}
+
 bool screenIsUsable(QSize size, int depth) {
   return size.width() >= 800 && size.height() >= 600 && depth >= 8;
 }
@@ -83,7 +101,7 @@ bool CMfcApp::startUp(const StartOptions& options) {
   if (!ensureFolder(folder)) {
     QMessageBox::critical(
         nullptr, "Sonarel",
-        QString("The data folder %1 cannot be created.").arg(QString::fromStdString(folder)));
+        messageText(core::Message{core::MessageId::DataFolderCannotBeCreated, {folder}}));
     return false;
   }
   if (!options.demoFolder.isEmpty()) {

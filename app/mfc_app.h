@@ -34,6 +34,14 @@ struct StartOptions {
 
 StartOptions parseStartOptions(const QStringList& arguments);
 
+// Whether the command line asks only for the help or the version text, which need no display.
+bool asksForHelpOrVersion(const QStringList& arguments);
+
+// Whether Qt has a display to open windows on: a display server named in the environment,
+// or a platform chosen by QT_QPA_PLATFORM or -platform (offscreen among them). `environment`
+// returns a variable's value, or nullptr when it is unset.
+bool displayIsNamed(const QStringList& arguments, const char* (*environment)(const char*));
+
 // Whether a screen of `size` and `depth` bits per pixel can show the layout.
 bool screenIsUsable(QSize size, int depth);
 

@@ -2,23 +2,18 @@
 // The catalogue's messages and command texts in the language in force.
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <QString>
 
 #include "core/message.h"
 
 namespace sonarel::app {
 
+// The translated template, filled by the catalogue's own routine so that every language
+// treats placeholders and "%%" alike.
 inline QString messageText(const core::Message& message) {
-  QString text = QCoreApplication::translate("Message", core::messageTemplate(message.id).data());
-  for (const std::string& argument : message.arguments) {
-    // Placeholders in order, whether %s or %d.
-    static const QRegularExpression placeholder("%[sd]");
-    const int at = static_cast<int>(text.indexOf(placeholder));
-    if (at < 0) break;
-    text.replace(at, 2, QString::fromStdString(argument));
-  }
-  return text;
+  const QString pattern =
+      QCoreApplication::translate("Message", core::messageTemplate(message.id).data());
+  return QString::fromStdString(core::fillTemplate(pattern.toStdString(), message.arguments));
 }
 
 inline QString commandText(const char* english) {

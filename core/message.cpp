@@ -195,6 +195,18 @@ constexpr std::array kCatalogue{
                             "the file %s?")},
     Entry{MessageId::RecoveredRecording,
           QT_TRANSLATE_NOOP("Message", "The unfinished recording was saved into %s.")},
+    Entry{MessageId::DataFolderCannotBeCreated,
+          QT_TRANSLATE_NOOP("Message", "The data folder %s cannot be created.")},
+    Entry{MessageId::NotesNotSaved,
+          QT_TRANSLATE_NOOP("Message", "The notes could not be saved to %s.")},
+    Entry{MessageId::SaveNotesChanges,
+          QT_TRANSLATE_NOOP("Message", "Save the changes to the notes?")},
+    Entry{MessageId::AboutSonarel,
+          QT_TRANSLATE_NOOP("Message", "Sonarel %s\nAcoustic assessment of the voice.")},
+    Entry{MessageId::NeedsDisplay,
+          QT_TRANSLATE_NOOP("Message",
+                            "sonarel needs a display; without one, use sonarel-cli, or render "
+                            "pictures with --screenshots under QT_QPA_PLATFORM=offscreen.")},
 };
 
 }  // namespace

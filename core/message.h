@@ -109,6 +109,14 @@ enum class MessageId {
   RecordingBrokeOff,
   RecoverRecording,    // %s: seconds, %s: the path
   RecoveredRecording,  // %s: the path
+  // start-up, the notes editor and the About box
+  DataFolderCannotBeCreated,  // %s: the path
+  NotesNotSaved,              // %s: the path
+  SaveNotesChanges,
+  AboutSonarel,  // %s: the version
+  NeedsDisplay,
+  // Not a message: stays last, so that tests can walk every identifier above it.
+  EndOfCatalogue,
 };
 
 // The English text of a message, with its %s/%d placeholders still in place.

@@ -163,10 +163,8 @@ void CMainFrame::chooseLanguage(Language language) {
 }
 
 void CMainFrame::showAbout() {
-  lastMessage_ =
-      tr("Sonarel %1\nAcoustic assessment of the voice.").arg(QApplication::applicationVersion());
-  emit messageShown(lastMessage_);
-  if (!options_.prompt) QMessageBox::information(this, tr("Sonarel"), lastMessage_);
+  showMessage(core::Message{core::MessageId::AboutSonarel,
+                            {QApplication::applicationVersion().toStdString()}});
 }
 
 }  // namespace sonarel::app

@@ -1177,6 +1177,28 @@ Do you want to save it into the file %s?</source>
         <source>The unfinished recording was saved into %s.</source>
         <translation>La grabación sin terminar se guardó en %s.</translation>
     </message>
+    <message>
+        <source>The data folder %s cannot be created.</source>
+        <translation>No se puede crear la carpeta de datos %s.</translation>
+    </message>
+    <message>
+        <source>The notes could not be saved to %s.</source>
+        <translation>No se pudieron guardar las notas en %s.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the notes?</source>
+        <translation>¿Guardar los cambios de las notas?</translation>
+    </message>
+    <message>
+        <source>Sonarel %s
+Acoustic assessment of the voice.</source>
+        <translation>Sonarel %s
+Evaluación acústica de la voz.</translation>
+    </message>
+    <message>
+        <source>sonarel needs a display; without one, use sonarel-cli, or render pictures with --screenshots under QT_QPA_PLATFORM=offscreen.</source>
+        <translation>sonarel necesita una pantalla; sin ella, use sonarel-cli, o genere las imágenes con --screenshots bajo QT_QPA_PLATFORM=offscreen.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1763,11 +1785,11 @@ Evaluación acústica de la voz.</translation>
     </message>
     <message>
         <source>The notes could not be saved to %1.</source>
-        <translation>No se pudieron guardar las notas en %1.</translation>
+        <translation type="vanished">No se pudieron guardar las notas en %1.</translation>
     </message>
     <message>
         <source>Save the changes to the notes?</source>
-        <translation>¿Guardar los cambios de las notas?</translation>
+        <translation type="vanished">¿Guardar los cambios de las notas?</translation>
     </message>
 </context>
 </TS>

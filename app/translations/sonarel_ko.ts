@@ -1177,6 +1177,28 @@ Do you want to save it into the file %s?</source>
         <source>The unfinished recording was saved into %s.</source>
         <translation>완료되지 않은 녹음을 %s에 저장했습니다.</translation>
     </message>
+    <message>
+        <source>The data folder %s cannot be created.</source>
+        <translation>데이터 폴더 %s을(를) 만들 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The notes could not be saved to %s.</source>
+        <translation>메모를 %s에 저장할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the notes?</source>
+        <translation>메모의 변경 내용을 저장하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Sonarel %s
+Acoustic assessment of the voice.</source>
+        <translation>Sonarel %s
+음성의 음향학적 평가.</translation>
+    </message>
+    <message>
+        <source>sonarel needs a display; without one, use sonarel-cli, or render pictures with --screenshots under QT_QPA_PLATFORM=offscreen.</source>
+        <translation>sonarel은 디스플레이가 필요합니다. 디스플레이가 없으면 sonarel-cli를 사용하거나, QT_QPA_PLATFORM=offscreen 환경에서 --screenshots로 그림을 만드십시오.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1763,11 +1785,11 @@ Acoustic assessment of the voice.</source>
     </message>
     <message>
         <source>The notes could not be saved to %1.</source>
-        <translation>메모를 %1에 저장할 수 없습니다.</translation>
+        <translation type="vanished">메모를 %1에 저장할 수 없습니다.</translation>
     </message>
     <message>
         <source>Save the changes to the notes?</source>
-        <translation>메모의 변경 내용을 저장하시겠습니까?</translation>
+        <translation type="vanished">메모의 변경 내용을 저장하시겠습니까?</translation>
     </message>
 </context>
 </TS>

@@ -1177,6 +1177,28 @@ Deseja salvá-la no arquivo %s?</translation>
         <source>The unfinished recording was saved into %s.</source>
         <translation>A gravação não concluída foi salva em %s.</translation>
     </message>
+    <message>
+        <source>The data folder %s cannot be created.</source>
+        <translation>Não é possível criar a pasta de dados %s.</translation>
+    </message>
+    <message>
+        <source>The notes could not be saved to %s.</source>
+        <translation>Não foi possível salvar as notas em %s.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the notes?</source>
+        <translation>Salvar as alterações das notas?</translation>
+    </message>
+    <message>
+        <source>Sonarel %s
+Acoustic assessment of the voice.</source>
+        <translation>Sonarel %s
+Avaliação acústica da voz.</translation>
+    </message>
+    <message>
+        <source>sonarel needs a display; without one, use sonarel-cli, or render pictures with --screenshots under QT_QPA_PLATFORM=offscreen.</source>
+        <translation>O sonarel precisa de uma tela; sem ela, use o sonarel-cli ou gere as imagens com --screenshots sob QT_QPA_PLATFORM=offscreen.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1763,11 +1785,11 @@ Avaliação acústica da voz.</translation>
     </message>
     <message>
         <source>The notes could not be saved to %1.</source>
-        <translation>Não foi possível salvar as notas em %1.</translation>
+        <translation type="vanished">Não foi possível salvar as notas em %1.</translation>
     </message>
     <message>
         <source>Save the changes to the notes?</source>
-        <translation>Salvar as alterações das notas?</translation>
+        <translation type="vanished">Salvar as alterações das notas?</translation>
     </message>
 </context>
 </TS>

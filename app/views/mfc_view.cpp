@@ -41,9 +41,9 @@ CMfcView::CMfcView(CMfcDoc& document, QWidget* parent)
 void CMfcView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const ViewState& state = document_.state();
-  DisplayData data = state.displayData();
-  data.spectral.progressive = true;
-  drawDisplayMode(painter, geometry(), data, state.displayMode());
+  DisplayData shown = state.displayData();
+  shown.spectral.progressive = true;
+  drawDisplayMode(painter, geometry(), shown, state.displayMode());
   if (state.spectral().picturesGrowing()) growth_.start();
 }
 

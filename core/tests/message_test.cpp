@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace sonarel::core {
 namespace {
 
@@ -14,10 +16,21 @@ TEST(Message, TextsAreTheCataloguesOwn) {
             "the Client Folder exists!");
 }
 
+TEST(Message, EveryIdentifierHasItsOwnText) {
+  std::set<std::string_view> texts;
+  for (int i = 0; i < static_cast<int>(MessageId::EndOfCatalogue); ++i) {
+    const std::string_view text = messageTemplate(static_cast<MessageId>(i));
+    EXPECT_NE(text, "?") << "message " << i << " has no text";
+    EXPECT_FALSE(text.empty()) << "message " << i;
+    EXPECT_TRUE(texts.insert(text).second) << "message " << i << " repeats: " << text;
+  }
+}
+
 TEST(FillTemplate, ReplacesPlaceholdersInOrder) {
   EXPECT_EQ(fillTemplate("%s and %d, 100%%", {"a", "7"}), "a and 7, 100%");
   EXPECT_EQ(fillTemplate("%s %s", {"only"}), "only ");  // a missing argument leaves nothing
   EXPECT_EQ(fillTemplate("ends with %", {}), "ends with %");
+  EXPECT_EQ(fillTemplate("%s/%s", {"%s", "b"}), "%s/b");  // arguments are never rescanned
 }
 
 }  // namespace

@@ -133,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
             "dataSizeLies",
             riffWave({chunk("fmt ", fmtBody(11025)), chunk("data", pcmBytes(kRamp), 0x7FFFFFF0)}),
             WaveError::CorruptFile}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(LoadWave, MissingFileCannotBeOpened) {
   EXPECT_EQ(loadWave("/nonexistent/folder/a.wav").error, WaveError::CannotOpen);

@@ -270,7 +270,7 @@ void CGravacao::tellLater(const core::Message& message) {
   QTimer::singleShot(0, this, [this] {
     const auto messages = std::move(toTell_);
     toTell_.clear();
-    for (const core::Message& message : messages) tell(message);
+    for (const core::Message& waiting : messages) tell(waiting);
   });
 }
 

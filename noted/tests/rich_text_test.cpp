@@ -1,4 +1,4 @@
-#include "app/notes/rich_text.h"
+#include "noted/rich_text.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
-#include "app/notes/notes_window.h"
 #include "core/tests/wave_fixtures.h"
+#include "noted/notes_window.h"
 #include "records/notes_preview.h"
 
 namespace sonarel::noted {

@@ -7,7 +7,7 @@
 
 #include "app/config_files.h"
 #include "app/languages.h"
-#include "app/notes/notes_window.h"
+#include "noted/notes_window.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

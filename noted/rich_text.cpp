@@ -1,4 +1,4 @@
-#include "app/notes/rich_text.h"
+#include "noted/rich_text.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

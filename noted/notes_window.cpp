@@ -1,4 +1,4 @@
-#include "app/notes/notes_window.h"
+#include "noted/notes_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -7,8 +7,9 @@
 #include <QMessageBox>
 #include <QToolBar>
 
-#include "app/notes/rich_text.h"
+#include "app/translated_text.h"
 #include "core/atomic_file.h"
+#include "noted/rich_text.h"
 
 namespace sonarel::noted {
 
@@ -57,7 +58,9 @@ void NotesWindow::toggleItalic(bool on) {
 bool NotesWindow::save() {
   const QByteArray rtf = toRtf(*editor_->document());
   if (!core::writeFileAtomically(path_.toStdString(), rtf.toStdString())) {
-    QMessageBox::warning(this, windowTitle(), tr("The notes could not be saved to %1.").arg(path_));
+    QMessageBox::warning(
+        this, windowTitle(),
+        app::messageText(core::Message{core::MessageId::NotesNotSaved, {path_.toStdString()}}));
     return false;
   }
   editor_->document()->setModified(false);
@@ -70,7 +73,7 @@ void NotesWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   const auto answer = QMessageBox::question(
-      this, windowTitle(), tr("Save the changes to the notes?"),
+      this, windowTitle(), app::messageText(core::Message{core::MessageId::SaveNotesChanges}),
       QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
   if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !save())) {
     event->ignore();
