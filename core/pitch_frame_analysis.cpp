@@ -1,10 +1,11 @@
 #include "core/pitch_frame_analysis.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
-#include <numbers>
 
 #include "core/sinc_interpolation.h"
+#include "dsp/windows.h"
 
 namespace sonarel::core {
 namespace {
@@ -33,20 +34,18 @@ void makeWindow(AnalysisGeometry& g) {
   g.window.resize(n);
   const double edge = std::exp(-12.0);
   for (std::size_t j = 0; j < n; ++j) {
-    const double i = static_cast<double>(j + 1);  // 1 .. windowSamples
     if (g.method.gaussianWindow) {
+      const double i = static_cast<double>(j + 1);  // 1 .. windowSamples
       const double u = (i - 0.5 * (size + 1)) / (size + 1);
       g.window[j] = (std::exp(-48.0 * u * u) - edge) / (1.0 - edge);
     } else {
-      g.window[j] = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * i / (size + 1));
+      g.window[j] = dsp::hannWithOpenEnds(j, n);
     }
   }
   // The window's own autocorrelation, by which every frame's is divided.
-  std::vector<double> buffer(g.fft->size(), 0.0);
-  std::copy(g.window.begin(), g.window.end(), buffer.begin());
-  g.fft->forward(buffer);
-  RealFft::squareMagnitudes(buffer);
-  g.fft->inverse(buffer);
+  dsp::FftAutocorrelation ac(g.fftSize);
+  std::copy(g.window.begin(), g.window.end(), ac.input().begin());
+  const std::span<const double> buffer = ac.compute();
   g.windowAutocorrelation.resize(static_cast<std::size_t>(g.brentLimit) + 1);
   for (std::size_t i = 0; i < g.windowAutocorrelation.size(); ++i) {
     g.windowAutocorrelation[i] = buffer[i] / buffer[0];
@@ -109,7 +108,7 @@ bool planAnalysis(std::span<const double> x, double sampleRate, const PitchParam
 
   if (g.method.autocorrelation) {
     const double needed = std::ceil(g.windowSamples * (1 + g.method.interpolationDepth));
-    g.fft = std::make_unique<RealFft>(nextPowerOfTwo(static_cast<std::size_t>(needed)));
+    g.fftSize = std::bit_ceil(static_cast<std::size_t>(needed));
     makeWindow(g);
   }
   return true;
@@ -119,12 +118,13 @@ FrameAnalyser::FrameAnalyser(const AnalysisGeometry& geometry, std::span<const d
     : g_(geometry),
       x_(samples),
       frame_(static_cast<std::size_t>(geometry.windowSamples)),
-      fftBuffer_(geometry.fft
-                     ? geometry.fft->size()
-                     : static_cast<std::size_t>(geometry.windowSamples + geometry.maximumLag)),
-      fftWorkspace_(geometry.fft ? geometry.fft->makeWorkspace() : RealFft::Workspace{}),
+      shifted_(geometry.fftSize
+                   ? 0
+                   : static_cast<std::size_t>(geometry.windowSamples + geometry.maximumLag)),
       r_(static_cast<std::size_t>(2 * geometry.brentLimit + 1)),
-      lags_(static_cast<std::size_t>(geometry.parameters.maxCandidates)) {}
+      lags_(static_cast<std::size_t>(geometry.parameters.maxCandidates)) {
+  if (geometry.fftSize) fftAc_.emplace(geometry.fftSize);
+}
 
 bool FrameAnalyser::analyse(std::int32_t frame, PitchTrack& track) {
   const double t = g_.firstTime + frame * g_.parameters.timeStep;
@@ -172,18 +172,17 @@ bool FrameAnalyser::fillFrame(double t, double& localPeak) {
 
 // r(lag) = the frame's autocorrelation over the window's, both normalised at lag 0.
 void FrameAnalyser::autocorrelate() {
-  std::fill(fftBuffer_.begin(), fftBuffer_.end(), 0.0);
-  for (std::size_t j = 0; j < frame_.size(); ++j) fftBuffer_[j] = frame_[j] * g_.window[j];
-  g_.fft->forward(fftBuffer_, fftWorkspace_);
-  RealFft::squareMagnitudes(fftBuffer_);
-  g_.fft->inverse(fftBuffer_, fftWorkspace_);
-  const double a0 = fftBuffer_[0];
+  // The padding past the frame stays 0 from construction on.
+  const std::span<double> in = fftAc_->input();
+  for (std::size_t j = 0; j < frame_.size(); ++j) in[j] = frame_[j] * g_.window[j];
+  const std::span<const double> ac = fftAc_->compute();
+  const double a0 = ac[0];
   const std::int64_t limit = g_.brentLimit;
   double* r = r_.data() + limit;
   r[0] = a0 != 0 ? 1.0 : a0;
   for (std::int64_t i = 1; i <= limit; ++i) {
     const double rw = g_.windowAutocorrelation[i];
-    const double value = a0 != 0 ? (rw != 0 ? fftBuffer_[i] / a0 / rw : 0.0) : fftBuffer_[i];
+    const double value = a0 != 0 ? (rw != 0 ? ac[i] / a0 / rw : 0.0) : ac[i];
     r[i] = r[-i] = value;
   }
 }
@@ -205,7 +204,7 @@ void FrameAnalyser::crossCorrelate(double t) {
   r[0] = 1.0;
   if (lags < 1) return;
 
-  double* y = fftBuffer_.data();
+  double* y = shifted_.data();
   for (std::int64_t j = 0; j < w + lags; ++j) y[j] = x_[start + j] - localMean_;
   double e0 = 0;
   for (std::int64_t j = 0; j < w; ++j) e0 += y[j] * y[j];

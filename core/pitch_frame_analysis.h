@@ -4,11 +4,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
 #include "core/pitch_track.h"
-#include "core/real_fft.h"
+#include "dsp/autocorrelation.h"
 
 namespace sonarel::core {
 
@@ -39,7 +40,7 @@ struct AnalysisGeometry {
   double firstTime = 0;
   std::vector<double> window;                 // windowSamples values (autocorrelation)
   std::vector<double> windowAutocorrelation;  // lags 0 .. brentLimit, 1 at lag 0
-  std::unique_ptr<RealFft> fft;               // autocorrelation methods
+  std::size_t fftSize = 0;                    // autocorrelation methods
 };
 
 // Works out the geometry; false when the analysis must be refused.
@@ -63,9 +64,9 @@ class FrameAnalyser {
 
   const AnalysisGeometry& g_;
   std::span<const double> x_;
-  std::vector<double> frame_;  // windowSamples values
-  std::vector<double> fftBuffer_;
-  RealFft::Workspace fftWorkspace_;
+  std::vector<double> frame_;                     // windowSamples values
+  std::vector<double> shifted_;                   // cross-correlation: signal less the mean
+  std::optional<dsp::FftAutocorrelation> fftAc_;  // autocorrelation methods
   std::vector<double> r_;  // lags -brentLimit .. brentLimit at index lag + brentLimit
   std::vector<int> lags_;  // integer lag of each candidate, for the refinement
   double localMean_ = 0;

@@ -1,24 +1,24 @@
 #include "quality/analysis/gne.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
-#include <complex>
 
+#include "dsp/fft.h"
 #include "quality/analysis/downsample_to_10k.h"
 #include "quality/analysis/lpc_residual.h"
-#include "quality/analysis/radix2_fft.h"
 
 namespace sonarel::quality {
 namespace {
 
-using Spectrum = std::vector<std::complex<double>>;
+using Spectrum = dsp::AlignedVector<dsp::Complex>;
 
-// The mean-removed Hilbert envelope of the band of `spectrum` (of a signal of `length`
-// samples, zero-padded to the spectrum's size) centred on `centre` Hz.
-std::vector<double> bandEnvelope(const Spectrum& spectrum, std::size_t length, double centre) {
-  const std::size_t size = spectrum.size();
+// The mean-removed Hilbert envelope of the band of `spectrum` (bins 0 .. size/2 of a signal
+// of `length` samples, zero-padded to `size`) centred on `centre` Hz.
+std::vector<double> bandEnvelope(const Spectrum& spectrum, std::size_t size, std::size_t length,
+                                 double centre) {
   const double binHz = kGneRate / static_cast<double>(size);
-  Spectrum band(size);
+  Spectrum band(size), analytic(size);
   const double half = kGneBandwidth / 2;
   const std::size_t lo =
       static_cast<std::size_t>(std::max(1.0, std::ceil((centre - half) / binHz)));
@@ -27,10 +27,11 @@ std::vector<double> bandEnvelope(const Spectrum& spectrum, std::size_t length, d
     const double w = 0.5 + 0.5 * std::cos(2 * M_PI * (k * binHz - centre) / kGneBandwidth);
     band[k] = 2.0 * w * spectrum[k];  // one-sided: the analytic signal of the band
   }
-  radix2Fft(band, true);
+  dsp::ComplexFft::ofSize(size).inverse(band, analytic);
+  const double scale = 1.0 / static_cast<double>(size);  // the inverse transform is unscaled
   std::vector<double> envelope(length);
   double mean = 0;
-  for (std::size_t n = 0; n < length; ++n) mean += envelope[n] = std::abs(band[n]);
+  for (std::size_t n = 0; n < length; ++n) mean += envelope[n] = std::abs(analytic[n] * scale);
   mean /= static_cast<double>(length);
   for (double& v : envelope) v -= mean;
   return envelope;
@@ -56,9 +57,13 @@ double bestCorrelation(const std::vector<double>& a, const std::vector<double>& 
 
 double gneOfResidual(std::span<const float> residual) {
   if (residual.size() < 16) return 0;
-  Spectrum spectrum(nextPowerOfTwo(residual.size() + 64));  // padding keeps bands from wrapping
-  std::copy(residual.begin(), residual.end(), spectrum.begin());
-  radix2Fft(spectrum, false);
+  const std::size_t size =
+      std::bit_ceil(residual.size() + 64);  // padding keeps bands from wrapping
+  const dsp::RealFft& fft = dsp::RealFft::ofSize(size);
+  dsp::AlignedVector<double> padded(size, 0.0);
+  std::copy(residual.begin(), residual.end(), padded.begin());
+  Spectrum spectrum(fft.binCount());
+  fft.forward(padded, spectrum);
 
   const double first = kGneBandwidth / 2;
   const double last = kGneRate / 2 - kGneBandwidth / 2;
@@ -70,7 +75,7 @@ double gneOfResidual(std::span<const float> residual) {
   std::vector<std::vector<double>> envelopes(bands);
   auto envelope = [&](int i) -> const std::vector<double>& {
     if (envelopes[i].empty()) {
-      envelopes[i] = bandEnvelope(spectrum, residual.size(), first + i * kGneCentreStep);
+      envelopes[i] = bandEnvelope(spectrum, size, residual.size(), first + i * kGneCentreStep);
     }
     return envelopes[i];
   };
