@@ -53,18 +53,19 @@ void makeWindow(AnalysisGeometry& g) {
 }
 
 // The largest distance of a sample from the mean of all.
-double globalPeak(std::span<const double> x) {
+double globalPeak(ScaledSamples x) {
+  const auto n = static_cast<std::int64_t>(x.size());
   double mean = 0;
-  for (double v : x) mean += v;
+  for (std::int64_t i = 0; i < n; ++i) mean += x[i];
   mean /= static_cast<double>(x.size());
   double peak = 0;
-  for (double v : x) peak = std::max(peak, std::fabs(v - mean));
+  for (std::int64_t i = 0; i < n; ++i) peak = std::max(peak, std::fabs(x[i] - mean));
   return peak;
 }
 
 }  // namespace
 
-bool planAnalysis(std::span<const double> x, double sampleRate, const PitchParameters& p,
+bool planAnalysis(ScaledSamples x, double sampleRate, const PitchParameters& p,
                   AnalysisGeometry& g) {
   if (!methodConstants(p.method, g.method)) return false;
   if (!(p.timeStep > 0) || !(p.minPitch > 0) || p.maxCandidates < 2 || !(sampleRate > 0)) {
@@ -114,7 +115,7 @@ bool planAnalysis(std::span<const double> x, double sampleRate, const PitchParam
   return true;
 }
 
-FrameAnalyser::FrameAnalyser(const AnalysisGeometry& geometry, std::span<const double> samples)
+FrameAnalyser::FrameAnalyser(const AnalysisGeometry& geometry, ScaledSamples samples)
     : g_(geometry),
       x_(samples),
       frame_(static_cast<std::size_t>(geometry.windowSamples)),

@@ -13,6 +13,17 @@
 
 namespace sonarel::core {
 
+// The recording as the frames read it: 16-bit samples scaled to -1 .. 1 as they are read
+// (exactly: the scale is a power of two), so that no converted copy of a long recording is
+// made.
+struct ScaledSamples {
+  std::span<const std::int16_t> raw;
+  double operator[](std::int64_t i) const {
+    return raw[static_cast<std::size_t>(i)] * (1.0 / 32768);
+  }
+  std::size_t size() const { return raw.size(); }
+};
+
 // The constants of one analysis method.
 struct MethodConstants {
   bool autocorrelation;       // else cross-correlation
@@ -44,13 +55,13 @@ struct AnalysisGeometry {
 };
 
 // Works out the geometry; false when the analysis must be refused.
-bool planAnalysis(std::span<const double> x, double sampleRate, const PitchParameters& p,
+bool planAnalysis(ScaledSamples x, double sampleRate, const PitchParameters& p,
                   AnalysisGeometry& g);
 
 // One worker's buffers, allocated once; analyse() fills one frame of the track.
 class FrameAnalyser {
  public:
-  FrameAnalyser(const AnalysisGeometry& geometry, std::span<const double> samples);
+  FrameAnalyser(const AnalysisGeometry& geometry, ScaledSamples samples);
 
   // Frame `frame` (0-based) into its slots of `track`; false if its span leaves the file.
   bool analyse(std::int32_t frame, PitchTrack& track);
@@ -63,7 +74,7 @@ class FrameAnalyser {
   void refine(std::span<PitchCandidate> slots, int count);
 
   const AnalysisGeometry& g_;
-  std::span<const double> x_;
+  ScaledSamples x_;
   std::vector<double> frame_;                     // windowSamples values
   std::vector<double> shifted_;                   // cross-correlation: signal less the mean
   std::optional<dsp::FftAutocorrelation> fftAc_;  // autocorrelation methods

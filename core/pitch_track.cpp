@@ -26,7 +26,7 @@ int workerCount(const AnalysisControl& control, std::int32_t frames) {
 // Hands out blocks of frames to the workers; the calling thread reports the progress.
 class FrameScheduler {
  public:
-  FrameScheduler(const AnalysisGeometry& g, std::span<const double> x, PitchTrack& track,
+  FrameScheduler(const AnalysisGeometry& g, ScaledSamples x, PitchTrack& track,
                  const AnalysisControl& control)
       : g_(g), x_(x), track_(track), control_(control) {}
 
@@ -63,7 +63,7 @@ class FrameScheduler {
   }
 
   const AnalysisGeometry& g_;
-  std::span<const double> x_;
+  ScaledSamples x_;
   PitchTrack& track_;
   const AnalysisControl& control_;
   std::atomic<std::int32_t> next_{0};
@@ -83,10 +83,9 @@ std::optional<PitchTrack> trackPitch(std::span<const std::int16_t> samples, doub
                                      const PitchParameters& parameters,
                                      const AnalysisControl& control) {
   try {
-    std::vector<double> x(samples.size());
-    for (std::size_t i = 0; i < samples.size(); ++i) x[i] = samples[i] * (1.0 / 32768);
+    const ScaledSamples x{samples};
     AnalysisGeometry g;
-    if (x.empty() || !planAnalysis(x, sampleRate, parameters, g)) return std::nullopt;
+    if (samples.empty() || !planAnalysis(x, sampleRate, parameters, g)) return std::nullopt;
 
     PitchTrack track;
     track.firstTime = g.firstTime;

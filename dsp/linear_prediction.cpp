@@ -6,13 +6,35 @@
 namespace sonarel::dsp {
 namespace {
 
+// Eight lags at a time over one pass of their common stretch, then each lag's remaining
+// terms: every sum still adds its terms in order of n, so the values equal those of one lag
+// at a time, while eight sums advance together instead of each waiting for its previous
+// addition.
 template <class T>
 void lagSums(std::span<const T> x, std::span<double> r) {
+  constexpr std::size_t kLags = 8;
   std::fill(r.begin(), r.end(), 0.0);
-  for (std::size_t lag = 0; lag < r.size() && lag < x.size(); ++lag) {
+  const std::size_t count = std::min(r.size(), x.size());  // lags that have a term at all
+  const std::size_t n = x.size();
+  std::size_t lag = 0;
+  for (; lag + kLags <= count; lag += kLags) {
+    double sums[kLags] = {};
+    const std::size_t common = n - (lag + kLags - 1);  // terms every lag of the block has
+    for (std::size_t i = 0; i < common; ++i) {
+      const double v = static_cast<double>(x[i]);
+      for (std::size_t l = 0; l < kLags; ++l) sums[l] += v * static_cast<double>(x[i + lag + l]);
+    }
+    for (std::size_t l = 0; l < kLags; ++l) {
+      for (std::size_t i = common; i + lag + l < n; ++i) {
+        sums[l] += static_cast<double>(x[i]) * static_cast<double>(x[i + lag + l]);
+      }
+      r[lag + l] = sums[l];
+    }
+  }
+  for (; lag < count; ++lag) {
     double sum = 0.0;
-    for (std::size_t n = 0; n + lag < x.size(); ++n) {
-      sum += static_cast<double>(x[n]) * static_cast<double>(x[n + lag]);
+    for (std::size_t i = 0; i + lag < n; ++i) {
+      sum += static_cast<double>(x[i]) * static_cast<double>(x[i + lag]);
     }
     r[lag] = sum;
   }
