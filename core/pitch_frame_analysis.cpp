@@ -50,6 +50,12 @@ void makeWindow(AnalysisGeometry& g) {
   for (std::size_t i = 0; i < g.windowAutocorrelation.size(); ++i) {
     g.windowAutocorrelation[i] = buffer[i] / buffer[0];
   }
+  g.inverseWindowAutocorrelation.resize(g.windowAutocorrelation.size());
+  for (std::size_t i = 0; i < g.windowAutocorrelation.size(); ++i) {
+    const double rw = g.windowAutocorrelation[i];
+    g.inverseWindowAutocorrelation[i] =
+        rw != 0 ? 1.0 / rw : 0.0;  // a lag the window never reaches gives 0
+  }
 }
 
 // The largest distance of a sample from the mean of all.
@@ -180,12 +186,16 @@ void FrameAnalyser::autocorrelate() {
   const double a0 = ac[0];
   const std::int64_t limit = g_.brentLimit;
   double* r = r_.data() + limit;
-  r[0] = a0 != 0 ? 1.0 : a0;
-  for (std::int64_t i = 1; i <= limit; ++i) {
-    const double rw = g_.windowAutocorrelation[i];
-    const double value = a0 != 0 ? (rw != 0 ? ac[i] / a0 / rw : 0.0) : ac[i];
-    r[i] = r[-i] = value;
+  if (a0 != 0) {
+    // Multiplications by reciprocals made once, instead of two divisions per lag.
+    const double inverseA0 = 1.0 / a0;
+    const double* inverseRw = g_.inverseWindowAutocorrelation.data();
+    r[0] = 1.0;
+    for (std::int64_t i = 1; i <= limit; ++i) r[i] = ac[i] * inverseA0 * inverseRw[i];
+  } else {
+    for (std::int64_t i = 0; i <= limit; ++i) r[i] = ac[i];
   }
+  for (std::int64_t i = 1; i <= limit; ++i) r[-i] = r[i];
 }
 
 }  // namespace sonarel::core

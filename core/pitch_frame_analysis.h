@@ -49,9 +49,10 @@ struct AnalysisGeometry {
   double globalPeak = 0;
   std::int32_t frameCount = 0;
   double firstTime = 0;
-  std::vector<double> window;                 // windowSamples values (autocorrelation)
-  std::vector<double> windowAutocorrelation;  // lags 0 .. brentLimit, 1 at lag 0
-  std::size_t fftSize = 0;                    // autocorrelation methods
+  std::vector<double> window;                        // windowSamples values (autocorrelation)
+  std::vector<double> windowAutocorrelation;         // lags 0 .. brentLimit, 1 at lag 0
+  std::vector<double> inverseWindowAutocorrelation;  // 1 / each of those, 0 for a 0
+  std::size_t fftSize = 0;                           // autocorrelation methods
 };
 
 // Works out the geometry; false when the analysis must be refused.
