@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <vector>
 
 namespace sonarel::dsp {
 
@@ -14,10 +15,13 @@ void slidingCorrelation(std::span<const float> x, std::size_t length, std::size_
   // terms in order, so the values equal those of one lag at a time, but eight sums advance
   // together instead of each waiting for its previous addition.
   constexpr std::size_t kLags = 8;
-  const float* a = x.data();
+  // The stretch in double once (exactly), rather than each sample converted once per lag.
+  const std::vector<double> y(
+      x.begin(), x.begin() + static_cast<std::ptrdiff_t>(firstLag + rho.size() - 1 + length));
+  const double* a = y.data();
   std::size_t i = 0;
   for (; i + kLags <= rho.size(); i += kLags) {
-    const float* b = a + firstLag + i;
+    const double* b = a + firstLag + i;
     double sums[kLags] = {};
     for (std::size_t n = 0; n < length; ++n) {
       const double v = a[n];
@@ -26,9 +30,9 @@ void slidingCorrelation(std::span<const float> x, std::size_t length, std::size_
     for (std::size_t l = 0; l < kLags; ++l) rho[i + l] = sums[l];
   }
   for (; i < rho.size(); ++i) {
-    const float* b = a + firstLag + i;
+    const double* b = a + firstLag + i;
     double dot = 0;
-    for (std::size_t n = 0; n < length; ++n) dot += double(a[n]) * b[n];
+    for (std::size_t n = 0; n < length; ++n) dot += a[n] * b[n];
     rho[i] = dot;
   }
 

@@ -13,6 +13,9 @@ namespace {
 
 using Spectrum = dsp::AlignedVector<dsp::Complex>;
 
+// The largest envelope lag compared, in samples at kGneRate.
+constexpr int kMaxLag = static_cast<int>(kGneMaximumLagSeconds * kGneRate + 0.5);
+
 // The mean-removed Hilbert envelope of the band of `spectrum` (bins 0 .. size/2 of a signal
 // of `length` samples, zero-padded to `size`) centred on `centre` Hz.
 std::vector<double> bandEnvelope(const Spectrum& spectrum, std::size_t size, std::size_t length,
@@ -40,18 +43,39 @@ std::vector<double> bandEnvelope(const Spectrum& spectrum, std::size_t size, std
   return envelope;
 }
 
-// Largest normalised cross-correlation of two envelopes over lags -maxLag..maxLag.
-double bestCorrelation(const std::vector<double>& a, const std::vector<double>& b, int maxLag) {
-  const std::int64_t n = static_cast<std::int64_t>(a.size());
-  double best = -1;
-  for (int lag = -maxLag; lag <= maxLag; ++lag) {
-    double ab = 0, aa = 0, bb = 0;
-    for (std::int64_t i = std::max<std::int64_t>(0, -lag); i < n && i + lag < n; ++i) {
-      ab += a[i] * b[i + lag];
-      aa += a[i] * a[i];
-      bb += b[i + lag] * b[i + lag];
+// Largest normalised cross-correlation of two envelopes over lags -kMaxLag..kMaxLag. All
+// lags' sums advance in one pass over the first envelope, each still adding its terms in
+// order of i (only the first and last kMaxLag values of i leave some lag without a partner),
+// so the sums equal those of one lag at a time while their additions overlap.
+double bestCorrelation(const std::vector<double>& a, const std::vector<double>& b) {
+  constexpr int kLags = 2 * kMaxLag + 1;
+  const auto n = static_cast<std::int64_t>(a.size());
+  double ab[kLags] = {}, aa[kLags] = {}, bb[kLags] = {};
+  auto addEdge = [&](std::int64_t i) {
+    for (int l = 0; l < kLags; ++l) {
+      const std::int64_t j = i + l - kMaxLag;
+      if (j < 0 || j >= n) continue;
+      ab[l] += a[i] * b[j];
+      aa[l] += a[i] * a[i];
+      bb[l] += b[j] * b[j];
     }
-    if (aa > 0 && bb > 0) best = std::max(best, ab / std::sqrt(aa * bb));
+  };
+  const std::int64_t middleFrom = std::min<std::int64_t>(kMaxLag, n);
+  const std::int64_t middleTo = std::max(middleFrom, n - kMaxLag);
+  for (std::int64_t i = 0; i < middleFrom; ++i) addEdge(i);
+  for (std::int64_t i = middleFrom; i < middleTo; ++i) {
+    const double ai = a[i];
+    const double* bi = b.data() + i - kMaxLag;
+    for (int l = 0; l < kLags; ++l) {
+      ab[l] += ai * bi[l];
+      aa[l] += ai * ai;
+      bb[l] += bi[l] * bi[l];
+    }
+  }
+  for (std::int64_t i = middleTo; i < n; ++i) addEdge(i);
+  double best = -1;
+  for (int l = 0; l < kLags; ++l) {
+    if (aa[l] > 0 && bb[l] > 0) best = std::max(best, ab[l] / std::sqrt(aa[l] * bb[l]));
   }
   return best;
 }
@@ -72,7 +96,6 @@ double gneOfResidual(std::span<const float> residual) {
   const double last = kGneRate / 2 - kGneBandwidth / 2;
   const int bands = static_cast<int>(std::lround((last - first) / kGneCentreStep)) + 1;
   const int pairDistance = static_cast<int>(std::lround(kGneBandwidth / 2 / kGneCentreStep));
-  const int maxLag = static_cast<int>(std::lround(kGneMaximumLagSeconds * kGneRate));
   // Only bands that have a partner far enough away take part: with 3-kHz bands, 1500 to
   // 2000 Hz and 3000 to 3500 Hz.
   std::vector<std::vector<double>> envelopes(bands);
@@ -85,7 +108,7 @@ double gneOfResidual(std::span<const float> residual) {
   double gne = 0;
   for (int i = 0; i < bands; ++i) {
     for (int j = i + pairDistance; j < bands; ++j) {
-      gne = std::max(gne, bestCorrelation(envelope(i), envelope(j), maxLag));
+      gne = std::max(gne, bestCorrelation(envelope(i), envelope(j)));
     }
   }
   return std::clamp(gne, 0.0, 1.0);
