@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <vector>
 
 namespace sonarel::dsp {
 namespace {
@@ -42,8 +43,10 @@ void lagSums(std::span<const T> x, std::span<double> r) {
 
 }  // namespace
 
+// Converted to double once (exactly), rather than each sample once per lag.
 void autocorrelationLags(std::span<const float> x, std::span<double> r) {
-  lagSums(x, r);
+  const std::vector<double> y(x.begin(), x.end());
+  lagSums(std::span<const double>(y), r);
 }
 void autocorrelationLags(std::span<const double> x, std::span<double> r) {
   lagSums(x, r);
