@@ -1,9 +1,11 @@
 #include "dsp/fft.h"
 
+#include <algorithm>
 #include <cassert>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <type_traits>
 
 namespace sonarel::dsp {
 
@@ -57,6 +59,17 @@ bool aligned(const void* p) {
   return fftw_alignment_of(static_cast<double*>(const_cast<void*>(p))) == 0;
 }
 
+// Runs `execute` on `in` and `out`, through aligned copies when either is not aligned as
+// FFTW needs (a caller's own vector, say): slower, never wrong.
+template <class In, class Out, class Execute>
+void runAligned(std::span<In> in, std::span<Out> out, Execute execute) {
+  if (aligned(in.data()) && aligned(out.data())) return execute(in.data(), out.data());
+  AlignedVector<std::remove_const_t<In>> inCopy(in.begin(), in.end());
+  AlignedVector<Out> outCopy(out.size());
+  execute(inCopy.data(), outCopy.data());
+  std::copy(outCopy.begin(), outCopy.end(), out.begin());
+}
+
 }  // namespace
 
 RealFft::RealFft(std::size_t size) : size_(size) {
@@ -79,16 +92,17 @@ const RealFft& RealFft::ofSize(std::size_t size) {
 }
 
 void RealFft::forward(std::span<const double> in, std::span<Complex> out) const {
-  assert(in.size() == size_ && out.size() == binCount() && aligned(in.data()) &&
-         aligned(out.data()));
+  assert(in.size() == size_ && out.size() == binCount());
   // An out-of-place real-to-complex plan leaves its input as it was.
-  fftw_execute_dft_r2c(forward_, const_cast<double*>(in.data()), asFftw(out.data()));
+  runAligned(in, out, [this](const double* x, Complex* bins) {
+    fftw_execute_dft_r2c(forward_, const_cast<double*>(x), asFftw(bins));
+  });
 }
 
 void RealFft::inverse(std::span<Complex> in, std::span<double> out) const {
-  assert(in.size() == binCount() && out.size() == size_ && aligned(in.data()) &&
-         aligned(out.data()));
-  fftw_execute_dft_c2r(inverse_, asFftw(in.data()), out.data());
+  assert(in.size() == binCount() && out.size() == size_);
+  runAligned(in, out,
+             [this](Complex* bins, double* x) { fftw_execute_dft_c2r(inverse_, asFftw(bins), x); });
 }
 
 ComplexFft::ComplexFft(std::size_t size) : size_(size) {
@@ -110,13 +124,17 @@ const ComplexFft& ComplexFft::ofSize(std::size_t size) {
 }
 
 void ComplexFft::forward(std::span<const Complex> in, std::span<Complex> out) const {
-  assert(in.size() == size_ && out.size() == size_ && aligned(in.data()) && aligned(out.data()));
-  fftw_execute_dft(forward_, asFftw(const_cast<Complex*>(in.data())), asFftw(out.data()));
+  assert(in.size() == size_ && out.size() == size_);
+  runAligned(in, out, [this](const Complex* x, Complex* y) {
+    fftw_execute_dft(forward_, asFftw(const_cast<Complex*>(x)), asFftw(y));
+  });
 }
 
 void ComplexFft::inverse(std::span<const Complex> in, std::span<Complex> out) const {
-  assert(in.size() == size_ && out.size() == size_ && aligned(in.data()) && aligned(out.data()));
-  fftw_execute_dft(inverse_, asFftw(const_cast<Complex*>(in.data())), asFftw(out.data()));
+  assert(in.size() == size_ && out.size() == size_);
+  runAligned(in, out, [this](const Complex* x, Complex* y) {
+    fftw_execute_dft(inverse_, asFftw(const_cast<Complex*>(x)), asFftw(y));
+  });
 }
 
 }  // namespace sonarel::dsp

@@ -5,9 +5,9 @@
 // is safe from any number of threads at once.
 //
 // Conventions: forward X[k] = sum over n of x[n] exp(-2 pi i k n / N); the inverse is the
-// conjugate sum, unscaled, so inverse(forward(x)) = N x. Arrays passed to a transform must come
-// from AlignedVector (FFTW runs a plan only on arrays aligned as the ones it was made for), and
-// input and output must be distinct arrays.
+// conjugate sum, unscaled, so inverse(forward(x)) = N x. Arrays from AlignedVector are
+// transformed where they are; others (FFTW runs a plan only on arrays aligned as the ones it
+// was made for) through aligned copies, which is slower. Input and output must be distinct.
 
 #include <fftw3.h>
 
