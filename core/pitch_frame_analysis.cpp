@@ -58,6 +58,8 @@ void makeWindow(AnalysisGeometry& g) {
   }
 }
 
+}  // namespace
+
 // The largest distance of a sample from the mean of all.
 double globalPeak(ScaledSamples x) {
   const auto n = static_cast<std::int64_t>(x.size());
@@ -69,7 +71,15 @@ double globalPeak(ScaledSamples x) {
   return peak;
 }
 
-}  // namespace
+std::int64_t samplesNeeded(const AnalysisGeometry& g, std::int32_t frame) {
+  const double t = g.firstTime + frame * g.parameters.timeStep;
+  const auto left = static_cast<std::int64_t>(std::floor(t / g.dx - 0.5));
+  // Past both what fillFrame reads (left + max(period, half window)) and what crossCorrelate
+  // reads (from at most left + 1, a window and the largest lag).
+  const std::int64_t end =
+      left + 2 + std::max(g.periodSamples, g.halfWindow) + g.windowSamples + g.maximumLag;
+  return std::clamp<std::int64_t>(end, 0, g.sampleCount);
+}
 
 bool planAnalysis(ScaledSamples x, double sampleRate, const PitchParameters& p,
                   AnalysisGeometry& g) {
@@ -111,8 +121,6 @@ bool planAnalysis(ScaledSamples x, double sampleRate, const PitchParameters& p,
   // Frames are centred in the file (x1 = dx/2 is the time of the first sample).
   g.firstTime = duration / 2 - (g.frameCount - 1) * p.timeStep / 2;
 
-  g.globalPeak = globalPeak(x);
-
   if (g.method.autocorrelation) {
     const double needed = std::ceil(g.windowSamples * (1 + g.method.interpolationDepth));
     g.fftSize = std::bit_ceil(static_cast<std::size_t>(needed));
@@ -137,13 +145,15 @@ bool FrameAnalyser::analyse(std::int32_t frame, PitchTrack& track) {
   const double t = g_.firstTime + frame * g_.parameters.timeStep;
   double localPeak = 0;
   if (!fillFrame(t, localPeak)) return false;
-  track.intensity[frame] = localPeak >= g_.globalPeak ? 1.0 : localPeak / g_.globalPeak;
+  track.intensity[frame] = localPeak;  // divided by the global peak once every frame is done
 
   const auto maxCandidates = static_cast<std::size_t>(g_.parameters.maxCandidates);
   std::span<PitchCandidate> slots(track.candidates.data() + frame * maxCandidates, maxCandidates);
   int count = 1;
   slots[0] = {0.0, 0.0};
-  if (g_.globalPeak > 0 && localPeak > 0) {
+  // (A silent frame of a file whose global peak is 0 needs no test of its own: all its
+  // samples are equal, so every frame's local peak is 0.)
+  if (localPeak > 0) {
     if (g_.method.autocorrelation) {
       autocorrelate();
     } else {

@@ -46,7 +46,6 @@ struct AnalysisGeometry {
   std::int64_t maximumLag = 0;
   std::int64_t brentLimit = 0;  // largest lag of the correlation function
   double windowDuration = 0;
-  double globalPeak = 0;
   std::int32_t frameCount = 0;
   double firstTime = 0;
   std::vector<double> window;                        // windowSamples values (autocorrelation)
@@ -55,7 +54,16 @@ struct AnalysisGeometry {
   std::size_t fftSize = 0;                           // autocorrelation methods
 };
 
-// Works out the geometry; false when the analysis must be refused.
+// The largest distance of a sample from the mean of all; each frame's intensity is its local
+// peak over this.
+double globalPeak(ScaledSamples x);
+
+// How many samples from the start frame `frame` (0-based) may read: it can be analysed once
+// they are final.
+std::int64_t samplesNeeded(const AnalysisGeometry& g, std::int32_t frame);
+
+// Works out the geometry (globalPeak is left for the caller); false when the analysis must
+// be refused.
 bool planAnalysis(ScaledSamples x, double sampleRate, const PitchParameters& p,
                   AnalysisGeometry& g);
 
@@ -64,7 +72,8 @@ class FrameAnalyser {
  public:
   FrameAnalyser(const AnalysisGeometry& geometry, ScaledSamples samples);
 
-  // Frame `frame` (0-based) into its slots of `track`; false if its span leaves the file.
+  // Frame `frame` (0-based) into its slots of `track`, its intensity as the local peak
+  // itself; false if its span leaves the file.
   bool analyse(std::int32_t frame, PitchTrack& track);
 
  private:
