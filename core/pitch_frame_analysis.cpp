@@ -60,15 +60,21 @@ void makeWindow(AnalysisGeometry& g) {
 
 }  // namespace
 
-// The largest distance of a sample from the mean of all.
+// The largest distance of a sample from the mean of all. One pass over the 16-bit values
+// gives the same numbers as one over the scaled doubles: their sum is exact either way (below
+// 2^53, and scaling by a power of two is exact), and |x - mean| rounded grows with the
+// distance from the mean, so its largest value lies at the smallest or the largest sample.
 double globalPeak(ScaledSamples x) {
-  const auto n = static_cast<std::int64_t>(x.size());
-  double mean = 0;
-  for (std::int64_t i = 0; i < n; ++i) mean += x[i];
-  mean /= static_cast<double>(x.size());
-  double peak = 0;
-  for (std::int64_t i = 0; i < n; ++i) peak = std::max(peak, std::fabs(x[i] - mean));
-  return peak;
+  std::int64_t sum = 0;
+  std::int16_t lowest = INT16_MAX, highest = INT16_MIN;
+  for (const std::int16_t v : x.raw) {
+    sum += v;
+    lowest = std::min(lowest, v);
+    highest = std::max(highest, v);
+  }
+  const double scale = 1.0 / 32768;
+  const double mean = static_cast<double>(sum) * scale / static_cast<double>(x.size());
+  return std::max(std::fabs(lowest * scale - mean), std::fabs(highest * scale - mean));
 }
 
 std::int64_t samplesNeeded(const AnalysisGeometry& g, std::int32_t frame) {
