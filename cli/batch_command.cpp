@@ -34,7 +34,8 @@ BatchRow analyseOne(const Arguments& args, const VoiceOptions& options, const st
   row.sampleCount = buffer.count();
   row.durationSeconds = buffer.durationSeconds();
   VoiceAnalysis analysis;
-  if (auto failure = analyseVoice(buffer, options, analysis)) {
+  // The files already share the processors out among themselves: one thread each.
+  if (auto failure = analyseVoice(buffer, options, analysis, {.threads = 1})) {
     row.error = failure->text();
     return row;
   }

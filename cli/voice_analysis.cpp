@@ -8,10 +8,11 @@
 namespace sonarel::cli {
 
 std::optional<core::Message> analyseVoice(core::SampleBuffer& buffer, const VoiceOptions& options,
-                                          VoiceAnalysis& out) {
+                                          VoiceAnalysis& out,
+                                          const core::AnalysisControl& control) {
   buffer.flags.clear();
   core::VoiceAnalysis results;
-  const core::F0Result run = core::computeF0(buffer, options.f0, results);
+  const core::F0Result run = core::computeF0(buffer, options.f0, results, control);
   if (run.message) return run.message;
 
   const core::SampleIndex count = buffer.count();

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/arguments.h"
+#include "core/analysis_control.h"
 #include "core/contours.h"
 #include "core/f0_settings.h"
 #include "core/message.h"
@@ -34,8 +35,10 @@ struct VoiceAnalysis {
 };
 
 // F0 over the whole file, intensity, then the statistics over the range of the options
-// (clipped to the recording). A message when the analysis could not run.
+// (clipped to the recording). A message when the analysis could not run. `control` sets the
+// F0 analysis's threads (the result does not depend on them).
 std::optional<core::Message> analyseVoice(core::SampleBuffer& buffer, const VoiceOptions& options,
-                                          VoiceAnalysis& out);
+                                          VoiceAnalysis& out,
+                                          const core::AnalysisControl& control = {});
 
 }  // namespace sonarel::cli

@@ -1,6 +1,7 @@
 #include "core/f0_driver.h"
 
 #include <algorithm>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -16,14 +17,12 @@ constexpr double kPreFilterHigh = 2000;  // Hz
 
 // The band-pass pre-filter of the autocorrelation method. At rates of 4444 Hz and below the
 // upper edge would reach the Nyquist frequency, so it is lowered to 0.45 of the rate.
-void preFilter(std::vector<std::int16_t>& samples, double sampleRate) {
+std::optional<ButterworthHandle> designPreFilter(double sampleRate) {
   const double high = std::min(kPreFilterHigh, 0.45 * sampleRate);
   auto designed =
       designButterworth(static_cast<int>(FilterType::BandPass), 4, kPreFilterLow, high, sampleRate);
-  if (auto* filter = std::get_if<ButterworthHandle>(&designed)) {
-    runButterworth(**filter, samples);
-    releaseButterworth(*filter);
-  }
+  if (auto* filter = std::get_if<ButterworthHandle>(&designed)) return std::move(*filter);
+  return std::nullopt;
 }
 
 }  // namespace
@@ -72,9 +71,15 @@ F0Result runF0Method(std::span<const std::int16_t> samples, double sampleRate,
   std::optional<PitchTrack> track;
   const PitchParameters parameters = f0TrackerParameters(method, settings);
   if (method == F0Method::Autocorrelation) {
+    // The filter runs stretch by stretch while the frames whose samples it has passed are
+    // already analysed; its sections keep their state from one stretch to the next.
     std::vector<std::int16_t> filtered(samples.begin(), samples.end());
-    preFilter(filtered, sampleRate);
-    track = trackPitch(filtered, sampleRate, parameters, control);
+    std::optional<ButterworthHandle> filter = designPreFilter(sampleRate);
+    const SamplePreparation prepare = [&filter](std::span<std::int16_t> stretch) {
+      if (filter) runButterworth(**filter, stretch);
+    };
+    track = trackPitchWhilePreparing(filtered, sampleRate, parameters, prepare, control);
+    if (filter) releaseButterworth(*filter);
   } else {
     track = trackPitch(samples, sampleRate, parameters, control);
   }

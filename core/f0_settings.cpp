@@ -6,6 +6,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "core/client_types.h"
+
 namespace sonarel::core {
 
 const char* f0MethodName(int method) {
@@ -15,18 +17,9 @@ const char* f0MethodName(int method) {
 }
 
 std::optional<F0Range> f0RangeForCategory(int category) {
-  switch (category) {
-    case 0:
-      return F0Range{70, 400};
-    case 1:
-      return F0Range{120, 400};
-    case 2:
-      return F0Range{200, 550};
-    case 3:
-      return F0Range{100, 1000};
-    default:
-      return std::nullopt;
-  }
+  const auto defaults = clientTypeDefaults(category);
+  if (!defaults) return std::nullopt;
+  return F0Range{defaults->minPitch, defaults->maxPitch};
 }
 
 std::optional<int> parseDialogInteger(const std::string& text) {

@@ -5,6 +5,8 @@
 #include <numbers>
 #include <vector>
 
+#include "dsp/windows.h"
+
 namespace sonarel::core {
 namespace {
 
@@ -15,10 +17,7 @@ std::int64_t roundHalfUp(double value) {
 std::vector<double> hammingWindow(std::int64_t n) {
   std::vector<double> w(static_cast<std::size_t>(n), 1.0);
   if (n < 2) return w;  // one point: the formula would divide by zero
-  for (std::int64_t i = 0; i < n; ++i) {
-    w[i] = 0.54 - 0.46 * std::cos(2 * std::numbers::pi * static_cast<double>(i) /
-                                  static_cast<double>(n - 1));
-  }
+  for (std::size_t i = 0; i < w.size(); ++i) w[i] = dsp::hammingWeight(i, w.size());
   return w;
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/pitch_frame_analysis.h"
 #include "core/sinc_interpolation.h"
+#include "dsp/peaks.h"
 
 namespace sonarel::core {
 namespace {
@@ -31,9 +32,7 @@ int FrameAnalyser::findCandidates(std::span<PitchCandidate> slots) {
   int count = 1;
   for (std::int64_t i = 2; i < limit; ++i) {
     if (!(r[i] > 0.5 * p.voicingThreshold && r[i - 1] < r[i] && r[i] >= r[i + 1])) continue;
-    const double dr = 0.5 * (r[i + 1] - r[i - 1]);
-    const double d2r = 2 * r[i] - r[i - 1] - r[i + 1];
-    const double lag = static_cast<double>(i) + dr / d2r;
+    const double lag = static_cast<double>(i) + dsp::parabolicPeakOffset(r[i - 1], r[i], r[i + 1]);
     const double frequency = rate / lag;
     const double strength = invertedAboveOne(
         interpolateSinc(curve, lag + static_cast<double>(g_.brentLimit), kSincDepth30));

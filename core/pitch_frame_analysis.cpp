@@ -1,10 +1,11 @@
 #include "core/pitch_frame_analysis.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
-#include <numbers>
 
 #include "core/sinc_interpolation.h"
+#include "dsp/windows.h"
 
 namespace sonarel::core {
 namespace {
@@ -33,39 +34,60 @@ void makeWindow(AnalysisGeometry& g) {
   g.window.resize(n);
   const double edge = std::exp(-12.0);
   for (std::size_t j = 0; j < n; ++j) {
-    const double i = static_cast<double>(j + 1);  // 1 .. windowSamples
     if (g.method.gaussianWindow) {
+      const double i = static_cast<double>(j + 1);  // 1 .. windowSamples
       const double u = (i - 0.5 * (size + 1)) / (size + 1);
       g.window[j] = (std::exp(-48.0 * u * u) - edge) / (1.0 - edge);
     } else {
-      g.window[j] = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * i / (size + 1));
+      g.window[j] = dsp::hannWithOpenEnds(j, n);
     }
   }
   // The window's own autocorrelation, by which every frame's is divided.
-  std::vector<double> buffer(g.fft->size(), 0.0);
-  std::copy(g.window.begin(), g.window.end(), buffer.begin());
-  g.fft->forward(buffer);
-  RealFft::squareMagnitudes(buffer);
-  g.fft->inverse(buffer);
+  dsp::FftAutocorrelation ac(g.fftSize);
+  std::copy(g.window.begin(), g.window.end(), ac.input().begin());
+  const std::span<const double> buffer = ac.compute();
   g.windowAutocorrelation.resize(static_cast<std::size_t>(g.brentLimit) + 1);
   for (std::size_t i = 0; i < g.windowAutocorrelation.size(); ++i) {
     g.windowAutocorrelation[i] = buffer[i] / buffer[0];
   }
-}
-
-// The largest distance of a sample from the mean of all.
-double globalPeak(std::span<const double> x) {
-  double mean = 0;
-  for (double v : x) mean += v;
-  mean /= static_cast<double>(x.size());
-  double peak = 0;
-  for (double v : x) peak = std::max(peak, std::fabs(v - mean));
-  return peak;
+  g.inverseWindowAutocorrelation.resize(g.windowAutocorrelation.size());
+  for (std::size_t i = 0; i < g.windowAutocorrelation.size(); ++i) {
+    const double rw = g.windowAutocorrelation[i];
+    g.inverseWindowAutocorrelation[i] =
+        rw != 0 ? 1.0 / rw : 0.0;  // a lag the window never reaches gives 0
+  }
 }
 
 }  // namespace
 
-bool planAnalysis(std::span<const double> x, double sampleRate, const PitchParameters& p,
+// The largest distance of a sample from the mean of all. One pass over the 16-bit values
+// gives the same numbers as one over the scaled doubles: their sum is exact either way (below
+// 2^53, and scaling by a power of two is exact), and |x - mean| rounded grows with the
+// distance from the mean, so its largest value lies at the smallest or the largest sample.
+double globalPeak(ScaledSamples x) {
+  std::int64_t sum = 0;
+  std::int16_t lowest = INT16_MAX, highest = INT16_MIN;
+  for (const std::int16_t v : x.raw) {
+    sum += v;
+    lowest = std::min(lowest, v);
+    highest = std::max(highest, v);
+  }
+  const double scale = 1.0 / 32768;
+  const double mean = static_cast<double>(sum) * scale / static_cast<double>(x.size());
+  return std::max(std::fabs(lowest * scale - mean), std::fabs(highest * scale - mean));
+}
+
+std::int64_t samplesNeeded(const AnalysisGeometry& g, std::int32_t frame) {
+  const double t = g.firstTime + frame * g.parameters.timeStep;
+  const auto left = static_cast<std::int64_t>(std::floor(t / g.dx - 0.5));
+  // Past both what fillFrame reads (left + max(period, half window)) and what crossCorrelate
+  // reads (from at most left + 1, a window and the largest lag).
+  const std::int64_t end =
+      left + 2 + std::max(g.periodSamples, g.halfWindow) + g.windowSamples + g.maximumLag;
+  return std::clamp<std::int64_t>(end, 0, g.sampleCount);
+}
+
+bool planAnalysis(ScaledSamples x, double sampleRate, const PitchParameters& p,
                   AnalysisGeometry& g) {
   if (!methodConstants(p.method, g.method)) return false;
   if (!(p.timeStep > 0) || !(p.minPitch > 0) || p.maxCandidates < 2 || !(sampleRate > 0)) {
@@ -105,38 +127,39 @@ bool planAnalysis(std::span<const double> x, double sampleRate, const PitchParam
   // Frames are centred in the file (x1 = dx/2 is the time of the first sample).
   g.firstTime = duration / 2 - (g.frameCount - 1) * p.timeStep / 2;
 
-  g.globalPeak = globalPeak(x);
-
   if (g.method.autocorrelation) {
     const double needed = std::ceil(g.windowSamples * (1 + g.method.interpolationDepth));
-    g.fft = std::make_unique<RealFft>(nextPowerOfTwo(static_cast<std::size_t>(needed)));
+    g.fftSize = std::bit_ceil(static_cast<std::size_t>(needed));
     makeWindow(g);
   }
   return true;
 }
 
-FrameAnalyser::FrameAnalyser(const AnalysisGeometry& geometry, std::span<const double> samples)
+FrameAnalyser::FrameAnalyser(const AnalysisGeometry& geometry, ScaledSamples samples)
     : g_(geometry),
       x_(samples),
       frame_(static_cast<std::size_t>(geometry.windowSamples)),
-      fftBuffer_(geometry.fft
-                     ? geometry.fft->size()
-                     : static_cast<std::size_t>(geometry.windowSamples + geometry.maximumLag)),
-      fftWorkspace_(geometry.fft ? geometry.fft->makeWorkspace() : RealFft::Workspace{}),
+      shifted_(geometry.fftSize
+                   ? 0
+                   : static_cast<std::size_t>(geometry.windowSamples + geometry.maximumLag)),
       r_(static_cast<std::size_t>(2 * geometry.brentLimit + 1)),
-      lags_(static_cast<std::size_t>(geometry.parameters.maxCandidates)) {}
+      lags_(static_cast<std::size_t>(geometry.parameters.maxCandidates)) {
+  if (geometry.fftSize) fftAc_.emplace(geometry.fftSize);
+}
 
 bool FrameAnalyser::analyse(std::int32_t frame, PitchTrack& track) {
   const double t = g_.firstTime + frame * g_.parameters.timeStep;
   double localPeak = 0;
   if (!fillFrame(t, localPeak)) return false;
-  track.intensity[frame] = localPeak >= g_.globalPeak ? 1.0 : localPeak / g_.globalPeak;
+  track.intensity[frame] = localPeak;  // divided by the global peak once every frame is done
 
   const auto maxCandidates = static_cast<std::size_t>(g_.parameters.maxCandidates);
   std::span<PitchCandidate> slots(track.candidates.data() + frame * maxCandidates, maxCandidates);
   int count = 1;
   slots[0] = {0.0, 0.0};
-  if (g_.globalPeak > 0 && localPeak > 0) {
+  // (A silent frame of a file whose global peak is 0 needs no test of its own: all its
+  // samples are equal, so every frame's local peak is 0.)
+  if (localPeak > 0) {
     if (g_.method.autocorrelation) {
       autocorrelate();
     } else {
@@ -172,20 +195,23 @@ bool FrameAnalyser::fillFrame(double t, double& localPeak) {
 
 // r(lag) = the frame's autocorrelation over the window's, both normalised at lag 0.
 void FrameAnalyser::autocorrelate() {
-  std::fill(fftBuffer_.begin(), fftBuffer_.end(), 0.0);
-  for (std::size_t j = 0; j < frame_.size(); ++j) fftBuffer_[j] = frame_[j] * g_.window[j];
-  g_.fft->forward(fftBuffer_, fftWorkspace_);
-  RealFft::squareMagnitudes(fftBuffer_);
-  g_.fft->inverse(fftBuffer_, fftWorkspace_);
-  const double a0 = fftBuffer_[0];
+  // The padding past the frame stays 0 from construction on.
+  const std::span<double> in = fftAc_->input();
+  for (std::size_t j = 0; j < frame_.size(); ++j) in[j] = frame_[j] * g_.window[j];
+  const std::span<const double> ac = fftAc_->compute();
+  const double a0 = ac[0];
   const std::int64_t limit = g_.brentLimit;
   double* r = r_.data() + limit;
-  r[0] = a0 != 0 ? 1.0 : a0;
-  for (std::int64_t i = 1; i <= limit; ++i) {
-    const double rw = g_.windowAutocorrelation[i];
-    const double value = a0 != 0 ? (rw != 0 ? fftBuffer_[i] / a0 / rw : 0.0) : fftBuffer_[i];
-    r[i] = r[-i] = value;
+  if (a0 != 0) {
+    // Multiplications by reciprocals made once, instead of two divisions per lag.
+    const double inverseA0 = 1.0 / a0;
+    const double* inverseRw = g_.inverseWindowAutocorrelation.data();
+    r[0] = 1.0;
+    for (std::int64_t i = 1; i <= limit; ++i) r[i] = ac[i] * inverseA0 * inverseRw[i];
+  } else {
+    for (std::int64_t i = 0; i <= limit; ++i) r[i] = ac[i];
   }
+  for (std::int64_t i = 1; i <= limit; ++i) r[-i] = r[i];
 }
 
 }  // namespace sonarel::core
@@ -205,7 +231,7 @@ void FrameAnalyser::crossCorrelate(double t) {
   r[0] = 1.0;
   if (lags < 1) return;
 
-  double* y = fftBuffer_.data();
+  double* y = shifted_.data();
   for (std::int64_t j = 0; j < w + lags; ++j) y[j] = x_[start + j] - localMean_;
   double e0 = 0;
   for (std::int64_t j = 0; j < w; ++j) e0 += y[j] * y[j];

@@ -17,6 +17,7 @@
 // result identical to a run on one thread.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -74,6 +75,18 @@ struct PitchTrack {
 std::optional<PitchTrack> trackPitch(std::span<const std::int16_t> samples, double sampleRate,
                                      const PitchParameters& parameters,
                                      const AnalysisControl& control = {});
+
+// The same analysis of samples that are made final while it runs: `prepare` is called on
+// consecutive stretches of `samples`, in order and on one thread, and may change them in
+// place (a filter that keeps its state from one stretch to the next). Each frame is analysed
+// as soon as the samples it reads are final, so that on several threads the preparation
+// overlaps the frames. The result equals that of trackPitch on the prepared samples.
+using SamplePreparation = std::function<void(std::span<std::int16_t> stretch)>;
+std::optional<PitchTrack> trackPitchWhilePreparing(std::span<std::int16_t> samples,
+                                                   double sampleRate,
+                                                   const PitchParameters& parameters,
+                                                   const SamplePreparation& prepare,
+                                                   const AnalysisControl& control = {});
 
 // The first candidate's frequency of frame `frame` (1-based) if it is above 0 and below the
 // ceiling, else 0; HUGE_VAL for a frame number outside 1 .. frameCount.

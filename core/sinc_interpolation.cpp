@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <numbers>
+#include <vector>
 
 #include "core/brent_minimum.h"
 
@@ -10,22 +12,57 @@ namespace sonarel::core {
 
 namespace {
 
-// The sum over `reach` samples from `first` in direction `direction` (+1 or -1) of
-// (-1)^k y (1 + cos(step d)) / d, d = distance + k: one side of the sinc kernel, with the
-// window's angle rotated by one step per sample instead of a cosine per term.
-double sincSide(const double* first, long direction, double distance, long reach, double step) {
-  const double cosStep = std::cos(step), sinStep = std::sin(step);
-  double c = std::cos(distance * step), s = std::sin(distance * step);
-  double sign = 1.0, sum = 0.0;
-  for (long k = 0; k < reach; ++k) {
-    const double d = distance + static_cast<double>(k);
-    sum += sign * first[direction * k] * (1.0 + c) / d;
-    const double nextC = c * cosStep - s * sinStep;
-    s = s * cosStep + c * sinStep;
-    c = nextC;
-    sign = -sign;
+// cos(k step) and sin(k step), k = 0 .. reach-1, for the window's step pi / (reach + 1/2):
+// the angles of every term of one kernel side, the same for every point interpolated at
+// that reach; `index` holds k itself as a double. Each thread keeps the tables of the reaches
+// it has met (a handful: the trackers' depths and the shorter reaches near the ends of a
+// curve).
+struct KernelAngles {
+  std::vector<double> cosine, sine, index;
+};
+
+const KernelAngles& kernelAngles(long reach, double step) {
+  thread_local std::map<long, KernelAngles> tables;
+  KernelAngles& angles = tables[reach];
+  if (angles.cosine.empty()) {
+    const auto n = static_cast<std::size_t>(reach);
+    angles.cosine.resize(n);
+    angles.sine.resize(n);
+    angles.index.resize(n);
+    for (std::size_t k = 0; k < n; ++k) {
+      angles.index[k] = static_cast<double>(k);
+      angles.cosine[k] = std::cos(angles.index[k] * step);
+      angles.sine[k] = std::sin(angles.index[k] * step);
+    }
   }
-  return sum;
+  return angles;
+}
+
+// The sum over k < reach of (-1)^k y[k] (1 + cos(step d)) / d, d = distance + k: one side
+// of the sinc kernel, with y[k] already in `terms` (which it overwrites). c0 and s0 are cos
+// and sin of step * distance; the angle of term k follows from the tables by the angle sum,
+// so the terms do not depend on each other: they are made in one loop that the compiler
+// vectorises, then added in four partial sums.
+double sincSide(std::span<double> terms, double distance, double c0, double s0,
+                const KernelAngles& angles) {
+  const std::size_t reach = terms.size();
+  double* __restrict t = terms.data();
+  const double* __restrict cosK = angles.cosine.data();
+  const double* __restrict sinK = angles.sine.data();
+  const double* __restrict k = angles.index.data();
+  for (std::size_t i = 0; i < reach; ++i) {
+    t[i] = t[i] * (1.0 + (c0 * cosK[i] - s0 * sinK[i])) / (distance + k[i]);
+  }
+  double even0 = 0.0, odd0 = 0.0, even1 = 0.0, odd1 = 0.0;
+  std::size_t i = 0;
+  for (; i + 4 <= reach; i += 4) {
+    even0 += t[i];
+    odd0 += t[i + 1];
+    even1 += t[i + 2];
+    odd1 += t[i + 3];
+  }
+  for (; i < reach; ++i) (i % 2 == 0 ? even0 : odd0) += t[i];
+  return (even0 + even1) - (odd0 + odd1);
 }
 
 }  // namespace
@@ -45,11 +82,27 @@ double interpolateSinc(std::span<const double> y, double x, int depth) {
   // Term of sample i at distance d = x - i: y[i] sin(pi d)/(pi d) window(d), with
   // sin(pi d) = sin(pi fraction) (-1)^(left-i) and window(d) = (1 + cos(pi d / (reach + 1/2)))/2.
   // Walk outwards from `left` (d = fraction, fraction + 1, ...) and from `left + 1`
-  // (|d| = 1 - fraction, 2 - fraction, ...).
+  // (|d| = 1 - fraction, 2 - fraction, ...). The second walk's starting angle follows from the
+  // first's by the angle difference step - fraction step.
   constexpr double pi = std::numbers::pi;
   const double step = pi / (static_cast<double>(reach) + 0.5);
-  const double sum = sincSide(y.data() + left, -1, fraction, reach, step) +
-                     sincSide(y.data() + left + 1, 1, 1.0 - fraction, reach, step);
+  const KernelAngles& angles = kernelAngles(reach, step);
+  const double cosStep = angles.cosine[1], sinStep = angles.sine[1];  // reach >= 2
+  const double c = std::cos(fraction * step), s = std::sin(fraction * step);
+  const double cOther = cosStep * c + sinStep * s;  // cos((1 - fraction) step)
+  const double sOther = sinStep * c - cosStep * s;  // sin((1 - fraction) step)
+  // Each side's samples in the order of its terms, in buffers the thread keeps.
+  thread_local std::vector<double> leftTerms, rightTerms;
+  const auto n = static_cast<std::size_t>(reach);
+  const auto middle = static_cast<std::size_t>(left);
+  leftTerms.resize(n);
+  rightTerms.resize(n);
+  for (std::size_t k = 0; k < n; ++k) {
+    leftTerms[k] = y[middle - k];
+    rightTerms[k] = y[middle + 1 + k];
+  }
+  const double sum = sincSide(leftTerms, fraction, c, s, angles) +
+                     sincSide(rightTerms, 1.0 - fraction, cOther, sOther, angles);
   return 0.5 * std::sin(pi * fraction) / pi * sum;
 }
 

@@ -5,24 +5,9 @@
 #include <complex>
 #include <vector>
 
+#include "dsp/linear_prediction.h"
+
 namespace sonarel::spectral {
-
-namespace {
-
-std::vector<double> autocorrelation(const float* x, std::size_t length, int order) {
-  std::vector<double> r(static_cast<std::size_t>(order) + 1, 0.0);
-  for (int k = 0; k <= order; ++k) {
-    const auto lag = static_cast<std::size_t>(k);
-    if (lag >= length) break;
-    double sum = 0.0;
-    for (std::size_t n = 0; n + lag < length; ++n)
-      sum += static_cast<double>(x[n]) * static_cast<double>(x[n + lag]);
-    r[lag] = sum;
-  }
-  return r;
-}
-
-}  // namespace
 
 LpcResult LpcAnalysis(const float* signal, std::size_t length, int order, LpcFilter& filter) {
   LpcResult result;
@@ -31,31 +16,15 @@ LpcResult LpcAnalysis(const float* signal, std::size_t length, int order, LpcFil
     result.status = LpcStatus::Unstable;
   }
   order = std::max(order, 0);
-  const std::vector<double> r = autocorrelation(signal, length, order);
-
-  std::vector<double> a(static_cast<std::size_t>(order) + 1, 0.0);
-  a[0] = 1.0;
-  double error = r[0];
+  std::vector<double> r(static_cast<std::size_t>(order) + 1);
+  dsp::autocorrelationLags(std::span(signal, length), r);
+  std::vector<double> a(r.size());
+  const dsp::Prediction prediction = dsp::levinsonDurbin(r, a);
+  const double error = prediction.error;
   if (r[0] == 0.0) {
     result.status = LpcStatus::ZeroEnergy;
-  } else {
-    for (int i = 1; i <= order; ++i) {
-      double acc = 0.0;
-      for (int j = 1; j <= i; ++j)
-        acc -= a[static_cast<std::size_t>(i - j)] * r[static_cast<std::size_t>(j)];
-      const double k = acc / error;
-      a[static_cast<std::size_t>(i)] = k;
-      for (int j = 1; j <= i / 2; ++j) {
-        const auto lo = static_cast<std::size_t>(j);
-        const auto hi = static_cast<std::size_t>(i - j);
-        const double oldLo = a[lo];
-        const double oldHi = a[hi];
-        a[lo] = oldLo + k * oldHi;
-        a[hi] = oldHi + k * oldLo;
-      }
-      error *= 1.0 - k * k;
-      if (error <= 0.0) result.status = LpcStatus::Unstable;
-    }
+  } else if (!prediction.stable) {
+    result.status = LpcStatus::Unstable;
   }
 
   filter = LpcFilter{};

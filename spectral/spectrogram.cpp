@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "dsp/windows.h"
 #include "spectral/fft_kernels.h"
 
 namespace sonarel::spectral {
@@ -102,9 +103,9 @@ SpectrogramBuilder::SpectrogramBuilder(const SpectrogramRequest& request)
   if (length < 2) return;
 
   weights_.resize(static_cast<std::size_t>(length));
-  const double twoPi = 8.0 * std::atan(1.0);
-  for (int k = 0; k < length; ++k)
-    weights_[static_cast<std::size_t>(k)] = 0.54 - 0.46 * std::cos(k * twoPi / (length - 1));
+  for (std::size_t k = 0; k < weights_.size(); ++k) {
+    weights_[k] = dsp::hammingWeight(k, weights_.size());
+  }
   bins_ = rowBins<BinSpan>(n, picture.rows, request.rate);
   frame_.resize(static_cast<std::size_t>(n));
   next_ = 0;

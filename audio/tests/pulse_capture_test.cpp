@@ -12,9 +12,9 @@
 
 #include "audio/qt_capture_device.h"
 #include "audio/wave_recorder.h"
-#include "core/real_fft.h"
 #include "core/tests/wave_fixtures.h"
 #include "core/wave_file.h"
+#include "dsp/fft.h"
 
 namespace sonarel::audio {
 namespace {
@@ -39,21 +39,15 @@ double bestCorrelation(const std::vector<std::int16_t>& whole,
                        const std::vector<std::int16_t>& part) {
   std::size_t size = 2;
   while (size < whole.size() + part.size()) size *= 2;
-  const core::RealFft fft(size);
-  std::vector<double> a(size, 0.0), b(size, 0.0);
-  std::copy(whole.begin(), whole.end(), a.begin());
-  std::copy(part.begin(), part.end(), b.begin());
-  fft.forward(a);
-  fft.forward(b);
-  a[0] *= b[0];
-  a[1] *= b[1];
-  for (std::size_t k = 1; k < size / 2; ++k) {
-    const double re = a[2 * k] * b[2 * k] + a[2 * k + 1] * b[2 * k + 1];
-    const double im = a[2 * k + 1] * b[2 * k] - a[2 * k] * b[2 * k + 1];
-    a[2 * k] = re;
-    a[2 * k + 1] = im;
-  }
-  fft.inverse(a);
+  const dsp::RealFft& fft = dsp::RealFft::ofSize(size);
+  dsp::AlignedVector<double> x(size, 0.0), y(size, 0.0), a(size);
+  std::copy(whole.begin(), whole.end(), x.begin());
+  std::copy(part.begin(), part.end(), y.begin());
+  dsp::AlignedVector<dsp::Complex> bx(fft.binCount()), by(fft.binCount());
+  fft.forward(x, bx);
+  fft.forward(y, by);
+  for (std::size_t k = 0; k < bx.size(); ++k) bx[k] *= std::conj(by[k]);
+  fft.inverse(bx, a);
   std::size_t lag = 0;
   for (std::size_t l = 0; l + part.size() <= whole.size(); ++l) {
     if (a[l] > a[lag]) lag = l;

@@ -11,7 +11,14 @@ export XDG_RUNTIME_DIR="$runtime" HOME="$runtime"
 keeper=""
 cleanup() {
   [ -n "$keeper" ] && kill "$keeper" 2>/dev/null || true
-  if [ -f "$runtime/pulse/pid" ]; then kill "$(cat "$runtime/pulse/pid")" 2>/dev/null || true; fi
+  if [ -f "$runtime/pulse/pid" ]; then
+    local server
+    server="$(cat "$runtime/pulse/pid")"
+    kill "$server" 2>/dev/null || true
+    # The server writes its state into the folder as it exits: removing the folder before it
+    # is gone fails on files that appear meanwhile, and fails the test with it.
+    for _ in $(seq 50); do kill -0 "$server" 2>/dev/null || break; sleep 0.1; done
+  fi
   rm -rf "$runtime"
 }
 trap cleanup EXIT

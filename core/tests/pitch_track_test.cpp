@@ -128,6 +128,50 @@ TEST(TrackPitch, ParallelFramesEqualASequentialRun) {
   }
 }
 
+// A stateful preparation run stretch by stretch beside the frames (the F0 pre-filter runs
+// so) gives exactly the track of the samples prepared beforehand, on any number of threads;
+// a stop requested while preparing ends the analysis without waiting workers hanging.
+TEST(TrackPitch, PreparingBesideTheFramesEqualsPreparingFirst) {
+  const auto signal = testing::speechLike(22050, 4.0);
+  // A first-order recursion: each output depends on every sample before it.
+  auto makeFilter = [] {
+    return [state = 0.0](std::span<std::int16_t> stretch) mutable {
+      for (std::int16_t& v : stretch) {
+        state = 0.5 * state + 0.5 * v;
+        v = static_cast<std::int16_t>(std::lround(state));
+      }
+    };
+  };
+  std::vector<std::int16_t> prepared(signal.begin(), signal.end());
+  makeFilter()(prepared);
+  const PitchParameters p = parametersFor(PitchMethod::HanningAutocorrelation);
+  const auto expected = trackPitch(prepared, 22050, p, {.threads = 1});
+  ASSERT_TRUE(expected);
+  for (int threads : {1, 2, 3}) {
+    std::vector<std::int16_t> samples(signal.begin(), signal.end());
+    const auto track =
+        trackPitchWhilePreparing(samples, 22050, p, makeFilter(), {.threads = threads});
+    ASSERT_TRUE(track) << threads;
+    EXPECT_EQ(samples, prepared) << threads;
+    ASSERT_EQ(track->intensity, expected->intensity) << threads;
+    ASSERT_EQ(track->candidateCount, expected->candidateCount) << threads;
+    for (std::size_t i = 0; i < track->candidates.size(); ++i) {
+      ASSERT_EQ(track->candidates[i].frequency, expected->candidates[i].frequency) << i;
+      ASSERT_EQ(track->candidates[i].strength, expected->candidates[i].strength) << i;
+    }
+  }
+
+  std::stop_source stop;
+  int stretches = 0;
+  std::vector<std::int16_t> samples(signal.begin(), signal.end());
+  const SamplePreparation stopping = [&](std::span<std::int16_t>) {
+    if (++stretches == 2) stop.request_stop();
+  };
+  EXPECT_FALSE(trackPitchWhilePreparing(samples, 22050, p, stopping,
+                                        {.stop = stop.get_token(), .threads = 2}));
+  EXPECT_EQ(stretches, 2);
+}
+
 TEST(TrackPitch, ReportsProgressAndStopsWhenAsked) {
   const auto signal = testing::speechLike(11025, 3.0);
   std::vector<std::int32_t> reported;

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <vector>
 
+#include "dsp/sliding_correlation.h"
+
 namespace sonarel::quality {
 namespace {
 
@@ -27,23 +29,8 @@ std::optional<double> estimatePeriod(std::span<const float> x, std::size_t posit
   if (x.size() < window + longest + 1 || shortest < 2) return std::nullopt;
   const std::size_t at = std::min(position, x.size() - window - longest - 1);
 
-  double energy0 = 0;
-  for (std::size_t n = 0; n < window; ++n) energy0 += double(x[at + n]) * x[at + n];
-  double energyL = 0;
-  for (std::size_t n = 0; n < window; ++n) {
-    energyL += double(x[at + shortest - 1 + n]) * x[at + shortest - 1 + n];
-  }
-  std::vector<double> r(longest + 2, 0.0);
-  for (std::size_t lag = shortest - 1; lag <= longest + 1; ++lag) {
-    if (lag >= shortest) {  // slide the energy of the shifted window by one sample
-      const double out = x[at + lag - 1], in = x[at + lag - 1 + window];
-      energyL += in * in - out * out;
-    }
-    double dot = 0;
-    for (std::size_t n = 0; n < window; ++n) dot += double(x[at + n]) * x[at + n + lag];
-    const double norm = std::sqrt(energy0 * std::max(energyL, 0.0));
-    r[lag] = norm > 0 ? dot / norm : 0.0;
-  }
+  std::vector<double> r(longest + 2, 0.0);  // r[lag], lags shortest-1 .. longest+1
+  dsp::slidingCorrelation(x.subspan(at), window, shortest - 1, std::span(r).subspan(shortest - 1));
   double best = -1;
   for (std::size_t lag = shortest; lag <= longest; ++lag) {
     if (r[lag] >= r[lag - 1] && r[lag] >= r[lag + 1]) best = std::max(best, r[lag]);

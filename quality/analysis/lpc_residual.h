@@ -13,8 +13,4 @@ constexpr int kLpcOrder = 13;
 
 std::vector<float> lpcResidual(std::span<const float> x, double sampleRate);
 
-// Levinson-Durbin: predictor a[1..order] (a[0] = 1) from autocorrelations r[0..order];
-// false when the recursion breaks down (a silent stretch).
-bool levinsonDurbin(std::span<const double> r, std::span<double> a);
-
 }  // namespace sonarel::quality

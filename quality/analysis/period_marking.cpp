@@ -4,6 +4,8 @@
 #include <cmath>
 #include <optional>
 
+#include "dsp/peaks.h"
+#include "dsp/sliding_correlation.h"
 #include "quality/analysis/coarse_period.h"
 
 namespace sonarel::quality {
@@ -25,32 +27,14 @@ struct Match {
 // for every lag in [lo - 1, hi + 1]; the best lag in [lo, hi] refined by a parabola.
 Match bestMatch(std::span<const float> x, std::size_t s0, std::size_t length, std::size_t lo,
                 std::size_t hi) {
-  double e0 = 0;
-  for (std::size_t n = 0; n < length; ++n) e0 += double(x[s0 + n]) * x[s0 + n];
-  double eL = 0;
-  for (std::size_t n = 0; n < length; ++n) eL += double(x[s0 + lo - 1 + n]) * x[s0 + lo - 1 + n];
   std::vector<double> rho(hi - lo + 3);
-  for (std::size_t lag = lo - 1; lag <= hi + 1; ++lag) {
-    if (lag >= lo) {
-      const double out = x[s0 + lag - 1], in = x[s0 + lag - 1 + length];
-      eL += in * in - out * out;
-    }
-    double dot = 0;
-    const float* a = x.data() + s0;
-    const float* b = x.data() + s0 + lag;
-    for (std::size_t n = 0; n < length; ++n) dot += double(a[n]) * b[n];
-    const double norm = std::sqrt(e0 * std::max(eL, 0.0));
-    rho[lag - (lo - 1)] = norm > 0 ? dot / norm : 0.0;
-  }
+  dsp::slidingCorrelation(x.subspan(s0), length, lo - 1, rho);
   std::size_t best = 1;
   for (std::size_t i = 1; i + 1 < rho.size(); ++i) {
     if (rho[i] > rho[best]) best = i;
   }
-  const double left = rho[best - 1], mid = rho[best], right = rho[best + 1];
-  const double curvature = left - 2 * mid + right;
-  double delta = curvature < 0 ? 0.5 * (left - right) / curvature : 0.0;
-  delta = std::clamp(delta, -0.5, 0.5);
-  return {static_cast<double>(lo - 1 + best) + delta, mid};
+  const double delta = dsp::parabolicPeakOffset(rho[best - 1], rho[best], rho[best + 1]);
+  return {static_cast<double>(lo - 1 + best) + delta, rho[best]};
 }
 
 // The start of the first cycle after `position`: 0.15 T before the largest peak of the

@@ -11,28 +11,9 @@
 #include "quality/analysis/gne.h"
 #include "quality/analysis/lpc_residual.h"
 #include "quality/analysis/perturbation_quotient.h"
-#include "quality/analysis/radix2_fft.h"
 
 namespace sonarel::quality {
 namespace {
-
-TEST(Radix2Fft, MatchesADirectTransformAndInvertsExactly) {
-  std::mt19937 random(3);
-  std::uniform_real_distribution<double> value(-1, 1);
-  std::vector<std::complex<double>> x(64);
-  for (auto& v : x) v = {value(random), value(random)};
-  auto spectrum = x;
-  radix2Fft(spectrum, false);
-  for (std::size_t k = 0; k < x.size(); ++k) {
-    std::complex<double> direct;
-    for (std::size_t n = 0; n < x.size(); ++n) {
-      direct += x[n] * std::polar(1.0, -2 * M_PI * double(k * n) / double(x.size()));
-    }
-    EXPECT_NEAR(std::abs(spectrum[k] - direct), 0, 1e-12) << "bin " << k;
-  }
-  radix2Fft(spectrum, true);
-  for (std::size_t n = 0; n < x.size(); ++n) EXPECT_NEAR(std::abs(spectrum[n] - x[n]), 0, 1e-14);
-}
 
 TEST(PerturbationQuotient, MeasuresDeviationFromTheLocalMeanRunByRun) {
   // 10, 12, 10, 12, ...: each inner value lies 4/3 from the mean of it and its neighbours

@@ -1,0 +1,16 @@
+#pragma once
+// The normalised correlation of a stretch of signal with the same signal shifted by each of a
+// run of lags, the energy of the shifted stretch kept up to date sample by sample.
+
+#include <cstddef>
+#include <span>
+
+namespace sonarel::dsp {
+
+// rho[i] for lag = firstLag + i: sum over n < length of x[n] x[n + lag], divided by the root of
+// the energies of x[0 .. length) and x[lag .. lag + length); 0 where that product is 0.
+// x must hold firstLag + rho.size() - 1 + length samples.
+void slidingCorrelation(std::span<const float> x, std::size_t length, std::size_t firstLag,
+                        std::span<double> rho);
+
+}  // namespace sonarel::dsp

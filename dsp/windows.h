@@ -1,0 +1,21 @@
+#pragma once
+// Analysis windows, named after their definitions. Each weight is computed in double precision
+// from its sample index; callers that keep float frames round it themselves.
+
+#include <cstddef>
+
+namespace sonarel::dsp {
+
+// 0.54 - 0.46 cos(2 pi n / (length - 1)), n = 0 .. length-1: ends at 0.08; 1 for a window of
+// fewer than two samples.
+double hammingWeight(std::size_t n, std::size_t length);
+
+// 0.5 - 0.5 cos(2 pi (n + 1) / (length + 1)), n = 0 .. length-1: the Hann window whose zeros
+// fall just outside the frame, so that no sample is weighted 0.
+double hannWithOpenEnds(std::size_t n, std::size_t length);
+
+// 0.5 - 0.5 cos(2 pi (n + 1/2) / length), n = 0 .. length-1: the Hann window sampled at the
+// midpoints of `length` equal cells, symmetric and never 0.
+double hannAtMidpoints(std::size_t n, std::size_t length);
+
+}  // namespace sonarel::dsp
