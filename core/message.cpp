@@ -195,6 +195,19 @@ constexpr std::array kCatalogue{
                             "the file %s?")},
     Entry{MessageId::RecoveredRecording,
           QT_TRANSLATE_NOOP("Message", "The unfinished recording was saved into %s.")},
+    Entry{MessageId::CannotCutWholeRecording,
+          QT_TRANSLATE_NOOP("Message",
+                            "The whole sound file can't be cut: at least one sample must "
+                            "remain.")},
+    Entry{
+        MessageId::SaveChangesQuestion,
+        QT_TRANSLATE_NOOP("Message", "The Actual sound file was change. What do you want to do?")},
+    Entry{MessageId::MagnitudeRange,
+          QT_TRANSLATE_NOOP("Message", "Please enter an integer between 0 and 500.")},
+    Entry{
+        MessageId::EditOutsideRecording,
+        QT_TRANSLATE_NOOP("Message", "The stretch from %s s to %s s lies outside the sound file.")},
+    Entry{MessageId::ChangesSaved, QT_TRANSLATE_NOOP("Message", "The changes were saved in %s.")},
 };
 
 }  // namespace

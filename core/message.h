@@ -109,6 +109,12 @@ enum class MessageId {
   RecordingBrokeOff,
   RecoverRecording,    // %s: seconds, %s: the path
   RecoveredRecording,  // %s: the path
+  // sound editing
+  CannotCutWholeRecording,
+  SaveChangesQuestion,
+  MagnitudeRange,
+  EditOutsideRecording,  // %s: start, %s: end (seconds)
+  ChangesSaved,          // %s: the path
 };
 
 // The English text of a message, with its %s/%d placeholders still in place.
