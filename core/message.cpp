@@ -207,7 +207,6 @@ constexpr std::array kCatalogue{
     Entry{
         MessageId::EditOutsideRecording,
         QT_TRANSLATE_NOOP("Message", "The stretch from %s s to %s s lies outside the sound file.")},
-    Entry{MessageId::ChangesSaved, QT_TRANSLATE_NOOP("Message", "The changes were saved in %s.")},
 };
 
 }  // namespace

@@ -114,7 +114,6 @@ enum class MessageId {
   SaveChangesQuestion,
   MagnitudeRange,
   EditOutsideRecording,  // %s: start, %s: end (seconds)
-  ChangesSaved,          // %s: the path
 };
 
 // The English text of a message, with its %s/%d placeholders still in place.

@@ -29,10 +29,9 @@ std::optional<core::Message> saveAsNew(ViewState& view, ClientSession& session) 
   return std::nullopt;
 }
 
-bool settleChanges(ViewState& view, ClientSession& session, Prompt& prompt) {
-  if (!view.isOpen() || !view.edits().modified()) return true;
+bool saveAsAnswered(ViewState& view, ClientSession& session, Prompt& prompt, SaveAnswer answer) {
   std::optional<core::Message> failure;
-  switch (prompt.askSave(core::Message{core::MessageId::SaveChangesQuestion})) {
+  switch (answer) {
     case SaveAnswer::SaveOver:
       failure = saveOver(view);
       break;
@@ -47,6 +46,14 @@ bool settleChanges(ViewState& view, ClientSession& session, Prompt& prompt) {
   if (!failure) return true;
   prompt.tell(*failure);
   return false;
+}
+
+bool settleChanges(ViewState& view, ClientSession& session, Prompt& prompt) {
+  if (!view.isOpen() || !view.edits().modified()) return true;
+  const SaveAnswer answer = prompt.askSave(core::Message{core::MessageId::SaveChangesQuestion});
+  // Let go: the file is about to be replaced, and nothing asks a second time.
+  if (answer == SaveAnswer::DontSave) view.edits().markSaved();
+  return saveAsAnswered(view, session, prompt, answer);
 }
 
 }  // namespace sonarel::app

@@ -19,9 +19,14 @@ std::optional<core::Message> saveOver(ViewState& view);
 // voice-analysis one), which becomes the open file.
 std::optional<core::Message> saveAsNew(ViewState& view, ClientSession& session);
 
+// Does what `answer` to "Save Changes?" says: true when saved or not to be saved, false when
+// cancelled or the save failed (the failure is told).
+bool saveAsAnswered(ViewState& view, ClientSession& session, Prompt& prompt, SaveAnswer answer);
+
 // Asks what to do with unsaved changes and does it: true when the caller may go on to
 // replace the open file (saved, or not to be saved; also when nothing was changed), false
-// when the question was cancelled or the save failed (the failure is told).
+// when the question was cancelled or the save failed (the failure is told). Not saving lets
+// the changes go: they are not asked about again.
 bool settleChanges(ViewState& view, ClientSession& session, Prompt& prompt);
 
 }  // namespace sonarel::app

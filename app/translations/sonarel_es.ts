@@ -1177,6 +1177,22 @@ Do you want to save it into the file %s?</source>
         <source>The unfinished recording was saved into %s.</source>
         <translation>La grabación sin terminar se guardó en %s.</translation>
     </message>
+    <message>
+        <source>The whole sound file can&apos;t be cut: at least one sample must remain.</source>
+        <translation>No se puede cortar todo el archivo de sonido: debe quedar al menos una muestra.</translation>
+    </message>
+    <message>
+        <source>The Actual sound file was change. What do you want to do?</source>
+        <translation>El archivo de sonido actual fue modificado. ¿Qué desea hacer?</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 0 and 500.</source>
+        <translation>Introduzca un número entero entre 0 y 500.</translation>
+    </message>
+    <message>
+        <source>The stretch from %s s to %s s lies outside the sound file.</source>
+        <translation>El tramo de %s s a %s s está fuera del archivo de sonido.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1287,6 +1303,40 @@ Do you want to save it into the file %s?</source>
     <message>
         <source>Input Gain:</source>
         <translation>Ganancia de entrada:</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::AmplifyDialog</name>
+    <message>
+        <source>Amplify Volume</source>
+        <translation>Amplificar volumen</translation>
+    </message>
+    <message>
+        <source>Magnitude: </source>
+        <translation>Magnitud: </translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::BoxPrompt</name>
+    <message>
+        <source>Save Changes?</source>
+        <translation>¿Guardar cambios?</translation>
+    </message>
+    <message>
+        <source>Save this File</source>
+        <translation>Guardar este archivo</translation>
+    </message>
+    <message>
+        <source>Save as new File</source>
+        <translation>Guardar como archivo nuevo</translation>
+    </message>
+    <message>
+        <source>Don´t save</source>
+        <translation>No guardar</translation>
     </message>
 </context>
 <context>

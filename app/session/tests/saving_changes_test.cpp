@@ -83,12 +83,14 @@ TEST_F(SavingChanges, SaveAsNewFileTakesTheClientsNextNumberAndOpensIt) {
   EXPECT_FALSE(view.edits().modified());
 }
 
-TEST_F(SavingChanges, DontSaveWritesNothingAndCancelStops) {
-  prompt.saveAnswers = {SaveAnswer::DontSave, SaveAnswer::Cancel};
-  EXPECT_TRUE(settleChanges(view, session, prompt));
+TEST_F(SavingChanges, CancelStopsAndDontSaveWritesNothing) {
+  prompt.saveAnswers = {SaveAnswer::Cancel, SaveAnswer::DontSave};
   EXPECT_FALSE(settleChanges(view, session, prompt));
-  EXPECT_EQ(contents(filePath), before);
   EXPECT_TRUE(view.edits().modified());
+  EXPECT_TRUE(settleChanges(view, session, prompt));
+  EXPECT_FALSE(view.edits().modified());  // let go, so not asked a second time
+  EXPECT_EQ(prompt.shown.size(), 2u);
+  EXPECT_EQ(contents(filePath), before);
   EXPECT_EQ(view.buffer().samples, edited);
 }
 
