@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "app/drawing/display_modes.h"
+#include "app/session/sound_editing.h"
 #include "app/session/view_state.h"
 #include "bench/recordings.h"
 
@@ -90,6 +91,31 @@ BENCHMARK(BM_DrawSpectrogramFromScratch)
     ->Arg(app::mode::Spectrogram)
     ->Arg(app::mode::SpectrogramAmplitude)
     ->Unit(benchmark::kMillisecond);
+
+// The first repaint after an edit: the edit has ended the display and dropped every result,
+// so the view draws the waveform strip of the changed samples from nothing.
+void BM_FirstRepaintAfterEdit(benchmark::State& state) {
+  static app::ViewState view = [] {
+    app::ViewState s;
+    s.open(bench::benchRecording(120, 44100), core::FileKind::VocalQuality);
+    return s;
+  }();
+  const app::GraphGeometry geometry = app::GraphGeometry::normal();
+  QImage image(geometry.extent(), QImage::Format_RGB32);
+  for (auto _ : state) {
+    state.PauseTiming();
+    view.pressStrip(100);
+    view.dragStrip(200);
+    view.releaseStrip(200);
+    app::editView(view,
+                  state.iterations() % 2 ? app::EditCommand::Undo : app::EditCommand::Silence);
+    state.ResumeTiming();
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    app::drawDisplayMode(painter, geometry, view.displayData(), view.displayMode());
+  }
+}
+BENCHMARK(BM_FirstRepaintAfterEdit)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

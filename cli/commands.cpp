@@ -147,6 +147,20 @@ const std::vector<Command>& commands() {
        "data, or backed up) and the first paragraph of the notes (\"?\" for a file sent to\n"
        "backup), separated by tabs.\n",
        runFiles},
+      {"edit", "edit FILE --out OUT OPERATION...    cut, silence, amplify or copy and paste",
+       "usage: sonarel-cli edit FILE --out OUT OPERATION...\n"
+       "Applies the window's edits to a WAVE file, in the order given, and writes the result\n"
+       "to OUT in the file's format (OUT may be FILE; it is replaced only once completely\n"
+       "written, and the segment cache beside it, OUT with \"dat\" for \"wav\", is deleted).\n"
+       "Times are in seconds of the sound as the operations before have left it; a stretch\n"
+       "running past the end stops at the end.\n"
+       "  --cut S E                  removes the sound from S to E (not all of it)\n"
+       "  --silence S E              sets the sound from S to E to 0\n"
+       "  --amplify S E PCT          scales it by PCT percent (0 to 500), truncating toward\n"
+       "                             zero and keeping samples within -32767..32767\n"
+       "  --copy S E --paste-at T    inserts a copy of the sound from S to E before time T\n"
+       "FILE opens as in the window: 16-bit mono, at most 22050 Hz or exactly 44100 Hz.\n",
+       runEdit},
   };
   return table;
 }

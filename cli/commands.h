@@ -43,5 +43,6 @@ int runLpc(const std::vector<std::string>& words, Streams streams);
 int runSpectrogram(const std::vector<std::string>& words, Streams streams);
 int runClients(const std::vector<std::string>& words, Streams streams);
 int runFiles(const std::vector<std::string>& words, Streams streams);
+int runEdit(const std::vector<std::string>& words, Streams streams);
 
 }  // namespace sonarel::cli

@@ -207,6 +207,18 @@ constexpr std::array kCatalogue{
           QT_TRANSLATE_NOOP("Message",
                             "sonarel needs a display; without one, use sonarel-cli, or render "
                             "pictures with --screenshots under QT_QPA_PLATFORM=offscreen.")},
+    Entry{MessageId::CannotCutWholeRecording,
+          QT_TRANSLATE_NOOP("Message",
+                            "The whole sound file can't be cut: at least one sample must "
+                            "remain.")},
+    Entry{
+        MessageId::SaveChangesQuestion,
+        QT_TRANSLATE_NOOP("Message", "The Actual sound file was change. What do you want to do?")},
+    Entry{MessageId::MagnitudeRange,
+          QT_TRANSLATE_NOOP("Message", "Please enter an integer between 0 and 500.")},
+    Entry{
+        MessageId::EditOutsideRecording,
+        QT_TRANSLATE_NOOP("Message", "The stretch from %s s to %s s lies outside the sound file.")},
 };
 
 }  // namespace

@@ -115,6 +115,11 @@ enum class MessageId {
   SaveNotesChanges,
   AboutSonarel,  // %s: the version
   NeedsDisplay,
+  // sound editing
+  CannotCutWholeRecording,
+  SaveChangesQuestion,
+  MagnitudeRange,
+  EditOutsideRecording,  // %s: start, %s: end (seconds)
   // Not a message: stays last, so that tests can walk every identifier above it.
   EndOfCatalogue,
 };

@@ -35,6 +35,10 @@ enum class Enable {
   OpenClientFile,  // one of the client's files is open
   Zoom,            // a recording is open, and zoomed or with a marked stretch
   RecordTarget,    // a client file is open or prepared and no real-time display plays
+  Edit,            // a recording is open and no real-time display plays it
+  Paste,           // as Edit, with a copied stretch not pasted yet
+  Undo,            // as Edit, with a change to revert
+  Modified,        // the open recording has changes not saved
 };
 
 class CMainFrame;
@@ -67,6 +71,8 @@ constexpr int Cut = 57635;
 constexpr int Copy = 57634;
 constexpr int Paste = 57637;
 constexpr int Undo = 57643;
+constexpr int Silence = 32829;
+constexpr int SaveChanges = 32830;
 constexpr int AudioSignal = 32798;
 constexpr int Spectrogram = 32776;
 constexpr int FundamentalFrequency = 32786;

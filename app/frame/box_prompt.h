@@ -3,6 +3,7 @@
 // language in force.
 
 #include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
 
 #include "app/session/prompt.h"
@@ -22,6 +23,28 @@ class BoxPrompt : public Prompt {
   bool ask(const core::Message& question) override {
     return QMessageBox::question(parent_, title(), messageText(question),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  }
+  // The three answers, and Cancel (or Escape) to go back to the changed file.
+  SaveAnswer askSave(const core::Message& question) override {
+    QMessageBox box(QMessageBox::Question,
+                    QCoreApplication::translate("sonarel::app::BoxPrompt", "Save Changes?"),
+                    messageText(question), QMessageBox::NoButton, parent_);
+    QAbstractButton* over =
+        box.addButton(QCoreApplication::translate("sonarel::app::BoxPrompt", "Save this File"),
+                      QMessageBox::AcceptRole);
+    QAbstractButton* asNew =
+        box.addButton(QCoreApplication::translate("sonarel::app::BoxPrompt", "Save as new File"),
+                      QMessageBox::AcceptRole);
+    QAbstractButton* dontSave =
+        box.addButton(QCoreApplication::translate("sonarel::app::BoxPrompt", "Don´t save"),
+                      QMessageBox::DestructiveRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(static_cast<QPushButton*>(over));
+    box.exec();
+    if (box.clickedButton() == over) return SaveAnswer::SaveOver;
+    if (box.clickedButton() == asNew) return SaveAnswer::SaveAsNew;
+    if (box.clickedButton() == dontSave) return SaveAnswer::DontSave;
+    return SaveAnswer::Cancel;
   }
 
  private:

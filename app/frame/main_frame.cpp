@@ -79,6 +79,10 @@ CMainFrame::CMainFrame(const FrameOptions& options, Languages& languages,
   rebuildToolBar();
   retranslate();
   connect(view_, &CMfcView::contextCommand, this, &CMainFrame::runCommand);
+  view_->commandAvailable = [this](int id) {
+    const CommandInfo* command = findCommand(id);
+    return command && commandEnabled(*command);
+  };
   connect(&document_, &CMfcDoc::changed, this, [this] {
     updateCommandStates();
     updateStatus();
@@ -213,6 +217,7 @@ bool CMainFrame::commandEnabled(const CommandInfo& command) const {
   // A command outside the menus of the open file's kind is off, shortcut and tool bar too.
   if (!command.built || busy_ || !inMenuSet(command.set, shownSet_)) return false;
   const ViewState& state = document_.state();
+  const bool realTime = state.displayMode() >= kFirstRealTimeMode;
   switch (command.enable) {
     case Enable::Always:
       return true;
@@ -226,6 +231,14 @@ bool CMainFrame::commandEnabled(const CommandInfo& command) const {
       return state.isOpen() && (state.zoomed() || !state.selection().empty());
     case Enable::RecordTarget:
       return recordCommandAvailable(session_.recordTarget(state).has_value(), state.displayMode());
+    case Enable::Edit:
+      return editAvailable(state, EditCommand::Cut, realTime);
+    case Enable::Paste:
+      return editAvailable(state, EditCommand::Paste, realTime);
+    case Enable::Undo:
+      return editAvailable(state, EditCommand::Undo, realTime);
+    case Enable::Modified:
+      return state.isOpen() && state.edits().modified();
   }
   return false;
 }
@@ -266,6 +279,12 @@ bool CMainFrame::ask(const core::Message& question) {
   lastMessage_ = messageText(question);
   emit messageShown(lastMessage_);
   return prompt_->ask(question);
+}
+
+SaveAnswer CMainFrame::askSave(const core::Message& question) {
+  lastMessage_ = messageText(question);
+  emit messageShown(lastMessage_);
+  return prompt_->askSave(question);
 }
 
 void CMainFrame::connectDialog(MessageDialog& dialog) {

@@ -15,6 +15,7 @@
 #include "app/languages.h"
 #include "app/session/client_session.h"
 #include "app/session/prompt.h"
+#include "app/session/sound_editing.h"
 #include "app/views/mfc_view.h"
 #include "audio/capture_device.h"
 #include "audio/playback_device.h"
@@ -67,6 +68,8 @@ class CMainFrame : public QMainWindow {
   const QStringList& recentFiles() const { return recent_; }
   // The last message shown to the user (tests read it).
   const QString& lastMessage() const { return lastMessage_; }
+  // Tests drive the "Amplify Volume" dialog through this (it is shown, not run modally).
+  std::function<void(class AmplifyDialog& dialog)> driveAmplifyDialog;
   // Tests answer the save dialog of the exports through this.
   std::function<QString(const QString& title)> chooseSavePath;
   // Where messages and questions go (message boxes, or the script of FrameOptions).
@@ -122,6 +125,13 @@ class CMainFrame : public QMainWindow {
   void editPersonalInformation();
   void deleteClientAsked(int code);
   void deleteOpenFile();
+  // Editing the open recording.
+  void editSound(EditCommand command);
+  void amplifyVolume();
+  void saveChanges();
+  // Asks "Save Changes?" when the open recording has unsaved changes, and saves as answered:
+  // true when the open file may now be replaced.
+  bool settleChanges();
 
  signals:
   void messageShown(const QString& text);
@@ -132,6 +142,8 @@ class CMainFrame : public QMainWindow {
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   void changeEvent(QEvent* event) override;
+  // Unsaved changes are asked about first; cancelling keeps the window open.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void createActions();
@@ -144,6 +156,7 @@ class CMainFrame : public QMainWindow {
   void updateStatus();
   void showMessage(const core::Message& message);
   bool ask(const core::Message& question);
+  SaveAnswer askSave(const core::Message& question);
   // Dialogs tell and ask through the frame's prompt, and their texts show in lastMessage().
   void connectDialog(class MessageDialog& dialog);
 

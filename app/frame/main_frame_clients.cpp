@@ -59,7 +59,7 @@ void CMainFrame::clearClientView() {
 }
 
 bool CMainFrame::openClientFile(records::FileNumber number, records::RecordingType type) {
-  if (!session_.hasClient()) return false;
+  if (!session_.hasClient() || !settleChanges()) return false;
   if (playback_) playback_->stop();
   // Messages go through the frame, so that they show in the status of the last message.
   struct FramePrompt : Prompt {
@@ -67,6 +67,7 @@ bool CMainFrame::openClientFile(records::FileNumber number, records::RecordingTy
     explicit FramePrompt(CMainFrame& f) : frame(f) {}
     void tell(const Message& message) override { frame.showMessage(message); }
     bool ask(const Message& question) override { return frame.ask(question); }
+    SaveAnswer askSave(const Message& question) override { return frame.askSave(question); }
   } prompt(*this);
   if (!session_.openClientFile(document_.state(), number, type, prompt)) return false;
   emit document_.changed();
@@ -74,7 +75,7 @@ bool CMainFrame::openClientFile(records::FileNumber number, records::RecordingTy
 }
 
 bool CMainFrame::prepareNewRecording(records::RecordingType type) {
-  if (!session_.hasClient()) return false;
+  if (!session_.hasClient() || !settleChanges()) return false;
   if (type == records::RecordingType::VocalQuality) {
     RecorderConfig recorder = config_.recorder();
     if (recorder.showQualityNotice) {
@@ -104,6 +105,7 @@ bool CMainFrame::askNewFile() {
 }
 
 void CMainFrame::newClient() {
+  if (!settleChanges()) return;  // a new client empties the view
   if (const auto loaded = clients_.load(); !loaded.ok()) {
     showMessage(*loaded.failure);
     return;
@@ -143,6 +145,8 @@ void CMainFrame::showClientList() {
   if (dialog.exec() != QDialog::Accepted) return;
   switch (dialog.outcome()) {
     case ClientListDialog::Outcome::OpenFiles:
+      // Another client empties the view unless one of their files opens.
+      if (dialog.chosen().code != before && !settleChanges()) return;
       setCurrentClient(dialog.chosen());
       // Another client whose file list was left without a choice: the view is theirs, empty
       // (never the previous client's file under the new client's name).

@@ -25,6 +25,7 @@ void CMainFrame::runCommand(int id) {
 }
 
 void CMainFrame::closeSoundFile() {
+  if (!settleChanges()) return;
   if (playback_) playback_->stop();
   document_.state().close();
   session_.forgetOpenFile();

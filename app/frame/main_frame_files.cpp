@@ -34,6 +34,7 @@ bool CMainFrame::openFile(const QString& path) {
   const core::FileKind kind = probe.error == core::WaveError::None
                                   ? core::kindForRate(probe.format.sampleRate)
                                   : core::FileKind::VoiceAnalysis;
+  if (!settleChanges()) return false;
   if (playback_) playback_->stop();
   if (auto refused = document_.state().open(path.toStdString(), kind)) {
     showMessage(*refused);

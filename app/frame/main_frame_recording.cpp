@@ -26,12 +26,17 @@ audio::AdapterSettings CMainFrame::adapterSettings() const {
 
 void CMainFrame::recordViewFile() {
   const ViewState& state = document_.state();
-  const auto target = session_.recordTarget(state);
-  if (!recordCommandAvailable(target.has_value(), state.displayMode())) return;
+  if (!recordCommandAvailable(session_.recordTarget(state).has_value(), state.displayMode())) {
+    return;
+  }
   if (!capture_ || !capture_->available()) {
     showMessage(core::Message{core::MessageId::NoCaptureDevice});
     return;
   }
+  // Saved as a new file, the changes are the open file now: that is the one recorded.
+  if (!settleChanges()) return;
+  const auto target = session_.recordTarget(state);
+  if (!target) return;
   if (playback_) playback_->stop();
   const audio::RecordingJob job{target->path, target->type,
                                 static_cast<std::uint32_t>(session_.recordingRate()),

@@ -37,6 +37,12 @@ bool ClientSession::openClientFile(ViewState& view, records::FileNumber number,
   return true;
 }
 
+void ClientSession::savedAs(const ClientFile& file) {
+  openNumber_ = file.number;
+  openType_ = file.type;
+  prepared_.reset();
+}
+
 void ClientSession::forgetOpenFile() {
   openNumber_ = -1;
   prepared_.reset();

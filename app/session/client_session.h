@@ -43,6 +43,8 @@ class ClientSession {
   // the settings as they were. A refused file is told and leaves the view as it was.
   bool openClientFile(ViewState& view, records::FileNumber number, records::RecordingType type,
                       Prompt& prompt);
+  // The open samples were saved as the client's new file `file`, which is now the open one.
+  void savedAs(const ClientFile& file);
   // A file from outside the client folders is no client file, and the view was emptied or
   // changed: nothing of the client's is open or prepared any more.
   void forgetOpenFile();

@@ -20,10 +20,18 @@ void OpenRecording::close() {
 }
 
 void OpenRecording::changeSamples(const std::function<void(std::vector<std::int16_t>&)>& edit) {
-  edit(buffer_.samples);
+  changeSamplesIf([&edit](std::vector<std::int16_t>& samples) {
+    edit(samples);
+    return true;
+  });
+}
+
+bool OpenRecording::changeSamplesIf(const std::function<bool(std::vector<std::int16_t>&)>& edit) {
+  if (!edit(buffer_.samples)) return false;
   buffer_.flags.clear();
   buffer_.range = {0, buffer_.count()};
   ++revision_;
+  return true;
 }
 
 }  // namespace sonarel::app

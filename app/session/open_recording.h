@@ -22,6 +22,10 @@ class OpenRecording {
   // Changes the samples in place; the range goes back to the whole recording and every
   // analysis flag is cleared.
   void changeSamples(const std::function<void(std::vector<std::int16_t>&)>& edit);
+  // The same for an edit that may refuse: nothing is reset when `edit` returns false.
+  bool changeSamplesIf(const std::function<bool(std::vector<std::int16_t>&)>& edit);
+  // The path the samples belong to from now on (after they were saved under another name).
+  void setPath(const std::string& path) { buffer_.path = path; }
 
   bool isOpen() const { return buffer_.loaded(); }
   const core::SampleBuffer& buffer() const { return buffer_; }

@@ -9,16 +9,22 @@
 
 namespace sonarel::app {
 
+// The answers to "Save Changes?": its three buttons, and closing it without a choice.
+enum class SaveAnswer { SaveOver, SaveAsNew, DontSave, Cancel };
+
 class Prompt {
  public:
   virtual ~Prompt() = default;
   virtual void tell(const core::Message& message) = 0;
   // True for yes.
   virtual bool ask(const core::Message& question) = 0;
+  // What to do with changes not saved yet.
+  virtual SaveAnswer askSave(const core::Message& question) = 0;
 };
 
 // A prompt that shows nothing: it keeps every message and question, and answers from a
-// script (yes once the script runs out, unless told otherwise).
+// script (yes once the script runs out, unless told otherwise; a save question is
+// cancelled then).
 class ScriptedPrompt : public Prompt {
  public:
   void tell(const core::Message& message) override { shown.push_back(message); }
@@ -30,9 +36,18 @@ class ScriptedPrompt : public Prompt {
     return answer;
   }
 
+  SaveAnswer askSave(const core::Message& question) override {
+    shown.push_back(question);
+    if (saveAnswers.empty()) return SaveAnswer::Cancel;
+    const SaveAnswer answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+  }
+
   std::vector<core::Message> shown;  // messages and questions, in order
   std::deque<bool> answers;          // the next questions' answers
   bool answerWhenUnscripted = true;
+  std::deque<SaveAnswer> saveAnswers;  // the next save questions' answers; then Cancel
 };
 
 }  // namespace sonarel::app

@@ -13,12 +13,14 @@ std::optional<core::Message> ViewState::open(const std::string& path, core::File
   mode_ = mode::None;
   zoomed_ = false;
   selection_ = {};
+  edits_.reset();
   dropResults();
   return std::nullopt;
 }
 
 void ViewState::close() {
   recording_.close();
+  edits_.reset();
   mode_ = mode::None;
   zoomed_ = false;
   selection_ = {};
@@ -31,6 +33,16 @@ void ViewState::changeSamples(const std::function<void(std::vector<std::int16_t>
   zoomed_ = false;
   selection_ = {};
   dropResults();
+}
+
+bool ViewState::changeSamplesIf(const std::function<bool(std::vector<std::int16_t>&)>& edit) {
+  if (!isOpen() || !recording_.changeSamplesIf(edit)) return false;
+  zoomed_ = false;
+  selection_ = {};
+  mode_ = mode::None;
+  modeNeeds_ = {};
+  dropResults();
+  return true;
 }
 
 void ViewState::dropResults() {

@@ -18,6 +18,7 @@
 #include "app/session/spectral_state.h"
 #include "core/analysis_control.h"
 #include "core/contours.h"
+#include "core/edit_state.h"
 #include "core/f0_driver.h"
 #include "core/f0_histogram.h"
 #include "core/f0_settings.h"
@@ -48,6 +49,15 @@ class ViewState {
   // Changes the samples in place (an edit): the range goes back to the whole recording, the
   // selection and the zoom go, and every cached result is dropped.
   void changeSamples(const std::function<void(std::vector<std::int16_t>&)>& edit);
+  // The same for an edit that may refuse: nothing changes when `edit` returns false. A
+  // change also ends the display, which showed results of the samples before it.
+  bool changeSamplesIf(const std::function<bool(std::vector<std::int16_t>&)>& edit);
+
+  // The editing state of the open samples (clip, undo, modified); a load or close ends it.
+  core::EditState& edits() { return edits_; }
+  const core::EditState& edits() const { return edits_; }
+  // The open samples now belong to `path` (saved under a new name).
+  void renameRecording(const std::string& path) { recording_.setPath(path); }
 
   // The waveform strip: 680 columns of N / 680 whole samples each.
   core::SampleIndex samplesPerPixel() const { return buffer().count() / kGraphColumns; }
@@ -126,6 +136,7 @@ class ViewState {
   core::SampleBuffer& analysed() { return recording_.analysisBuffer(); }
 
   OpenRecording recording_;
+  core::EditState edits_;
   std::uint64_t resultsRevision_ = 0;  // the revision the cached results belong to
   core::F0Settings f0Settings_;
   core::IntensitySettings intensitySettings_;

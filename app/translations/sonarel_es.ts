@@ -1199,6 +1199,22 @@ Evaluación acústica de la voz.</translation>
         <source>sonarel needs a display; without one, use sonarel-cli, or render pictures with --screenshots under QT_QPA_PLATFORM=offscreen.</source>
         <translation>sonarel necesita una pantalla; sin ella, use sonarel-cli, o genere las imágenes con --screenshots bajo QT_QPA_PLATFORM=offscreen.</translation>
     </message>
+    <message>
+        <source>The whole sound file can&apos;t be cut: at least one sample must remain.</source>
+        <translation>No se puede cortar todo el archivo de sonido: debe quedar al menos una muestra.</translation>
+    </message>
+    <message>
+        <source>The Actual sound file was change. What do you want to do?</source>
+        <translation>El archivo de sonido actual fue modificado. ¿Qué desea hacer?</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 0 and 500.</source>
+        <translation>Introduzca un número entero entre 0 y 500.</translation>
+    </message>
+    <message>
+        <source>The stretch from %s s to %s s lies outside the sound file.</source>
+        <translation>El tramo de %s s a %s s está fuera del archivo de sonido.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1309,6 +1325,40 @@ Evaluación acústica de la voz.</translation>
     <message>
         <source>Input Gain:</source>
         <translation>Ganancia de entrada:</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::AmplifyDialog</name>
+    <message>
+        <source>Amplify Volume</source>
+        <translation>Amplificar volumen</translation>
+    </message>
+    <message>
+        <source>Magnitude: </source>
+        <translation>Magnitud: </translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::BoxPrompt</name>
+    <message>
+        <source>Save Changes?</source>
+        <translation>¿Guardar cambios?</translation>
+    </message>
+    <message>
+        <source>Save this File</source>
+        <translation>Guardar este archivo</translation>
+    </message>
+    <message>
+        <source>Save as new File</source>
+        <translation>Guardar como archivo nuevo</translation>
+    </message>
+    <message>
+        <source>Don´t save</source>
+        <translation>No guardar</translation>
     </message>
 </context>
 <context>

@@ -1199,6 +1199,22 @@ Acoustic assessment of the voice.</source>
         <source>sonarel needs a display; without one, use sonarel-cli, or render pictures with --screenshots under QT_QPA_PLATFORM=offscreen.</source>
         <translation>sonarel은 디스플레이가 필요합니다. 디스플레이가 없으면 sonarel-cli를 사용하거나, QT_QPA_PLATFORM=offscreen 환경에서 --screenshots로 그림을 만드십시오.</translation>
     </message>
+    <message>
+        <source>The whole sound file can&apos;t be cut: at least one sample must remain.</source>
+        <translation>사운드 파일 전체를 잘라낼 수 없습니다. 샘플이 하나 이상 남아 있어야 합니다.</translation>
+    </message>
+    <message>
+        <source>The Actual sound file was change. What do you want to do?</source>
+        <translation>현재 사운드 파일이 변경되었습니다. 어떻게 하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 0 and 500.</source>
+        <translation>0에서 500 사이의 정수를 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>The stretch from %s s to %s s lies outside the sound file.</source>
+        <translation>%s초부터 %s초까지의 구간이 사운드 파일 밖에 있습니다.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1309,6 +1325,40 @@ Acoustic assessment of the voice.</source>
     <message>
         <source>Input Gain:</source>
         <translation>입력 게인:</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::AmplifyDialog</name>
+    <message>
+        <source>Amplify Volume</source>
+        <translation>볼륨 증폭</translation>
+    </message>
+    <message>
+        <source>Magnitude: </source>
+        <translation>크기: </translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::BoxPrompt</name>
+    <message>
+        <source>Save Changes?</source>
+        <translation>변경 내용을 저장하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Save this File</source>
+        <translation>이 파일 저장</translation>
+    </message>
+    <message>
+        <source>Save as new File</source>
+        <translation>새 파일로 저장</translation>
+    </message>
+    <message>
+        <source>Don´t save</source>
+        <translation>저장 안 함</translation>
     </message>
 </context>
 <context>

@@ -1199,6 +1199,22 @@ Avaliação acústica da voz.</translation>
         <source>sonarel needs a display; without one, use sonarel-cli, or render pictures with --screenshots under QT_QPA_PLATFORM=offscreen.</source>
         <translation>O sonarel precisa de uma tela; sem ela, use o sonarel-cli ou gere as imagens com --screenshots sob QT_QPA_PLATFORM=offscreen.</translation>
     </message>
+    <message>
+        <source>The whole sound file can&apos;t be cut: at least one sample must remain.</source>
+        <translation>Não é possível cortar todo o arquivo de som: pelo menos uma amostra deve permanecer.</translation>
+    </message>
+    <message>
+        <source>The Actual sound file was change. What do you want to do?</source>
+        <translation>O arquivo de som atual foi alterado. O que deseja fazer?</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 0 and 500.</source>
+        <translation>Digite um número inteiro entre 0 e 500.</translation>
+    </message>
+    <message>
+        <source>The stretch from %s s to %s s lies outside the sound file.</source>
+        <translation>O trecho de %s s a %s s está fora do arquivo de som.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1309,6 +1325,40 @@ Avaliação acústica da voz.</translation>
     <message>
         <source>Input Gain:</source>
         <translation>Ganho de entrada:</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::AmplifyDialog</name>
+    <message>
+        <source>Amplify Volume</source>
+        <translation>Amplificar volume</translation>
+    </message>
+    <message>
+        <source>Magnitude: </source>
+        <translation>Magnitude: </translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::BoxPrompt</name>
+    <message>
+        <source>Save Changes?</source>
+        <translation>Salvar alterações?</translation>
+    </message>
+    <message>
+        <source>Save this File</source>
+        <translation>Salvar este arquivo</translation>
+    </message>
+    <message>
+        <source>Save as new File</source>
+        <translation>Salvar como novo arquivo</translation>
+    </message>
+    <message>
+        <source>Don´t save</source>
+        <translation>Não salvar</translation>
     </message>
 </context>
 <context>

@@ -135,8 +135,8 @@ void CMfcView::showContextMenu(const QPoint& globalPosition) {
                  {cmd::Paste, QT_TRANSLATE_NOOP("Command", "&Paste")}};
   for (const auto& entry : entries) {
     QAction* action = menu.addAction(commandText(entry.text));
-    const CommandInfo* info = findCommand(entry.id);
-    action->setEnabled(entry.id == cmd::PlaySelection || (info && info->built));
+    action->setEnabled(entry.id == cmd::PlaySelection ||
+                       (commandAvailable && commandAvailable(entry.id)));
     connect(action, &QAction::triggered, this, [this, id = entry.id] { emit contextCommand(id); });
   }
   menu.exec(globalPosition);

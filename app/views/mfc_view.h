@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
 #include "app/drawing/graph_geometry.h"
 #include "app/frame/mfc_doc.h"
@@ -26,6 +27,8 @@ class CMfcView : public QWidget {
   CEspectroEnergia* spectrumWindow() const { return spectrumWindow_; }
   // What a right click at `point` in a spectrogram does: fills and shows the window.
   void showFrameSpectrum(const QPoint& point);
+  // Whether a command can be chosen now (the frame's rule); the context menu follows it.
+  std::function<bool(int command)> commandAvailable;
 
  signals:
   // The user asked for a context command (play, zoom, cut, copy, paste) on the selection.

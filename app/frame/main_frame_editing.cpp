@@ -1,0 +1,78 @@
+// The frame's edit commands: cut, copy, paste, silence, amplify and undo on the open
+// recording, "Save Changes", and the question about unsaved changes before the open file
+// is replaced or the window closes.
+
+#include <QCloseEvent>
+
+#include "app/dialogs/editing/amplify_dialog.h"
+#include "app/frame/main_frame.h"
+#include "app/session/saving_changes.h"
+
+namespace sonarel::app {
+
+void CMainFrame::editSound(EditCommand command) {
+  if (playback_) playback_->stop();  // the samples playing may be about to move
+  const auto refusal = editView(document_.state(), command);
+  emit document_.changed();
+  if (refusal) showMessage(*refusal);
+}
+
+void CMainFrame::amplifyVolume() {
+  AmplifyDialog dialog(this);
+  connectDialog(dialog);
+  if (driveAmplifyDialog) {
+    dialog.show();
+    driveAmplifyDialog(dialog);
+  } else {
+    dialog.exec();
+  }
+  if (dialog.result() != QDialog::Accepted) return;
+  if (playback_) playback_->stop();
+  const auto refusal = editView(document_.state(), EditCommand::Amplify, dialog.magnitude());
+  emit document_.changed();
+  if (refusal) showMessage(*refusal);
+}
+
+namespace {
+
+// The session's messages and questions go through the frame, so that the last one shows.
+template <typename Tell, typename AskSave>
+struct ForwardingPrompt : Prompt {
+  ForwardingPrompt(Tell t, AskSave a) : tellTo(t), askSaveTo(a) {}
+  void tell(const core::Message& message) override { tellTo(message); }
+  bool ask(const core::Message&) override { return false; }  // the save path asks no yes/no
+  SaveAnswer askSave(const core::Message& question) override { return askSaveTo(question); }
+  Tell tellTo;
+  AskSave askSaveTo;
+};
+
+}  // namespace
+
+bool CMainFrame::settleChanges() {
+  ForwardingPrompt prompt([this](const core::Message& m) { showMessage(m); },
+                          [this](const core::Message& q) { return askSave(q); });
+  const bool settled = app::settleChanges(document_.state(), session_, prompt);
+  emit document_.changed();  // a save as a new file renames the open one
+  return settled;
+}
+
+void CMainFrame::saveChanges() {
+  ViewState& state = document_.state();
+  if (!state.isOpen() || !state.edits().modified()) return;
+  ForwardingPrompt prompt([this](const core::Message& m) { showMessage(m); },
+                          [this](const core::Message& q) { return askSave(q); });
+  // "Don´t save" here only ends the question: the changes stay unsaved.
+  saveAsAnswered(state, session_, prompt,
+                 askSave(core::Message{core::MessageId::SaveChangesQuestion}));
+  emit document_.changed();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (!settleChanges()) {
+    event->ignore();
+    return;
+  }
+  QMainWindow::closeEvent(event);
+}
+
+}  // namespace sonarel::app
