@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Client" dialog's rules without the widgets: what each birth-date field does while
 // the user types, the order of the three fields in each language, and the checks that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small configuration files of the data folder. Each is a plain sequence of 32-bit
 // little-endian signed integers, read whole at start and rewritten whole (through a

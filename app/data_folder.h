@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the workstation keeps its data: --data DIR, else $SONAREL_DATA, else "sonarel"
 // under the XDG data home ($XDG_DATA_HOME, else ~/.local/share).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small register for a first look at the workstation: two clients of different types,
 // each with recordings synthesised here (a spoken-like voice-analysis file and a sustained

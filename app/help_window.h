@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window: the pages shipped with the program, in the language in force when a
 // translation of a page exists.

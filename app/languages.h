@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user-interface language: our own translations of every text (compiled into the
 // program) and Qt's own for the standard dialogs, switched while the program runs.

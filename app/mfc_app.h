@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start-up: the command line, the data folder, the language, the screen check, the splash
 // window and the main frame, in that order; then the event loop.

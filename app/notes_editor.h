@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the notes editor ("noted", beside the program) on one notes document and waits for
 // it to close. Meanwhile the program's windows keep repainting but take no input, so no

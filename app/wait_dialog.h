@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small wait dialog of long analyses: a busy cursor, a progress bar over the frames and
 // a Cancel button, with the windows kept painted while the work runs on this thread.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sound input behind a small interface, so that the recorder captures through the sound card
 // and the tests through a scripted device. A device hands the captured sound back in blocks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sound output behind a small interface, so that the view plays through the sound card and
 // the tests through a scripted device.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Capture from the system's sound input with Qt Multimedia. The source is read on the thread
 // that started it (the window's) whenever Qt says sound is ready; the bytes are cut into

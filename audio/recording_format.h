@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recorder's fixed rules: its table of formats, the 60-ms block, the adapter's gain
 // and noise-reduction choices. Plain functions, no device.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recording's spool, "grav.tmp" in the data folder: every captured block is appended and
 // flushed as it arrives, so a recording never waits in memory and what was captured survives

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A capture device for tests: the test hands it the samples "heard" and it returns them in
 // blocks, as the sound card would; it can be told to refuse, to fail midway and what to hold

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A playback device for tests: it records what it was asked to play, can be told to refuse,
 // and finishes only when the test says so.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One recording into one WAVE file: capture blocks of 60 ms go through the adapter's gain
 // (after its settling second) and are appended to the spool as they arrive; the stop (by the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Repainting each display of a two-minute recording once its analyses are cached: what a
 // clinician waits for on every resize, selection and mode change.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing a two-minute 44100 Hz recording in a view: each edit moves or copies up to the
 // whole sample vector, raises the revision and drops every result, and must feel instant.
 

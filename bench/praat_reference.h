@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Praat's own time for an analysis of a benchmark recording, so that the benchmark output
 // shows both side by side. Praat runs as a separate program (scripts/praat-timing.praat).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spectral displays' numbers over a two-minute 44100 Hz recording: one narrow-band
 // spectrogram (680 columns, N 4096, as drawn on screen) and the power spectrum of the whole
 // recording at each transform size; also the LPC spectrum of the whole recording.

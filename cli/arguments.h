@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small parser for "subcommand FILE [--option value] [--flag]" command lines.
 

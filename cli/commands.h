@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The subcommands of sonarel-cli. Each takes the words after its name and returns the exit
 // status: 0 success, 1 bad input (the message is on standard error), 2 a usage error.

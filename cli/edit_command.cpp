@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sonarel-cli edit: the window's edits (cut, silence, amplify, copy and paste) applied in
 // order to a WAVE file, for trimming many recordings in a script.
 

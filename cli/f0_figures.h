@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The F0 lines of the vocal analysis report: mean, modes and spread of the F0 contour over
 // the analysis range.

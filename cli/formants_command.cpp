@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formants subcommand: the formant track of a whole recording, one line per block.
 #include <cstdio>
 #include <ostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The --frames output shared by the contour subcommands: "time value" per frame, the time
 // being where the rest of the system puts frame i of n, i * (sampleCount / n) samples.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A minimal PNG encoder for the spectrogram pictures: 8-bit RGB, no filtering, the image data
 // in stored (uncompressed) deflate blocks. Enough for any viewer, no library needed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the vocal-quality subcommands share: opening FILE as a vocal-quality recording and
 // obtaining its segment table as the workstation does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sonarel-cli clients and files: the client register and a client's file list, as the
 // workstation's "Select a Client" and "Files" dialogs show them.
 

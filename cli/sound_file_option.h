@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every subcommand that reads a sound file shares: the --kind option, loading the file
 // as the window would, and the error reports.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // spectrum, lpc and spectrogram: the spectral displays' numbers without the window.
 
 #include <cstdio>

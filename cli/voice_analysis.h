@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The voice analysis that the stats, export and batch subcommands share: options from the
 // command line, then F0, intensity and statistics of one recording, as the window computes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stats and export subcommands: one recording, analysed over a range.
 #include <ostream>
 

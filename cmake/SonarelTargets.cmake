@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers shared by every subsystem's CMakeLists.txt.
 
 # sonarel_library(NAME SOURCES ... [DEPENDS ...]): one static library per subsystem folder,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a long analysis is given besides its data: a progress report for the wait dialog and
 // a way to stop it early.

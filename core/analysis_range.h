@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The stretch of a recording that statistics and histograms summarise, expressed in the
 // units of each result: F0 frames (frames treated as evenly spread over the file) and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rewriting a file safely: the new contents go to a temporary file in the target's folder,
 // which replaces the target by rename only once it is complete and on disk. Until then the

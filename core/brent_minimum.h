@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Brent's method for the minimum of a function of one variable on an interval: golden-section
 // steps, replaced by parabolic steps through the three best points whenever these fall

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Butterworth IIR filters over 16-bit samples: the band-pass pre-filter of the
 // autocorrelation pitch tracker and the recorder's noise-reduction filter.

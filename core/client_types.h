@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one table of what a client's type (0 man, 1 woman, 2 child, 3 singer) sets for the
 // client's recordings: the F0 range they are analysed with and the rate they are recorded at.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The F0 and intensity export texts: one "%.03f;" line per value, with plain line feeds
 // (the caller writes them in whatever line-ending mode the file needs).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Editing the samples of an open recording: cut, copy, paste, silence and amplify, with one
 // clip buffer and one level of undo.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The F0 driver: runs the method the settings choose over a recording and turns its track
 // into the F0Contour and VoicingMap the rest of the system reads.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The F0 analysis settings, the checks of the "Configure F0" dialog and the F0 range each
 // client category starts from.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The intensity contour: a short Hamming-window energy envelope in dB of the raw 16-bit
 // values (not normalised by the window, so silence is 0 dB and a full-scale constant about

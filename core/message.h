@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The message catalogue: every text the user is shown has an identifier here and its
 // English text in message.cpp. Libraries return a Message; only the application (or the

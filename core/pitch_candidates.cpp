@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Candidate picking and refinement of FrameAnalyser (see pitch_frame_analysis.h).
 
 #include <cmath>

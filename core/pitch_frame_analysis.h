@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The per-frame stages of the pitch tracker: one frame's samples, its correlation function
 // and its candidates. Internal to trackPitch.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Short-term autocorrelation and cross-correlation pitch analysis with a best-path search
 // (Boersma 1993), in these stages:

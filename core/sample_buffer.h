@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The open recording: its samples, format, path and kind, the view's state code, the range
 // the analyses use and the flags that say which analyses are current for these samples.

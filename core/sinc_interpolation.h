@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Band-limited interpolation of sampled curves (autocorrelation functions) and the search
 // for the exact position and height of their peaks.

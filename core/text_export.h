@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three text exports of a voice analysis, as other tools and older data read them.
 // The texts are built with "\n" line ends (what the command line prints); the files hold

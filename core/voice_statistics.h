@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The numbers a clinician files for a stretch of a voice-analysis recording: F0 modes, mean,
 // extremes, spread and range in semitones from the F0 contour; intensity extremes, mean and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the F0 and intensity contours divide time: voiced and voiceless frames, speech and
 // silence columns, the voicing map the displays shade, and which F0 points the F0 display

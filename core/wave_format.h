@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The format record of a WAVE file's "fmt " chunk and the reader's error codes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The autocorrelation of a frame by FFT: the transform, its squared magnitudes and the inverse
 // transform. One object per thread holds the buffers; the plans are the shared ones of fft.h.

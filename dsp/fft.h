@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Fourier transforms of the analyses, on FFTW. A transform of one size is planned once, on
 // first use, and kept for the life of the process; every thread shares it. Planning runs under

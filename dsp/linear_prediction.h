@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The autocorrelation method of linear prediction: lag sums of a stretch and the
 // Levinson-Durbin recursion that turns them into predictor coefficients.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The normalised correlation of a stretch of signal with the same signal shifted by each of a
 // run of lags, the energy of the shifted stretch kept up to date sample by sample.

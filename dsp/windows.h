@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Analysis windows, named after their definitions. Each weight is computed in double precision
 // from its sample index; callers that keep float frames round it themselves.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // noted: the notes editor the workstation starts with the path of one notes document.
 
 #include <QApplication>

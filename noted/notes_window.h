@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The notes editor's window, titled "Notes": one Rich Text document with bold, italic and
 // paragraphs, opened from and saved to the path it was started with (the file is only

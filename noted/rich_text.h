@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rich Text for the notes: a document of paragraphs with bold and italic runs written as
 // RTF (Windows-1252 letters as hexadecimal escapes, others as Unicode escapes), and RTF read

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the frames of a segment lie in the recording, and which of them an analysis range
 // takes in.

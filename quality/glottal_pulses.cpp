@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "quality/glottal_pulses.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The glottal pulse detector: one mark per glottal cycle over a whole recording.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The five bar gauges of the vocal analysis report, as data and pure rules: scale, normal
 // limit, which side of the limit is normal (and on which side the limit itself falls), the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The segment cache beside a vocal-quality recording ("qv001.wav" -> "qv001.dat"), so that
 // reopening a recording does not rerun the segment analysis.

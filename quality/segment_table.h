@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The segment results of the open vocal-quality recording, as the main view holds them,
 // and the commands that fill them: analysis, cache load, and the "analyse once" entry that

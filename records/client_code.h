@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The code a newly registered client gets: one above the largest code in the register,
 // 1 for an empty one, passing over any code whose folder "pac%03d" is still on disk (a

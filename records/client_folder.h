@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A client's folder in the data folder and the names of the files in it: recordings
 // "wv%03d.wav" (voice analysis) and "qv%03d.wav" (vocal quality), notes "an%03d.rtf",

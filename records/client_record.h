@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One client of the register, as read from and written to a row of the client table, and
 // what the client's type decides: the F0 search range and the recording rate.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The client register: the dBASE table "pacb.dbf" with its 11 fields, read and written
 // through shapelib. Nothing stays open between operations. Every change rewrites the whole

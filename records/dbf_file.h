@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading and writing the client table's file through shapelib: the raw rows with their
 // record numbers, decoded to UTF-8, and a complete rewrite that only replaces the file once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The first paragraph of a Rich Text notes document as plain text, for the file list. Only
 // the start of the document is read; control words and group braces are dropped, escaped

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a client's file list shows for each taken number: the kind (and so the icon), the
 // recording's date and the preview of its notes; and the deletions of a file and of a whole

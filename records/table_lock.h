@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps two programs from rewriting the client table at once: an fcntl write lock on a
 // small lock file beside the table (the table itself is replaced by rename, so a lock on it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text in the client table. The program writes UTF-8 (and says so in a ".cpg" file beside
 // the table); tables from dBASE tools on Windows hold Windows-1252 and usually say nothing.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints "time value" per frame of Praat's pitch analysis of one file, for scripts/compare-praat.
 # Arguments: file, method (ac or cc), floor, ceiling, octave-jump cost, voiced/unvoiced cost.
 form Pitch reference

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times Praat's own analysis of one file, for the side-by-side benchmarks in bench/.
 # Prints the seconds the analysis took, reading the file excluded.
 # Arguments: file, analysis (ac, cc, intensity or formants), floor, ceiling.

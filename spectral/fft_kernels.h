@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The transform kernels of the spectral displays: in-place radix-2 transforms in 32-bit floats
 // over buffers the caller owns. No kernel allocates, keeps state or checks its sizes.

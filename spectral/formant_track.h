@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The formant track of a recording: F1, F2 and F3 of every 50-ms block, by linear
 // prediction and root solving.

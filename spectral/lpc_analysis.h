@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Linear prediction by the autocorrelation method (Levinson–Durbin recursion in double
 // precision) and the magnitude response of the resulting all-pole filter.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The LPC spectrum: the all-pole envelope of a whole stretch, 680 levels in dB from 0 Hz up
 // to (but not including) half the sampling rate. A little random dither is added to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // All complex roots of a polynomial with complex coefficients, by Laguerre's method: each
 // root is found on the polynomial deflated by the roots before it, then polished on the

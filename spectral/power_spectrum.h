@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame-averaged power spectrum of a stretch of 16-bit samples, in dB per FFT bin.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The spectrogram's numbers: analysis bands, transform sizes, the colour and grey palettes
 // and the level of every pixel, one column per analysis frame and one row per frequency band.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The reference vowels of the vowel-space chart: for each vowel set (0 Portuguese, 1 IPA,
 // 2 Spanish, 3 Korean) and client type (0 man, 1 woman, 2 child, 3 singer) ten vowels with

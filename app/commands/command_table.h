@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every command of the workstation's two menus (one for voice-analysis files, one for
 // vocal-quality files): its number, its English text (translated at run time), the menu

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // When the view's "&Record..." may run: while the view has a client file, opened or
 // prepared, and no real-time display is playing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An unsorted drop-down list whose text may also be typed, filled with numbers.
 

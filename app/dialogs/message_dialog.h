@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A dialog that tells the user things and asks yes/no questions: in message boxes over
 // itself, or through the prompt it was given (tests give a ScriptedPrompt). Every text is

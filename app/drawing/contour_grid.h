@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame shared by the contour displays: a grey grid of 11 labelled horizontal lines,
 // seven time labels every 113 pixels with vertical lines (but the first), and the axis

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One drawing routine per display mode, each over a painter and the view's geometry, shared
 // by the screen, printing and the rendering tests, with the pointer read-out of its graph.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the view draws: the 680-pixel analysis graph and, 50 pixels below its bottom edge
 // (the graph origin), the 680 x 110 waveform strip. The compact layout serves 800 x 600

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The spectral displays: power and LPC spectra (modes 7, 6, 9), the spectrogram (mode 1), the
 // wide and narrow spectrograms with their colour legend (mode 16), and the small single-frame

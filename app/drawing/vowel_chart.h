@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scales of the vowel-space chart: F1 grows downwards from 200 Hz at the top of the
 // graph to 1100 Hz at its bottom, F2 leftwards from 600 Hz at the right edge to 3200 Hz at

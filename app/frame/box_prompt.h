@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's prompt: messages and questions in message boxes over `parent`, in the
 // language in force.

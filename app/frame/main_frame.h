@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the menus of the open file's kind (voice analysis or vocal quality), the
 // tool bar, the status bar, the recent files, drag and drop, and the commands that do not

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame's client commands: registering, choosing, editing and deleting clients, a
 // client's file list, opening and deleting a client's files, preparing new recordings and
 // editing notes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame's command dispatch and the commands that act on the open recording.
 
 #include <QAction>

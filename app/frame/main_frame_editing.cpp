@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame's edit commands: cut, copy, paste, silence, amplify and undo on the open
 // recording, "Save Changes", and the question about unsaved changes before the open file
 // is replaced or the window closes.

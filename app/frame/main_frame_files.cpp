@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening sound files from outside a client folder: the open dialog, the recent files,
 // drag and drop and the command line.
 

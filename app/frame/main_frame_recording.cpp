@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame's recording commands: "&Record..." on the view's client file, "Configure
 // Record..." and the USB adapter's settings.
 

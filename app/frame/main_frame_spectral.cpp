@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame's commands of the spectral displays: their settings dialogs, the spectrogram
 // band and the black-and-white picture, with their check marks.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The document: the open recording and everything computed from it (the view state), and
 // the title the frame shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --screenshots: every display mode of the open recording, grabbed from the real window.
 
 #include <QDir>

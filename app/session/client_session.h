@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The client side of the workstation without a window: the current client, the file of
 // theirs that is open or prepared for recording, the recording rate of their type, and what

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the drawing routines read: the recording, the analysis range and the cached
 // results of the view. Pointers are null for results not computed; a routine then draws

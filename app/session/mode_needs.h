@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a display mode needs computed before it can be drawn, and what a refusal does to it.
 // The display-mode registry of the window holds one of these per mode; the session reads it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recording a view shows, with a revision number that every change of its samples
 // raises: opening, closing and editing. Results computed from the samples are kept together

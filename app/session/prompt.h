@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the session tells the user things and asks yes/no questions: the window answers with
 // message boxes, tests with a script. Both see every message as the catalogue has it.

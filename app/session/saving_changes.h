@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeping or dropping the edits of the open recording: writing them over the sound file or
 // as the client's next file, and the "Save Changes?" question asked before anything replaces

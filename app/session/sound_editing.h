@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The view's edit commands: which stretch they act on, what each does to the open samples
 // and what a change does to the view besides (results dropped, display ended, the analysis

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the spectral displays read from a view: the settings of the spectra and the
 // spectrogram, the computed spectra, and the spectrogram pictures kept between repaints.

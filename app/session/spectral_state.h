@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The view's spectral side: the settings of the power spectrum, the LPC spectrum and the
 // spectrogram, the last spectra computed, the dither source of the LPC, and the spectrogram

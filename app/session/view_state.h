@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One view's state, with no widget code: its open recording, the settings of every
 // analysis, the display mode, the analysis range, the strip selection and the cached results

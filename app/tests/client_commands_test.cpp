@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The client commands in the real window (offscreen): registering a client through the
 // "Client" dialog, the client list and file list, opening a client's file with its type's
 // settings, new recordings, notes and deletions.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A display mode added through the registry alone is computed, drawn, read out, listed in
 // the menus and on the tool bar, and kept to the file kinds it names.
 

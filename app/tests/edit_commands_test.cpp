@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The edit commands in the real window (offscreen): their enable rules, the "Amplify Volume"
 // dialog, "Save Changes" and the question asked before the open file is replaced or the
 // window closes.

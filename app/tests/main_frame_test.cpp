@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window on the offscreen platform: open, every display, the mouse, zoom, play,
 // the dialogs, the exports and the languages.
 

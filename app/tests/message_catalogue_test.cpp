@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue as the user meets it: every message translated into every language with the
 // same placeholders as the English text, and filled by the catalogue's own routine.
 

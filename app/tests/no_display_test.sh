@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the built workstation with an empty environment (no display, no platform chosen):
 # --help and --version answer as usual, and a plain start says in one line that a display
 # is needed, with status 1, instead of Qt's abort.

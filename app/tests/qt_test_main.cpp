@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GoogleTest main for the window tests: a QApplication on the offscreen platform, since
 // test discovery runs the binary without the test's environment.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Record" dialog driven offscreen over the scripted capture and playback devices: its
 // buttons and panel through a recording, the replace question, Play, the failures it tells,
 // the adapter's settling and the recovery of an unfinished recording.

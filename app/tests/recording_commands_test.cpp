@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame's recording commands: when "&Record..." may run and what follows it, the
 // settings dialogs and the files they write.
 

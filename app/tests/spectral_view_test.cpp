@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spectral displays: what the view computes for modes 1, 6, 7, 9 and 16, what their
 // drawings show, and the frame's band, grey, contrast and pop-up spectrum behaviour.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What start-up decides before Qt opens a display.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The vowel space: the view's formant track and targets, the chart's scales and drawing,
 // the "Vowel Space" dialog and the commands of the window.
 

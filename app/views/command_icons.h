@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tool-bar icons, drawn rather than shipped: each is a small picture of what the command
 // shows, so they stay sharp at any scale and need no image files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The display modes, one entry each: the code, the menu command that shows it with its texts,
 // the file kinds whose menus carry it, what it needs computed, its drawing routine, its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main view: paints the current display mode and the waveform strip through the shared
 // drawing routines, turns the mouse into strip selections, shows the context menu and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tool-bar pictures of the display modes, each painted on a 32 x 32 pixmap.
 

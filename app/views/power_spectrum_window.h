@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Power Spectrum" pop-up of the spectrogram displays: the spectrum of the single frame
 // under a right click, with a marker at the clicked height. Modeless; moving or closing it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real capture path: a known sound played into a PulseAudio null sink is recorded from
 // its monitor through QtCaptureDevice and the recorder, and found again in the written file.
 // Run by with_pulseaudio.sh, which provides the sink "vsink" and the source "vmic".

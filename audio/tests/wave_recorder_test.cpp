@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recorder over the scripted device: formats and blocks, the spool and the finished file,
 // the limit, the adapter's gain, settling and filter, and every failure on the way.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command beside a private PulseAudio server: a null sink "vsink" kept busy by a silent
 # stream (an idle null sink renders in 2-s lumps) and a source "vmic" that remaps its monitor,
 # since Qt does not list monitor sources. Everything lives in a fresh runtime folder; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs a sonarel-cli command line in the test process and keeps what it printed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sonarel-cli edit against results worked out by hand on a known file: 11025 Hz, one second,
 // sample i = (i mod 200) - 100.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test signals with known answers for the analyses: band-limited pulse trains of exact
 // period and a speech-like glide with pauses and noise.

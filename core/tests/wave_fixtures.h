@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Builders for WAVE files in tests: chunk by chunk, so that a test can lay out exactly the
 // file it needs (extra chunks, short "fmt " chunks, lying sizes), and a scratch folder that

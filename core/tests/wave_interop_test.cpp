@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files made by sox read back sample-exact, and files we write are read by sox with the
 // right format and samples. Skipped (and reported as skipped) where sox is not installed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Truncated and randomly damaged files never crash the reader, never make it read or
 // allocate past the file, and always give either a known error or a plausible buffer.
 

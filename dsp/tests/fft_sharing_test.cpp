@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared plans: one per size, made safely when threads ask for them at once, and giving
 // the same results on every thread.
 

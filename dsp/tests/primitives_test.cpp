@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows, linear prediction, peak placement and sliding correlation against results known
 // exactly.
 

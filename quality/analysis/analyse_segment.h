@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The segment analysis: one voiced segment of a vocal-quality recording in, seven measures
 // per analysis frame out.

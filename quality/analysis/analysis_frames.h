@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The analysis frames of a segment: 500-ms windows every 250 ms, so that a segment of L
 // samples has floor(L / hop) - 1 frames (none when it is shorter than one window). That is

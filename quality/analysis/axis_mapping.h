@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // From the measures to the two axes of the phonatory deviation diagram.
 //

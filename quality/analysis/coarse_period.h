@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A first estimate of the period at one place of a voiced signal, from the normalised
 // autocorrelation, to start (and restart) the cycle-by-cycle marking.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The measures of one analysis frame that come from the marked cycles: jitter (PPQ over 5
 // periods), shimmer (EPQ over 11 cycle energies), F0 and the mean waveform correlation.

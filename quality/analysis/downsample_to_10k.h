@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 44100 Hz to 10000 Hz for the GNE: the ratio is 100/441, so output sample m lies at input
 // time 4.41 m and only 100 fractional positions occur; each has its own precomputed

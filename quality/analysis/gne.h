@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Glottal-to-noise excitation ratio (GNE) with 3-kHz bands, one value per analysis frame.
 //

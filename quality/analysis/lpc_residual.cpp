@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "quality/analysis/lpc_residual.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The excitation residual of a 10 kHz signal: LPC inverse filtering of order 13, with
 // coefficients from 30-ms Hann-windowed stretches every 10 ms (autocorrelation method, no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Marking every glottal cycle of a voiced segment by waveform matching, to a fraction of a
 // sample.

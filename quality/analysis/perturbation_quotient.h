@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The K-point perturbation quotient of a sequence (periods for PPQ, cycle energies for EPQ):
 // the mean absolute difference between each value and the mean of the K values centred on

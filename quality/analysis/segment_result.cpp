@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "quality/analysis/segment_result.h"
 
 namespace sonarel::quality {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One voiced segment of a vocal-quality recording and its seven per-frame measures.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The segment analysis on synthetic vowels whose perturbation is known (synthetic_vowel.h).
 // The bands are those the measures' definitions predict for each stimulus, widened by what
 // a 1.5-s, fixed-seed sample of random perturbation scatters; each says why it is what it is.

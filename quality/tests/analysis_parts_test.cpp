@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The building blocks of the segment analysis, each against a result known exactly.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numbers the report and the diagram draw: averages over a range, gauge colours and
 // bars, the normal area.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Synthetic sustained vowels with known jitter, shimmer and noise, for tests, benchmarks
 // and comparisons with other analysers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the graded synthetic vowels that compare our jitter and shimmer with another
 // analyser's: sonarel_graded_vowels DIR writes DIR/NAME.wav for each voice and lists
 // "NAME jitter shimmer snr_db" in DIR/voices.txt.

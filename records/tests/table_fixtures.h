@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Client records and tables for the register's tests, and a way to write a table the way
 // another dBASE tool would (any schema, raw bytes, no .cpg).

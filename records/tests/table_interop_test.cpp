@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The register as other programs see it: GDAL's ogrinfo and LibreOffice (headless, to CSV)
 // read a table this program wrote field for field, and a table GDAL wrote with the same
 // schema reads here. Skipped only when the tool is not installed (scripts/setup installs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The register survives what can go wrong while it is rewritten: a write that fails half
 // way, a process killed in the middle, and two programs changing it at the same time.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One contract for every transform of the program, the analyses' FFTW transforms and the
 // displays' float kernels alike: an impulse, a constant, the Nyquist sequence and random
 // input against the defining sum in long double, the inverse bringing the input back, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Client": a client's personal data, in insert mode (a new client, OK titled "Insert") or
 // change mode (a stored client, OK titled "Change"). The birth-date fields are judged as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Select a Client": the register in table order with a search by the start of the name,
 // the client's personal information, deleting a client, opening a client's files, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Files": a client's recordings, newest first, with their dates, kinds (icons) and the
 // first paragraph of their notes. Ends with the chosen number and its recording type, or

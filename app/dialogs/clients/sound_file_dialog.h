@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Sound File" asks the type of a new recording; "Notice" reminds the user that vocal
 // quality needs a sustained vowel, with a box to stop the reminder.

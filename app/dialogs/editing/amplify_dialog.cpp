@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/editing/amplify_dialog.h"
 
 #include <QDialogButtonBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Amplify Volume": the magnitude, in percent, that the marked stretch (or the whole file) is
 // scaled by. Starts at 180; accepts whole numbers from 0 to 500 and stays open otherwise.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Andrea PureAudio USB Settings": whether the USB adapter is in use, its noise-reduction
 // filter and its input gain (cfg_aa.dat). The in-use box starts ticked when it was never set

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Configure Record...": the recording input (microphone or line input, kept in cfg1.dat)
 // and the rate of voice-analysis recordings (11025 or 22050 Hz, until the next file opens).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Record": records one client file. Record starts capturing (after asking, once, whether an
 // existing file may be replaced), Stop ends it and writes the file, Play listens to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Record" dialog's trace: the signal as it arrives, one running line from left to right
 // on black, green for vocal-quality files and cyan for voice-analysis files, starting again

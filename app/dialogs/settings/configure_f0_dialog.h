@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Configure F0": the method, the F0 range, the silence threshold and the drawing style.
 // OK runs the checks in their order and keeps the dialog open on the first failure.

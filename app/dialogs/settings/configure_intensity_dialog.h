@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Configure Intensity": the low and high limits of the intensity scale.
 

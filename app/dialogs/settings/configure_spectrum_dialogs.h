@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Configure Power Spectrum" (transform size and window) and "Configure LPC Spectrum" (order
 // and window): two combos each, preset from the current settings.

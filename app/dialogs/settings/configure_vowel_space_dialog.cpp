@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/settings/configure_vowel_space_dialog.h"
 
 #include <QDialogButtonBox>

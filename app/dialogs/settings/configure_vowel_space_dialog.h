@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Vowel Space" (CConfVogal): the client type and vowel set whose targets the chart shows,
 // and the F1/F2 target of every vowel of the set. Changing the type or the set reloads the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The client session without a window: what opening, preparing and recording a client's
 // file does to a view and to the client's folder.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Save Changes?" question and its answers: saving over the file, as the client's next
 // file, not saving, cancelling, and a save that fails.
 

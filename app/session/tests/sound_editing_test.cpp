@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The edit commands on a view, and what they do beside the samples: the results dropped,
 // the display ended, the segment cache deleted.
 

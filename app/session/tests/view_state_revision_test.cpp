@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A view's results belong to one revision of its recording: an edit drops them all, and a
 // second view state is a value of its own.
 

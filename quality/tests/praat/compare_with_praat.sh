@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compares our jitter (PPQ5) and shimmer (EPQ11) with Praat's jitter (ppq5) and shimmer
 # (apq11) on the graded synthetic vowels, and prints both side by side with the Spearman
 # rank correlation of each pair. Praat runs as a black box on the same files.

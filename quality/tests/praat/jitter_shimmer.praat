@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints "NAME ppq5_percent apq11_percent" for every NAME.wav listed in DIR/voices.txt.
 # Usage: praat --run jitter_shimmer.praat DIR
 form Jitter and shimmer
