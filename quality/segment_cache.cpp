@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 
 #include "core/atomic_file.h"
+#include "core/regular_file.h"
 
 namespace sonarel::quality {
 namespace {
@@ -108,12 +108,10 @@ LoadedSegments loadSegmentCache(const std::string& path, std::uint32_t sampleCou
   const std::uintmax_t size = std::filesystem::file_size(path, error);
   if (error) return {CacheStatus::Missing, {}};
   if (size > kLargestPlausibleCache) return {CacheStatus::Damaged, {}};
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return {CacheStatus::Missing, {}};
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-  file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<std::size_t>(file.gcount()));
-  file.close();
+  // Anything but a regular file (a FIFO would block the read) is no cache at all.
+  const auto contents = core::readRegularFile(path, static_cast<std::size_t>(size));
+  if (!contents) return {CacheStatus::Missing, {}};
+  const std::vector<std::uint8_t> bytes(contents->begin(), contents->end());
   LoadedSegments loaded = decodeSegmentCache(bytes, sampleCount);
   if (loaded.status == CacheStatus::Stale) std::filesystem::remove(path, error);
   return loaded;

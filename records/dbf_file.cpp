@@ -6,13 +6,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
 #include <memory>
 
 #include "core/atomic_file.h"
+#include "core/regular_file.h"
 #include "records/client_table.h"
 
 namespace sonarel::records {
@@ -254,9 +255,8 @@ bool writeTableFile(const std::string& path, const std::string& codePagePath,
   }
   // A stale .cpg naming another code page would misname the new text: it goes first, so a
   // crash at any step leaves a table that reads correctly.
-  std::ifstream page(codePagePath);
-  std::string current;
-  std::getline(page, current);
+  std::string current = core::readRegularFile(codePagePath, 256).value_or(std::string{});
+  current.resize(std::min(current.size(), current.find_first_of("\r\n")));
   if (!current.empty() && encodingForCodePage(current) != TextEncoding::Utf8) {
     unlink(codePagePath.c_str());
   }
