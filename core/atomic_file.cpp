@@ -22,7 +22,22 @@ mode_t modeFor(const std::string& target) {
 
 }  // namespace
 
+std::optional<Message> replacementRefusal(const std::string& target) {
+  struct stat info {};
+  if (stat(target.c_str(), &info) != 0) return std::nullopt;
+  if (!S_ISREG(info.st_mode)) return Message{MessageId::TargetNotRegularFile, {target}};
+  if ((info.st_mode & 0222) == 0 || access(target.c_str(), W_OK) != 0) {
+    return Message{MessageId::TargetReadOnly, {target}};
+  }
+  return std::nullopt;
+}
+
+Message writeFailure(const std::string& target, Message otherwise) {
+  return replacementRefusal(target).value_or(std::move(otherwise));
+}
+
 std::unique_ptr<AtomicFile> AtomicFile::create(const std::string& target) {
+  if (replacementRefusal(target)) return nullptr;
   std::string pattern = target + ".tmp-XXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');

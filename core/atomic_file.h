@@ -2,17 +2,32 @@
 #pragma once
 // Rewriting a file safely: the new contents go to a temporary file in the target's folder,
 // which replaces the target by rename only once it is complete and on disk. Until then the
-// previous file is untouched, and an abandoned write leaves nothing behind.
+// previous file is untouched, and an abandoned write leaves nothing behind. A target that is
+// read-only or is no regular file is never replaced.
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
+
+#include "core/message.h"
 
 namespace sonarel::core {
 
+// Why `target` must not be replaced, as a shell redirection would refuse it: it exists
+// and is not a regular file (a FIFO, a device, a folder), or it is read-only (no write
+// permission for us, or no write bit at all, which stops even the superuser here).
+// Nothing when it is absent or an ordinary writable file.
+std::optional<Message> replacementRefusal(const std::string& target);
+
+// The refusal for `target` if there is one, else `otherwise`: what to tell the user after
+// a failed write.
+Message writeFailure(const std::string& target, Message otherwise);
+
 class AtomicFile {
  public:
-  // Creates the temporary file beside `target`; null if the folder cannot take it.
+  // Creates the temporary file beside `target`; null if the folder cannot take it or
+  // replacementRefusal(target) refuses it.
   static std::unique_ptr<AtomicFile> create(const std::string& target);
   ~AtomicFile();
   AtomicFile(const AtomicFile&) = delete;

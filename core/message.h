@@ -121,6 +121,8 @@ enum class MessageId {
   SaveChangesQuestion,
   MagnitudeRange,
   EditOutsideRecording,  // %s: start, %s: end (seconds)
+  TargetReadOnly,        // %s: the path
+  TargetNotRegularFile,  // %s: the path
   // Not a message: stays last, so that tests can walk every identifier above it.
   EndOfCatalogue,
 };

@@ -184,7 +184,7 @@ LoadedWave loadWave(const std::string& path) {
 
 std::optional<Message> writeWave(const std::string& path, const WaveFormat& format,
                                  std::span<const std::uint8_t> bytes) {
-  const Message failure{MessageId::FileCannotBeRecorded, {path}};
+  const Message failure = writeFailure(path, Message{MessageId::FileCannotBeRecorded, {path}});
   auto file = AtomicFile::create(path);
   if (!file) return failure;
 

@@ -69,7 +69,8 @@ bool NotesWindow::save() {
   if (!core::writeFileAtomically(path_.toStdString(), rtf.toStdString())) {
     QMessageBox::warning(
         this, windowTitle(),
-        app::messageText(core::Message{core::MessageId::NotesNotSaved, {path_.toStdString()}}));
+        app::messageText(core::writeFailure(
+            path_.toStdString(), {core::MessageId::NotesNotSaved, {path_.toStdString()}})));
     return false;
   }
   editor_->document()->setModified(false);

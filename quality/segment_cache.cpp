@@ -133,7 +133,7 @@ LoadedSegments loadSegmentCache(const std::string& path, std::uint32_t sampleCou
 std::optional<core::Message> saveSegmentCache(const std::string& path, std::uint32_t sampleCount,
                                               std::span<const SegmentResult> segments) {
   if (!core::writeFileAtomically(path, encodeSegmentCache(sampleCount, segments))) {
-    return core::Message{core::MessageId::CannotOpenConfFile};
+    return core::writeFailure(path, {core::MessageId::CannotOpenConfFile});
   }
   return std::nullopt;
 }

@@ -239,6 +239,8 @@ std::optional<Message> readTableFile(const std::string& path, TableRows& rows) {
 
 bool writeTableFile(const std::string& path, const std::string& codePagePath,
                     const std::vector<ClientRecord>& records) {
+  // A read-only table, or something other than a file in its place, is left alone.
+  if (core::replacementRefusal(path)) return false;
   const std::string folder = folderOf(path);
   const std::string temporary = temporaryPathFor(path);
   unlink(temporary.c_str());

@@ -1215,6 +1215,14 @@ Evaluación acústica de la voz.</translation>
         <source>The stretch from %s s to %s s lies outside the sound file.</source>
         <translation>El tramo de %s s a %s s está fuera del archivo de sonido.</translation>
     </message>
+    <message>
+        <source>%s is read-only; it was not replaced.</source>
+        <translation>%s es de solo lectura; no se ha reemplazado.</translation>
+    </message>
+    <message>
+        <source>%s is not a regular file; nothing was written to it.</source>
+        <translation>%s no es un archivo normal; no se ha escrito nada en él.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
