@@ -49,6 +49,12 @@ class AtomicFile {
   std::FILE* stream_;
 };
 
+// Removes what killed writes to `target` left behind: regular files of ours beside it named
+// like its temporaries ("<target>.tmp-" and six letters or digits) and untouched for a
+// minute, so that no write still in progress loses its file. Returns how many went.
+// AtomicFile::create calls it before every write.
+std::size_t removeStaleTemporaries(const std::string& target);
+
 // Writes `contents` to `target` through an AtomicFile.
 bool writeFileAtomically(const std::string& target, const std::string& contents);
 

@@ -4,10 +4,13 @@
 
 #include "core/atomic_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <ctime>
 #include <filesystem>
+#include <vector>
 
 #include "core/tests/wave_fixtures.h"
 
@@ -62,6 +65,34 @@ TEST(AtomicFile, ARefusedTargetIsLeftAsItWasAndNamed) {
   EXPECT_EQ(entries(dir), 3u) << "no temporary file left behind";
   // A device is refused on sight; it is never written to here.
   EXPECT_TRUE(replacementRefusal("/dev/null"));
+}
+
+TEST(AtomicFile, OnlyItsOwnStaleTemporariesAreSweptAway) {
+  ScratchDir dir;
+  const auto target = dir.write("qv001.dat", {'o', 'l', 'd'});
+  const auto aged = [&](const std::string& name, int seconds) {
+    const auto path = dir.write(name, {'x'});
+    const timespec when[2] = {{std::time(nullptr) - seconds, 0}, {std::time(nullptr) - seconds, 0}};
+    EXPECT_EQ(utimensat(AT_FDCWD, path.c_str(), when, 0), 0);
+    return path;
+  };
+  const auto stale = aged("qv001.dat.tmp-a1B2c3", 120);
+  const std::vector<std::string> kept = {
+      aged("qv001.dat.tmp-Zz9Yy8", 10),    // perhaps a write still in progress
+      aged("qv002.dat.tmp-a1B2c3", 120),   // another target's
+      aged("qv001.dat.tmp-a1B2c", 120),    // not a name mkstemp gives
+      aged("qv001.dat.tmp-a1B2c3d", 120),  // nor this
+      aged("qv001.dat.tmp-a1B.c3", 120),   // nor this
+  };
+  fs::create_directory(dir.file("qv001.dat.tmp-DIR123"));
+  const timespec old[2] = {{std::time(nullptr) - 120, 0}, {std::time(nullptr) - 120, 0}};
+  ASSERT_EQ(utimensat(AT_FDCWD, dir.file("qv001.dat.tmp-DIR123").c_str(), old, 0), 0);
+
+  ASSERT_TRUE(writeFileAtomically(target, "new"));
+  EXPECT_FALSE(fs::exists(stale));
+  for (const auto& path : kept) EXPECT_TRUE(fs::exists(path)) << path;
+  EXPECT_TRUE(fs::is_directory(dir.file("qv001.dat.tmp-DIR123")));
+  EXPECT_EQ(removeStaleTemporaries(target), 0u) << "nothing more to remove";
 }
 
 }  // namespace
