@@ -224,6 +224,8 @@ constexpr std::array kCatalogue{
           QT_TRANSLATE_NOOP("Message", "%s is read-only; it was not replaced.")},
     Entry{MessageId::TargetNotRegularFile,
           QT_TRANSLATE_NOOP("Message", "%s is not a regular file; nothing was written to it.")},
+    Entry{MessageId::TableDamaged,
+          QT_TRANSLATE_NOOP("Message", "The client register %s is damaged and cannot be read.")},
 };
 
 }  // namespace

@@ -123,6 +123,7 @@ enum class MessageId {
   EditOutsideRecording,  // %s: start, %s: end (seconds)
   TargetReadOnly,        // %s: the path
   TargetNotRegularFile,  // %s: the path
+  TableDamaged,          // %s: the path
   // Not a message: stays last, so that tests can walk every identifier above it.
   EndOfCatalogue,
 };

@@ -203,15 +203,16 @@ ClientRecord asStored(const ClientRecord& record) {
 std::optional<Message> readTableFile(const std::string& path, TableRows& rows) {
   if (!fileExists(path)) return Message{MessageId::TableNotFound};
   Dbf dbf = openDbf(path);
-  if (!dbf) return Message{MessageId::TableNotFound};
+  // The file is there, so a table shapelib cannot open is damaged, not missing.
+  if (!dbf) return Message{MessageId::TableDamaged, {path}};
   const auto places = placeFields(dbf.get());
   if (!places) return Message{MessageId::TableInvalid};
   TableRows read;
   read.recordCount = DBFGetRecordCount(dbf.get());
   for (int i = 0; i < read.recordCount; ++i) {
     const char* raw = DBFReadTuple(dbf.get(), i);
-    if (!raw) return Message{MessageId::TableInvalid};  // the file ends early
-    if (raw[0] == '*') continue;                        // deleted, waiting for a pack
+    if (!raw) return Message{MessageId::TableDamaged, {path}};  // the file ends early
+    if (raw[0] == '*') continue;                                // deleted, waiting for a pack
     ClientRecord r;
     for (int f = 0; f < 11; ++f) {
       const FieldPlace place = (*places)[static_cast<std::size_t>(f)];

@@ -1223,6 +1223,10 @@ Evaluación acústica de la voz.</translation>
         <source>%s is not a regular file; nothing was written to it.</source>
         <translation>%s no es un archivo normal; no se ha escrito nada en él.</translation>
     </message>
+    <message>
+        <source>The client register %s is damaged and cannot be read.</source>
+        <translation>El registro de clientes %s está dañado y no se puede leer.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -1223,6 +1223,10 @@ Acoustic assessment of the voice.</source>
         <source>%s is not a regular file; nothing was written to it.</source>
         <translation>%s은(는) 일반 파일이 아니므로 아무것도 쓰지 않았습니다.</translation>
     </message>
+    <message>
+        <source>The client register %s is damaged and cannot be read.</source>
+        <translation>고객 등록부 %s이(가) 손상되어 읽을 수 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -1223,6 +1223,10 @@ Avaliação acústica da voz.</translation>
         <source>%s is not a regular file; nothing was written to it.</source>
         <translation>%s não é um arquivo comum; nada foi gravado nele.</translation>
     </message>
+    <message>
+        <source>The client register %s is damaged and cannot be read.</source>
+        <translation>O cadastro de clientes %s está danificado e não pode ser lido.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
