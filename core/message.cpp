@@ -226,6 +226,10 @@ constexpr std::array kCatalogue{
           QT_TRANSLATE_NOOP("Message", "%s is not a regular file; nothing was written to it.")},
     Entry{MessageId::TableDamaged,
           QT_TRANSLATE_NOOP("Message", "The client register %s is damaged and cannot be read.")},
+    Entry{MessageId::RecordingTooLong,
+          QT_TRANSLATE_NOOP(
+              "Message",
+              "%s lasts longer than %s minutes, the longest recording that can be opened.")},
 };
 
 }  // namespace

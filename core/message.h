@@ -124,6 +124,7 @@ enum class MessageId {
   TargetReadOnly,        // %s: the path
   TargetNotRegularFile,  // %s: the path
   TableDamaged,          // %s: the path
+  RecordingTooLong,      // %s: the path, %s: the minutes
   // Not a message: stays last, so that tests can walk every identifier above it.
   EndOfCatalogue,
 };

@@ -1227,6 +1227,10 @@ Evaluación acústica de la voz.</translation>
         <source>The client register %s is damaged and cannot be read.</source>
         <translation>El registro de clientes %s está dañado y no se puede leer.</translation>
     </message>
+    <message>
+        <source>%s lasts longer than %s minutes, the longest recording that can be opened.</source>
+        <translation>%s dura más de %s minutos, la grabación más larga que se puede abrir.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -1227,6 +1227,10 @@ Acoustic assessment of the voice.</source>
         <source>The client register %s is damaged and cannot be read.</source>
         <translation>고객 등록부 %s이(가) 손상되어 읽을 수 없습니다.</translation>
     </message>
+    <message>
+        <source>%s lasts longer than %s minutes, the longest recording that can be opened.</source>
+        <translation>%s은(는) 열 수 있는 가장 긴 녹음 길이인 %s분보다 깁니다.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

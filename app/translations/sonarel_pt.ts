@@ -1227,6 +1227,10 @@ Avaliação acústica da voz.</translation>
         <source>The client register %s is damaged and cannot be read.</source>
         <translation>O cadastro de clientes %s está danificado e não pode ser lido.</translation>
     </message>
+    <message>
+        <source>%s lasts longer than %s minutes, the longest recording that can be opened.</source>
+        <translation>%s dura mais de %s minutos, a gravação mais longa que pode ser aberta.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
