@@ -2,20 +2,17 @@
 #include "app/config_files.h"
 
 #include <cstdint>
-#include <fstream>
 #include <iterator>
 
 #include "core/atomic_file.h"
+#include "core/regular_file.h"
 
 namespace sonarel::app {
 
 std::optional<std::vector<int>> readIntArchive(const std::string& path, std::size_t count) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::vector<unsigned char> bytes(count * 4);
-  if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()))) {
-    return std::nullopt;
-  }
+  const auto contents = core::readRegularFile(path, count * 4);
+  if (!contents || contents->size() != count * 4) return std::nullopt;
+  const auto* bytes = reinterpret_cast<const unsigned char*>(contents->data());
   std::vector<int> values(count);
   for (std::size_t i = 0; i < count; ++i) {
     const std::uint32_t v = bytes[4 * i] | bytes[4 * i + 1] << 8 | bytes[4 * i + 2] << 16 |

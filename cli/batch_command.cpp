@@ -91,7 +91,7 @@ int runBatch(const std::vector<std::string>& words, Streams streams) {
   const std::string table = batchCsv(rows);
   if (const auto out = args.option("--out")) {
     if (!core::writeFileAtomically(*out, table)) {
-      streams.err << core::Message{core::MessageId::CannotSaveTextFile}.text() << "\n";
+      streams.err << core::writeFailure(*out, {core::MessageId::CannotSaveTextFile}).text() << "\n";
       return kExitBadInput;
     }
   } else {

@@ -17,7 +17,7 @@ int runInfo(const std::vector<std::string>& words, Streams streams) {
   }
   const std::string& path = args.positional[0];
   const core::LoadedWave wave = core::loadWave(path);
-  if (wave.error != core::WaveError::None) return reportReadError(streams, wave.error);
+  if (wave.error != core::WaveError::None) return reportReadError(streams, wave.error, path);
 
   const auto kind = kindOption(args, wave.format.sampleRate);
   if (!kind) return usageError(streams, "--kind takes voice or quality");

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/sound_file_option.h"
 
+#include <sys/stat.h>
+
 #include <ostream>
 
 #include "core/wave_file.h"
@@ -15,9 +17,17 @@ std::optional<core::FileKind> kindOption(const Arguments& args, std::uint32_t sa
   return std::nullopt;
 }
 
-int reportReadError(Streams streams, core::WaveError error) {
+int reportReadError(Streams streams, core::WaveError error, const std::string& path) {
   streams.err << core::Message{core::MessageId::ErrorReadingFile}.text() << " ("
-              << core::waveErrorHex(error) << ")\n";
+              << core::waveErrorHex(error) << ")";
+  // Something that exists but is no regular file (a FIFO, a device, a folder) is named,
+  // since the code alone would read as a missing file.
+  struct stat info {};
+  if (error == core::WaveError::CannotOpen && stat(path.c_str(), &info) == 0 &&
+      !S_ISREG(info.st_mode)) {
+    streams.err << ": " << path;
+  }
+  streams.err << "\n";
   return kExitBadInput;
 }
 
@@ -30,13 +40,13 @@ std::optional<int> openForAnalysis(const Arguments& args, const std::string& pat
                                    core::SampleBuffer& buffer, Streams streams) {
   // The rate decides the kind only when --kind is absent, so the format is read first.
   const core::OpenedWave probe = core::openWaveForRead(path);
-  if (probe.error != core::WaveError::None) return reportReadError(streams, probe.error);
+  if (probe.error != core::WaveError::None) return reportReadError(streams, probe.error, path);
   const auto kind = kindOption(args, probe.format.sampleRate);
   if (!kind) return usageError(streams, "--kind takes voice or quality");
   buffer.kind = *kind;
   core::WaveError error = core::WaveError::None;
   if (auto refused = core::openSoundFile(buffer, path, &error)) {
-    if (error != core::WaveError::None) return reportReadError(streams, error);
+    if (error != core::WaveError::None) return reportReadError(streams, error, path);
     streams.err << refused->text() << "\n";
     return kExitBadInput;
   }

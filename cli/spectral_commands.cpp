@@ -176,7 +176,8 @@ int runSpectrogram(const std::vector<std::string>& words, Streams streams) {
     rgb.insert(rgb.end(), {colour.r, colour.g, colour.b});
   }
   if (!core::writeFileAtomically(*png, encodePng(picture.columns, picture.rows, rgb))) {
-    streams.err << core::Message{core::MessageId::PictureNotSaved, {*png}}.text() << "\n";
+    streams.err << core::writeFailure(*png, {core::MessageId::PictureNotSaved, {*png}}).text()
+                << "\n";
     return kExitBadInput;
   }
   return kExitOk;

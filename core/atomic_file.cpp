@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/atomic_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cstdlib>
+#include <ctime>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -20,10 +24,62 @@ mode_t modeFor(const std::string& target) {
   return 0666 & ~mask;
 }
 
+constexpr char kTemporaryMark[] = ".tmp-";
+constexpr std::size_t kTemporarySuffix = 6;  // the letters mkstemp puts in place of XXXXXX
+constexpr time_t kStaleSeconds = 60;
+
+bool mkstempSuffix(std::string_view s) {
+  return s.size() == kTemporarySuffix && std::all_of(s.begin(), s.end(), [](char c) {
+           return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+         });
+}
+
 }  // namespace
 
+std::size_t removeStaleTemporaries(const std::string& target) {
+  const auto slash = target.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+  const std::string prefix =
+      (slash == std::string::npos ? target : target.substr(slash + 1)) + kTemporaryMark;
+  DIR* listing = opendir(folder.c_str());
+  if (!listing) return 0;
+  const time_t now = std::time(nullptr);
+  std::size_t removed = 0;
+  while (const dirent* entry = readdir(listing)) {
+    const std::string_view name(entry->d_name);
+    if (name.size() != prefix.size() + kTemporarySuffix || !name.starts_with(prefix) ||
+        !mkstempSuffix(name.substr(prefix.size()))) {
+      continue;
+    }
+    struct stat info {};
+    if (fstatat(dirfd(listing), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !S_ISREG(info.st_mode) || info.st_uid != geteuid() || now - info.st_mtime < kStaleSeconds) {
+      continue;
+    }
+    if (unlinkat(dirfd(listing), entry->d_name, 0) == 0) ++removed;
+  }
+  closedir(listing);
+  return removed;
+}
+
+std::optional<Message> replacementRefusal(const std::string& target) {
+  struct stat info {};
+  if (stat(target.c_str(), &info) != 0) return std::nullopt;
+  if (!S_ISREG(info.st_mode)) return Message{MessageId::TargetNotRegularFile, {target}};
+  if ((info.st_mode & 0222) == 0 || access(target.c_str(), W_OK) != 0) {
+    return Message{MessageId::TargetReadOnly, {target}};
+  }
+  return std::nullopt;
+}
+
+Message writeFailure(const std::string& target, Message otherwise) {
+  return replacementRefusal(target).value_or(std::move(otherwise));
+}
+
 std::unique_ptr<AtomicFile> AtomicFile::create(const std::string& target) {
-  std::string pattern = target + ".tmp-XXXXXX";
+  if (replacementRefusal(target)) return nullptr;
+  removeStaleTemporaries(target);
+  std::string pattern = target + kTemporaryMark + "XXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   const int fd = mkstemp(name.data());

@@ -220,6 +220,16 @@ constexpr std::array kCatalogue{
     Entry{
         MessageId::EditOutsideRecording,
         QT_TRANSLATE_NOOP("Message", "The stretch from %s s to %s s lies outside the sound file.")},
+    Entry{MessageId::TargetReadOnly,
+          QT_TRANSLATE_NOOP("Message", "%s is read-only; it was not replaced.")},
+    Entry{MessageId::TargetNotRegularFile,
+          QT_TRANSLATE_NOOP("Message", "%s is not a regular file; nothing was written to it.")},
+    Entry{MessageId::TableDamaged,
+          QT_TRANSLATE_NOOP("Message", "The client register %s is damaged and cannot be read.")},
+    Entry{MessageId::RecordingTooLong,
+          QT_TRANSLATE_NOOP(
+              "Message",
+              "%s lasts longer than %s minutes, the longest recording that can be opened.")},
 };
 
 }  // namespace

@@ -121,6 +121,10 @@ enum class MessageId {
   SaveChangesQuestion,
   MagnitudeRange,
   EditOutsideRecording,  // %s: start, %s: end (seconds)
+  TargetReadOnly,        // %s: the path
+  TargetNotRegularFile,  // %s: the path
+  TableDamaged,          // %s: the path
+  RecordingTooLong,      // %s: the path, %s: the minutes
   // Not a message: stays last, so that tests can walk every identifier above it.
   EndOfCatalogue,
 };

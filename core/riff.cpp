@@ -6,6 +6,8 @@
 #include <array>
 #include <limits>
 
+#include "core/regular_file.h"
+
 namespace sonarel::core {
 namespace {
 
@@ -25,7 +27,7 @@ void putLittleEndian32(std::uint8_t* bytes, std::uint32_t value) {
 }  // namespace
 
 std::unique_ptr<RiffReader> RiffReader::open(const std::string& path) {
-  FilePtr file(std::fopen(path.c_str(), "rb"));
+  FilePtr file(openRegularFileStream(path));
   if (!file) return nullptr;
   struct stat info {};
   if (fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode)) return nullptr;

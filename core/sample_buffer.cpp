@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/sample_buffer.h"
 
+#include <string>
 #include <utility>
 
 #include "core/wave_file.h"
@@ -29,15 +30,20 @@ std::optional<Message> openSoundFile(SampleBuffer& buffer, const std::string& pa
                                      WaveError* waveError) {
   buffer.state = kStateOpening;
   buffer.flags.clear();
-  LoadedWave loaded = loadWave(path);
+  LoadedWave loaded = loadWave(path, kLongestRecordingSeconds);
   if (waveError) *waveError = loaded.error;
-  if (loaded.error != WaveError::None || loaded.samples.empty()) {
+  if (loaded.error != WaveError::None || (loaded.samples.empty() && !loaded.tooLong)) {
     releaseSoundFile(buffer);
     return Message{MessageId::ErrorReadingFile};
   }
   if (auto refused = acceptanceMessage(buffer.kind, loaded.format)) {
     releaseSoundFile(buffer);
     return Message{*refused};
+  }
+  if (loaded.tooLong) {
+    releaseSoundFile(buffer);
+    return Message{MessageId::RecordingTooLong,
+                   {path, std::to_string(static_cast<int>(kLongestRecordingSeconds / 60))}};
   }
   buffer.samples = std::move(loaded.samples);
   buffer.format = std::move(loaded.format);

@@ -68,10 +68,17 @@ std::optional<MessageId> acceptanceMessage(FileKind kind, const WaveFormat& form
 // quality, any other rate voice analysis.
 FileKind kindForRate(std::uint32_t sampleRate);
 
+// The longest recording opened for analysis, in the window and on the command line alike.
+// Recordings made here last at most 120 s; longer ones come from elsewhere, and the analyses
+// need several times the samples' own memory, so a file beyond this is refused before a
+// sample of it is read. Half an hour at 44100 Hz is 159 MB of samples.
+constexpr double kLongestRecordingSeconds = 30 * 60;
+
 // Loads `path` into `buffer` as `buffer.kind`. On success the path is remembered, the flags
 // cleared and the range reset to the whole file. On failure the buffer is released and the
 // message to show is returned: "Error Reading File!" for a file that cannot be read or holds
-// no samples, the kind's rate message for a refused format. `waveError`, when given,
+// no samples, the kind's rate message for a refused format, RecordingTooLong for a file
+// longer than kLongestRecordingSeconds. `waveError`, when given,
 // receives the reader's code.
 std::optional<Message> openSoundFile(SampleBuffer& buffer, const std::string& path,
                                      WaveError* waveError = nullptr);

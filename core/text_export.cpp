@@ -58,7 +58,9 @@ std::string withCrLf(const std::string& text) {
 }
 
 std::optional<Message> saveExportFile(const std::string& path, const std::string& text) {
-  if (!writeFileAtomically(path, withCrLf(text))) return Message{MessageId::CannotSaveTextFile};
+  if (!writeFileAtomically(path, withCrLf(text))) {
+    return writeFailure(path, Message{MessageId::CannotSaveTextFile});
+  }
   return std::nullopt;
 }
 

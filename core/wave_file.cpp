@@ -149,7 +149,7 @@ void closeWaveRead(std::unique_ptr<WaveReadHandle>& handle, WaveFormat& format) 
   format.extra.shrink_to_fit();
 }
 
-LoadedWave loadWave(const std::string& path) {
+LoadedWave loadWave(const std::string& path, double longestSeconds) {
   LoadedWave loaded;
   OpenedWave opened = openWaveForRead(path);
   if (opened.error != WaveError::None) {
@@ -161,6 +161,13 @@ LoadedWave loadWave(const std::string& path) {
   if (loaded.error == WaveError::None) {
     // Never allocate for more than the file really holds.
     const std::uint64_t present = opened.handle->reader->available(data);
+    const double rate = std::max<std::uint32_t>(opened.format.sampleRate, 1);
+    if (static_cast<double>(present / 2) > longestSeconds * rate) {
+      loaded.tooLong = true;
+      closeWaveRead(opened.handle, opened.format);
+      loaded.format = std::move(opened.format);
+      return loaded;
+    }
     try {
       loaded.samples.resize(static_cast<std::size_t>(present / 2));
     } catch (const std::bad_alloc&) {
@@ -184,7 +191,7 @@ LoadedWave loadWave(const std::string& path) {
 
 std::optional<Message> writeWave(const std::string& path, const WaveFormat& format,
                                  std::span<const std::uint8_t> bytes) {
-  const Message failure{MessageId::FileCannotBeRecorded, {path}};
+  const Message failure = writeFailure(path, Message{MessageId::FileCannotBeRecorded, {path}});
   auto file = AtomicFile::create(path);
   if (!file) return failure;
 

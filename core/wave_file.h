@@ -13,6 +13,7 @@
 // the samples, written to a temporary file beside the target and renamed into place.
 
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <span>
@@ -28,11 +29,16 @@ namespace sonarel::core {
 struct LoadedWave {
   WaveError error = WaveError::None;
   WaveFormat format;
-  std::vector<std::int16_t> samples;  // empty on any error
+  std::vector<std::int16_t> samples;  // empty on any error, and when tooLong
+  // The data chunk lasts longer than the caller accepts: the format is filled in, error is
+  // None, and not one sample has been read.
+  bool tooLong = false;
 };
 
-// Opens, reads the format and the whole data chunk, closes.
-LoadedWave loadWave(const std::string& path);
+// Opens, reads the format and the whole data chunk, closes. A data chunk of more than
+// `longestSeconds` at the file's rate is not read at all (see LoadedWave::tooLong).
+LoadedWave loadWave(const std::string& path,
+                    double longestSeconds = std::numeric_limits<double>::infinity());
 
 // The step-by-step reader behind loadWave, for callers that read the data in pieces.
 struct WaveReadHandle {

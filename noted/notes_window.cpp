@@ -3,24 +3,32 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFile>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QToolBar>
 
 #include "app/translated_text.h"
 #include "core/atomic_file.h"
+#include "core/regular_file.h"
 #include "noted/rich_text.h"
 
 namespace sonarel::noted {
+namespace {
+
+// Far beyond any notes written by hand; a larger file is read only this far.
+constexpr std::size_t kLargestNotes = 64u << 20;
+
+}  // namespace
 
 NotesWindow::NotesWindow(QString path, QWidget* parent)
     : QMainWindow(parent), path_(std::move(path)), editor_(new QTextEdit(this)) {
   setWindowTitle("Notes");  // the workstation knows the editor by this title
   setCentralWidget(editor_);
   editor_->setAcceptRichText(false);  // pasted text comes in plain
-  QFile file(path_);
-  if (file.open(QIODevice::ReadOnly)) fromRtf(file.readAll(), *editor_->document());
+  // Only a regular file is read: a FIFO or a device in its place would block the window.
+  if (const auto rtf = core::readRegularFile(path_.toStdString(), kLargestNotes)) {
+    fromRtf(QByteArray::fromStdString(*rtf), *editor_->document());
+  }
   editor_->document()->setModified(false);
 
   QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
@@ -61,7 +69,8 @@ bool NotesWindow::save() {
   if (!core::writeFileAtomically(path_.toStdString(), rtf.toStdString())) {
     QMessageBox::warning(
         this, windowTitle(),
-        app::messageText(core::Message{core::MessageId::NotesNotSaved, {path_.toStdString()}}));
+        app::messageText(core::writeFailure(
+            path_.toStdString(), {core::MessageId::NotesNotSaved, {path_.toStdString()}})));
     return false;
   }
   editor_->document()->setModified(false);

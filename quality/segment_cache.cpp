@@ -2,12 +2,15 @@
 #include "quality/segment_cache.h"
 
 #include <bit>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 
 #include "core/atomic_file.h"
+#include "core/regular_file.h"
+#include "quality/analysis/analysis_frames.h"
+#include "quality/segment_table.h"
 
 namespace sonarel::quality {
 namespace {
@@ -17,6 +20,9 @@ constexpr std::size_t kFrameBytes = kMeasureCount * 4;
 // No cache the analysis writes comes near this: 30 segments of a two-minute recording take
 // well under a megabyte.
 constexpr std::uintmax_t kLargestPlausibleCache = 64u << 20;
+// Vocal-quality recordings are analysed at 44100 Hz or more, so no segment holds more
+// frames than it would at 44100 Hz.
+constexpr std::int32_t kVocalQualityRate = 44100;
 
 void put32(std::string& out, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
@@ -76,7 +82,7 @@ LoadedSegments decodeSegmentCache(std::span<const std::uint8_t> bytes, std::uint
   if (!stored) return {CacheStatus::Damaged, {}};
   if (*stored != sampleCount) return {CacheStatus::Stale, {}};
   const auto segmentCount = in.i32();
-  if (!segmentCount || *segmentCount < 0 ||
+  if (!segmentCount || *segmentCount < 0 || *segmentCount > kMaxSegments ||
       static_cast<std::size_t>(*segmentCount) > in.remaining() / kSegmentHeaderBytes) {
     return {CacheStatus::Damaged, {}};
   }
@@ -92,11 +98,18 @@ LoadedSegments decodeSegmentCache(std::span<const std::uint8_t> bytes, std::uint
         static_cast<std::int64_t>(*start) + *length > static_cast<std::int64_t>(sampleCount)) {
       return {CacheStatus::Damaged, {}};
     }
+    // More frames than 500-ms windows fit in the segment: no analysis wrote that.
+    if (*frames > analysisFramesFor(*length, kVocalQualityRate).count) {
+      return {CacheStatus::Damaged, {}};
+    }
     s.start = *start;
     s.length = *length;
     s.resizeFrames(*frames);
     for (Measure m : kAllMeasures) {
-      for (float& v : s.values(m)) v = in.f32();
+      for (float& v : s.values(m)) {
+        v = in.f32();
+        if (!std::isfinite(v)) return {CacheStatus::Damaged, {}};
+      }
     }
   }
   if (in.remaining() != 0) return {CacheStatus::Damaged, {}};
@@ -108,12 +121,10 @@ LoadedSegments loadSegmentCache(const std::string& path, std::uint32_t sampleCou
   const std::uintmax_t size = std::filesystem::file_size(path, error);
   if (error) return {CacheStatus::Missing, {}};
   if (size > kLargestPlausibleCache) return {CacheStatus::Damaged, {}};
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return {CacheStatus::Missing, {}};
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-  file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<std::size_t>(file.gcount()));
-  file.close();
+  // Anything but a regular file (a FIFO would block the read) is no cache at all.
+  const auto contents = core::readRegularFile(path, static_cast<std::size_t>(size));
+  if (!contents) return {CacheStatus::Missing, {}};
+  const std::vector<std::uint8_t> bytes(contents->begin(), contents->end());
   LoadedSegments loaded = decodeSegmentCache(bytes, sampleCount);
   if (loaded.status == CacheStatus::Stale) std::filesystem::remove(path, error);
   return loaded;
@@ -122,7 +133,7 @@ LoadedSegments loadSegmentCache(const std::string& path, std::uint32_t sampleCou
 std::optional<core::Message> saveSegmentCache(const std::string& path, std::uint32_t sampleCount,
                                               std::span<const SegmentResult> segments) {
   if (!core::writeFileAtomically(path, encodeSegmentCache(sampleCount, segments))) {
-    return core::Message{core::MessageId::CannotOpenConfFile};
+    return core::writeFailure(path, {core::MessageId::CannotOpenConfFile});
   }
   return std::nullopt;
 }

@@ -6,13 +6,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
 #include <memory>
 
 #include "core/atomic_file.h"
+#include "core/regular_file.h"
 #include "records/client_table.h"
 
 namespace sonarel::records {
@@ -202,15 +203,16 @@ ClientRecord asStored(const ClientRecord& record) {
 std::optional<Message> readTableFile(const std::string& path, TableRows& rows) {
   if (!fileExists(path)) return Message{MessageId::TableNotFound};
   Dbf dbf = openDbf(path);
-  if (!dbf) return Message{MessageId::TableNotFound};
+  // The file is there, so a table shapelib cannot open is damaged, not missing.
+  if (!dbf) return Message{MessageId::TableDamaged, {path}};
   const auto places = placeFields(dbf.get());
   if (!places) return Message{MessageId::TableInvalid};
   TableRows read;
   read.recordCount = DBFGetRecordCount(dbf.get());
   for (int i = 0; i < read.recordCount; ++i) {
     const char* raw = DBFReadTuple(dbf.get(), i);
-    if (!raw) return Message{MessageId::TableInvalid};  // the file ends early
-    if (raw[0] == '*') continue;                        // deleted, waiting for a pack
+    if (!raw) return Message{MessageId::TableDamaged, {path}};  // the file ends early
+    if (raw[0] == '*') continue;                                // deleted, waiting for a pack
     ClientRecord r;
     for (int f = 0; f < 11; ++f) {
       const FieldPlace place = (*places)[static_cast<std::size_t>(f)];
@@ -238,6 +240,8 @@ std::optional<Message> readTableFile(const std::string& path, TableRows& rows) {
 
 bool writeTableFile(const std::string& path, const std::string& codePagePath,
                     const std::vector<ClientRecord>& records) {
+  // A read-only table, or something other than a file in its place, is left alone.
+  if (core::replacementRefusal(path)) return false;
   const std::string folder = folderOf(path);
   const std::string temporary = temporaryPathFor(path);
   unlink(temporary.c_str());
@@ -254,9 +258,8 @@ bool writeTableFile(const std::string& path, const std::string& codePagePath,
   }
   // A stale .cpg naming another code page would misname the new text: it goes first, so a
   // crash at any step leaves a table that reads correctly.
-  std::ifstream page(codePagePath);
-  std::string current;
-  std::getline(page, current);
+  std::string current = core::readRegularFile(codePagePath, 256).value_or(std::string{});
+  current.resize(std::min(current.size(), current.find_first_of("\r\n")));
   if (!current.empty() && encodingForCodePage(current) != TextEncoding::Utf8) {
     unlink(codePagePath.c_str());
   }

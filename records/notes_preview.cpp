@@ -3,7 +3,8 @@
 
 #include <cctype>
 #include <cstdlib>
-#include <fstream>
+
+#include "core/regular_file.h"
 
 namespace sonarel::records {
 namespace {
@@ -160,11 +161,8 @@ std::string notesPreview(std::string_view rtf) {
 }
 
 std::string notesPreviewOfFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::string head(kPreviewBytes, '\0');
-  in.read(head.data(), static_cast<std::streamsize>(head.size()));
-  head.resize(static_cast<std::size_t>(in.gcount()));
-  return notesPreview(head);
+  const auto head = core::readRegularFile(path, kPreviewBytes);
+  return head ? notesPreview(*head) : std::string{};
 }
 
 }  // namespace sonarel::records

@@ -1215,6 +1215,22 @@ Evaluación acústica de la voz.</translation>
         <source>The stretch from %s s to %s s lies outside the sound file.</source>
         <translation>El tramo de %s s a %s s está fuera del archivo de sonido.</translation>
     </message>
+    <message>
+        <source>%s is read-only; it was not replaced.</source>
+        <translation>%s es de solo lectura; no se ha reemplazado.</translation>
+    </message>
+    <message>
+        <source>%s is not a regular file; nothing was written to it.</source>
+        <translation>%s no es un archivo normal; no se ha escrito nada en él.</translation>
+    </message>
+    <message>
+        <source>The client register %s is damaged and cannot be read.</source>
+        <translation>El registro de clientes %s está dañado y no se puede leer.</translation>
+    </message>
+    <message>
+        <source>%s lasts longer than %s minutes, the longest recording that can be opened.</source>
+        <translation>%s dura más de %s minutos, la grabación más larga que se puede abrir.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -1215,6 +1215,22 @@ Acoustic assessment of the voice.</source>
         <source>The stretch from %s s to %s s lies outside the sound file.</source>
         <translation>%s초부터 %s초까지의 구간이 사운드 파일 밖에 있습니다.</translation>
     </message>
+    <message>
+        <source>%s is read-only; it was not replaced.</source>
+        <translation>%s 파일은 읽기 전용이므로 바꾸지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>%s is not a regular file; nothing was written to it.</source>
+        <translation>%s은(는) 일반 파일이 아니므로 아무것도 쓰지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The client register %s is damaged and cannot be read.</source>
+        <translation>고객 등록부 %s이(가) 손상되어 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>%s lasts longer than %s minutes, the longest recording that can be opened.</source>
+        <translation>%s은(는) 열 수 있는 가장 긴 녹음 길이인 %s분보다 깁니다.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -1215,6 +1215,22 @@ Avaliação acústica da voz.</translation>
         <source>The stretch from %s s to %s s lies outside the sound file.</source>
         <translation>O trecho de %s s a %s s está fora do arquivo de som.</translation>
     </message>
+    <message>
+        <source>%s is read-only; it was not replaced.</source>
+        <translation>%s é somente leitura; não foi substituído.</translation>
+    </message>
+    <message>
+        <source>%s is not a regular file; nothing was written to it.</source>
+        <translation>%s não é um arquivo comum; nada foi gravado nele.</translation>
+    </message>
+    <message>
+        <source>The client register %s is damaged and cannot be read.</source>
+        <translation>O cadastro de clientes %s está danificado e não pode ser lido.</translation>
+    </message>
+    <message>
+        <source>%s lasts longer than %s minutes, the longest recording that can be opened.</source>
+        <translation>%s dura mais de %s minutos, a gravação mais longa que pode ser aberta.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <sstream>
 
@@ -50,6 +51,17 @@ TEST(CliInfo, ReadErrorsAndEmptyFilesExitOne) {
   r = runCli({"info", empty});
   EXPECT_EQ(r.status, kExitBadInput);
   EXPECT_EQ(r.err, "Error Reading File!\n");
+}
+
+TEST(CliInfo, AFifoIsRefusedAtOnceAndNamed) {
+  ScratchDir dir;
+  const std::string fifo = dir.file("f.wav");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  for (const char* command : {"info", "f0", "quality"}) {
+    const Outcome r = runCli({command, fifo});
+    EXPECT_EQ(r.status, kExitBadInput) << command;
+    EXPECT_EQ(r.err, "Error Reading File! (0xE100): " + fifo + "\n") << command;
+  }
 }
 
 TEST(CliUsage, MistakesExitTwoAndHelpExitsZero) {

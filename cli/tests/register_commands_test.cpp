@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "cli/tests/cli_runner.h"
 #include "records/client_table.h"
 #include "records/tests/folder_fixtures.h"
@@ -58,6 +61,12 @@ TEST_F(RegisterCommands, BadInputAndUsageErrors) {
   r = runCli({"clients", data.file("nowhere")});
   EXPECT_EQ(r.status, kExitBadInput);
   EXPECT_EQ(r.err, "Error - File not Found\n");
+  std::filesystem::create_directories(data.file("broken"));
+  std::ofstream(data.file("broken/pacb.dbf")) << "not a table";
+  r = runCli({"clients", data.file("broken")});
+  EXPECT_EQ(r.status, kExitBadInput);
+  EXPECT_EQ(r.err, "The client register " + data.file("broken/pacb.dbf") +
+                       " is damaged and cannot be read.\n");
   EXPECT_EQ(runCli({"files", data.path()}).status, kExitUsage);
   EXPECT_EQ(runCli({"files", data.path(), "x"}).status, kExitUsage);
   EXPECT_EQ(runCli({"clients"}).status, kExitUsage);

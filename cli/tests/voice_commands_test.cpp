@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <sstream>
@@ -86,6 +87,23 @@ TEST(CliExport, WritesTheFilesTheWindowWrites) {
   EXPECT_EQ(refused.err, "It\u00b4s not possible to Save the Intensity Text File!\n");
   EXPECT_EQ(runCli({"export", "pitch", wav, "--out", stats}).status, kExitUsage);
   EXPECT_EQ(runCli({"export", "stats", wav}).status, kExitUsage) << "no --out";
+}
+
+TEST(CliExport, ARefusedTargetIsNamedAndKept) {
+  ScratchDir dir;
+  const auto wav = toneFile(dir, "t.wav");
+  const auto readOnly = dir.write("r.txt", {'o', 'l', 'd'});
+  ASSERT_EQ(chmod(readOnly.c_str(), 0444), 0);
+  const std::string fifo = dir.file("f.txt");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  Outcome r = runCli({"export", "f0", wav, "--out", readOnly});
+  EXPECT_EQ(r.status, kExitBadInput);
+  EXPECT_EQ(r.err, readOnly + " is read-only; it was not replaced.\n");
+  EXPECT_EQ(text(testing::readBytes(readOnly)), "old");
+  r = runCli({"batch", "--out", fifo, wav});
+  EXPECT_EQ(r.status, kExitBadInput);
+  EXPECT_NE(r.err.find(fifo + " is not a regular file"), std::string::npos) << r.err;
+  EXPECT_EQ(std::filesystem::status(fifo).type(), std::filesystem::file_type::fifo);
 }
 
 TEST(CliBatch, OneRowPerFileAndBadFilesDoNotStopIt) {

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/tests/wave_fixtures.h"
+#include "core/wave_file.h"
 
 namespace sonarel::core {
 namespace {
@@ -112,6 +115,47 @@ TEST(OpenSoundFile, RefusalsReleaseThePreviousRecording) {
     EXPECT_FALSE(buffer.loaded()) << c.path;
     EXPECT_EQ(buffer.state, kStateReleased) << c.path;
   }
+}
+
+// A WAVE of `samples` zero samples at 11025 Hz; the data is a hole in a sparse file, so
+// even half an hour costs no time to write.
+std::string silentWave(const ScratchDir& dir, const std::string& name, std::uint64_t samples) {
+  testing::Bytes bytes = testing::simpleWave(11025, {});
+  const std::uint64_t dataBytes = samples * 2;
+  const auto put = [&bytes](std::size_t at, std::uint64_t v) {
+    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+  };
+  put(4, bytes.size() - 8 + dataBytes);
+  put(bytes.size() - 4, dataBytes);  // the data chunk's size, its header last in the file
+  const std::string path = dir.write(name, bytes);
+  std::filesystem::resize_file(path, bytes.size() + dataBytes);
+  return path;
+}
+
+TEST(OpenSoundFile, RefusesRecordingsLongerThanHalfAnHour) {
+  ScratchDir dir;
+  const std::uint64_t longest = static_cast<std::uint64_t>(kLongestRecordingSeconds * 11025);
+  SampleBuffer buffer;
+  buffer.kind = FileKind::VoiceAnalysis;
+  EXPECT_FALSE(openSoundFile(buffer, silentWave(dir, "full.wav", longest)));
+  EXPECT_EQ(buffer.count(), static_cast<std::int32_t>(longest));
+
+  const std::string over = silentWave(dir, "over.wav", longest + 1);
+  WaveError error = WaveError::CorruptFile;
+  const auto refused = openSoundFile(buffer, over, &error);
+  ASSERT_TRUE(refused);
+  EXPECT_EQ(refused->id, MessageId::RecordingTooLong);
+  EXPECT_EQ(refused->text(), over +
+                                 " lasts longer than 30 minutes, the longest recording that "
+                                 "can be opened.");
+  EXPECT_EQ(error, WaveError::None);
+  EXPECT_FALSE(buffer.loaded());
+
+  const LoadedWave unread = loadWave(over, kLongestRecordingSeconds);
+  EXPECT_TRUE(unread.tooLong);
+  EXPECT_TRUE(unread.samples.empty());
+  EXPECT_EQ(unread.format.sampleRate, 11025u);
+  EXPECT_FALSE(loadWave(over).tooLong) << "no limit unless one is asked for";
 }
 
 TEST(ReleaseSoundFile, EmptiesTheBuffer) {

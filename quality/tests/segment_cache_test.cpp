@@ -2,8 +2,11 @@
 #include "quality/segment_cache.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cstring>
 #include <filesystem>
+#include <limits>
 
 #include "core/tests/wave_fixtures.h"
 
@@ -16,7 +19,7 @@ using sonarel::testing::ScratchDir;
 std::vector<SegmentResult> twoSegments() {
   std::vector<SegmentResult> segments(2);
   segments[0].start = 1200;
-  segments[0].length = 30000;
+  segments[0].length = 33075;  // 0.75 s at 44100 Hz: room for two 500-ms frames
   segments[0].resizeFrames(2);
   float v = 0.5f;
   for (Measure m : kAllMeasures) {
@@ -107,6 +110,58 @@ TEST(SegmentCache, CountsTheFileCannotHoldAreDamaged) {
   for (const auto& row : rows) {
     EXPECT_EQ(decodeSegmentCache(row.bytes, 88200).status, CacheStatus::Damaged) << row.name;
   }
+}
+
+TEST(SegmentCache, WhatNoAnalysisCouldHaveWrittenIsDamaged) {
+  const std::string whole = encodeSegmentCache(88200, twoSegments());
+  auto firstMeasure = [&](float value) {
+    std::string b = whole;
+    std::memcpy(&b[20], &value, 4);  // after sample count, segment count and one header
+    return asBytes(b);
+  };
+  EXPECT_EQ(decodeSegmentCache(firstMeasure(-3.5f), 88200).status, CacheStatus::Loaded);
+  for (float bad : {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
+                    -std::numeric_limits<float>::infinity()}) {
+    EXPECT_EQ(decodeSegmentCache(firstMeasure(bad), 88200).status, CacheStatus::Damaged) << bad;
+  }
+
+  // The analysis keeps at most 30 segments.
+  std::vector<SegmentResult> many(30);
+  for (std::size_t i = 0; i < many.size(); ++i) {
+    many[i].start = static_cast<std::int32_t>(100 * i);
+    many[i].length = 100;
+  }
+  EXPECT_EQ(decodeSegmentCache(asBytes(encodeSegmentCache(88200, many)), 88200).status,
+            CacheStatus::Loaded);
+  many.push_back(many.back());
+  many.back().start += 100;
+  EXPECT_EQ(decodeSegmentCache(asBytes(encodeSegmentCache(88200, many)), 88200).status,
+            CacheStatus::Damaged);
+
+  // Frames are 500-ms windows 250 ms apart: 22050 and 11025 samples at 44100 Hz.
+  const struct {
+    std::int32_t length, frames;
+    CacheStatus expected;
+  } fits[] = {
+      {100, 0, CacheStatus::Loaded},    {100, 1, CacheStatus::Damaged},
+      {22049, 1, CacheStatus::Damaged}, {22050, 1, CacheStatus::Loaded},
+      {33074, 2, CacheStatus::Damaged}, {33075, 2, CacheStatus::Loaded},
+  };
+  for (const auto& row : fits) {
+    std::vector<SegmentResult> one(1);
+    one[0].length = row.length;
+    one[0].resizeFrames(row.frames);
+    EXPECT_EQ(decodeSegmentCache(asBytes(encodeSegmentCache(88200, one)), 88200).status,
+              row.expected)
+        << row.length << " samples, " << row.frames << " frames";
+  }
+}
+
+TEST(SegmentCache, AFifoInPlaceOfTheCacheIsNoCache) {
+  ScratchDir dir;
+  const std::string path = dir.file("qv001.dat");
+  ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+  EXPECT_EQ(loadSegmentCache(path, 88200).status, CacheStatus::Missing);
 }
 
 TEST(SegmentCache, AnEmptyTableIsACache) {

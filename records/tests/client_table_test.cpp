@@ -161,6 +161,24 @@ TEST_F(ClientTableTest, ReportsMissingAndForeignTables) {
   EXPECT_FALSE(ClientTable(data.file("garbage.dbf")).load().ok());
 }
 
+TEST_F(ClientTableTest, ADamagedTableIsNamedNotReportedMissing) {
+  const std::string garbage = data.file("garbage.dbf");
+  std::ofstream(garbage) << "not a table at all";
+  const auto failure = ClientTable(garbage).load().failure;
+  ASSERT_TRUE(failure);
+  EXPECT_EQ(failure->id, MessageId::TableDamaged);
+  EXPECT_EQ(failure->text(), "The client register " + garbage + " is damaged and cannot be read.");
+
+  // A table cut short in its second row: the header still promises three.
+  for (int code = 1; code <= 3; ++code) ASSERT_TRUE(table.append(client(code, "x")).ok());
+  const std::size_t header = 32 + 11 * 32 + 1, recordLength = 315;
+  std::filesystem::resize_file(path, header + recordLength + 100);
+  const auto before = testing::readBytes(path);
+  EXPECT_EQ(table.load().failure->id, MessageId::TableDamaged);
+  EXPECT_EQ(table.append(client(4, "y")).failure->id, MessageId::TableDamaged);
+  EXPECT_EQ(testing::readBytes(path), before) << "a damaged table is left as it is";
+}
+
 TEST(ClientTableEncoding, ReadsWindows1252TablesAndRewritesThemAsUtf8) {
   DataFolder data;
   const std::string path = data.file("pacb.dbf");

@@ -2,6 +2,9 @@
 #include "records/session_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "records/notes_preview.h"
 #include "records/tests/folder_fixtures.h"
@@ -82,6 +85,14 @@ TEST(NotesPreview, ShowsTheFirstParagraphAsPlainText) {
   EXPECT_EQ(notesPreview("{\\rtf1\\pard a \\{b\\} c\\\\d}"), "a {b} c\\d");
   // No "\par" within the bytes read: what there is, without a line break.
   EXPECT_EQ(notesPreview("{\\rtf1\\pard " + std::string(400, 'z')), std::string(300 - 12, 'z'));
+}
+
+TEST(NotesPreview, OnlyARegularFileIsRead) {
+  DataFolder data;
+  const std::string fifo = data.client(1).notesPath(1);
+  std::filesystem::create_directories(std::filesystem::path(fifo).parent_path());
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(notesPreviewOfFile(fifo), "") << "refused at once, not left waiting for a writer";
 }
 
 TEST(NotesPreview, TurnsLatinEscapesIntoLetters) {
