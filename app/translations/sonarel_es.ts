@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>Play the marked stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir el tramo marcado</translation>
     </message>
 </context>
 <context>

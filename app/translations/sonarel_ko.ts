@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>Play the marked stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>표시한 구간 재생</translation>
     </message>
 </context>
 <context>
