@@ -2,7 +2,6 @@
 // sonarel-cli edit: the window's edits (cut, silence, amplify, copy and paste) applied in
 // order to a WAVE file, for trimming many recordings in a script.
 
-#include <filesystem>
 #include <ostream>
 
 #include "cli/arguments.h"
@@ -10,6 +9,7 @@
 #include "cli/sound_file_option.h"
 #include "core/edit_state.h"
 #include "core/wave_file.h"
+#include "quality/segment_cache.h"
 
 namespace sonarel::cli {
 namespace {
@@ -154,10 +154,7 @@ int runEdit(const std::vector<std::string>& words, Streams streams) {
     return kExitBadInput;
   }
   // Segment results stored beside the output describe the sound it held before.
-  if (const auto cache = core::companionDataPath(line.output)) {
-    std::error_code ignored;
-    std::filesystem::remove(*cache, ignored);
-  }
+  quality::removeSegmentCache(line.output);
   streams.out << buffer.count() << " samples written to " << line.output << "\n";
   return kExitOk;
 }

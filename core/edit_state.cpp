@@ -27,15 +27,6 @@ std::int16_t amplifiedSample(std::int16_t sample, double gain) {
   return static_cast<std::int16_t>(std::clamp(scaled, -32767.0, 32767.0));
 }
 
-std::optional<std::string> companionDataPath(const std::string& recordingPath) {
-  const std::size_t size = recordingPath.size();
-  if (size < 4 || recordingPath[size - 4] != '.') return std::nullopt;
-  std::string extension = recordingPath.substr(size - 3);
-  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (extension != "wav") return std::nullopt;
-  return recordingPath.substr(0, size - 3) + "dat";
-}
-
 std::optional<EditStretch> EditState::usable(EditStretch stretch, SampleIndex count) {
   if (stretch.start < 0 || stretch.end < 0) return std::nullopt;
   stretch.end = std::min(stretch.end, count);

@@ -88,9 +88,4 @@ class EditState {
 // full-scale negative sample never becomes -32768).
 std::int16_t amplifiedSample(std::int16_t sample, double gain);
 
-// The analysis cache that belongs beside a recording: its path with "wav" replaced by "dat".
-// Nothing for a path that does not end in ".wav" (any case), so that no other file is taken
-// for the cache.
-std::optional<std::string> companionDataPath(const std::string& recordingPath);
-
 }  // namespace sonarel::core

@@ -2,6 +2,7 @@
 #include "quality/segment_cache.h"
 
 #include <bit>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -53,9 +54,20 @@ class Reader {
 
 }  // namespace
 
-std::string segmentCachePath(const std::string& recordingPath) {
-  if (recordingPath.size() < 3) return recordingPath + "dat";
-  return recordingPath.substr(0, recordingPath.size() - 3) + "dat";
+std::optional<std::string> segmentCachePath(const std::string& recordingPath) {
+  const std::size_t size = recordingPath.size();
+  if (size < 4 || recordingPath[size - 4] != '.') return std::nullopt;
+  std::string extension = recordingPath.substr(size - 3);
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (extension != "wav") return std::nullopt;
+  return recordingPath.substr(0, size - 3) + "dat";
+}
+
+void removeSegmentCache(const std::string& recordingPath) {
+  if (const auto cache = segmentCachePath(recordingPath)) {
+    std::error_code ignored;
+    std::filesystem::remove(*cache, ignored);
+  }
 }
 
 std::string encodeSegmentCache(std::uint32_t sampleCount, std::span<const SegmentResult> segments) {

@@ -29,8 +29,13 @@
 
 namespace sonarel::quality {
 
-// The recording's path with its last three characters replaced by "dat".
-std::string segmentCachePath(const std::string& recordingPath);
+// The cache of the recording at `recordingPath`: the path with "wav" replaced by "dat".
+// Nothing for a path that does not end in ".wav" (any case), so that no other file is ever
+// read, written or deleted as a cache.
+std::optional<std::string> segmentCachePath(const std::string& recordingPath);
+// Deletes the cache of that recording, if it has one: its segments describe the sound before
+// a change.
+void removeSegmentCache(const std::string& recordingPath);
 
 std::string encodeSegmentCache(std::uint32_t sampleCount, std::span<const SegmentResult> segments);
 

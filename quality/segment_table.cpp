@@ -44,18 +44,18 @@ VocalQualityOutcome analyseVocalQuality(core::SampleBuffer& recording, SegmentTa
   }
   outcome.analysed = true;
   recording.flags.segmentsComputed = true;
-  if (settings.useCache && !recording.path.empty()) {
+  if (const auto cache = segmentCachePath(recording.path); settings.useCache && cache) {
     outcome.cacheWarning =
-        saveSegmentCache(segmentCachePath(recording.path),
-                         static_cast<std::uint32_t>(recording.count()), table.segments);
+        saveSegmentCache(*cache, static_cast<std::uint32_t>(recording.count()), table.segments);
   }
   return outcome;
 }
 
 CacheStatus loadSegmentCache(core::SampleBuffer& recording, SegmentTable& table) {
-  if (recording.path.empty()) return CacheStatus::Missing;
-  LoadedSegments loaded = quality::loadSegmentCache(segmentCachePath(recording.path),
-                                                    static_cast<std::uint32_t>(recording.count()));
+  const auto cache = segmentCachePath(recording.path);
+  if (!cache) return CacheStatus::Missing;
+  LoadedSegments loaded =
+      quality::loadSegmentCache(*cache, static_cast<std::uint32_t>(recording.count()));
   if (loaded.status == CacheStatus::Missing) return loaded.status;
   freeSegments(table);
   if (loaded.status == CacheStatus::Loaded) {
@@ -80,10 +80,7 @@ VocalQualityOutcome ensureSegments(core::SampleBuffer& recording, SegmentTable& 
 }
 
 void discardSegments(core::SampleBuffer& recording, SegmentTable& table) {
-  if (!recording.path.empty()) {
-    std::error_code ignored;
-    std::filesystem::remove(segmentCachePath(recording.path), ignored);
-  }
+  removeSegmentCache(recording.path);
   freeSegments(table);
   recording.flags.segmentsComputed = false;
 }

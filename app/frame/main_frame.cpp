@@ -270,30 +270,29 @@ void CMainFrame::updateStatus() {
                            .arg(state.zoomed() ? tr(" (zoomed)") : QString()));
 }
 
+void CMainFrame::noteShown(const QString& text) {
+  lastMessage_ = text;
+  emit messageShown(text);
+}
+
 void CMainFrame::showMessage(const core::Message& message) {
-  lastMessage_ = messageText(message);
-  emit messageShown(lastMessage_);
+  noteShown(messageText(message));
   prompt_->tell(message);
 }
 
 bool CMainFrame::ask(const core::Message& question) {
-  lastMessage_ = messageText(question);
-  emit messageShown(lastMessage_);
+  noteShown(messageText(question));
   return prompt_->ask(question);
 }
 
 SaveAnswer CMainFrame::askSave(const core::Message& question) {
-  lastMessage_ = messageText(question);
-  emit messageShown(lastMessage_);
+  noteShown(messageText(question));
   return prompt_->askSave(question);
 }
 
 void CMainFrame::connectDialog(MessageDialog& dialog) {
   dialog.setPrompt(options_.prompt);
-  connect(&dialog, &MessageDialog::messageShown, this, [this](const QString& text) {
-    lastMessage_ = text;
-    emit messageShown(text);
-  });
+  connect(&dialog, &MessageDialog::messageShown, this, &CMainFrame::noteShown);
 }
 
 }  // namespace sonarel::app

@@ -158,6 +158,8 @@ class CMainFrame : public QMainWindow {
   void showMessage(const core::Message& message);
   bool ask(const core::Message& question);
   SaveAnswer askSave(const core::Message& question);
+  // Keeps `text` as the last message shown and signals it.
+  void noteShown(const QString& text);
   // Dialogs tell and ask through the frame's prompt, and their texts show in lastMessage().
   void connectDialog(class MessageDialog& dialog);
 
@@ -190,6 +192,15 @@ class CMainFrame : public QMainWindow {
   ClientSession session_;
   std::unique_ptr<Prompt> ownPrompt_;  // message boxes, when FrameOptions names no prompt
   Prompt* prompt_;
+  // The frame's own telling and asking as a Prompt, for the session's calls: what they say
+  // goes through showMessage, ask and askSave like everything else.
+  struct Relay : Prompt {
+    explicit Relay(CMainFrame& owner) : frame(owner) {}
+    void tell(const core::Message& message) override { frame.showMessage(message); }
+    bool ask(const core::Message& question) override { return frame.ask(question); }
+    SaveAnswer askSave(const core::Message& question) override { return frame.askSave(question); }
+    CMainFrame& frame;
+  } relay_{*this};
 };
 
 }  // namespace sonarel::app

@@ -62,15 +62,7 @@ void CMainFrame::clearClientView() {
 bool CMainFrame::openClientFile(records::FileNumber number, records::RecordingType type) {
   if (!session_.hasClient() || !settleChanges()) return false;
   if (playback_) playback_->stop();
-  // Messages go through the frame, so that they show in the status of the last message.
-  struct FramePrompt : Prompt {
-    CMainFrame& frame;
-    explicit FramePrompt(CMainFrame& f) : frame(f) {}
-    void tell(const Message& message) override { frame.showMessage(message); }
-    bool ask(const Message& question) override { return frame.ask(question); }
-    SaveAnswer askSave(const Message& question) override { return frame.askSave(question); }
-  } prompt(*this);
-  if (!session_.openClientFile(document_.state(), number, type, prompt)) return false;
+  if (!session_.openClientFile(document_.state(), number, type, relay_)) return false;
   emit document_.changed();
   return true;
 }

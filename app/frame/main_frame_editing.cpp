@@ -34,25 +34,8 @@ void CMainFrame::amplifyVolume() {
   if (refusal) showMessage(*refusal);
 }
 
-namespace {
-
-// The session's messages and questions go through the frame, so that the last one shows.
-template <typename Tell, typename AskSave>
-struct ForwardingPrompt : Prompt {
-  ForwardingPrompt(Tell t, AskSave a) : tellTo(t), askSaveTo(a) {}
-  void tell(const core::Message& message) override { tellTo(message); }
-  bool ask(const core::Message&) override { return false; }  // the save path asks no yes/no
-  SaveAnswer askSave(const core::Message& question) override { return askSaveTo(question); }
-  Tell tellTo;
-  AskSave askSaveTo;
-};
-
-}  // namespace
-
 bool CMainFrame::settleChanges() {
-  ForwardingPrompt prompt([this](const core::Message& m) { showMessage(m); },
-                          [this](const core::Message& q) { return askSave(q); });
-  const bool settled = app::settleChanges(document_.state(), session_, prompt);
+  const bool settled = app::settleChanges(document_.state(), session_, relay_);
   emit document_.changed();  // a save as a new file renames the open one
   return settled;
 }
@@ -60,10 +43,8 @@ bool CMainFrame::settleChanges() {
 void CMainFrame::saveChanges() {
   ViewState& state = document_.state();
   if (!state.isOpen() || !state.edits().modified()) return;
-  ForwardingPrompt prompt([this](const core::Message& m) { showMessage(m); },
-                          [this](const core::Message& q) { return askSave(q); });
   // "Don´t save" here only ends the question: the changes stay unsaved.
-  saveAsAnswered(state, session_, prompt,
+  saveAsAnswered(state, session_, relay_,
                  askSave(core::Message{core::MessageId::SaveChangesQuestion}));
   emit document_.changed();
 }

@@ -46,10 +46,7 @@ void CMainFrame::recordViewFile() {
   {
     CGravacao dialog(job, *capture_, playback_, state.isOpen() ? &state.buffer() : nullptr, this);
     dialog.setPrompt(options_.prompt);
-    connect(&dialog, &CGravacao::messageShown, this, [this](const QString& text) {
-      lastMessage_ = text;
-      emit messageShown(text);
-    });
+    connect(&dialog, &CGravacao::messageShown, this, &CMainFrame::noteShown);
     if (driveRecordDialog) {
       dialog.show();
       driveRecordDialog(dialog);

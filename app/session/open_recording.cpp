@@ -20,13 +20,6 @@ void OpenRecording::close() {
   ++revision_;
 }
 
-void OpenRecording::changeSamples(const std::function<void(std::vector<std::int16_t>&)>& edit) {
-  changeSamplesIf([&edit](std::vector<std::int16_t>& samples) {
-    edit(samples);
-    return true;
-  });
-}
-
 bool OpenRecording::changeSamplesIf(const std::function<bool(std::vector<std::int16_t>&)>& edit) {
   if (!edit(buffer_.samples)) return false;
   buffer_.flags.clear();

@@ -20,10 +20,8 @@ class OpenRecording {
   // Loads `path` as `kind`; on refusal the recording open so far stays as it was.
   std::optional<core::Message> open(const std::string& path, core::FileKind kind);
   void close();
-  // Changes the samples in place; the range goes back to the whole recording and every
-  // analysis flag is cleared.
-  void changeSamples(const std::function<void(std::vector<std::int16_t>&)>& edit);
-  // The same for an edit that may refuse: nothing is reset when `edit` returns false.
+  // Changes the samples in place unless `edit` returns false (it refused); after a change the
+  // range goes back to the whole recording and every analysis flag is cleared.
   bool changeSamplesIf(const std::function<bool(std::vector<std::int16_t>&)>& edit);
   // The path the samples belong to from now on (after they were saved under another name).
   void setPath(const std::string& path) { buffer_.path = path; }
@@ -31,7 +29,7 @@ class OpenRecording {
   bool isOpen() const { return buffer_.loaded(); }
   const core::SampleBuffer& buffer() const { return buffer_; }
   // The buffer for the analyses: they set its flags and the range; its samples change only
-  // through changeSamples().
+  // through changeSamplesIf().
   core::SampleBuffer& analysisBuffer() { return buffer_; }
   std::uint64_t revision() const { return revision_; }
 

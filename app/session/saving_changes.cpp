@@ -17,9 +17,7 @@ std::optional<core::Message> saveAsNew(ViewState& view, ClientSession& session) 
   if (!view.isOpen()) return std::nullopt;
   if (!session.hasClient()) return core::Message{core::MessageId::SelectClient};
   const core::SampleBuffer& buffer = view.buffer();
-  const records::RecordingType type = buffer.format.sampleRate == 44100
-                                          ? records::RecordingType::VocalQuality
-                                          : records::RecordingType::VoiceAnalysis;
+  const records::RecordingType type = core::kindForRate(buffer.format.sampleRate);
   const records::RecordingTarget target =
       records::targetForNewRecording(session.dataFolder(), session.client().code, type);
   if (!target.ok()) return target.failure;

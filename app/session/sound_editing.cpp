@@ -1,20 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/session/sound_editing.h"
 
-#include <filesystem>
+#include "quality/segment_cache.h"
 
 namespace sonarel::app {
-namespace {
-
-// The segment cache describes the samples as they were: it goes with every change.
-void deleteCompanionData(const ViewState& view) {
-  if (const auto cache = core::companionDataPath(view.buffer().path)) {
-    std::error_code ignored;
-    std::filesystem::remove(*cache, ignored);
-  }
-}
-
-}  // namespace
 
 core::EditStretch editStretch(const ViewState& view) {
   if (view.zoomed()) return {view.range().first, view.range().last};
@@ -59,7 +48,8 @@ std::optional<core::Message> editView(ViewState& view, EditCommand command, int 
     refusal = result.refusal;
     return result.changed;
   });
-  if (changed) deleteCompanionData(view);
+  // The segment cache describes the samples as they were: it goes with every change.
+  if (changed) quality::removeSegmentCache(view.buffer().path);
   return refusal;
 }
 

@@ -11,39 +11,36 @@ namespace sonarel::app {
 
 std::optional<core::Message> ViewState::open(const std::string& path, core::FileKind kind) {
   if (auto refused = recording_.open(path, kind)) return refused;
-  mode_ = mode::None;
-  zoomed_ = false;
-  selection_ = {};
   edits_.reset();
-  dropResults();
+  startOver();
   return std::nullopt;
 }
 
 void ViewState::close() {
   recording_.close();
   edits_.reset();
-  mode_ = mode::None;
-  zoomed_ = false;
-  selection_ = {};
-  dropResults();
+  startOver();
 }
 
 void ViewState::changeSamples(const std::function<void(std::vector<std::int16_t>&)>& edit) {
-  if (!isOpen()) return;
-  recording_.changeSamples(edit);
-  zoomed_ = false;
-  selection_ = {};
-  dropResults();
+  changeSamplesIf([&edit](std::vector<std::int16_t>& samples) {
+    edit(samples);
+    return true;
+  });
 }
 
 bool ViewState::changeSamplesIf(const std::function<bool(std::vector<std::int16_t>&)>& edit) {
   if (!isOpen() || !recording_.changeSamplesIf(edit)) return false;
-  zoomed_ = false;
-  selection_ = {};
+  startOver();
+  return true;
+}
+
+void ViewState::startOver() {
   mode_ = mode::None;
   modeNeeds_ = {};
+  zoomed_ = false;
+  selection_ = {};
   dropResults();
-  return true;
 }
 
 void ViewState::dropResults() {

@@ -48,10 +48,9 @@ class ViewState {
   // Raised by every change of the samples; cached results belong to one revision.
   std::uint64_t revision() const { return recording_.revision(); }
   // Changes the samples in place (an edit): the range goes back to the whole recording, the
-  // selection and the zoom go, and every cached result is dropped.
+  // display ends, the selection and the zoom go, and every cached result is dropped.
   void changeSamples(const std::function<void(std::vector<std::int16_t>&)>& edit);
-  // The same for an edit that may refuse: nothing changes when `edit` returns false. A
-  // change also ends the display, which showed results of the samples before it.
+  // The same for an edit that may refuse: nothing changes when `edit` returns false.
   bool changeSamplesIf(const std::function<bool(std::vector<std::int16_t>&)>& edit);
 
   // The editing state of the open samples (clip, undo, modified); a load or close ends it.
@@ -134,6 +133,8 @@ class ViewState {
   // Drops every result computed for an earlier revision of the samples.
   void dropStaleResults();
   void dropResults();
+  // New samples: nothing shown, no zoom, no selection, no result.
+  void startOver();
   core::SampleBuffer& analysed() { return recording_.analysisBuffer(); }
 
   OpenRecording recording_;

@@ -162,12 +162,5 @@ TEST(EditState, SavingClearsModifiedAndUndoSetsItAgain) {
   EXPECT_TRUE(edits.modified());
 }
 
-TEST(CompanionDataPath, ReplacesTheWaveExtensionOnly) {
-  EXPECT_EQ(companionDataPath("/d/pac001/qv003.wav"), "/d/pac001/qv003.dat");
-  EXPECT_EQ(companionDataPath("/d/TAKE.WAV"), "/d/TAKE.dat");
-  EXPECT_FALSE(companionDataPath("/d/recording"));  // "recordat" is someone else's file
-  EXPECT_FALSE(companionDataPath("wav"));
-}
-
 }  // namespace
 }  // namespace sonarel::core

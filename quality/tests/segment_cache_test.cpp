@@ -186,9 +186,12 @@ TEST(SegmentCache, AFailedSaveSaysSoAndLeavesNothingBehind) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
-TEST(SegmentCache, PathReplacesTheLastThreeCharacters) {
+TEST(SegmentCache, OnlyAWaveFileHasACacheBesideIt) {
   EXPECT_EQ(segmentCachePath("pac001/qv003.wav"), "pac001/qv003.dat");
   EXPECT_EQ(segmentCachePath("/x/voice.WAV"), "/x/voice.dat");
+  EXPECT_EQ(segmentCachePath("/d/TAKE.WAV"), "/d/TAKE.dat");
+  EXPECT_FALSE(segmentCachePath("/d/recording"));  // "recordat" is someone else's file
+  EXPECT_FALSE(segmentCachePath("wav"));
 }
 
 }  // namespace
