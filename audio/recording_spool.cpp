@@ -1,13 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/recording_spool.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <bit>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 #include "core/atomic_file.h"
 #include "core/butterworth.h"
+#include "core/regular_file.h"
 #include "core/wave_file.h"
 
 namespace sonarel::audio {
@@ -35,6 +42,21 @@ void filterBytes(std::vector<std::uint8_t>& bytes, double cutoffHz, double rate)
   }
 }
 
+// A note names its target itself, so a damaged or planted note could point anywhere: only a
+// WAVE file inside the data folder is ever written by a recovery.
+bool insideFolder(const std::string& target, const std::string& folder) {
+  namespace fs = std::filesystem;
+  if (target.empty()) return false;
+  std::error_code error;
+  const fs::path path = fs::weakly_canonical(target, error);
+  if (error) return false;
+  const fs::path root = fs::weakly_canonical(folder, error);
+  if (error || path.extension() != ".wav") return false;
+  const auto [rootEnd, pathRest] =
+      std::mismatch(root.begin(), root.end(), path.begin(), path.end());
+  return rootEnd == root.end() && pathRest != path.end();
+}
+
 }  // namespace
 
 RecordingSpool::~RecordingSpool() {
@@ -44,7 +66,18 @@ RecordingSpool::~RecordingSpool() {
 bool RecordingSpool::open(const std::string& path) {
   close();
   path_ = path;
-  file_ = std::fopen(path.c_str(), "wb");
+  // Without blocking, and only onto a regular file: a FIFO left in the spool's place would
+  // otherwise hang the start of the recording until something read it.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+      fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+    ::close(fd);
+    return false;
+  }
+  file_ = fdopen(fd, "wb");
+  if (!file_) ::close(fd);
   return file_ != nullptr;
 }
 
@@ -88,8 +121,10 @@ void clearPendingNote(const std::string& dataFolder) {
 }
 
 std::optional<PendingRecording> readPendingRecording(const std::string& dataFolder) {
-  std::ifstream in(notePath(dataFolder));
-  if (!in) return std::nullopt;
+  constexpr std::size_t kLongestNote = 16384;
+  const auto note = core::readRegularFile(notePath(dataFolder), kLongestNote);
+  if (!note) return std::nullopt;
+  std::istringstream in(*note);
   PendingRecording pending;
   std::string line;
   while (std::getline(in, line)) {
@@ -107,10 +142,17 @@ std::optional<PendingRecording> readPendingRecording(const std::string& dataFold
   }
   const bool knownRate =
       pending.sampleRate == 11025 || pending.sampleRate == 22050 || pending.sampleRate == 44100;
-  if (!knownRate || pending.targetPath.empty()) return std::nullopt;
+  const bool knownKind =
+      pending.kind == core::FileKind::VoiceAnalysis || pending.kind == core::FileKind::VocalQuality;
+  const bool possibleFilter =
+      pending.noiseCutoffHz >= 0 && pending.noiseCutoffHz < pending.sampleRate / 2.0;
+  if (!knownRate || !knownKind || !possibleFilter ||
+      !insideFolder(pending.targetPath, dataFolder)) {
+    return std::nullopt;
+  }
   std::error_code error;
   const auto size = std::filesystem::file_size(spoolPath(dataFolder), error);
-  if (error || size < 2) return std::nullopt;
+  if (error || size < 2 || !core::isRegularFile(spoolPath(dataFolder))) return std::nullopt;
   pending.spooledBytes = size - size % 2;
   return pending;
 }
@@ -128,11 +170,11 @@ std::optional<core::Message> finishSpooledRecording(const std::string& dataFolde
 
 std::optional<core::Message> recoverPendingRecording(const std::string& dataFolder,
                                                      const PendingRecording& pending) {
-  std::ifstream in(spoolPath(dataFolder), std::ios::binary);
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                  std::istreambuf_iterator<char>());
-  if (!in.eof() && in.fail()) return core::Message{core::MessageId::ErrorReadingFile};
-  return finishSpooledRecording(dataFolder, pending, std::move(bytes));
+  const auto spooled =
+      core::readRegularFile(spoolPath(dataFolder), std::numeric_limits<std::size_t>::max());
+  if (!spooled) return core::Message{core::MessageId::ErrorReadingFile};
+  return finishSpooledRecording(dataFolder, pending,
+                                std::vector<std::uint8_t>(spooled->begin(), spooled->end()));
 }
 
 }  // namespace sonarel::audio
