@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "core/regular_file.h"
+#include "records/text_encoding.h"
 
 namespace sonarel::records {
 namespace {
@@ -58,6 +59,8 @@ class PreviewScanner {
       } else if (skipFallback_ > 0) {
         --skipFallback_;
         ++i_;
+      } else if (static_cast<unsigned char>(c) >= 0x80) {
+        eightBitText();
       } else {
         out_ += c;
         ++i_;
@@ -135,6 +138,30 @@ class PreviewScanner {
       skipFallback_ = 1;  // the stand-in character that follows
     }
     return false;
+  }
+
+  // Letters written as bytes rather than escapes: UTF-8 where they are (a sequence cut by the
+  // end of the preview is dropped), else the Windows-1252 of an "\ansi" document, so that the
+  // preview is always UTF-8.
+  void eightBitText() {
+    std::size_t j = i_;
+    while (j < text_.size() && static_cast<unsigned char>(text_[j]) >= 0x80) ++j;
+    std::string_view run = text_.substr(i_, j - i_);
+    i_ = j;
+    if (isValidUtf8(run)) {
+      out_ += run;
+      return;
+    }
+    if (j == text_.size()) {
+      for (std::size_t cut = 1; cut <= 3 && cut <= run.size(); ++cut) {
+        const bool leadByte = static_cast<unsigned char>(run[run.size() - cut]) >= 0xC0;
+        if (leadByte && isValidUtf8(run.substr(0, run.size() - cut))) {
+          out_ += run.substr(0, run.size() - cut);
+          return;
+        }
+      }
+    }
+    out_ += windows1252ToUtf8(run);
   }
 
   // Skips to the closing quote of the link's target.

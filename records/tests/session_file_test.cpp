@@ -87,6 +87,16 @@ TEST(NotesPreview, ShowsTheFirstParagraphAsPlainText) {
   EXPECT_EQ(notesPreview("{\\rtf1\\pard " + std::string(400, 'z')), std::string(300 - 12, 'z'));
 }
 
+TEST(NotesPreview, LettersWrittenAsBytesComeOutAsUtf8) {
+  // UTF-8 bytes stay as they are; other bytes are the document's Windows-1252.
+  EXPECT_EQ(notesPreview("{\\rtf1\\pard Rouquid\xc3\xa3o\\par}"), "Rouquid\xc3\xa3o\n");
+  EXPECT_EQ(notesPreview("{\\rtf1\\ansi\\pard Rouquid\xe3o \x80\\par}"),
+            "Rouquid\xc3\xa3o \xe2\x82\xac\n");
+  // A UTF-8 letter cut by the end of the bytes read is dropped, not turned into others.
+  const std::string head = "{\\rtf1\\pard " + std::string(300 - 13, 'z');
+  EXPECT_EQ(notesPreview(head + "\xea\xb9\x80 more"), std::string(300 - 13, 'z'));
+}
+
 TEST(NotesPreview, OnlyARegularFileIsRead) {
   DataFolder data;
   const std::string fifo = data.client(1).notesPath(1);
