@@ -100,16 +100,19 @@ LoadedSegments decodeSegmentCache(std::span<const std::uint8_t> bytes, std::uint
   }
   LoadedSegments loaded{CacheStatus::Loaded, {}};
   loaded.segments.resize(static_cast<std::size_t>(*segmentCount));
+  std::int64_t previousEnd = 0;
   for (SegmentResult& s : loaded.segments) {
     const auto frames = in.i32(), start = in.i32(), length = in.i32();
     if (!frames || !start || !length || *frames < 0 ||
         static_cast<std::size_t>(*frames) > in.remaining() / kFrameBytes) {
       return {CacheStatus::Damaged, {}};
     }
-    if (*start < 0 || *length < 0 ||
-        static_cast<std::int64_t>(*start) + *length > static_cast<std::int64_t>(sampleCount)) {
+    // The segments of a recording follow one another without overlapping.
+    const std::int64_t end = static_cast<std::int64_t>(*start) + *length;
+    if (*start < previousEnd || *length < 0 || end > static_cast<std::int64_t>(sampleCount)) {
       return {CacheStatus::Damaged, {}};
     }
+    previousEnd = end;
     // More frames than 500-ms windows fit in the segment: no analysis wrote that.
     if (*frames > analysisFramesFor(*length, kVocalQualityRate).count) {
       return {CacheStatus::Damaged, {}};

@@ -12,7 +12,7 @@
 //
 // The loader trusts nothing it reads. A negative count, a count of segments or frames that
 // the rest of the file is too short to hold, more segments than the analysis keeps (30), a
-// segment that does not lie inside the recording, more frames than 500-ms windows fit in
+// segment that does not lie inside the recording or overlaps the one before, more frames than 500-ms windows fit in
 // its length at 44100 Hz, a measure that is NaN or infinite, or bytes left over after the
 // last segment mark the cache as damaged: it is ignored and the recording analysed again. So a
 // corrupted file can never make the loader allocate more than the file's own size, nor pass a
