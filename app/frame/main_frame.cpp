@@ -126,11 +126,18 @@ void CMainFrame::createActions() {
 
 void CMainFrame::rebuildMenus() {
   menuBar()->clear();
+  // The bar keeps the menus it made after clear(): free the old ones, later, since this may
+  // run from one of their own commands.
+  for (QMenu* old : std::as_const(topMenus_)) old->deleteLater();
+  topMenus_.clear();
   for (const TopMenuInfo& top : kTopMenus) {
     QMenu* menu = nullptr;
     for (const CommandInfo& info : commandTable()) {
       if (info.menu != top.menu || !inMenuSet(info.set, shownSet_)) continue;
-      if (!menu) menu = menuBar()->addMenu(commandText(top.text));
+      if (!menu) {
+        menu = menuBar()->addMenu(commandText(top.text));
+        topMenus_.append(menu);
+      }
       if (info.separatorBefore) menu->addSeparator();
       menu->addAction(actions_.value(info.id));
       if (info.id == cmd::CloseSoundFile && !recent_.isEmpty()) {

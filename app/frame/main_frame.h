@@ -180,6 +180,7 @@ class CMainFrame : public QMainWindow {
   audio::CaptureDevice* capture_ = nullptr;
   QHash<int, QAction*> actions_;
   QList<QAction*> recentActions_;
+  QList<QMenu*> topMenus_;  // the menu bar's, replaced by each rebuild
   QToolBar* toolBar_ = nullptr;
   QLabel* fileLabel_ = nullptr;
   QLabel* rangeLabel_ = nullptr;
