@@ -3,6 +3,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <regex>
+
+#include "core/atomic_file.h"
 
 namespace sonarel::app {
 namespace {
@@ -36,6 +39,20 @@ bool ensureFolder(const std::string& folder) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   return std::filesystem::is_directory(folder, error);
+}
+
+std::size_t sweepStaleTemporaries(const std::string& folder) {
+  namespace fs = std::filesystem;
+  std::size_t removed = core::removeStaleTemporariesIn(folder);
+  static const std::regex clientFolder("pac[0-9]{3}");
+  std::error_code error;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (std::regex_match(name, clientFolder) && it->is_directory(error)) {
+      removed += core::removeStaleTemporariesIn(it->path().string());
+    }
+  }
+  return removed;
 }
 
 }  // namespace sonarel::app

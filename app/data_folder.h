@@ -3,6 +3,7 @@
 // Where the workstation keeps its data: --data DIR, else $SONAREL_DATA, else "sonarel"
 // under the XDG data home ($XDG_DATA_HOME, else ~/.local/share).
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -21,5 +22,9 @@ DataFolderSources dataFolderSourcesFromEnvironment(std::optional<std::string> co
 
 // Creates the folder (and its parents) when missing; false when it cannot be made.
 bool ensureFolder(const std::string& folder);
+
+// Removes what writes killed in an earlier run left in the data folder and in its client
+// folders: temporaries of ours, untouched for a minute. Returns how many went.
+std::size_t sweepStaleTemporaries(const std::string& folder);
 
 }  // namespace sonarel::app

@@ -105,6 +105,7 @@ bool CMfcApp::startUp(const StartOptions& options) {
         messageText(core::Message{core::MessageId::DataFolderCannotBeCreated, {folder}}));
     return false;
   }
+  sweepStaleTemporaries(folder);
   if (!options.demoFolder.isEmpty()) {
     if (auto failed = createDemoRegister(folder)) {
       QMessageBox::critical(nullptr, "Sonarel", messageText(*failed));

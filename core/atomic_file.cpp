@@ -36,21 +36,24 @@ bool mkstempSuffix(std::string_view s) {
 
 }  // namespace
 
-std::size_t removeStaleTemporaries(const std::string& target) {
-  const auto slash = target.rfind('/');
-  const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
-  const std::string prefix =
-      (slash == std::string::npos ? target : target.substr(slash + 1)) + kTemporaryMark;
+namespace {
+
+// Removes the stale temporaries of ours in `folder` whose names begin with `prefix` (a
+// target's name and the mark), or any target's when `prefix` is empty.
+std::size_t sweepFolder(const std::string& folder, const std::string& prefix) {
   DIR* listing = opendir(folder.c_str());
   if (!listing) return 0;
   const time_t now = std::time(nullptr);
   std::size_t removed = 0;
   while (const dirent* entry = readdir(listing)) {
     const std::string_view name(entry->d_name);
-    if (name.size() != prefix.size() + kTemporarySuffix || !name.starts_with(prefix) ||
-        !mkstempSuffix(name.substr(prefix.size()))) {
-      continue;
-    }
+    const std::size_t mark = name.rfind(kTemporaryMark);
+    const bool ours =
+        prefix.empty() ? mark != std::string_view::npos && mark > 0 &&
+                             mkstempSuffix(name.substr(mark + sizeof kTemporaryMark - 1))
+                       : name.size() == prefix.size() + kTemporarySuffix &&
+                             name.starts_with(prefix) && mkstempSuffix(name.substr(prefix.size()));
+    if (!ours) continue;
     struct stat info {};
     if (fstatat(dirfd(listing), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 ||
         !S_ISREG(info.st_mode) || info.st_uid != geteuid() || now - info.st_mtime < kStaleSeconds) {
@@ -60,6 +63,19 @@ std::size_t removeStaleTemporaries(const std::string& target) {
   }
   closedir(listing);
   return removed;
+}
+
+}  // namespace
+
+std::size_t removeStaleTemporaries(const std::string& target) {
+  const auto slash = target.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+  return sweepFolder(
+      folder, (slash == std::string::npos ? target : target.substr(slash + 1)) + kTemporaryMark);
+}
+
+std::size_t removeStaleTemporariesIn(const std::string& folder) {
+  return sweepFolder(folder, "");
 }
 
 std::optional<Message> replacementRefusal(const std::string& target) {

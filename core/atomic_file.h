@@ -54,6 +54,9 @@ class AtomicFile {
 // minute, so that no write still in progress loses its file. Returns how many went.
 // AtomicFile::create calls it before every write.
 std::size_t removeStaleTemporaries(const std::string& target);
+// The same for every target in `folder`: what the program's killed writes left there, for
+// the sweep at start-up.
+std::size_t removeStaleTemporariesIn(const std::string& folder);
 
 // Writes `contents` to `target` through an AtomicFile.
 bool writeFileAtomically(const std::string& target, const std::string& contents);

@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/config_files.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <ctime>
+#include <filesystem>
+#include <fstream>
 
 #include "app/data_folder.h"
 #include "core/tests/wave_fixtures.h"
@@ -75,6 +81,25 @@ TEST(DataFolder, CommandLineThenEnvironmentThenXdg) {
   EXPECT_EQ(chooseDataFolder({"", "", "/c", "/h"}), "/c/sonarel");
   EXPECT_EQ(chooseDataFolder({std::nullopt, std::nullopt, std::nullopt, "/h"}),
             "/h/.local/share/sonarel");
+}
+
+TEST(DataFolder, TheStartSweepsStaleTemporariesFromTheFolderAndItsClientFolders) {
+  ScratchDir dir;
+  std::filesystem::create_directory(dir.file("pac007"));
+  std::filesystem::create_directory(dir.file("Other"));
+  const auto aged = [](const std::string& path) {
+    std::ofstream(path) << "x";
+    const timespec when[2] = {{std::time(nullptr) - 300, 0}, {std::time(nullptr) - 300, 0}};
+    utimensat(AT_FDCWD, path.c_str(), when, 0);
+    return path;
+  };
+  const auto inData = aged(dir.file("pacb.dbf.tmp-Ab12Cd"));
+  const auto inClient = aged(dir.file("pac007/wv002.wav.tmp-Zx98Yw"));
+  const auto elsewhere = aged(dir.file("Other/wv002.wav.tmp-Zx98Yw"));
+  EXPECT_EQ(sweepStaleTemporaries(dir.path().string()), 2u);
+  EXPECT_FALSE(std::filesystem::exists(inData));
+  EXPECT_FALSE(std::filesystem::exists(inClient));
+  EXPECT_TRUE(std::filesystem::exists(elsewhere)) << "not a client folder";
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 // the dialogs, the exports and the languages.
 
 #include <gtest/gtest.h>
+#ifdef __SANITIZE_ADDRESS__
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
 
 #include <QAction>
 #include <QApplication>
@@ -73,6 +76,31 @@ TEST_F(MainFrameTest, OpensAFileAndShowsEveryBuiltDisplay) {
   const auto report = frame->document().state().statisticsReport();
   EXPECT_NEAR(report.statistics.meanF0, 180, 2);
   EXPECT_FALSE(frame->action(cmd::SpectrogramIntensityF0)->isEnabled()) << "not built: disabled";
+}
+
+// A clinician opens and closes recordings all day: a hundred cycles of open, analyse, show
+// and close must leave the heap where ten left it (measured where the allocator can say).
+TEST_F(MainFrameTest, OpenAnalyseCloseCyclesLeaveMemoryFlat) {
+#ifndef __SANITIZE_ADDRESS__
+  GTEST_SKIP() << "needs AddressSanitizer's allocator statistics";
+#else
+  const auto cycle = [&] {
+    ASSERT_TRUE(frame->openFile(wave));
+    for (int command : {cmd::FundamentalFrequency, cmd::Intensity, cmd::Statistics, cmd::Histogram,
+                        cmd::AudioSignal}) {
+      frame->action(command)->trigger();
+      ASSERT_FALSE(frame->view()->grab().isNull());
+    }
+    frame->runCommand(cmd::CloseSoundFile);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  };
+  for (int i = 0; i < 10; ++i) cycle();
+  const std::size_t afterTen = __sanitizer_get_current_allocated_bytes();
+  for (int i = 0; i < 90; ++i) cycle();
+  const std::size_t afterHundred = __sanitizer_get_current_allocated_bytes();
+  EXPECT_LT(afterHundred, afterTen + 2 * 1024 * 1024)
+      << afterTen << " bytes after 10 cycles, " << afterHundred << " after 100";
+#endif
 }
 
 TEST_F(MainFrameTest, MouseSelectionZoomAndPlayback) {

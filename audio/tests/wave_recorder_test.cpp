@@ -5,11 +5,14 @@
 #include "audio/wave_recorder.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cmath>
 #include <filesystem>
 
 #include "audio/scripted_capture_device.h"
 #include "core/butterworth.h"
+#include "core/tests/kill_harness.h"
 #include "core/tests/wave_fixtures.h"
 #include "core/wave_file.h"
 
@@ -311,6 +314,86 @@ TEST(PendingNote, DamagedNotesAreIgnored) {
   EXPECT_TRUE(readPendingRecording(folder));
   dir.write("grav.tmp", testing::Bytes(1, 1));
   EXPECT_FALSE(readPendingRecording(folder)) << "not a single sample";
+}
+
+TEST(PendingNote, RecoveryWritesOnlyAWaveInsideTheDataFolder) {
+  ScratchDir dir;
+  const std::string folder = dir.path().string();
+  dir.write("grav.tmp", testing::Bytes(100, 1));
+  const auto accepted = [&](const std::string& target, double cutoff = 0,
+                            FileKind kind = FileKind::VoiceAnalysis) {
+    EXPECT_TRUE(writePendingNote(folder, {target, 11025, kind, cutoff}));
+    return readPendingRecording(folder).has_value();
+  };
+  EXPECT_TRUE(accepted(folder + "/pac001/wv001.wav"));
+  EXPECT_FALSE(accepted("/etc/passwd.wav")) << "outside the data folder";
+  EXPECT_FALSE(accepted(folder + "/../elsewhere.wav")) << "climbs out of it";
+  EXPECT_FALSE(accepted(folder + "/pac001/notes.rtf")) << "not a recording";
+  EXPECT_FALSE(accepted(folder)) << "the folder itself";
+  EXPECT_FALSE(accepted(folder + "/wv001.wav", std::nan(""))) << "no possible filter";
+  EXPECT_FALSE(accepted(folder + "/wv001.wav", 6000)) << "cutoff above the Nyquist frequency";
+  EXPECT_FALSE(accepted(folder + "/wv001.wav", 0, static_cast<FileKind>(7))) << "unknown kind";
+}
+
+TEST(PendingNote, FifosInPlaceOfTheSpoolOrItsNoteHangNothing) {
+  ScratchDir dir;
+  const std::string folder = dir.path().string();
+  ASSERT_EQ(mkfifo(dir.file("grav.pending").c_str(), 0600), 0);
+  dir.write("grav.tmp", testing::Bytes(100, 1));
+  EXPECT_FALSE(readPendingRecording(folder)) << "a FIFO note is no note";
+  std::filesystem::remove(dir.file("grav.pending"));
+  std::filesystem::remove(dir.file("grav.tmp"));
+  ASSERT_EQ(mkfifo(spoolPath(folder).c_str(), 0600), 0);
+  ASSERT_TRUE(writePendingNote(folder, {dir.file("wv001.wav"), 11025, FileKind::VoiceAnalysis, 0}));
+  EXPECT_FALSE(readPendingRecording(folder)) << "a FIFO spool holds no recording";
+  RecordingSpool spool;
+  EXPECT_FALSE(spool.open(spoolPath(folder))) << "a recording does not start onto a FIFO";
+}
+
+// A recording killed at any moment is recovered from its spool as a whole WAVE file holding
+// exactly the samples captured before the kill, in order.
+TEST(PendingNote, AKilledRecordingIsRecoveredWhole) {
+  ScratchDir dir;
+  const std::string folder = dir.path().string();
+  const std::string target = dir.file("wv001.wav");
+  const auto sampleAt = [](std::size_t i) { return static_cast<std::int16_t>(i % 30011 - 15000); };
+  std::mt19937 random(812);
+  std::uniform_int_distribution<int> delayMicros(0, 20000);
+  int torn = 0;
+  for (int run = 0; run < testing::kKillRuns; ++run) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+      RecordingSpool spool;
+      if (!spool.open(spoolPath(folder)) ||
+          !writePendingNote(folder, {target, 11025, FileKind::VoiceAnalysis, 0})) {
+        _exit(1);
+      }
+      std::vector<std::uint8_t> block(2048);
+      for (std::size_t n = 0;; n += block.size() / 2) {
+        for (std::size_t j = 0; j < block.size() / 2; ++j) {
+          const auto v = static_cast<std::uint16_t>(sampleAt(n + j));
+          block[2 * j] = static_cast<std::uint8_t>(v);
+          block[2 * j + 1] = static_cast<std::uint8_t>(v >> 8);
+        }
+        if (!spool.append(block)) _exit(1);
+      }
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(delayMicros(random)));
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    const auto pending = readPendingRecording(folder);
+    if (!pending) continue;  // killed before the first sample reached the spool
+    ASSERT_FALSE(recoverPendingRecording(folder, *pending)) << "run " << run;
+    const core::LoadedWave loaded = core::loadWave(target);
+    bool whole =
+        loaded.error == core::WaveError::None && loaded.samples.size() == pending->spooledBytes / 2;
+    for (std::size_t i = 0; whole && i < loaded.samples.size(); ++i) {
+      whole = loaded.samples[i] == sampleAt(i);
+    }
+    if (!whole) ++torn;
+    EXPECT_FALSE(readPendingRecording(folder)) << "recovered once only";
+  }
+  EXPECT_EQ(torn, 0) << "of " << testing::kKillRuns << " kills";
 }
 
 }  // namespace

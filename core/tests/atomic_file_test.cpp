@@ -95,5 +95,26 @@ TEST(AtomicFile, OnlyItsOwnStaleTemporariesAreSweptAway) {
   EXPECT_EQ(removeStaleTemporaries(target), 0u) << "nothing more to remove";
 }
 
+TEST(AtomicFile, TheSweepOfAFolderTakesEveryTargetsStaleTemporariesOnly) {
+  ScratchDir dir;
+  const auto aged = [&](const std::string& name, int seconds) {
+    const auto path = dir.write(name, {'x'});
+    const timespec when[2] = {{std::time(nullptr) - seconds, 0}, {std::time(nullptr) - seconds, 0}};
+    EXPECT_EQ(utimensat(AT_FDCWD, path.c_str(), when, 0), 0);
+    return path;
+  };
+  const std::vector<std::string> stale = {aged("pacb.dbf.tmp-a1B2c3", 120),
+                                          aged("lang.dat.tmp-000000", 3600)};
+  const std::vector<std::string> kept = {
+      aged("wv001.wav.tmp-Zz9Yy8", 10),  // perhaps a write still in progress
+      aged("wv001.wav", 120),            // a recording
+      aged(".tmp-a1B2c3", 120),          // no target's name before the mark
+      aged("notes.tmp-a1B2c", 120),      // not a name mkstemp gives
+  };
+  EXPECT_EQ(removeStaleTemporariesIn(dir.path().string()), stale.size());
+  for (const auto& path : stale) EXPECT_FALSE(fs::exists(path)) << path;
+  for (const auto& path : kept) EXPECT_TRUE(fs::exists(path)) << path;
+}
+
 }  // namespace
 }  // namespace sonarel::core

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <limits>
 
+#include "core/tests/kill_harness.h"
 #include "core/tests/wave_fixtures.h"
 
 namespace sonarel::quality {
@@ -155,6 +156,19 @@ TEST(SegmentCache, WhatNoAnalysisCouldHaveWrittenIsDamaged) {
               row.expected)
         << row.length << " samples, " << row.frames << " frames";
   }
+
+  // Segments follow one another through the recording.
+  auto reordered = twoSegments();
+  std::swap(reordered[0], reordered[1]);
+  EXPECT_EQ(decodeSegmentCache(asBytes(encodeSegmentCache(88200, reordered)), 88200).status,
+            CacheStatus::Damaged);
+  auto overlapping = twoSegments();
+  overlapping[1].start = overlapping[0].start + overlapping[0].length - 1;
+  EXPECT_EQ(decodeSegmentCache(asBytes(encodeSegmentCache(88200, overlapping)), 88200).status,
+            CacheStatus::Damaged);
+  overlapping[1].start += 1;  // touching is allowed
+  EXPECT_EQ(decodeSegmentCache(asBytes(encodeSegmentCache(88200, overlapping)), 88200).status,
+            CacheStatus::Loaded);
 }
 
 TEST(SegmentCache, AFifoInPlaceOfTheCacheIsNoCache) {
@@ -192,6 +206,21 @@ TEST(SegmentCache, OnlyAWaveFileHasACacheBesideIt) {
   EXPECT_EQ(segmentCachePath("/d/TAKE.WAV"), "/d/TAKE.dat");
   EXPECT_FALSE(segmentCachePath("/d/recording"));  // "recordat" is someone else's file
   EXPECT_FALSE(segmentCachePath("wav"));
+}
+
+TEST(SegmentCache, AKillDuringASaveLeavesTheOldCacheOrTheNew) {
+  ScratchDir dir;
+  const std::string path = dir.file("qv001.dat");
+  std::vector<SegmentResult> tables[2] = {twoSegments(), twoSegments()};
+  tables[1].resize(1);
+  for (int copy = 0; copy < 200; ++copy) tables[0].push_back(tables[0][1]);  // a long file
+  std::vector<Bytes> contents;
+  for (const auto& table : tables) {
+    ASSERT_FALSE(saveSegmentCache(path, 88200, table));
+    contents.push_back(sonarel::testing::readBytes(path));
+  }
+  sonarel::testing::expectKillSafe(
+      path, [&](int i) { return !saveSegmentCache(path, 88200, tables[i % 2]); }, contents);
 }
 
 }  // namespace

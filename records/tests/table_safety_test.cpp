@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <random>
 #include <set>
 #include <thread>
 
@@ -73,7 +74,9 @@ TEST(TableSafety, KillingAWriterAtAnyMomentLeavesACompleteTable) {
   ClientTable table(path);
   ASSERT_TRUE(table.create().ok());
   int expectedAtLeast = 0;
-  for (int round = 0; round < 12; ++round) {
+  std::mt19937 random(1208);
+  std::uniform_int_distribution<int> delayMicros(500, 25000);
+  for (int round = 0; round < 100; ++round) {
     const pid_t pid = fork();
     if (pid == 0) {
       ClientTable writer(path);
@@ -84,7 +87,7 @@ TEST(TableSafety, KillingAWriterAtAnyMomentLeavesACompleteTable) {
         if (!writer.append(client(code, "Client " + std::to_string(code))).ok()) _exit(1);
       }
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(5 + 7 * round));
+    std::this_thread::sleep_for(std::chrono::microseconds(delayMicros(random)));
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
     // Whatever the moment, the table reads whole, codes 1 to n in order.
