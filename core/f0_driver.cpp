@@ -2,6 +2,7 @@
 #include "core/f0_driver.h"
 
 #include <algorithm>
+#include <new>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -23,6 +24,8 @@ std::optional<ButterworthHandle> designPreFilter(double sampleRate) {
   auto designed =
       designButterworth(static_cast<int>(FilterType::BandPass), 4, kPreFilterLow, high, sampleRate);
   if (auto* filter = std::get_if<ButterworthHandle>(&designed)) return std::move(*filter);
+  // Unfiltered samples would give another contour: running out of memory is not a reason to.
+  if (std::get<MessageId>(designed) == MessageId::FilterOutOfMemory) throw std::bad_alloc();
   return std::nullopt;
 }
 
@@ -54,9 +57,11 @@ bool f0OutsideRange(F0Method method, double f, const F0Settings& settings) {
   return method == F0Method::CrossCorrelation ? f >= settings.maxPitch : f > settings.maxPitch;
 }
 
-F0Result runF0Method(std::span<const std::int16_t> samples, double sampleRate,
-                     const F0Settings& settings, F0Contour& contour, VoicingMap& map,
-                     const AnalysisControl& control) {
+namespace {
+
+F0Result runMethod(std::span<const std::int16_t> samples, double sampleRate,
+                   const F0Settings& settings, F0Contour& contour, VoicingMap& map,
+                   const AnalysisControl& control) {
   const auto method = static_cast<F0Method>(settings.method);
   if (method != F0Method::Autocorrelation && method != F0Method::CrossCorrelation) {
     if (settings.method < 0 || settings.method > 4) {
@@ -99,13 +104,27 @@ F0Result runF0Method(std::span<const std::int16_t> samples, double sampleRate,
   return {F0Outcome::Computed, std::nullopt};
 }
 
+}  // namespace
+
+F0Result runF0Method(std::span<const std::int16_t> samples, double sampleRate,
+                     const F0Settings& settings, F0Contour& contour, VoicingMap& map,
+                     const AnalysisControl& control) {
+  try {
+    return runMethod(samples, sampleRate, settings, contour, map, control);
+  } catch (const std::bad_alloc&) {
+    return {F0Outcome::OutOfMemory, Message{MessageId::NoFreeMemory}};
+  }
+}
+
 F0Result computeF0(SampleBuffer& buffer, const F0Settings& settings, VoiceAnalysis& results,
                    const AnalysisControl& control) {
   F0Result result{F0Outcome::Computed, std::nullopt};
   if (!buffer.flags.f0Computed) {
     result = runF0Method(buffer.samples, buffer.format.sampleRate, settings, results.f0,
                          results.voicing, control);
-    if (result.outcome == F0Outcome::Cancelled) return result;
+    if (result.outcome == F0Outcome::Cancelled || result.outcome == F0Outcome::OutOfMemory) {
+      return result;
+    }
     buffer.flags.f0Computed = true;
   }
   if (!buffer.flags.intensityComputed) {

@@ -27,15 +27,16 @@
 namespace sonarel::core {
 
 enum class F0Outcome {
-  Computed,      // the contour (empty if the tracker refused the file) and map are new
-  Cancelled,     // a stop was requested; contour and map are as they were
-  NotAvailable,  // a known method this build does not have; contour emptied, map all 0
-  InvalidMethod  // an index no method has; contour and map are as they were
+  Computed,       // the contour (empty if the tracker refused the file) and map are new
+  Cancelled,      // a stop was requested; contour and map are as they were
+  NotAvailable,   // a known method this build does not have; contour emptied, map all 0
+  InvalidMethod,  // an index no method has; contour and map are as they were
+  OutOfMemory     // memory ran out; contour and map are as they were, the flag stays clear
 };
 
 struct F0Result {
   F0Outcome outcome;
-  std::optional<Message> message;  // "Invalid Method!" or the not-available message
+  std::optional<Message> message;  // "Invalid Method!", the not-available or the memory message
 };
 
 // The tracker parameters the driver uses for a method and range.

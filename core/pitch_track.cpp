@@ -34,7 +34,8 @@ class FrameScheduler {
                  const SamplePreparation* prepare = nullptr)
       : g_(g), x_(x), track_(track), control_(control), toPrepare_(toPrepare), prepare_(prepare) {}
 
-  // False if a frame left the file, memory ran out or a stop was requested.
+  // False if a frame left the file or a stop was requested. Throws std::bad_alloc, on the
+  // calling thread once every worker has stopped, when memory ran out on any of them.
   bool run() {
     const int workers = workerCount(control_, g_.frameCount);
     if (!prepare_) {
@@ -48,6 +49,7 @@ class FrameScheduler {
     if (prepare_ && workers > 1) prepareAll();
     work(true);
     for (std::thread& helper : helpers) helper.join();
+    if (outOfMemory_) throw std::bad_alloc();
     if (failed_ || control_.stopRequested()) return false;
     for (double& intensity : track_.intensity) {  // each frame's local peak so far
       intensity = intensity >= globalPeak_ ? 1.0 : intensity / globalPeak_;
@@ -70,7 +72,9 @@ class FrameScheduler {
         ready_.store(static_cast<std::int64_t>(done + count), std::memory_order_release);
       }
       globalPeak_ = globalPeak(x_);
-    } catch (...) {  // whatever the preparation throws ends the analysis, not the program
+    } catch (const std::bad_alloc&) {
+      outOfMemory_ = failed_ = true;
+    } catch (...) {  // whatever else the preparation throws ends the analysis, not the program
       failed_ = true;
     }
   }
@@ -101,7 +105,7 @@ class FrameScheduler {
         if (reporting && control_.progress) control_.progress(done, g_.frameCount);
       }
     } catch (const std::bad_alloc&) {
-      failed_ = true;
+      outOfMemory_ = failed_ = true;
     }
   }
 
@@ -116,6 +120,7 @@ class FrameScheduler {
   std::atomic<std::int32_t> next_{0};
   std::atomic<std::int32_t> done_{0};
   std::atomic<bool> failed_{false};
+  std::atomic<bool> outOfMemory_{false};
 };
 
 // The analysis shared by trackPitch and trackPitchWhilePreparing.
@@ -143,9 +148,7 @@ std::optional<PitchTrack> runAnalysis(std::span<const std::int16_t> samples, dou
     if (!scheduler.run()) return std::nullopt;
     findBestPath(track, g.parameters);
     return track;
-  } catch (const std::bad_alloc&) {  // out of memory: refused like any other analysis
-    return std::nullopt;
-  } catch (const std::length_error&) {
+  } catch (const std::length_error&) {  // more frames than a vector can hold: refused
     return std::nullopt;
   }
 }

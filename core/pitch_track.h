@@ -73,6 +73,8 @@ struct PitchTrack {
 // of 0 or less, a sample rate of 0 or less, minPitch <= 0, fewer than 2 candidates, an unknown
 // method, a window of fewer than 4 samples, a file no longer than one analysis span (or with no
 // whole frame), or a stop requested through `control`.
+// Throws std::bad_alloc when memory runs out, so that running out is never taken for a file
+// without voice; the F0 driver turns it into its message.
 std::optional<PitchTrack> trackPitch(std::span<const std::int16_t> samples, double sampleRate,
                                      const PitchParameters& parameters,
                                      const AnalysisControl& control = {});

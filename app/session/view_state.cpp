@@ -130,6 +130,7 @@ std::optional<core::Message> ViewState::ensureF0(const core::AnalysisControl& co
   if (result.outcome == core::F0Outcome::Cancelled) {
     return core::Message{core::MessageId::AnalysisCancelled};
   }
+  if (result.outcome == core::F0Outcome::OutOfMemory) return result.message;
   intensityBuilt_ = true;
   return result.message;
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <new>
 
 #include "core/tests/signal_fixtures.h"
 #include "core/tests/wave_fixtures.h"
@@ -171,6 +172,17 @@ TEST(TrackPitch, PreparingBesideTheFramesEqualsPreparingFirst) {
   EXPECT_FALSE(trackPitchWhilePreparing(samples, 22050, p, stopping,
                                         {.stop = stop.get_token(), .threads = 2}));
   EXPECT_EQ(stretches, 2);
+
+  // Running out of memory, on whichever thread, is never an empty track.
+  for (int threads : {1, 2}) {
+    stretches = 0;
+    const SamplePreparation exhausting = [&](std::span<std::int16_t>) {
+      if (++stretches == 2) throw std::bad_alloc();
+    };
+    EXPECT_THROW(trackPitchWhilePreparing(samples, 22050, p, exhausting, {.threads = threads}),
+                 std::bad_alloc)
+        << threads << " threads";
+  }
 }
 
 TEST(TrackPitch, ReportsProgressAndStopsWhenAsked) {
