@@ -7,6 +7,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -82,6 +83,26 @@ inline void expectKillSafe(const std::string& target, const std::function<bool(i
   }
   EXPECT_EQ(torn, 0) << "of " << kKillRuns << " kills";
   EXPECT_EQ(failedChildren, 0);
+}
+
+// Runs `write` in a child that may write no file longer than `room` bytes, as on a disk that
+// fills up part way. The write must say it failed, and leave `target` byte for byte as it was
+// with no temporary file beside it.
+inline void expectFullDiskKeepsTheOldFile(const std::string& target,
+                                          const std::function<bool()>& write, rlim_t room) {
+  const Bytes before = readBytes(target);
+  const pid_t pid = fork();
+  if (pid == 0) {
+    signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{room, room};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    _exit(write() ? 1 : 0);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the failed write said so";
+  EXPECT_EQ(readBytes(target), before);
+  EXPECT_TRUE(temporariesOf(target).empty());
 }
 
 }  // namespace sonarel::testing

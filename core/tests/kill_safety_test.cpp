@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Killing the program while it rewrites a text export or a recording never tears the file.
+// Killing the program while it rewrites a text export or a recording, or the disk filling up
+// under it, never tears the file.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@ namespace sonarel::core {
 namespace {
 
 using testing::Bytes;
+using testing::expectFullDiskKeepsTheOldFile;
 using testing::expectKillSafe;
 using testing::readBytes;
 using testing::ScratchDir;
@@ -50,6 +52,21 @@ TEST(KillSafety, WaveFilesAreOldOrNewWhole) {
       target,
       [&](int i) { return !writeWave(target, pcm16MonoFormat(22050), std::span(takes[i % 2])); },
       contents);
+}
+
+TEST(FullDisk, ExportsAndRecordingsKeepTheOldFile) {
+  ScratchDir dir;
+  const std::string text = dir.file("stats.txt");
+  ASSERT_FALSE(saveExportFile(text, exportText(10, 'a')));
+  expectFullDiskKeepsTheOldFile(
+      text, [&] { return !saveExportFile(text, exportText(5000, 'b')); }, 4096);
+
+  const std::string wave = dir.file("wv001.wav");
+  const auto take = testing::noise(22050, 3);
+  ASSERT_FALSE(writeWave(wave, pcm16MonoFormat(22050), std::span(take)));
+  const auto longer = testing::noise(22050 * 3, 4);
+  expectFullDiskKeepsTheOldFile(
+      wave, [&] { return !writeWave(wave, pcm16MonoFormat(22050), std::span(longer)); }, 65536);
 }
 
 }  // namespace

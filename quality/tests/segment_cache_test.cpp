@@ -208,6 +208,17 @@ TEST(SegmentCache, OnlyAWaveFileHasACacheBesideIt) {
   EXPECT_FALSE(segmentCachePath("wav"));
 }
 
+TEST(SegmentCache, AFullDiskKeepsTheOldCache) {
+  ScratchDir dir;
+  const std::string path = dir.file("qv001.dat");
+  ASSERT_FALSE(saveSegmentCache(path, 88200, twoSegments()));
+  std::vector<SegmentResult> many;
+  for (int copy = 0; copy < 25; ++copy) many.push_back(twoSegments()[0]);
+  for (std::size_t i = 0; i < many.size(); ++i) many[i].start = static_cast<std::int32_t>(i);
+  sonarel::testing::expectFullDiskKeepsTheOldFile(
+      path, [&] { return !saveSegmentCache(path, 88200, many); }, 200);
+}
+
 TEST(SegmentCache, AKillDuringASaveLeavesTheOldCacheOrTheNew) {
   ScratchDir dir;
   const std::string path = dir.file("qv001.dat");
