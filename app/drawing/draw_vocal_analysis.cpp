@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
 
 #include "app/drawing/quality_drawing.h"
@@ -31,14 +32,23 @@ void drawCentredAt(QPainter& painter, int centreX, int top, const QString& text)
   drawTextAt(painter, centreX - painter.fontMetrics().horizontalAdvance(text) / 2, top, text);
 }
 
-// "<label>F" with a subscript 0 and ":", 5 pixels lower (and 5 further right in Korean).
-void drawF0Label(QPainter& painter, int x, int top, const QString& label, int language) {
+// "<label>F" with a subscript 0 and ":": the 0 smaller and 5 pixels lower (3 in the compact
+// layout), and as far again to the right in Korean.
+void drawF0Label(QPainter& painter, int x, int top, const QString& label, int language,
+                 bool compact) {
   const QString text = label + "F";
   drawTextAt(painter, x, top, text);
-  const int after =
-      x + painter.fontMetrics().horizontalAdvance(text) + (language == kKorean ? 5 : 0);
-  drawTextAt(painter, after, top + 5, "0");
-  drawTextAt(painter, after + painter.fontMetrics().horizontalAdvance("0"), top, ":");
+  const int shift = compact ? 3 : 5;
+  int after = x + painter.fontMetrics().horizontalAdvance(text) + (language == kKorean ? shift : 0);
+  const int baseline = top + painter.fontMetrics().ascent();
+  painter.save();
+  QFont small = painter.font();
+  small.setPixelSize(std::max(6, small.pixelSize() * 7 / 10));
+  painter.setFont(small);
+  painter.drawText(after, baseline + shift, "0");
+  after += painter.fontMetrics().horizontalAdvance("0");
+  painter.restore();
+  drawTextAt(painter, after, top, ":");
 }
 
 QString gaugeLabel(std::string_view text) {
@@ -105,10 +115,13 @@ std::vector<DrawnGauge> drawQualityGauges(QPainter& painter, const QRect& graph,
     painter.drawLine(bracketFrom, bracketY, bracketTo, bracketY);
     painter.drawLine(bracketFrom, bracketY, bracketFrom, bracketY + 3);
     painter.drawLine(bracketTo, bracketY, bracketTo, bracketY + 3);
-    const QString normal = displayText(QT_TRANSLATE_NOOP("Display", "Normal"));
-    painter.drawText(
-        (bracketFrom + bracketTo - painter.fontMetrics().horizontalAdvance(normal)) / 2,
-        bracketY - 2, normal);
+    // The compact layout has no room for the word between the rows of gauges.
+    if (!compactGraph(graph)) {
+      const QString normal = displayText(QT_TRANSLATE_NOOP("Display", "Normal"));
+      painter.drawText(
+          (bracketFrom + bracketTo - painter.fontMetrics().horizontalAdvance(normal)) / 2,
+          bracketY - 2, normal);
+    }
     drawn.push_back({outline, barRight > left ? barRect : QRect(), colour, bar.overflow});
   }
   painter.restore();
@@ -125,13 +138,15 @@ DrawnReport drawVocalAnalysisData(QPainter& painter, const QRect& graph, const D
   painter.drawRect(QRect(QPoint(x0 - 50, yt - 8), QPoint(x0 + 730, yb + 40)));
 
   const double rate = data.sampleRate ? data.sampleRate : 1.0;
-  painter.setFont(fontOf("Arial", compact ? 15 : 18, true));
+  painter.setFont(fontOf("Arial", compact ? 14 : 18, true));
   painter.setPen(Qt::red);
   drawCentredAt(painter, x0 + 340, yt, displayText(QT_TRANSLATE_NOOP("Display", "Statistics")));
+  // Under the title, however tall its font's glyphs are.
+  const int rangeTop = std::max(reportRow(graph, 25), yt + painter.fontMetrics().height());
   painter.setFont(fontOf("Arial", compact ? 12 : 14, false));
   painter.setPen(Qt::black);
   drawCentredAt(
-      painter, x0 + 340, reportRow(graph, 25),
+      painter, x0 + 340, rangeTop,
       QString::asprintf(
           displayText(QT_TRANSLATE_NOOP("Display", "(from %.2fs to %.2fs)")).toUtf8().constData(),
           data.range.first / rate, data.range.last / rate));
@@ -161,7 +176,7 @@ DrawnReport drawVocalAnalysisData(QPainter& painter, const QRect& graph, const D
   };
   const auto f0Row = [&](int offset, const char* label, const QString& value) {
     const int top = reportRow(graph, offset);
-    drawF0Label(painter, column1, top, displayText(label), data.language);
+    drawF0Label(painter, column1, top, displayText(label), data.language, compact);
     drawTextAt(painter, column1 + valueOffset, top, value);
   };
   const auto number = [](double value) { return QString::asprintf("%.2f", value); };

@@ -99,7 +99,7 @@ std::vector<std::int16_t> tone(double seconds, double hz) {
 // Sounds without a periodic voice are analysed, and every frame they give is placed where it
 // belongs, outside the normal area on the irregularity axis: a frame without measurable
 // cycles sits at irregularity 10, and the spurious cycles found in noise are too irregular
-// to come near the normal limit. Broadband noise also lies high on the noise axis (GNE near
+// to come within the normal limit. Broadband noise also lies high on the noise axis (GNE near
 // 0); a whisper's resonances can make its band envelopes agree, so its noise is not pinned.
 // Clicks in silence give no segment at all.
 TEST(DiagramTrust, SoundsWithoutAPeriodicVoiceStayOutsideTheNormalArea) {
@@ -122,7 +122,7 @@ TEST(DiagramTrust, SoundsWithoutAPeriodicVoiceStayOutsideTheNormalArea) {
       const std::vector<DiagramPoint> points = segmentPoints(s);
       for (std::size_t k = 0; k < points.size(); ++k) {
         const DiagramPoint& p = points[k];
-        EXPECT_GT(p.irregularity, 6.0);
+        EXPECT_GT(p.irregularity, 4.75) << "beyond the normal limit";
         if (s.value(Measure::F0, static_cast<int>(k)) == 0) {
           EXPECT_EQ(p.irregularity, 10.0);
         }
