@@ -134,6 +134,35 @@ TEST(DeviationDiagramPicture, MeansOnlyInTheDiagramAndOnlyForSegmentsWithFramesI
   EXPECT_EQ(count(narrow, mainRecordingColours().line), 0) << "no line or marker outline";
 }
 
+// The diagram's name in its corner: on the screen only, in English and Korean only, and not in
+// the compact layout.
+TEST(DeviationDiagramPicture, TheDiagramsNameShowsOnlyWhereItIsWritten) {
+  Recording r;
+  const auto render = [&](const QRect& graph, int language, bool screen) {
+    DisplayData data = r.data();
+    data.language = language;
+    data.screen = screen;
+    QImage image = blank();
+    QPainter painter(&image);
+    drawDeviationDiagram(painter, graph, data, 0, 1);
+    return image;
+  };
+  const auto nameDrawn = [&](const QRect& graph, int language, bool screen) {
+    const QImage with = render(graph, language, screen);
+    const QImage without = render(graph, language, false);
+    const DiagramFrame f = diagramFrame(graph);
+    for (int y = f.yb - 14; y < f.yb; ++y)
+      for (int x = f.x0 + 547; x < f.x0 + 680; ++x)
+        if (with.pixel(x, y) != without.pixel(x, y)) return true;
+    return false;
+  };
+  EXPECT_TRUE(nameDrawn(kGraph, 0, true));
+  EXPECT_TRUE(nameDrawn(kGraph, 2, true));
+  EXPECT_FALSE(nameDrawn(kGraph, 1, true));
+  EXPECT_FALSE(nameDrawn(kGraph, 3, true));
+  EXPECT_FALSE(nameDrawn(QRect(62, 24, 680, 230), 0, true)) << "compact";
+}
+
 TEST(DeviationDiagramPicture, ReadoutNamesThePointAndKeepsItsBoxInsideTheView) {
   const DiagramFrame f = diagramFrame(kGraph);
   const QPoint middle = f.pixel(5, 2.5).toPoint();
@@ -257,8 +286,8 @@ class FollowUpCommands : public ::testing::Test {
     languages.apply(Language::English);
     for (int number = 1; number <= 7; ++number) putQualityFile(1, number);
     const auto voice = data.client(1).recordingPath(RecordingType::VoiceAnalysis, 8);
-    ASSERT_FALSE(core::writeWave(voice, core::pcm16MonoFormat(11025),
-                                 std::vector<std::int16_t>(11025, 0)));
+    ASSERT_FALSE(
+        core::writeWave(voice, core::pcm16MonoFormat(11025), std::vector<std::int16_t>(11025, 0)));
     frame = std::make_unique<CMainFrame>(
         FrameOptions{QString::fromStdString(data.path()), &prompt, {}}, languages, &device);
     frame->resize(1024, 768);
