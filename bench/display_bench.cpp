@@ -10,9 +10,12 @@
 #include <cstdlib>
 
 #include "app/drawing/display_modes.h"
+#include "app/drawing/quality_drawing.h"
 #include "app/session/sound_editing.h"
 #include "app/session/view_state.h"
 #include "bench/recordings.h"
+#include "core/atomic_file.h"
+#include "quality/segment_cache.h"
 
 namespace {
 
@@ -28,10 +31,9 @@ app::ViewState& cachedState() {
   return state;
 }
 
-void BM_RepaintDisplay(benchmark::State& state) {
-  const int mode = static_cast<int>(state.range(0));
-  app::ViewState& view = cachedState();
-  view.showMode(mode);
+// Paints `mode` of `view` once (the pictures kept between paints are built then), then
+// repaints it for every iteration.
+void repaint(benchmark::State& state, app::ViewState& view, int mode) {
   const app::GraphGeometry geometry = app::GraphGeometry::normal();
   QImage image(geometry.extent(), QImage::Format_RGB32);
   {
@@ -44,6 +46,13 @@ void BM_RepaintDisplay(benchmark::State& state) {
     QPainter painter(&image);
     app::drawDisplayMode(painter, geometry, view.displayData(), mode);
   }
+}
+
+void BM_RepaintDisplay(benchmark::State& state) {
+  const int mode = static_cast<int>(state.range(0));
+  app::ViewState& view = cachedState();
+  view.showMode(mode);
+  repaint(state, view, mode);
 }
 BENCHMARK(BM_RepaintDisplay)
     ->ArgName("mode")
@@ -124,6 +133,68 @@ void BM_FirstRepaintAfterEdit(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FirstRepaintAfterEdit)->Unit(benchmark::kMillisecond);
+
+// The vocal-quality displays of a two-minute 44100 Hz recording with cached results: 30
+// segments, one every four seconds, of 3.9 s (14 frames each, 420 in all) read from a segment
+// cache, and for the follow-up five more recordings of the same size.
+quality::SegmentTable benchSegments(float shift) {
+  quality::SegmentTable table;
+  for (int s = 0; s < quality::kMaxSegments; ++s) {
+    quality::SegmentResult segment;
+    segment.start = s * 4 * 44100;
+    segment.length = 39 * 4410;
+    segment.resizeFrames(14);
+    for (int k = 0; k < 14; ++k) {
+      segment.values(quality::Measure::Irregularity)[k] = shift + 0.1f * static_cast<float>(k % 7);
+      segment.values(quality::Measure::Noise)[k] = 1.0f + 0.05f * static_cast<float>(s % 9);
+      segment.values(quality::Measure::Jitter)[k] = 0.4f;
+      segment.values(quality::Measure::Shimmer)[k] = 3.0f;
+      segment.values(quality::Measure::Gne)[k] = 0.8f;
+      segment.values(quality::Measure::Correlation)[k] = 0.99f;
+    }
+    table.segments.push_back(std::move(segment));
+  }
+  return table;
+}
+
+app::ViewState& vocalQualityState() {
+  static app::ViewState state = [] {
+    const std::string& path = bench::benchRecording(120, 44100);
+    app::ViewState s;
+    s.open(path, core::FileKind::VocalQuality);
+    core::writeFileAtomically(
+        *quality::segmentCachePath(path),
+        quality::encodeSegmentCache(static_cast<std::uint32_t>(s.buffer().count()),
+                                    benchSegments(2.0f).segments));
+    for (int slot = 0; slot < app::FollowUpSeries::kSlots; ++slot) {
+      app::FollowUpRecording recording;
+      recording.fileNumber = slot + 2;
+      recording.path = path;
+      recording.table = benchSegments(3.0f + static_cast<float>(slot));
+      s.followUp().add(std::move(recording));
+    }
+    return s;
+  }();
+  return state;
+}
+
+void BM_RepaintVocalQuality(benchmark::State& state) {
+  const int mode = static_cast<int>(state.range(0));
+  app::ViewState& view = vocalQualityState();
+  view.showMode(mode);
+  if (view.displayMode() != mode || view.segments().segmentCount() != quality::kMaxSegments) {
+    state.SkipWithError("the segment cache was not used");
+    return;
+  }
+  repaint(state, view, mode);
+}
+BENCHMARK(BM_RepaintVocalQuality)
+    ->ArgName("mode")
+    ->Arg(app::mode::VocalAnalysisData)
+    ->Arg(app::mode::DeviationDiagram)
+    ->Arg(app::mode::SpectrogramIntensityF0)
+    ->Arg(app::mode::FollowUp)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -2,13 +2,16 @@
 #include "cli/commands.h"
 
 #include <ostream>
+#include <string_view>
 
 #include "core/message.h"
 
 namespace sonarel::cli {
 
-const std::vector<Command>& commands() {
-  static const std::vector<Command> table = {
+namespace {
+
+std::vector<Command>& commandList() {
+  static std::vector<Command> table = {
       {"info", "info FILE [--kind voice|quality]   format, length and acceptance of a WAVE file",
        "usage: sonarel-cli info FILE [--kind voice|quality]\n"
        "Prints the format fields of a WAVE file, its sample count and duration, and whether\n"
@@ -164,6 +167,19 @@ const std::vector<Command>& commands() {
        runEdit},
   };
   return table;
+}
+
+}  // namespace
+
+const std::vector<Command>& commands() {
+  return commandList();
+}
+
+bool addCommand(const Command& command) {
+  for (const Command& present : commandList())
+    if (std::string_view(present.name) == command.name) return false;
+  commandList().push_back(command);
+  return true;
 }
 
 namespace {

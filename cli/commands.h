@@ -26,6 +26,9 @@ struct Command {
 };
 
 const std::vector<Command>& commands();
+// Adds a subcommand from a library the command line links besides these (the pictures);
+// false when its name is taken.
+bool addCommand(const Command& command);
 
 // Runs a whole command line (without the program name).
 int runCommandLine(const std::vector<std::string>& words, Streams streams);

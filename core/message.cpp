@@ -230,6 +230,13 @@ constexpr std::array kCatalogue{
           QT_TRANSLATE_NOOP(
               "Message",
               "%s lasts longer than %s minutes, the longest recording that can be opened.")},
+    Entry{MessageId::FollowUpLimit,
+          QT_TRANSLATE_NOOP("Message",
+                            "Limit is 6 Sound Files!\nRemove a File before to insert a new...")},
+    Entry{MessageId::FileAlreadyOnDiagram,
+          QT_TRANSLATE_NOOP("Message", "The Selected File already is on the Diagram!")},
+    Entry{MessageId::NotVocalQualityFile,
+          QT_TRANSLATE_NOOP("Message", "The Selected File is not a Vocal Quality File!")},
 };
 
 }  // namespace

@@ -125,6 +125,10 @@ enum class MessageId {
   TargetNotRegularFile,  // %s: the path
   TableDamaged,          // %s: the path
   RecordingTooLong,      // %s: the path, %s: the minutes
+  // the follow-up diagram
+  FollowUpLimit,
+  FileAlreadyOnDiagram,
+  NotVocalQualityFile,
   // Not a message: stays last, so that tests can walk every identifier above it.
   EndOfCatalogue,
 };

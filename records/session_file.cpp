@@ -51,6 +51,12 @@ std::string lowerExtension(const std::filesystem::path& path) {
 
 }  // namespace
 
+std::optional<FileDate> fileDate(const std::string& path) {
+  const auto info = statOf(path);
+  if (!info) return std::nullopt;
+  return utcDate(info->st_mtime);
+}
+
 std::optional<RecordingType> typeOfKind(FileKind kind) {
   switch (kind) {
     case FileKind::Voice:

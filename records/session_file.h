@@ -44,6 +44,10 @@ struct SessionFile {
   std::string notesPreview;
 };
 
+// The UTC date of the last change of the regular file at `path`; nothing when it cannot be
+// read.
+std::optional<FileDate> fileDate(const std::string& path);
+
 // The information of `number`; nothing when the number is not taken.
 std::optional<SessionFile> fileInformation(const ClientFolder& folder, FileNumber number);
 

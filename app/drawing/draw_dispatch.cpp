@@ -20,7 +20,7 @@ void drawDisplayMode(QPainter& painter, const GraphGeometry& geometry, const Dis
                          "Display", "Choose a display in the Analysis menu or on the tool bar."));
     painter.restore();
   }
-  if (open) drawWaveformStrip(painter, geometry.strip, data);
+  if (open && !(entry && entry->hidesStrip)) drawWaveformStrip(painter, geometry.strip, data);
 }
 
 QString cursorReadout(int displayMode, const GraphGeometry& geometry, const DisplayData& data,

@@ -61,9 +61,11 @@ QImage colouredPicture(const spectral::SpectrogramPicture& picture, int columnsD
   return image;
 }
 
-// One picture with its frequency and time labels and its band name.
-void drawPanel(QPainter& painter, const QRect& panel, const DisplayData& data,
-               spectral::SpectrogramBand band, SpectrogramPictureCache* cache) {
+}  // namespace
+
+void drawSpectrogramPicture(QPainter& painter, const QRect& panel, const DisplayData& data,
+                            spectral::SpectrogramBand band, SpectrogramPictureCache* cache,
+                            const QColor& bandColour) {
   if (cache) {
     const spectral::SpectrogramRequest request{
         data.samples, data.range.first, data.range.last, data.sampleRate, band, panel.height()};
@@ -93,8 +95,10 @@ void drawPanel(QPainter& painter, const QRect& panel, const DisplayData& data,
                      QString::asprintf("%.2f s", start + i * duration / 6));
   }
   drawUpwards(painter, std::max(10, panel.left() - 66), panel.center().y(), bandName(band),
-              kBandNameColour);
+              bandColour);
 }
+
+namespace {
 
 QFont labelFont(const QPainter& painter) {
   QFont font = painter.font();
@@ -134,7 +138,7 @@ void drawSpectrogram(QPainter& painter, const QRect& graph, const DisplayData& d
   painter.save();
   painter.setFont(labelFont(painter));
   SpectrogramCaches* caches = data.spectral.caches;
-  drawPanel(painter, graph, data, bandOf(data), caches ? &caches->single : nullptr);
+  drawSpectrogramPicture(painter, graph, data, bandOf(data), caches ? &caches->single : nullptr);
   drawUpwards(painter, graph.left() + 725, graph.center().y(),
               displayText(QT_TRANSLATE_NOOP("Display", "Spectrogram")), kBandNameColour);
   if (auto marker = contrastMarker(mode::Spectrogram, graph, data.spectral.spectrogram.contrast))
@@ -147,10 +151,10 @@ void drawSpectrogramAmplitude(QPainter& painter, const QRect& graph, const Displ
   painter.setFont(labelFont(painter));
   const AmplitudePanels panels = amplitudePanels(graph);
   SpectrogramCaches* caches = data.spectral.caches;
-  drawPanel(painter, panels.wide, data, spectral::SpectrogramBand::Wide,
-            caches ? &caches->wide : nullptr);
-  drawPanel(painter, panels.narrow, data, spectral::SpectrogramBand::Narrow,
-            caches ? &caches->narrow : nullptr);
+  drawSpectrogramPicture(painter, panels.wide, data, spectral::SpectrogramBand::Wide,
+                         caches ? &caches->wide : nullptr);
+  drawSpectrogramPicture(painter, panels.narrow, data, spectral::SpectrogramBand::Narrow,
+                         caches ? &caches->narrow : nullptr);
 
   // The legend: the palette's first 99 entries, loudest at the top.
   const SpectrogramSettings& settings = data.spectral.spectrogram;

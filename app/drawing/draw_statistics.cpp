@@ -4,6 +4,7 @@
 
 #include "app/drawing/contour_grid.h"
 #include "app/drawing/display_modes.h"
+#include "app/drawing/statistics_text.h"
 
 namespace sonarel::app {
 namespace {
@@ -27,14 +28,6 @@ int drawF0Label(QPainter& painter, int x, int baseline, const QString& label) {
   painter.restore();
   painter.drawText(after, baseline, ":");
   return after + metrics.horizontalAdvance(": ");
-}
-
-QString modesText(const core::VoiceStatistics& s) {
-  QString text = QString::asprintf("%.2f Hz", s.modes[0]);
-  for (int i = 1; i < std::min(s.modeCount, 4); ++i)
-    text += QString::asprintf("; %.2f Hz", s.modes[i]);
-  if (s.modeCount > 4) text += " ...";
-  return text;
 }
 
 }  // namespace
@@ -108,7 +101,7 @@ void drawStatisticsPanel(QPainter& painter, const QRect& graph, const DisplayDat
     painter.drawText(std::max(x, left + 230), y, value);
     y += line;
   };
-  f0Row(QT_TRANSLATE_NOOP("Display", "Mode "), modesText(s));
+  f0Row(QT_TRANSLATE_NOOP("Display", "Mode "), f0ModesText(s));
   f0Row(QT_TRANSLATE_NOOP("Display", "Average "), QString::asprintf("%.2f Hz", s.meanF0));
   f0Row(QT_TRANSLATE_NOOP("Display", "Min "), QString::asprintf("%.2f Hz", s.minF0));
   f0Row(QT_TRANSLATE_NOOP("Display", "Max "), QString::asprintf("%.2f Hz", s.maxF0));

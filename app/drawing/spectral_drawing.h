@@ -34,6 +34,12 @@ struct AmplitudePanels {
 };
 AmplitudePanels amplitudePanels(const QRect& graph);
 
+// One spectrogram picture of the analysis range in `panel`, with its frequency and time
+// labels and its band name (in `bandColour`) written upwards at its left.
+void drawSpectrogramPicture(QPainter& painter, const QRect& panel, const DisplayData& data,
+                            spectral::SpectrogramBand band, SpectrogramPictureCache* cache,
+                            const QColor& bandColour = kBandNameColour);
+
 void drawSpectrogram(QPainter& painter, const QRect& graph, const DisplayData& data);
 void drawSpectrogramAmplitude(QPainter& painter, const QRect& graph, const DisplayData& data);
 

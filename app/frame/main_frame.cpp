@@ -66,6 +66,7 @@ CMainFrame::CMainFrame(const FrameOptions& options, Languages& languages,
   // The vowel targets start from the set of the language the program starts in.
   document_.state().setDefaultVowelSet(
       spectral::DefaultVowelSet(Languages::suffixOf(languages_.current())));
+  document_.state().setLanguage(static_cast<int>(languages_.current()));
   if (!clients_.exists()) {
     if (auto created = clients_.create(); !created.ok())
       lastMessage_ = messageText(*created.failure);

@@ -47,6 +47,12 @@ struct PreparedRecording {
   QString path;
 };
 
+// A recording chosen for the follow-up series.
+struct FollowUpChoice {
+  records::FileNumber number = -1;
+  records::RecordingType type = records::RecordingType::VocalQuality;
+};
+
 class CMainFrame : public QMainWindow {
   Q_OBJECT
  public:
@@ -130,6 +136,14 @@ class CMainFrame : public QMainWindow {
   void editSound(EditCommand command);
   void amplifyVolume();
   void saveChanges();
+  // The follow-up series of the open vocal-quality recording.
+  void addFollowUpFile();
+  void removeFollowUpFile();
+  void cleanFollowUp();
+  // Tests choose the file "Add File..." adds through this (nothing: cancelled) instead of the
+  // client's file list, and drive the "Remove Sound File" dialog through the other.
+  std::function<std::optional<FollowUpChoice>()> chooseFollowUpFile;
+  std::function<void(class CRemoverFollowUp& dialog)> driveRemoveDialog;
   // Asks "Save Changes?" when the open recording has unsaved changes, and saves as answered:
   // true when the open file may now be replaced.
   bool settleChanges();
@@ -163,6 +177,7 @@ class CMainFrame : public QMainWindow {
   // Dialogs tell and ask through the frame's prompt, and their texts show in lastMessage().
   void connectDialog(class MessageDialog& dialog);
 
+  std::optional<FollowUpChoice> askFollowUpFile();
   void addRecentFile(const QString& path);
   void loadRecentFiles();
   audio::AdapterSettings adapterSettings() const;

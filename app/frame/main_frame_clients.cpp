@@ -47,6 +47,8 @@ std::optional<PreparedRecording> CMainFrame::preparedRecording() const {
 }
 
 void CMainFrame::setCurrentClient(const records::ClientRecord& client) {
+  // The follow-up series belongs to one client.
+  if (client.code != session_.client().code) document_.state().followUp().clear();
   session_.setClient(client);
   updateCommandStates();
   updateStatus();

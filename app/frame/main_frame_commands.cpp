@@ -159,6 +159,7 @@ void CMainFrame::chooseLanguage(Language language) {
   if (language == languages_.current()) return;
   if (!languages_.apply(language)) languages_.apply(Language::English);
   config_.setLanguage(languages_.current());
+  document_.state().setLanguage(static_cast<int>(languages_.current()));
   retranslate();
   updateCommandStates();
   view_->update();

@@ -7,12 +7,15 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 
+#include "app/session/follow_up.h"
 #include "app/session/spectral_display.h"
 #include "core/analysis_range.h"
 #include "core/contours.h"
 #include "core/f0_histogram.h"
 #include "core/text_export.h"
+#include "quality/segment_table.h"
 #include "spectral/formant_track.h"
 #include "spectral/vowel_targets.h"
 
@@ -54,6 +57,13 @@ struct DisplayData {
   int vowelSet = spectral::vowel_set::Ipa;
   spectral::VowelBlock vowelTargets{};  // of the client's type
   SpectralDisplay spectral;
+  const quality::SegmentTable* segments = nullptr;  // null until the table is ready
+  const FollowUpSeries* followUp = nullptr;
+  int fileNumber = -1;  // of the open recording in its client folder; -1 outside one
+  std::optional<records::FileDate> fileDate;
+  std::string fileName;  // the open recording's name, without its folder
+  int language = 0;      // 0 English, 1 Spanish, 2 Korean, 3 Portuguese
+  bool screen = false;   // drawn in the window, not printed or written to a file
 
   std::int64_t count() const { return static_cast<std::int64_t>(samples.size()); }
   double rangeStartSeconds() const { return sampleRate ? double(range.first) / sampleRate : 0; }

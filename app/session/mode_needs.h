@@ -18,6 +18,10 @@ struct ModeNeeds {
   // A refused LPC range keeps the previous display (and takes a zoom back); otherwise the
   // mode is shown with the last good curve.
   bool lpcRefusalKeepsMode = false;
+  bool segments = false;  // the segment table of a vocal-quality recording
+  // A recording without any analysable segment is refused ("There is no area to be
+  // analysed!") and nothing is shown.
+  bool segmentsRequired = false;
 };
 
 // The needs of the mode with `code`, or null for a code that names no mode.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 
 #include "core/f0_driver.h"
 #include "core/voice_statistics.h"
@@ -192,13 +193,34 @@ std::optional<core::Message> ViewState::showMode(int mode, const ModeNeeds& need
       return failure;
     }
   }
+  std::optional<core::Message> cacheWarning;
+  if (needs.segments) {
+    cacheWarning = ensureSegments();
+    if (cacheWarning && !segmentsReady()) return cacheWarning;
+    if (needs.segmentsRequired && segments_.segmentCount() == 0) {
+      mode_ = mode::None;
+      modeNeeds_ = {};
+      return core::Message{core::MessageId::NoAreaToAnalyse};
+    }
+  }
   if (needs.intensity) ensureIntensity();
   if (needs.rangeStatistics) computeRangeResults();
   const std::optional<core::Message> refused = computeSpectra(needs);
   if (refused && needs.lpcRefusalKeepsMode) return refused;
   mode_ = mode;
   modeNeeds_ = needs;
-  return refused;
+  return refused ? refused : cacheWarning;
+}
+
+std::optional<core::Message> ViewState::ensureSegments() {
+  dropStaleResults();
+  const quality::VocalQualityOutcome outcome = quality::ensureSegments(analysed(), segments_);
+  if (outcome.refused) return outcome.refused;
+  return outcome.cacheWarning;
+}
+
+bool ViewState::segmentsReady() const {
+  return resultsRevision_ == recording_.revision() && quality::segmentsReady(buffer());
 }
 
 const spectral::FormantTrack& ViewState::ensureFormants() {
@@ -262,6 +284,14 @@ DisplayData ViewState::displayData() const {
   data.vowelTargets = vowelTargets_.of(clientType_);
   data.spectral = spectral_.display();
   data.spectral.revision = recording_.revision();
+  if (segmentsReady()) data.segments = &segments_;
+  data.followUp = &followUp_;
+  if (isOpen()) {
+    data.fileNumber = recordingNumberOf(buffer().path);
+    data.fileDate = records::fileDate(buffer().path);
+    data.fileName = std::filesystem::path(buffer().path).filename().string();
+  }
+  data.language = language_;
   return data;
 }
 

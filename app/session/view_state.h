@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/session/display_data.h"
+#include "app/session/follow_up.h"
 #include "app/session/mode_needs.h"
 #include "app/session/open_recording.h"
 #include "app/session/spectral_state.h"
@@ -27,6 +28,7 @@
 #include "core/message.h"
 #include "core/sample_buffer.h"
 #include "core/text_export.h"
+#include "quality/segment_table.h"
 #include "spectral/formant_track.h"
 #include "spectral/vowel_targets.h"
 
@@ -122,6 +124,21 @@ class ViewState {
   const spectral::FormantTrack& ensureFormants();
   core::StatisticsReport statisticsReport() const;
 
+  // The segment table of a vocal-quality recording: from its cache, else analysed (and the
+  // cache written). A refusal of the recording's rate leaves it empty; a cache that could
+  // not be written is reported, and the table stands.
+  std::optional<core::Message> ensureSegments();
+  const quality::SegmentTable& segments() const { return segments_; }
+  bool segmentsReady() const;
+
+  // The follow-up series: it outlives mode changes and recordings, and is emptied when the
+  // client changes.
+  FollowUpSeries& followUp() { return followUp_; }
+  const FollowUpSeries& followUp() const { return followUp_; }
+
+  // The interface language the pictures are drawn for (date order, fonts).
+  void setLanguage(int language) { language_ = language; }
+
   // What the drawing routines read.
   DisplayData displayData() const;
 
@@ -158,6 +175,9 @@ class ViewState {
   int vowelSet_ = spectral::vowel_set::Ipa;
   spectral::VowelTargets vowelTargets_ = spectral::DefaultVowelTargets(spectral::vowel_set::Ipa);
   SpectralState spectral_;
+  quality::SegmentTable segments_;
+  FollowUpSeries followUp_;
+  int language_ = 0;
 };
 
 }  // namespace sonarel::app

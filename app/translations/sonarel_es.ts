@@ -786,6 +786,66 @@
         <source>LPC</source>
         <translation>LPC</translation>
     </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Phonatory Deviation Diagram</source>
+        <translation>Diagrama de desviación fonatoria</translation>
+    </message>
+    <message>
+        <source>Irregularity (Jitter, Shimmer, Correlation)</source>
+        <translation>Irregularidad (jitter, shimmer, correlación)</translation>
+    </message>
+    <message>
+        <source>Noise (GNE)</source>
+        <translation>Ruido (GNE)</translation>
+    </message>
+    <message>
+        <source>Göttingen Hoarseness Diagram</source>
+        <translation>Diagrama de ronquera de Göttingen</translation>
+    </message>
+    <message>
+        <source>File: %1 Date: %2</source>
+        <translation>Archivo: %1 Fecha: %2</translation>
+    </message>
+    <message>
+        <source>Noise %.2f Irr. %.2f</source>
+        <translation>Ruido %.2f Irr. %.2f</translation>
+    </message>
+    <message>
+        <source>SD:</source>
+        <translation>DE:</translation>
+    </message>
+    <message>
+        <source>Jitter  (PPQ): </source>
+        <translation>Jitter  (PPQ): </translation>
+    </message>
+    <message>
+        <source>Irregularity:</source>
+        <translation>Irregularidad:</translation>
+    </message>
+    <message>
+        <source>Shimmer (EPQ): </source>
+        <translation>Shimmer (EPQ): </translation>
+    </message>
+    <message>
+        <source>Correlation:</source>
+        <translation>Correlación:</translation>
+    </message>
+    <message>
+        <source>GNE:</source>
+        <translation>GNE:</translation>
+    </message>
+    <message>
+        <source>Noise:</source>
+        <translation>Ruido:</translation>
+    </message>
+    <message>
+        <source> (Hz)</source>
+        <translation> (Hz)</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -1231,6 +1291,20 @@ Evaluación acústica de la voz.</translation>
         <source>%s lasts longer than %s minutes, the longest recording that can be opened.</source>
         <translation>%s dura más de %s minutos, la grabación más larga que se puede abrir.</translation>
     </message>
+    <message>
+        <source>Limit is 6 Sound Files!
+Remove a File before to insert a new...</source>
+        <translation>¡El límite es de 6 archivos de sonido!
+Quite un archivo antes de insertar uno nuevo...</translation>
+    </message>
+    <message>
+        <source>The Selected File already is on the Diagram!</source>
+        <translation>¡El archivo seleccionado ya está en el diagrama!</translation>
+    </message>
+    <message>
+        <source>The Selected File is not a Vocal Quality File!</source>
+        <translation>¡El archivo seleccionado no es un archivo de calidad vocal!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1375,6 +1449,17 @@ Evaluación acústica de la voz.</translation>
     <message>
         <source>Don´t save</source>
         <translation>No guardar</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CRemoverFollowUp</name>
+    <message>
+        <source>Remove Sound File</source>
+        <translation>Quitar archivo de sonido</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
     </message>
 </context>
 <context>

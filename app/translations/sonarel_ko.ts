@@ -786,6 +786,66 @@
         <source>LPC</source>
         <translation>LPC</translation>
     </message>
+    <message>
+        <source>Normal</source>
+        <translation>정상</translation>
+    </message>
+    <message>
+        <source>Phonatory Deviation Diagram</source>
+        <translation>발성 편차 도표</translation>
+    </message>
+    <message>
+        <source>Irregularity (Jitter, Shimmer, Correlation)</source>
+        <translation>불규칙성 (지터, 시머, 상관)</translation>
+    </message>
+    <message>
+        <source>Noise (GNE)</source>
+        <translation>잡음 (GNE)</translation>
+    </message>
+    <message>
+        <source>Göttingen Hoarseness Diagram</source>
+        <translation>괴팅겐 쉰 목소리 도표</translation>
+    </message>
+    <message>
+        <source>File: %1 Date: %2</source>
+        <translation>파일: %1 날짜: %2</translation>
+    </message>
+    <message>
+        <source>Noise %.2f Irr. %.2f</source>
+        <translation>잡음 %.2f 불규칙 %.2f</translation>
+    </message>
+    <message>
+        <source>SD:</source>
+        <translation>표준편차:</translation>
+    </message>
+    <message>
+        <source>Jitter  (PPQ): </source>
+        <translation>지터  (PPQ): </translation>
+    </message>
+    <message>
+        <source>Irregularity:</source>
+        <translation>불규칙성:</translation>
+    </message>
+    <message>
+        <source>Shimmer (EPQ): </source>
+        <translation>시머 (EPQ): </translation>
+    </message>
+    <message>
+        <source>Correlation:</source>
+        <translation>상관:</translation>
+    </message>
+    <message>
+        <source>GNE:</source>
+        <translation>GNE:</translation>
+    </message>
+    <message>
+        <source>Noise:</source>
+        <translation>잡음:</translation>
+    </message>
+    <message>
+        <source> (Hz)</source>
+        <translation> (Hz)</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -1231,6 +1291,20 @@ Acoustic assessment of the voice.</source>
         <source>%s lasts longer than %s minutes, the longest recording that can be opened.</source>
         <translation>%s은(는) 열 수 있는 가장 긴 녹음 길이인 %s분보다 깁니다.</translation>
     </message>
+    <message>
+        <source>Limit is 6 Sound Files!
+Remove a File before to insert a new...</source>
+        <translation>소리 파일은 6개까지입니다!
+새 파일을 넣기 전에 파일 하나를 빼십시오...</translation>
+    </message>
+    <message>
+        <source>The Selected File already is on the Diagram!</source>
+        <translation>선택한 파일은 이미 도표에 있습니다!</translation>
+    </message>
+    <message>
+        <source>The Selected File is not a Vocal Quality File!</source>
+        <translation>선택한 파일은 음질 파일이 아닙니다!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1375,6 +1449,17 @@ Acoustic assessment of the voice.</source>
     <message>
         <source>Don´t save</source>
         <translation>저장 안 함</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CRemoverFollowUp</name>
+    <message>
+        <source>Remove Sound File</source>
+        <translation>소리 파일 빼기</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>파일</translation>
     </message>
 </context>
 <context>

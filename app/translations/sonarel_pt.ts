@@ -786,6 +786,66 @@
         <source>LPC</source>
         <translation>LPC</translation>
     </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Phonatory Deviation Diagram</source>
+        <translation>Diagrama de desvio fonatório</translation>
+    </message>
+    <message>
+        <source>Irregularity (Jitter, Shimmer, Correlation)</source>
+        <translation>Irregularidade (jitter, shimmer, correlação)</translation>
+    </message>
+    <message>
+        <source>Noise (GNE)</source>
+        <translation>Ruído (GNE)</translation>
+    </message>
+    <message>
+        <source>Göttingen Hoarseness Diagram</source>
+        <translation>Diagrama de rouquidão de Göttingen</translation>
+    </message>
+    <message>
+        <source>File: %1 Date: %2</source>
+        <translation>Arquivo: %1 Data: %2</translation>
+    </message>
+    <message>
+        <source>Noise %.2f Irr. %.2f</source>
+        <translation>Ruído %.2f Irr. %.2f</translation>
+    </message>
+    <message>
+        <source>SD:</source>
+        <translation>DP:</translation>
+    </message>
+    <message>
+        <source>Jitter  (PPQ): </source>
+        <translation>Jitter  (PPQ): </translation>
+    </message>
+    <message>
+        <source>Irregularity:</source>
+        <translation>Irregularidade:</translation>
+    </message>
+    <message>
+        <source>Shimmer (EPQ): </source>
+        <translation>Shimmer (EPQ): </translation>
+    </message>
+    <message>
+        <source>Correlation:</source>
+        <translation>Correlação:</translation>
+    </message>
+    <message>
+        <source>GNE:</source>
+        <translation>GNE:</translation>
+    </message>
+    <message>
+        <source>Noise:</source>
+        <translation>Ruído:</translation>
+    </message>
+    <message>
+        <source> (Hz)</source>
+        <translation> (Hz)</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -1231,6 +1291,20 @@ Avaliação acústica da voz.</translation>
         <source>%s lasts longer than %s minutes, the longest recording that can be opened.</source>
         <translation>%s dura mais de %s minutos, a gravação mais longa que pode ser aberta.</translation>
     </message>
+    <message>
+        <source>Limit is 6 Sound Files!
+Remove a File before to insert a new...</source>
+        <translation>O limite é de 6 arquivos de som!
+Remova um arquivo antes de inserir um novo...</translation>
+    </message>
+    <message>
+        <source>The Selected File already is on the Diagram!</source>
+        <translation>O arquivo selecionado já está no diagrama!</translation>
+    </message>
+    <message>
+        <source>The Selected File is not a Vocal Quality File!</source>
+        <translation>O arquivo selecionado não é um arquivo de qualidade vocal!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1375,6 +1449,17 @@ Avaliação acústica da voz.</translation>
     <message>
         <source>Don´t save</source>
         <translation>Não salvar</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CRemoverFollowUp</name>
+    <message>
+        <source>Remove Sound File</source>
+        <translation>Remover arquivo de som</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
     </message>
 </context>
 <context>

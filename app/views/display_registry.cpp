@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "app/drawing/display_modes.h"
+#include "app/drawing/quality_drawing.h"
 #include "app/drawing/spectral_drawing.h"
 #include "app/views/mode_icons.h"
 
@@ -65,6 +66,36 @@ std::vector<DisplayModeEntry> builtInModes() {
        ModeNeeds{.formants = true, .f0 = true},
        [](QPainter& p, const QRect& g, const DisplayData& d) { drawVowelSpace(p, g, d); },
        vowelSpaceReadout, nullptr, "mode10-vowel-space"},
+      // Vocal-quality files.
+      {mode::VocalAnalysisData, cmd::VocalAnalysisData,
+       QT_TRANSLATE_NOOP("Command", "Vocal Analysis Data (Statistics)"),
+       QT_TRANSLATE_NOOP("Command", "Show the vocal analysis data"), "", S::Quality,
+       ModeNeeds{.f0 = true, .rangeStatistics = true, .segments = true, .segmentsRequired = true},
+       [](QPainter& p, const QRect& g, const DisplayData& d) { drawVocalAnalysisData(p, g, d); },
+       nullptr, nullptr, "mode11-vocal-analysis-data"},
+      {mode::DeviationDiagram, cmd::DeviationDiagram,
+       QT_TRANSLATE_NOOP("Command", "Phonatory Deviation Diagram"),
+       QT_TRANSLATE_NOOP("Command", "Show the phonatory deviation diagram"), "", S::Quality,
+       ModeNeeds{.segments = true, .segmentsRequired = true},
+       [](QPainter& p, const QRect& g, const DisplayData& d) {
+         drawDeviationDiagram(p, g, d, static_cast<double>(d.range.first),
+                              static_cast<double>(d.range.last));
+       },
+       deviationReadout, nullptr, "mode12-deviation-diagram", true, false, TopMenu::Analysis,
+       deviationReadoutBox},
+      {mode::SpectrogramIntensityF0, cmd::SpectrogramIntensityF0,
+       QT_TRANSLATE_NOOP("Command", "Spectrogram, Intensity and F0"),
+       QT_TRANSLATE_NOOP("Command", "Show the spectrogram with intensity and F0"), "", S::Quality,
+       ModeNeeds{.f0 = true, .rangeStatistics = true, .segments = true},
+       [](QPainter& p, const QRect& g, const DisplayData& d) {
+         drawSpectrogramIntensityF0(p, g, d);
+       },
+       nullptr, nullptr, "mode14-spectrogram-intensity-f0"},
+      {mode::FollowUp, cmd::FollowUpView, QT_TRANSLATE_NOOP("Command", "View"),
+       QT_TRANSLATE_NOOP("Command", "Show the follow-up diagram"), "", S::Quality,
+       ModeNeeds{.segments = true},
+       [](QPainter& p, const QRect& g, const DisplayData& d) { drawFollowUpDiagram(p, g, d); },
+       nullptr, nullptr, "mode17-follow-up", true, false, TopMenu::FollowUp, nullptr, true},
   };
 }
 

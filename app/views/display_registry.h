@@ -37,6 +37,10 @@ struct DisplayModeEntry {
   const char* screenshot = nullptr;        // name of its picture in --screenshots, or null
   bool prints = true;
   bool separatorBefore = false;  // in the menu
+  TopMenu menu = TopMenu::Analysis;
+  // Where the read-out box goes (its own placement), or null: beside the pointer.
+  QRect (*readoutBox)(const QRect& graph, QPoint point) = nullptr;
+  bool hidesStrip = false;  // the graph uses the waveform strip's place
 };
 
 class DisplayRegistry {

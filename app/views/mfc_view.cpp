@@ -9,9 +9,16 @@
 #include "app/drawing/display_modes.h"
 #include "app/drawing/spectral_drawing.h"
 #include "app/translated_text.h"
+#include "app/views/display_registry.h"
 #include "app/views/power_spectrum_window.h"
 
 namespace sonarel::app {
+namespace {
+
+const char* const kReadoutStyle =
+    "QLabel { background: #ffffe8; border: 1px solid #b0b0a0; padding: 1px 4px; }";
+
+}  // namespace
 
 CMfcView::CMfcView(CMfcDoc& document, QWidget* parent)
     : QWidget(parent),
@@ -23,8 +30,7 @@ CMfcView::CMfcView(CMfcDoc& document, QWidget* parent)
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, Qt::white);
   setPalette(palette);
-  readout_->setStyleSheet(
-      "QLabel { background: #ffffe8; border: 1px solid #b0b0a0; padding: 1px 4px; }");
+  readout_->setStyleSheet(kReadoutStyle);
   readout_->hide();
   connect(&document_, &CMfcDoc::changed, this, qOverload<>(&QWidget::update));
   connect(&document_, &CMfcDoc::changed, this, [this] {
@@ -44,6 +50,7 @@ void CMfcView::paintEvent(QPaintEvent*) {
   const ViewState& state = document_.state();
   DisplayData shown = state.displayData();
   shown.spectral.progressive = true;
+  shown.screen = true;
   drawDisplayMode(painter, geometry(), shown, state.displayMode());
   if (state.spectral().picturesGrowing()) growth_.start();
 }
@@ -62,6 +69,8 @@ void CMfcView::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   if (startContrastDrag(event->position().toPoint())) return;
   if (!geometry().strip.contains(event->position().toPoint())) return;
+  const DisplayModeEntry* shown = displayRegistry().byCode(document_.state().displayMode());
+  if (shown && shown->hidesStrip) return;
   selecting_ = true;
   document_.state().pressStrip(stripX(event->position().toPoint()));
   update(geometry().strip);
@@ -122,6 +131,7 @@ void CMfcView::showFrameSpectrum(const QPoint& point) {
 
 void CMfcView::leaveEvent(QEvent*) {
   readout_->hide();
+  setCursor(Qt::ArrowCursor);
 }
 
 void CMfcView::showContextMenu(const QPoint& globalPosition) {
@@ -146,11 +156,24 @@ void CMfcView::showContextMenu(const QPoint& globalPosition) {
 void CMfcView::updateReadout(const QPoint& point) {
   const ViewState& state = document_.state();
   const QString text = cursorReadout(state.displayMode(), geometry(), state.displayData(), point);
+  const DisplayModeEntry* shown = displayRegistry().byCode(state.displayMode());
+  const QRect box =
+      shown && shown->readoutBox ? shown->readoutBox(geometry().graph, point) : QRect();
+  setCursor(box.isEmpty() ? Qt::ArrowCursor : Qt::CrossCursor);
   if (text.isEmpty()) {
     readout_->hide();
     return;
   }
   readout_->setText(text);
+  if (!box.isEmpty()) {
+    // The mode places its own box.
+    readout_->setStyleSheet("QLabel { background: rgb(255, 255, 206); padding: 0px 2px; }");
+    readout_->setFont(QFont());
+    readout_->setGeometry(box);
+    readout_->show();
+    return;
+  }
+  readout_->setStyleSheet(kReadoutStyle);
   readout_->adjustSize();
   QPoint at = point + QPoint(14, 14);
   if (at.x() + readout_->width() > width()) at.setX(point.x() - readout_->width() - 6);

@@ -58,7 +58,14 @@ void resonate(std::vector<double>& x, double hz, double bandwidth, double fs) {
 
 std::vector<std::int16_t> syntheticVowel(const VowelRecipe& r) {
   const auto count = static_cast<std::size_t>(std::llround(r.seconds * r.sampleRate));
-  std::vector<double> x = glottalFlow(r, count);
+  std::vector<double> x(count);
+  if (r.whispered) {
+    std::mt19937 random(r.seed);
+    std::normal_distribution<double> turbulence(0.0, 1.0);
+    for (double& v : x) v = turbulence(random);
+  } else {
+    x = glottalFlow(r, count);
+  }
   for (std::size_t n = count; n-- > 1;) x[n] -= x[n - 1];  // lip radiation
   if (!x.empty()) x[0] = 0;
   constexpr std::array<std::array<double, 2>, 5> formants{
@@ -97,6 +104,13 @@ VowelRecipe healthyLikeVowel() {
 VowelRecipe roughVowel() {
   VowelRecipe r;
   r.jitter = 0.04;
+  r.seconds = 1.5;
+  return r;
+}
+
+VowelRecipe whisperedVowel() {
+  VowelRecipe r;
+  r.whispered = true;
   r.seconds = 1.5;
   return r;
 }

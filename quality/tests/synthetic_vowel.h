@@ -28,7 +28,8 @@ struct VowelRecipe {
   double snrDb = std::numeric_limits<double>::infinity();
   double formantScale = 1.0;  // 1.15 for a female-like tract
   unsigned seed = 1;
-  bool invert = false;  // polarity inversion of the final samples
+  bool invert = false;     // polarity inversion of the final samples
+  bool whispered = false;  // the source is white Gaussian noise instead of the glottal pulses
 };
 
 std::vector<std::int16_t> syntheticVowel(const VowelRecipe& recipe);
@@ -37,5 +38,6 @@ std::vector<std::int16_t> syntheticVowel(const VowelRecipe& recipe);
 VowelRecipe healthyLikeVowel();  // jitter 0.3 %, shimmer 3 %, SNR 30 dB
 VowelRecipe roughVowel();        // jitter 4 %
 VowelRecipe breathyVowel();      // SNR 10 dB
+VowelRecipe whisperedVowel();    // a noise source through the same tract
 
 }  // namespace sonarel::testing
