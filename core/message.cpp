@@ -230,6 +230,8 @@ constexpr std::array kCatalogue{
           QT_TRANSLATE_NOOP(
               "Message",
               "%s lasts longer than %s minutes, the longest recording that can be opened.")},
+    Entry{MessageId::AmdfRangeInverted,
+          QT_TRANSLATE_NOOP("Message", "maxpitch must be > minpitch")},
 };
 
 }  // namespace

@@ -125,6 +125,8 @@ enum class MessageId {
   TargetNotRegularFile,  // %s: the path
   TableDamaged,          // %s: the path
   RecordingTooLong,      // %s: the path, %s: the minutes
+  // F0 trackers
+  AmdfRangeInverted,
   // Not a message: stays last, so that tests can walk every identifier above it.
   EndOfCatalogue,
 };

@@ -1231,6 +1231,10 @@ Evaluación acústica de la voz.</translation>
         <source>%s lasts longer than %s minutes, the longest recording that can be opened.</source>
         <translation>%s dura más de %s minutos, la grabación más larga que se puede abrir.</translation>
     </message>
+    <message>
+        <source>maxpitch must be &gt; minpitch</source>
+        <translation>maxpitch debe ser &gt; minpitch</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

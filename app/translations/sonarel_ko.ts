@@ -1231,6 +1231,10 @@ Acoustic assessment of the voice.</source>
         <source>%s lasts longer than %s minutes, the longest recording that can be opened.</source>
         <translation>%s은(는) 열 수 있는 가장 긴 녹음 길이인 %s분보다 깁니다.</translation>
     </message>
+    <message>
+        <source>maxpitch must be &gt; minpitch</source>
+        <translation>maxpitch는 minpitch보다 커야 합니다</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

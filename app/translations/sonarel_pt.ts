@@ -1231,6 +1231,10 @@ Avaliação acústica da voz.</translation>
         <source>%s lasts longer than %s minutes, the longest recording that can be opened.</source>
         <translation>%s dura mais de %s minutos, a gravação mais longa que pode ser aberta.</translation>
     </message>
+    <message>
+        <source>maxpitch must be &gt; minpitch</source>
+        <translation>maxpitch deve ser &gt; minpitch</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
