@@ -111,7 +111,8 @@ std::optional<AmdfParameters> amdfParameters(int sampleRate, int minPitch, int m
   p.window = static_cast<int>(std::floor(2.5 * sampleRate)) / p.lowestF0;
   p.shortestLag = sampleRate / p.highestF0;
   p.longestLag = sampleRate / p.lowestF0;
-  if (p.shortestLag < 1 || p.longestLag - p.shortestLag < 2 || p.window <= p.longestLag) {
+  if (p.shortestLag < 1 || p.longestLag - p.shortestLag < 2 || p.window <= p.longestLag ||
+      p.window >= (1 << 15)) {
     return std::nullopt;
   }
   return p;
@@ -167,9 +168,12 @@ std::optional<std::vector<float>> trackAmdf(std::span<const std::int16_t> sample
     }
     for (int j = 0; j < lags; ++j) {
       const int k = p.shortestLag + j;
-      std::int64_t sum = 0;
-      for (int i = 0; i + k < n; ++i) sum += std::abs(v[i + k] - v[i]);
-      d[j] = 50 * sum / (n - k);
+      // |v| stays below 2^15, so a window of fewer than 2^15 samples sums in 32 bits.
+      std::uint32_t sum = 0;
+      const std::int32_t* a = v.data();
+      const std::int32_t* b = v.data() + k;
+      for (int i = 0; i + k < n; ++i) sum += static_cast<std::uint32_t>(std::abs(b[i] - a[i]));
+      d[j] = 50 * static_cast<std::int64_t>(sum) / (n - k);
       dMin = std::min(dMin, d[j]);
       dMax = std::max(dMax, d[j]);
     }

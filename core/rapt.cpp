@@ -57,6 +57,7 @@ struct Candidate {
   double below = 0;        // NCCF at lag - 1
   double cost = 0;         // cumulative cost of the best path ending here
   int from = 0;            // that path's candidate in the previous frame
+  double logLag = 0;       // ln(lag) of a voiced candidate
 };
 
 struct PendingFrame {
@@ -104,6 +105,7 @@ struct RaptTracker::State {
   std::deque<PendingFrame> pending;  // analysed frames not yet emitted
 
   // Scratch.
+  std::vector<int> alive, back;  // candidates whose paths are being followed back
   std::vector<double> rho;
   std::vector<float> scratch;
 };
@@ -399,6 +401,7 @@ bool RaptTracker::process(std::span<const float> buffer) {
       if (known) continue;
       Candidate c;
       c.lag = at;
+      c.logLag = std::log(static_cast<double>(at));
       c.correlation = s.rho[at - first];
       c.below = at > first ? s.rho[at - 1 - first] : c.correlation;
       c.above = at < lastLag ? s.rho[at + 1 - first] : c.correlation;
@@ -447,7 +450,7 @@ bool RaptTracker::process(std::span<const float> buffer) {
             const Candidate& prev = previous->candidates[q];
             double transition = 0;
             if (prev.lag > 0 && cand.lag > 0) {
-              const double d = std::log(static_cast<double>(cand.lag) / prev.lag);
+              const double d = cand.logLag - prev.logLag;
               transition = freqWeight * std::min({std::abs(d), std::abs(d + M_LN2) + p.doubleCost,
                                                   std::abs(d - M_LN2) + p.doubleCost});
             } else if (prev.lag > 0) {
@@ -470,16 +473,19 @@ bool RaptTracker::process(std::span<const float> buffer) {
 
     // Emit what every path agrees on.
     {
-      std::vector<int> alive(s.pending.back().candidates.size());
+      std::vector<int>& alive = s.alive;
+      std::vector<int>& back = s.back;
+      alive.resize(s.pending.back().candidates.size());
       std::iota(alive.begin(), alive.end(), 0);
       std::size_t i = s.pending.size() - 1;
       while (alive.size() > 1 && i > 0) {
-        std::vector<int> back;
-        for (int c : alive)
+        back.clear();
+        for (int c : alive) {
           back.push_back(s.pending[i].candidates[static_cast<std::size_t>(c)].from);
+        }
         std::sort(back.begin(), back.end());
         back.erase(std::unique(back.begin(), back.end()), back.end());
-        alive = std::move(back);
+        alive.swap(back);
         --i;
       }
       if (alive.size() == 1 && i + 1 < s.pending.size()) {

@@ -24,16 +24,18 @@ std::int16_t saturate16(double v) {
 // The normalised correlation of x[r - n + j] with x[r + j] for j = 0, stride, 2 stride, ...
 // below `window`: the stretch of `window` samples from r - n against the one from r.
 double stretchCorrelation(const std::int16_t* x, std::int64_t r, int n, int window, int stride) {
-  double xy = 0, xx = 0, yy = 0;
+  std::int64_t xy = 0, xx = 0, yy = 0;
+  const std::int16_t* before = x + r - n;
+  const std::int16_t* after = x + r;
   for (int j = 0; j < window; j += stride) {
-    const int a = x[r - n + j];
-    const int b = x[r + j];
-    xy += static_cast<double>(a) * b;
-    xx += static_cast<double>(a) * a;
-    yy += static_cast<double>(b) * b;
+    const std::int32_t a = before[j];
+    const std::int32_t b = after[j];
+    xy += a * b;
+    xx += a * a;
+    yy += b * b;
   }
-  const double e = xx * yy;
-  return e > 0 ? xy / std::sqrt(e) : 0.0;
+  const double e = static_cast<double>(xx) * static_cast<double>(yy);
+  return e > 0 ? static_cast<double>(xy) / std::sqrt(e) : 0.0;
 }
 
 // The zero crossings of every stride-th sample from r - n to r + n.
