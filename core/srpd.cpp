@@ -101,16 +101,19 @@ std::vector<double> srpdPreFilter(double sampleRate, double cutoffHz) {
 }
 
 std::vector<std::int16_t> srpdLowPass(std::span<const std::int16_t> samples, double sampleRate) {
-  const std::vector<double> taps = srpdPreFilter(sampleRate);
-  const auto count = static_cast<std::int64_t>(samples.size());
-  const std::int64_t half = kPreFilterTaps / 2;
+  const std::vector<double> designed = srpdPreFilter(sampleRate);
+  // The taps are symmetric, so output i is the plain dot product of the taps with the 99
+  // inputs centred on input i (the delay of half the order taken back); the input is
+  // padded with zeros at both ends.
+  const std::vector<float> taps(designed.begin(), designed.end());
+  const std::size_t half = kPreFilterTaps / 2;
+  std::vector<float> padded(samples.size() + 2 * half, 0.0f);
+  std::copy(samples.begin(), samples.end(), padded.begin() + static_cast<std::ptrdiff_t>(half));
   std::vector<std::int16_t> out(samples.size());
-  // Output i is the filter centred on input i: the delay of half the order taken back.
-  for (std::int64_t i = 0; i < count; ++i) {
-    const std::int64_t first = std::max<std::int64_t>(0, i - half);
-    const std::int64_t last = std::min<std::int64_t>(count - 1, i + half);
-    double sum = 0;
-    for (std::int64_t j = first; j <= last; ++j) sum += taps[half + i - j] * samples[j];
+  for (std::size_t i = 0; i < samples.size(); ++i) {
+    const float* x = padded.data() + i;
+    float sum = 0;
+    for (int k = 0; k < kPreFilterTaps; ++k) sum += taps[k] * x[k];
     out[i] = saturate16(sum);
   }
   return out;
