@@ -170,9 +170,10 @@ std::optional<std::vector<float>> trackAmdf(std::span<const std::int16_t> sample
       const int k = p.shortestLag + j;
       // |v| stays below 2^15, so a window of fewer than 2^15 samples sums in 32 bits.
       std::uint32_t sum = 0;
-      const std::int32_t* a = v.data();
-      const std::int32_t* b = v.data() + k;
-      for (int i = 0; i + k < n; ++i) sum += static_cast<std::uint32_t>(std::abs(b[i] - a[i]));
+      const std::int32_t* first = v.data();
+      const std::int32_t* shifted = v.data() + k;
+      for (int i = 0; i + k < n; ++i)
+        sum += static_cast<std::uint32_t>(std::abs(shifted[i] - first[i]));
       d[j] = 50 * static_cast<std::int64_t>(sum) / (n - k);
       dMin = std::min(dMin, d[j]);
       dMax = std::max(dMax, d[j]);
