@@ -97,6 +97,13 @@ BENCHMARK_CAPTURE(BM_Reference, pda, "pda")
     ->UseManualTime()
     ->Iterations(3)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Reference, pda_cpu, "pda_cpu")
+    ->ArgNames({"s", "rate"})
+    ->Args({60, 11025})
+    ->Args({60, 22050})
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Reference, snack, "snack")
     ->ArgNames({"s", "rate"})
     ->Args({60, 11025})

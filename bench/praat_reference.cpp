@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/praat_reference.h"
 
+#include <sys/resource.h>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -21,13 +23,20 @@ std::optional<double> praatSeconds(const std::string& path, const std::string& a
 }
 
 std::optional<double> referenceSeconds(const std::string& tool, const std::string& path) {
-  if (tool == "pda") {
+  if (tool == "pda" || tool == "pda_cpu") {
     const std::string command = "pda '" + path +
                                 "' -o /dev/null -otype ascii -L -P -shift 0.008 -length 0.02 "
                                 "-fmin 70 -fmax 400 >/dev/null 2>&1";
+    rusage before{}, after{};
+    getrusage(RUSAGE_CHILDREN, &before);
     const auto start = std::chrono::steady_clock::now();
     if (std::system(command.c_str()) != 0) return std::nullopt;
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const auto end = std::chrono::steady_clock::now();
+    getrusage(RUSAGE_CHILDREN, &after);
+    if (tool == "pda") return std::chrono::duration<double>(end - start).count();
+    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(after.ru_utime) - seconds(before.ru_utime) + seconds(after.ru_stime) -
+           seconds(before.ru_stime);
   }
   if (tool == "snack") {
     const std::string command =
