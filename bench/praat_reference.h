@@ -13,4 +13,10 @@ namespace sonarel::bench {
 std::optional<double> praatSeconds(const std::string& path, const std::string& analysis,
                                    double floorHz = 70, double ceilingHz = 400);
 
+// Seconds a reference program took over the file: "pda" (the whole process; "pda_cpu" its
+// processor time, user and system, which a busy machine does not inflate), "snack" (its
+// ESPS pitch call alone) or a Praat analysis named as for praatSeconds, at 70-400 Hz; nothing
+// if the program is missing or failed.
+std::optional<double> referenceSeconds(const std::string& tool, const std::string& path);
+
 }  // namespace sonarel::bench

@@ -19,14 +19,20 @@ std::vector<Command>& commandList() {
        "file is taken as vocal quality and any other rate as voice analysis.\n",
        runInfo},
       {"f0",
-       "f0 FILE [--method ac|cc] [--min HZ] [--max HZ] [--kind voice|quality] [--frames]\n"
-       "                                     the F0 contour as the F0 export text",
-       "usage: sonarel-cli f0 FILE [--method ac|cc] [--min HZ] [--max HZ]\n"
+       "f0 FILE [--method ac|cc|srpd|amdf|rapt] [--min HZ] [--max HZ] [--kind voice|quality]\n"
+       "   [--frames]                        the F0 contour as the F0 export text",
+       "usage: sonarel-cli f0 FILE [--method ac|cc|srpd|amdf|rapt] [--min HZ] [--max HZ]\n"
        "                          [--kind voice|quality] [--frames]\n"
        "Computes the F0 contour of a WAVE file and prints the F0 export text: one \"%.03f;\"\n"
-       "line per frame (every 20 ms), 0.000 for an unvoiced frame.\n"
-       "  --method ac   autocorrelation after a 40-2000 Hz band-pass filter (the default)\n"
-       "  --method cc   cross-correlation, unfiltered\n"
+       "line per frame, 0.000 for an unvoiced frame.\n"
+       "  --method ac   autocorrelation after a 40-2000 Hz band-pass filter, frames every\n"
+       "                20 ms (the default)\n"
+       "  --method cc   cross-correlation, unfiltered, frames every 20 ms\n"
+       "  --method srpd super-resolution pitch determination, frames about every 8 ms\n"
+       "  --method amdf average magnitude difference, whole hertz, frames every 10 ms,\n"
+       "                searched from max(min - 20, 50) Hz to max\n"
+       "  --method rapt normalised cross-correlation with dynamic programming, frames\n"
+       "                every 10 ms, always 60-1000 Hz; its diagnostics go to standard error\n"
        "  --min HZ, --max HZ   the F0 range, 70 and 400 by default; checked as the settings\n"
        "                dialog checks them (min at least 50, max at most 1200, min below max)\n"
        "  --kind        how the file is opened (see info); by default from its rate\n"
@@ -47,13 +53,15 @@ std::vector<Command>& commandList() {
        "                file)\n",
        runIntensity},
       {"stats", "stats FILE [OPTIONS]                statistics of F0 and intensity over a range",
-       "usage: sonarel-cli stats FILE [--from SAMPLE] [--to SAMPLE] [--method ac|cc]\n"
+       "usage: sonarel-cli stats FILE [--from SAMPLE] [--to SAMPLE]\n"
+       "                         [--method ac|cc|srpd|amdf|rapt]\n"
        "                         [--min HZ] [--max HZ] [--silence DB] [--kind voice|quality]\n"
        "Prints the statistics text of the window's export: F0 modes, mean, extremes and\n"
        "spread, intensity extremes, mean and spread, voiced and speech shares and the F0\n"
        "range in semitones, from sample --from (0) to sample --to (the end). F0 by\n"
-       "autocorrelation (ac, the default) or cross-correlation (cc) between --min (70) and\n"
-       "--max (400) Hz; intensity columns below --silence (10) dB count as silence.\n",
+       "autocorrelation (ac, the default), cross-correlation (cc), SRPD (srpd), AMDF (amdf)\n"
+       "or the normalised cross-correlation tracker (rapt; see f0 --help) between --min (70)\n"
+       "and --max (400) Hz; intensity columns below --silence (10) dB count as silence.\n",
        runStats},
       {"export", "export f0|intensity|stats FILE --out OUT [OPTIONS]   write an export file",
        "usage: sonarel-cli export f0|intensity|stats FILE --out OUT [stats options]\n"
@@ -62,7 +70,8 @@ std::vector<Command>& commandList() {
        "options are those of stats. OUT is replaced only once it is completely written.\n",
        runExport},
       {"batch", "batch [OPTIONS] FILE_OR_FOLDER...   one CSV row of statistics per recording",
-       "usage: sonarel-cli batch [--out FILE] [--method ac|cc] [--min HZ] [--max HZ]\n"
+       "usage: sonarel-cli batch [--out FILE] [--method ac|cc|srpd|amdf|rapt] [--min HZ]\n"
+       "                         [--max HZ]\n"
        "                         [--silence DB] [--kind voice|quality] FILE_OR_FOLDER...\n"
        "Analyses every WAVE file given (folders are searched recursively) over its whole\n"
        "length and writes one CSV row per file to standard output or to --out: path, rate,\n"

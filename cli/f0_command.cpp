@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "cli/frame_lines.h"
 #include "cli/sound_file_option.h"
+#include "cli/voice_analysis.h"
 #include "core/contour_text.h"
 #include "core/f0_driver.h"
 #include "core/f0_settings.h"
@@ -18,13 +19,9 @@ namespace {
 std::variant<core::F0Settings, std::string> settingsOption(const Arguments& args) {
   core::F0Settings defaults;
   core::F0DialogInput input;
-  input.method = defaults.method;
-  const auto method = args.option("--method").value_or("ac");
-  if (method == "cc") {
-    input.method = static_cast<int>(core::F0Method::CrossCorrelation);
-  } else if (method != "ac") {
-    return std::string("--method takes ac or cc");
-  }
+  const std::optional<core::F0Method> method = f0MethodOption(args);
+  if (!method) return std::string(kMethodChoices);
+  input.method = static_cast<int>(*method);
   input.low = args.option("--min").value_or(std::to_string(defaults.minPitch));
   input.high = args.option("--max").value_or(std::to_string(defaults.maxPitch));
   input.threshold = std::to_string(defaults.silenceThreshold);
@@ -51,6 +48,7 @@ int runF0(const std::vector<std::string>& words, Streams streams) {
   if (auto stop = openForAnalysis(args, args.positional[0], buffer, streams)) return *stop;
   core::VoiceAnalysis results;
   const core::F0Result run = core::computeF0(buffer, std::get<core::F0Settings>(settings), results);
+  for (const std::string& line : run.diagnostics) streams.err << line;
   if (run.message) {
     streams.err << run.message->text() << "\n";
     return kExitBadInput;

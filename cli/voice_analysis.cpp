@@ -8,12 +8,23 @@
 
 namespace sonarel::cli {
 
+std::optional<core::F0Method> f0MethodOption(const Arguments& args) {
+  const std::string name = args.option("--method").value_or("ac");
+  if (name == "ac") return core::F0Method::Autocorrelation;
+  if (name == "cc") return core::F0Method::CrossCorrelation;
+  if (name == "srpd") return core::F0Method::Srpd;
+  if (name == "amdf") return core::F0Method::Amdf;
+  if (name == "rapt") return core::F0Method::LpcAutocorrelation;
+  return std::nullopt;
+}
+
 std::optional<core::Message> analyseVoice(core::SampleBuffer& buffer, const VoiceOptions& options,
                                           VoiceAnalysis& out,
                                           const core::AnalysisControl& control) {
   buffer.flags.clear();
   core::VoiceAnalysis results;
   const core::F0Result run = core::computeF0(buffer, options.f0, results, control);
+  out.diagnostics = run.diagnostics;
   if (run.message) return run.message;
 
   const core::SampleIndex count = buffer.count();

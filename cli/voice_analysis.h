@@ -7,6 +7,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "cli/arguments.h"
 #include "core/analysis_control.h"
@@ -26,6 +27,11 @@ struct VoiceOptions {
 // The words every voice-analysis subcommand takes as options with values.
 const std::set<std::string>& voiceOptionNames();
 
+// The F0 method named by --method: ac (the default), cc, srpd, amdf or rapt; nothing for
+// another name.
+std::optional<core::F0Method> f0MethodOption(const Arguments& args);
+inline constexpr const char* kMethodChoices = "--method takes ac, cc, srpd, amdf or rapt";
+
 // Reads --method, --min, --max, --silence, --from and --to; the message when one is wrong.
 std::optional<std::string> readVoiceOptions(const Arguments& args, VoiceOptions& options);
 
@@ -33,6 +39,7 @@ struct VoiceAnalysis {
   core::F0Contour f0;
   core::IntensityColumns intensity{};
   core::StatisticsReport report;
+  std::vector<std::string> diagnostics;  // the tracker's lines for standard error
 };
 
 // F0 over the whole file, intensity, then the statistics over the range of the options

@@ -14,10 +14,9 @@ const std::set<std::string>& voiceOptionNames() {
 std::optional<std::string> readVoiceOptions(const Arguments& args, VoiceOptions& options) {
   const core::F0Settings defaults;
   core::F0DialogInput input;
-  const std::string method = args.option("--method").value_or("ac");
-  if (method != "ac" && method != "cc") return "--method takes ac or cc";
-  input.method = static_cast<int>(method == "cc" ? core::F0Method::CrossCorrelation
-                                                 : core::F0Method::Autocorrelation);
+  const std::optional<core::F0Method> method = f0MethodOption(args);
+  if (!method) return kMethodChoices;
+  input.method = static_cast<int>(*method);
   input.low = args.option("--min").value_or(std::to_string(defaults.minPitch));
   input.high = args.option("--max").value_or(std::to_string(defaults.maxPitch));
   input.threshold = args.option("--silence").value_or(std::to_string(defaults.silenceThreshold));

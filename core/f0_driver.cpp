@@ -2,13 +2,17 @@
 #include "core/f0_driver.h"
 
 #include <algorithm>
+#include <cmath>
 #include <new>
 #include <optional>
 #include <variant>
 #include <vector>
 
+#include "core/amdf.h"
 #include "core/butterworth.h"
 #include "core/intensity.h"
+#include "core/rapt.h"
+#include "core/srpd.h"
 #include "core/voicing.h"
 
 namespace sonarel::core {
@@ -62,16 +66,38 @@ namespace {
 F0Result runMethod(std::span<const std::int16_t> samples, double sampleRate,
                    const F0Settings& settings, F0Contour& contour, VoicingMap& map,
                    const AnalysisControl& control) {
+  if (settings.method < 0 || settings.method > 4) {
+    return {F0Outcome::InvalidMethod, Message{MessageId::InvalidMethod}};
+  }
   const auto method = static_cast<F0Method>(settings.method);
-  if (method != F0Method::Autocorrelation && method != F0Method::CrossCorrelation) {
-    if (settings.method < 0 || settings.method > 4) {
-      return {F0Outcome::InvalidMethod, Message{MessageId::InvalidMethod}};
+  if (method == F0Method::Srpd) {
+    F0Contour result{trackSrpd(samples, sampleRate, settings.minPitch, settings.maxPitch)};
+    for (float& v : result.values) {
+      if (std::isnan(v) || v < static_cast<float>(settings.minPitch)) v = 0.0f;
     }
-    // No placeholder: a contour of another method must not pass for this one.
-    contour = {};
-    map = {};
-    return {F0Outcome::NotAvailable,
-            Message{MessageId::MethodNotAvailable, {f0MethodName(settings.method)}}};
+    contour = std::move(result);
+    map = voicingMap(contour);
+    return {F0Outcome::Computed};
+  }
+  if (method == F0Method::Amdf) {
+    std::optional<std::vector<float>> values = trackAmdf(
+        samples, static_cast<int>(sampleRate), settings.minPitch, settings.maxPitch, control);
+    if (!values && control.stopRequested()) return {F0Outcome::Cancelled};
+    F0Result outcome{F0Outcome::Computed};
+    if (values) {
+      contour = F0Contour{std::move(*values)};
+    } else {
+      contour = {};
+      outcome.message = Message{MessageId::AmdfRangeInverted};
+    }
+    map = voicingMap(contour);
+    return outcome;
+  }
+  if (method == F0Method::LpcAutocorrelation) {
+    RaptTrack track = trackRaptFile(samples, sampleRate);
+    contour = F0Contour{std::move(track.values)};
+    map = voicingMap(contour);
+    return {F0Outcome::Computed, std::nullopt, std::move(track.diagnostics)};
   }
 
   std::optional<PitchTrack> track;
@@ -89,7 +115,7 @@ F0Result runMethod(std::span<const std::int16_t> samples, double sampleRate,
   } else {
     track = trackPitch(samples, sampleRate, parameters, control);
   }
-  if (!track && control.stopRequested()) return {F0Outcome::Cancelled, std::nullopt};
+  if (!track && control.stopRequested()) return {F0Outcome::Cancelled};
 
   F0Contour result;
   if (track) {
@@ -101,7 +127,7 @@ F0Result runMethod(std::span<const std::int16_t> samples, double sampleRate,
   }
   contour = std::move(result);
   map = voicingMap(contour);
-  return {F0Outcome::Computed, std::nullopt};
+  return {F0Outcome::Computed};
 }
 
 }  // namespace

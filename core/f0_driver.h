@@ -11,11 +11,19 @@
 //   Both: frames every 20 ms, 15 candidates, silence threshold 0.03, voicing threshold
 //     0.45, octave cost 0.01, octave-jump cost 0.35, voiced/unvoiced cost 0.14, ceiling
 //     maxPitch.
-//   SRPD (0), AMDF (3), LPC AutoCorrelation (4): not available yet; nothing is computed.
+//   SRPD (0): super-resolution pitch determination over 8-ms frames, smoothed; values that
+//     are not numbers or lie below minPitch become 0.
+//   AMDF (3): integer F0 per 10-ms frame from the average magnitude difference function,
+//     searched from max(minPitch - 20, 50) Hz to maxPitch; "maxpitch must be > minpitch"
+//     when that range is empty.
+//   LPC AutoCorrelation (4): the normalised cross-correlation tracker over 10-s stretches,
+//     100 frames per second, always 60-1000 Hz.
 
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "core/analysis_control.h"
 #include "core/contours.h"
@@ -29,14 +37,18 @@ namespace sonarel::core {
 enum class F0Outcome {
   Computed,       // the contour (empty if the tracker refused the file) and map are new
   Cancelled,      // a stop was requested; contour and map are as they were
-  NotAvailable,   // a known method this build does not have; contour emptied, map all 0
   InvalidMethod,  // an index no method has; contour and map are as they were
   OutOfMemory     // memory ran out; contour and map are as they were, the flag stays clear
 };
 
 struct F0Result {
   F0Outcome outcome;
-  std::optional<Message> message;  // "Invalid Method!", the not-available or the memory message
+  // "Invalid Method!", the memory message, or a refusal of the range that left the
+  // contour empty.
+  std::optional<Message> message = std::nullopt;
+  // Lines a tracker leaves for the diagnostic stream (standard error); never shown in a
+  // message box and never printed by the library itself.
+  std::vector<std::string> diagnostics = {};
 };
 
 // The tracker parameters the driver uses for a method and range.

@@ -237,6 +237,8 @@ constexpr std::array kCatalogue{
           QT_TRANSLATE_NOOP("Message", "The Selected File already is on the Diagram!")},
     Entry{MessageId::NotVocalQualityFile,
           QT_TRANSLATE_NOOP("Message", "The Selected File is not a Vocal Quality File!")},
+    Entry{MessageId::AmdfRangeInverted,
+          QT_TRANSLATE_NOOP("Message", "maxpitch must be > minpitch")},
 };
 
 }  // namespace

@@ -129,6 +129,8 @@ enum class MessageId {
   FollowUpLimit,
   FileAlreadyOnDiagram,
   NotVocalQualityFile,
+  // F0 trackers
+  AmdfRangeInverted,
   // Not a message: stays last, so that tests can walk every identifier above it.
   EndOfCatalogue,
 };

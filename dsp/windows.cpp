@@ -12,6 +12,12 @@ double hammingWeight(std::size_t n, std::size_t length) {
   return 0.54 - 0.46 * std::cos(static_cast<double>(n) * twoPi / static_cast<double>(length - 1));
 }
 
+double hannWeight(std::size_t n, std::size_t length) {
+  if (length < 2) return 1.0;
+  return 0.5 - 0.5 * std::cos(2 * std::numbers::pi * static_cast<double>(n) /
+                              static_cast<double>(length - 1));
+}
+
 double hannWithOpenEnds(std::size_t n, std::size_t length) {
   const double i = static_cast<double>(n + 1);
   return 0.5 - 0.5 * std::cos(2 * std::numbers::pi * i / (static_cast<double>(length) + 1));

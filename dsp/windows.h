@@ -11,6 +11,10 @@ namespace sonarel::dsp {
 // fewer than two samples.
 double hammingWeight(std::size_t n, std::size_t length);
 
+// 0.5 - 0.5 cos(2 pi n / (length - 1)), n = 0 .. length-1: the Hann window with both ends at
+// 0; 1 for a window of fewer than two samples.
+double hannWeight(std::size_t n, std::size_t length);
+
 // 0.5 - 0.5 cos(2 pi (n + 1) / (length + 1)), n = 0 .. length-1: the Hann window whose zeros
 // fall just outside the frame, so that no sample is weighted 0.
 double hannWithOpenEnds(std::size_t n, std::size_t length);

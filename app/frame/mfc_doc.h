@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QObject>
 #include <QString>
+#include <iostream>
+#include <string>
 
 #include "app/session/view_state.h"
 
@@ -14,7 +16,10 @@ namespace sonarel::app {
 class CMfcDoc : public QObject {
   Q_OBJECT
  public:
-  using QObject::QObject;
+  explicit CMfcDoc(QObject* parent = nullptr) : QObject(parent) {
+    // The pitch trackers' diagnostics go to the diagnostic stream, never to a message box.
+    state_.setDiagnosticSink([](const std::string& line) { std::cerr << line << std::flush; });
+  }
 
   ViewState& state() { return state_; }
   const ViewState& state() const { return state_; }

@@ -128,6 +128,9 @@ std::optional<core::Message> ViewState::computeSpectra(const ModeNeeds& needs) {
 std::optional<core::Message> ViewState::ensureF0(const core::AnalysisControl& control) {
   dropStaleResults();
   const core::F0Result result = core::computeF0(analysed(), f0Settings_, analysis_, control);
+  if (diagnosticSink_) {
+    for (const std::string& line : result.diagnostics) diagnosticSink_(line);
+  }
   if (result.outcome == core::F0Outcome::Cancelled) {
     return core::Message{core::MessageId::AnalysisCancelled};
   }

@@ -115,6 +115,12 @@ class ViewState {
   SpectralState& spectral() { return spectral_; }
   const SpectralState& spectral() const { return spectral_; }
 
+  // Where the F0 trackers' diagnostic lines go (the program sends them to standard error);
+  // by default nowhere.
+  void setDiagnosticSink(std::function<void(const std::string& line)> sink) {
+    diagnosticSink_ = std::move(sink);
+  }
+
   // Cached results, for the exports; each computes what it needs first.
   std::optional<core::Message> ensureF0(const core::AnalysisControl& control = {});
   std::optional<core::Message> ensureIntensity();
@@ -145,6 +151,7 @@ class ViewState {
   static constexpr int kGraphColumns = 680;
 
  private:
+  std::function<void(const std::string&)> diagnosticSink_;
   void computeRangeResults();
   std::optional<core::Message> computeSpectra(const ModeNeeds& needs);
   // Drops every result computed for an earlier revision of the samples.

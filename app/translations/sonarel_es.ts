@@ -1304,6 +1304,8 @@ Quite un archivo antes de insertar uno nuevo...</translation>
     <message>
         <source>The Selected File is not a Vocal Quality File!</source>
         <translation>¡El archivo seleccionado no es un archivo de calidad vocal!</translation>
+        <source>maxpitch must be &gt; minpitch</source>
+        <translation>maxpitch debe ser &gt; minpitch</translation>
     </message>
 </context>
 <context>

@@ -1304,6 +1304,8 @@ Remove a File before to insert a new...</source>
     <message>
         <source>The Selected File is not a Vocal Quality File!</source>
         <translation>선택한 파일은 음질 파일이 아닙니다!</translation>
+        <source>maxpitch must be &gt; minpitch</source>
+        <translation>maxpitch는 minpitch보다 커야 합니다</translation>
     </message>
 </context>
 <context>

@@ -1304,6 +1304,8 @@ Remova um arquivo antes de inserir um novo...</translation>
     <message>
         <source>The Selected File is not a Vocal Quality File!</source>
         <translation>O arquivo selecionado não é um arquivo de qualidade vocal!</translation>
+        <source>maxpitch must be &gt; minpitch</source>
+        <translation>maxpitch deve ser &gt; minpitch</translation>
     </message>
 </context>
 <context>

@@ -56,7 +56,7 @@ TEST(CliF0, SettingsAreCheckedAsTheDialogChecksThem) {
       {{"--max", "1500"}, "Usage error: Max Value: 1200 Hz\n"},
       {{"--min", "400"}, "Usage error: Min Value >= Max Value\n"},
       {{"--min", "low"}, "Usage error: Minimal Value: 50 Hz\n"},
-      {{"--method", "amdf"}, "Usage error: --method takes ac or cc\n"},
+      {{"--method", "yin"}, "Usage error: --method takes ac, cc, srpd, amdf or rapt\n"},
   };
   for (const Row& row : rows) {
     std::vector<std::string> words = {"f0", wav};
@@ -69,6 +69,34 @@ TEST(CliF0, SettingsAreCheckedAsTheDialogChecksThem) {
   const Outcome refused = runCli({"f0", quality, "--kind", "voice"});
   EXPECT_EQ(refused.status, kExitBadInput);
   EXPECT_EQ(refused.err, "Sample Rate must be 11025 Hz or 22050 Hz, 16 bits,Mono!\n");
+}
+
+// Each of the other trackers through the command line: its own frame rate, the F0 of a tone,
+// and nothing on standard error.
+TEST(CliF0, RunsSrpdAmdfAndTheNccfTrackerWithTheirOwnFrames) {
+  ScratchDir dir;
+  const auto wav = dir.write("v.wav", testing::simpleWave(11025, testing::sine(200, 11025, 11025)));
+  struct Row {
+    const char* method;
+    std::size_t frames;
+  } rows[] = {
+      {"srpd", 119},  // (11025 - 474) / 89 + 1 frames of 89 samples
+      {"amdf", 96},   // (11025 - 551) / 110 + 1 windows of 551 samples
+      {"rapt", 100},  // 100 frames per second
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.method);
+    const Outcome r = runCli({"f0", wav, "--method", row.method});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(r.err, "");
+    const auto exported = lines(r.out);
+    ASSERT_EQ(exported.size(), row.frames);
+    EXPECT_NEAR(std::stod(exported[row.frames / 2]), 200.0, 2.0);
+  }
+  // The NCCF tracker searches 60-1000 Hz whatever the range asked for.
+  const Outcome narrow = runCli({"f0", wav, "--method", "rapt", "--min", "300", "--max", "400"});
+  ASSERT_EQ(narrow.status, kExitOk);
+  EXPECT_EQ(narrow.out, runCli({"f0", wav, "--method", "rapt"}).out);
 }
 
 TEST(CliIntensity, PrintsThe340ColumnsOrTheWholeContour) {

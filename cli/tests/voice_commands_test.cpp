@@ -41,6 +41,23 @@ TEST(CliStats, PrintsTheStatisticsOfTheRange) {
   EXPECT_NE(voiced.out.find("Percent Silence Time: 0.00%"), std::string::npos) << voiced.out;
 }
 
+// stats and batch take every tracker: the tone's average comes out near 200 Hz by each.
+TEST(CliStats, EveryMethodGivesTheTonesAverage) {
+  ScratchDir dir;
+  const auto wav = toneFile(dir, "t.wav");
+  for (const char* method : {"srpd", "amdf", "rapt"}) {
+    SCOPED_TRACE(method);
+    Outcome r = runCli({"stats", wav, "--method", method});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    const auto at = r.out.find("Average F0: ");
+    ASSERT_NE(at, std::string::npos) << r.out;
+    EXPECT_NEAR(std::stod(r.out.substr(at + 12)), 200.0, 2.0) << r.out;
+    Outcome batch = runCli({"batch", "--method", method, wav});
+    ASSERT_EQ(batch.status, kExitOk) << batch.err;
+    EXPECT_NE(batch.out.find("t.wav"), std::string::npos);
+  }
+}
+
 TEST(CliStats, RefusesBadOptionsWithTheDialogsMessages) {
   ScratchDir dir;
   const auto wav = toneFile(dir, "t.wav");
@@ -49,7 +66,7 @@ TEST(CliStats, RefusesBadOptionsWithTheDialogsMessages) {
       {{"stats", wav, "--max", "1300"}, "Max Value: 1200 Hz"},
       {{"stats", wav, "--silence", "80"}, "Silence Threshold: From 0 to 70 dB"},
       {{"stats", wav, "--from", "9", "--to", "3"}, "--from is after --to"},
-      {{"stats", wav, "--method", "amdf"}, "--method takes ac or cc"},
+      {{"stats", wav, "--method", "yin"}, "--method takes ac, cc, srpd, amdf or rapt"},
   };
   for (const auto& [words, message] : cases) {
     Outcome r = runCli(words);

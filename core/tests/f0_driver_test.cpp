@@ -86,31 +86,6 @@ TEST(RunF0Method, SilenceAndShortFilesGiveNoF0) {
   }
 }
 
-TEST(RunF0Method, MethodsNotBuiltYetAndUnknownIndexesComputeNothing) {
-  const auto signal = testing::pulseTrain(150, 11025, 11025);
-  for (int method : {0, 3, 4, 5, -1}) {
-    F0Settings s;
-    s.method = method;
-    F0Contour contour{{150.0f}};
-    VoicingMap map;
-    map.fill(1);
-    const F0Result r = runF0Method(signal, 11025, s, contour, map);
-    ASSERT_TRUE(r.message) << method;
-    if (method >= 0 && method <= 4) {
-      EXPECT_EQ(r.outcome, F0Outcome::NotAvailable);
-      EXPECT_EQ(r.message->text(),
-                std::string("The F0 method ") + f0MethodName(method) + " is not available yet.");
-      EXPECT_EQ(contour.frameCount(), 0) << "no contour of another method left behind";
-      EXPECT_EQ(map[0], 0);
-    } else {
-      EXPECT_EQ(r.outcome, F0Outcome::InvalidMethod);
-      EXPECT_EQ(r.message->text(), "Invalid Method!");
-      EXPECT_EQ(contour.values, std::vector<float>{150.0f}) << "left as it was";
-      EXPECT_EQ(map[0], 1);
-    }
-  }
-}
-
 TEST(F0OutsideRange, AutocorrelationKeepsMaxPitchCrossCorrelationDoesNot) {
   const F0Settings s = settings(F0Method::Autocorrelation, 70, 400);
   struct Row {

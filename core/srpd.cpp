@@ -1,0 +1,357 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/srpd.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <limits>
+
+#include "dsp/fft.h"
+#include "dsp/peaks.h"
+
+namespace sonarel::core {
+namespace {
+
+constexpr int kPreFilterTaps = 99;
+
+std::int16_t saturate16(double v) {
+  const double r = std::nearbyint(v);
+  if (r > 32767) return 32767;
+  if (r < -32768) return -32768;
+  return static_cast<std::int16_t>(r);
+}
+
+// The normalised correlation of x[r - n + j] with x[r + j] for j = 0, stride, 2 stride, ...
+// below `window`: the stretch of `window` samples from r - n against the one from r.
+double stretchCorrelation(const std::int16_t* x, std::int64_t r, int n, int window, int stride) {
+  std::int64_t xy = 0, xx = 0, yy = 0;
+  const std::int16_t* before = x + r - n;
+  const std::int16_t* after = x + r;
+  for (int j = 0; j < window; j += stride) {
+    const std::int32_t a = before[j];
+    const std::int32_t b = after[j];
+    xy += a * b;
+    xx += a * a;
+    yy += b * b;
+  }
+  const double e = static_cast<double>(xx) * static_cast<double>(yy);
+  return e > 0 ? static_cast<double>(xy) / std::sqrt(e) : 0.0;
+}
+
+// The zero crossings of every stride-th sample from r - n to r + n.
+int stretchCrossings(const std::int16_t* x, std::int64_t r, int n, int stride) {
+  int crossings = 0;
+  bool previous = x[r - n] >= 0;
+  for (std::int64_t i = r - n + stride; i < r + n; i += stride) {
+    const bool sign = x[i] >= 0;
+    crossings += sign != previous;
+    previous = sign;
+  }
+  return crossings;
+}
+
+enum class VoicingState { Unvoiced, Voiced, Held };
+
+struct Candidate {
+  double lag;          // samples, with the sub-sample refinement
+  double coefficient;  // full-resolution correlation
+};
+
+}  // namespace
+
+SrpdGeometry srpdGeometry(const SrpdParameters& p) {
+  SrpdGeometry g;
+  if (!(p.sampleFreq >= 1) || !(p.minPitch > 0) || !(p.maxPitch > 0) || p.decimation < 1) {
+    return g;
+  }
+  const double nMax = std::ceil(p.sampleFreq / p.minPitch);
+  const double nMin = std::floor(p.sampleFreq / p.maxPitch);
+  if (nMin < p.decimation || nMax < nMin || nMax > 1e6) return g;
+  const auto rate = static_cast<std::int64_t>(p.sampleFreq);
+  g.nMax = static_cast<int>(nMax);
+  g.nMin = static_cast<int>(nMin);
+  g.segment = 3 * g.nMax;
+  g.shift = static_cast<int>(std::floor(p.shiftMs / 1000.0 * p.sampleFreq)) + 1;
+  g.length = static_cast<int>(std::floor(p.lengthMs / 1000.0 * p.sampleFreq));
+  g.minPitch = static_cast<double>(rate / g.nMax);
+  g.maxPitch = static_cast<double>(rate / g.nMin);
+  return g;
+}
+
+std::vector<double> srpdPreFilter(double sampleRate, double cutoffHz) {
+  std::size_t n = std::bit_ceil(static_cast<std::size_t>(4 * kPreFilterTaps));
+  n = std::max<std::size_t>(n, 1024);
+  // The ideal response, 1 below the cut-off and 0 above, zero phase, on the grid's bins.
+  const dsp::RealFft& fft = dsp::RealFft::ofSize(n);
+  dsp::AlignedVector<dsp::Complex> bins(fft.binCount());
+  for (std::size_t k = 0; k < bins.size(); ++k) {
+    bins[k] = (k * sampleRate / static_cast<double>(n) < cutoffHz) ? 1.0 : 0.0;
+  }
+  dsp::AlignedVector<double> impulse(n);
+  fft.inverse(bins, impulse);
+  // The 99 coefficients around time 0 of the periodic impulse response.
+  constexpr int half = kPreFilterTaps / 2;
+  std::vector<double> taps(kPreFilterTaps);
+  for (int i = 0; i < kPreFilterTaps; ++i) {
+    const auto index =
+        static_cast<std::size_t>((i - half + static_cast<int>(n)) % static_cast<int>(n));
+    taps[i] = impulse[index] / static_cast<double>(n);
+  }
+  return taps;
+}
+
+std::vector<std::int16_t> srpdLowPass(std::span<const std::int16_t> samples, double sampleRate) {
+  const std::vector<double> designed = srpdPreFilter(sampleRate);
+  // The taps are symmetric, so output i is the plain dot product of the taps with the 99
+  // inputs centred on input i (the delay of half the order taken back); the input is
+  // padded with zeros at both ends.
+  const std::vector<float> taps(designed.begin(), designed.end());
+  const std::size_t half = kPreFilterTaps / 2;
+  std::vector<float> padded(samples.size() + 2 * half, 0.0f);
+  std::copy(samples.begin(), samples.end(), padded.begin() + static_cast<std::ptrdiff_t>(half));
+  std::vector<std::int16_t> out(samples.size());
+  for (std::size_t i = 0; i < samples.size(); ++i) {
+    const float* x = padded.data() + i;
+    float sum = 0;
+    for (int k = 0; k < kPreFilterTaps; ++k) sum += taps[k] * x[k];
+    out[i] = saturate16(sum);
+  }
+  return out;
+}
+
+std::vector<float> srpdFrames(std::span<const std::int16_t> x, const SrpdParameters& p) {
+  const SrpdGeometry g = srpdGeometry(p);
+  std::vector<float> values;
+  if (g.segment == 0) return values;
+  const auto count = static_cast<std::int64_t>(x.size());
+  if (count < g.segment) return values;
+  values.reserve(static_cast<std::size_t>(count / g.shift));
+  const int stride = p.decimation;
+  const double rate = p.sampleFreq;
+  // The stretches compared at lag n are n samples long, but never shorter than the analysis
+  // length (nor longer than the segment allows): on a few samples, band-limited noise
+  // correlates as well as a voice does at short lags.
+  const auto window = [&](int n) { return std::min(std::max(n, g.length), 2 * g.nMax); };
+
+  VoicingState state = VoicingState::Unvoiced;
+  double lastPitch = 0;       // Hz, the pitch of the previous frame when it was voiced
+  double earlierPitch = 0;    // Hz, the last non-zero pitch before that
+  double lastBest = 0;        // the previous frame's best coefficient
+  std::size_t heldIndex = 0;  // the held frame's value, decided by the next frame
+  double heldPitch = 0;
+  std::vector<int> coarseLags;
+  std::vector<Candidate> candidates;
+
+  for (std::int64_t start = 0; start < count && start + g.segment <= count; start += g.shift) {
+    const std::int64_t r = start + g.nMax;
+    const double threshold =
+        (state == VoicingState::Voiced) ? std::max(p.tMin, p.tMaxRatio * lastBest) : p.tHigh;
+    const bool tracking = p.peakTracking && state == VoicingState::Voiced && earlierPitch > 0 &&
+                          lastPitch > 0.625 * earlierPitch && lastPitch < 1.75 * earlierPitch;
+    const double trackLow = tracking ? rate / (1.25 * lastPitch) : 0;
+    const double trackHigh = tracking ? rate / (0.8 * lastPitch) : 0;
+
+    // Silence: both stretches of nMin samples around the reference must swing 2 tSilent.
+    int beforeMin = std::numeric_limits<int>::max(), beforeMax = std::numeric_limits<int>::min();
+    int afterMin = beforeMin, afterMax = beforeMax;
+    for (int j = 0; j < g.nMin; j += stride) {
+      const int a = x[r - g.nMin + j];
+      const int b = x[r + j];
+      beforeMin = std::min(beforeMin, a);
+      beforeMax = std::max(beforeMax, a);
+      afterMin = std::min(afterMin, b);
+      afterMax = std::max(afterMax, b);
+    }
+    const bool silent =
+        beforeMax - beforeMin < 2 * p.tSilent || afterMax - afterMin < 2 * p.tSilent;
+
+    double pitch = 0;
+    double best = 0;
+    if (!silent) {
+      // Coarse pass: the best coefficient of each positive lobe that reaches the threshold.
+      coarseLags.clear();
+      double previous = 0;
+      int signChanges = 0;
+      int bestSignChanges = -1;
+      double lobeBest = 0;
+      int lobeLag = 0;
+      for (int n = g.nMin; n <= g.nMax; n += stride) {
+        const double c = stretchCorrelation(x.data(), r, n, window(n), stride);
+        // Stretches of about one period each hold two periods, four zero crossings, but
+        // sampled every stride-th sample just short of two periods they may show three: the
+        // count is taken one stride further on.
+        const int crossings = stretchCrossings(x.data(), r, std::min(n + stride, g.nMax), stride);
+        if (n > g.nMin && (c >= 0) != (previous >= 0)) ++signChanges;
+        if (lobeLag > 0 && signChanges > bestSignChanges) {
+          coarseLags.push_back(lobeLag);
+          lobeBest = 0;
+          lobeLag = 0;
+        }
+        const double weight = (tracking && n >= trackLow && n <= trackHigh) ? 2.0 : 1.0;
+        const bool peak = n > g.nMin && c > previous && crossings > 3;
+        if (peak && c > lobeBest && c * weight >= threshold) {
+          lobeBest = c;
+          lobeLag = n;
+          bestSignChanges = signChanges;
+        }
+        previous = c;
+      }
+      if (lobeLag > 0) coarseLags.push_back(lobeLag);
+
+      // Fine pass: every lag within one stride of a coarse candidate at full resolution,
+      // the best placed between samples by a parabola.
+      candidates.clear();
+      for (int lag : coarseLags) {
+        const int lo = std::max(g.nMin, lag - stride + 1);
+        const int hi = std::min(g.nMax, lag + stride - 1);
+        int bestLag = lo;
+        double bestC = -2;
+        for (int n = lo; n <= hi; ++n) {
+          const double c = stretchCorrelation(x.data(), r, n, window(n), 1);
+          if (c > bestC) {
+            bestC = c;
+            bestLag = n;
+          }
+        }
+        double offset = 0;
+        if (bestLag > g.nMin && bestLag < g.nMax) {
+          offset = dsp::parabolicPeakOffset(
+              stretchCorrelation(x.data(), r, bestLag - 1, window(bestLag - 1), 1), bestC,
+              stretchCorrelation(x.data(), r, bestLag + 1, window(bestLag + 1), 1));
+        }
+        candidates.push_back({bestLag + offset, bestC});
+        best = std::max(best, bestC);
+      }
+
+      // The decision: the strongest candidate above the threshold, unless a candidate at a
+      // whole fraction of its period is also strong (period doubling), or peak tracking
+      // finds a strong one near the previous pitch.
+      const Candidate* chosen = nullptr;
+      for (const Candidate& c : candidates) {
+        if (c.coefficient >= threshold && (!chosen || c.coefficient > chosen->coefficient)) {
+          chosen = &c;
+        }
+      }
+      if (chosen) {
+        for (const Candidate& c : candidates) {
+          if (c.lag >= chosen->lag || c.coefficient < p.tDh) continue;
+          const double ratio = chosen->lag / c.lag;
+          const double multiple = std::round(ratio);
+          if (multiple >= 2 && std::abs(ratio - multiple) < 0.1 * multiple) {
+            chosen = &c;
+            break;
+          }
+        }
+        if (tracking) {
+          for (const Candidate& c : candidates) {
+            if (c.coefficient >= p.tDh && c.lag >= trackLow && c.lag <= trackHigh) {
+              chosen = &c;
+              break;
+            }
+          }
+        }
+        pitch = rate / chosen->lag;
+      }
+    }
+
+    // The state machine; a held frame is settled by the frame after it.
+    const bool heldBefore = state == VoicingState::Held;
+    const std::size_t index = values.size();
+    values.push_back(0.0f);
+    if (pitch > 0) {
+      if (heldBefore && heldPitch > 0.625 * pitch && heldPitch < 1.75 * pitch) {
+        values[heldIndex] = static_cast<float>(heldPitch);
+      }
+      values[index] = static_cast<float>(pitch);
+      if (lastPitch > 0) earlierPitch = lastPitch;
+      lastPitch = pitch;
+      state = VoicingState::Voiced;
+    } else if (!silent && state == VoicingState::Voiced && !candidates.empty() &&
+               best >= p.tMaxRatio * threshold) {
+      // Just failed: hold with the strongest candidate and let the next frame decide.
+      const auto strongest = std::max_element(
+          candidates.begin(), candidates.end(),
+          [](const Candidate& a, const Candidate& b) { return a.coefficient < b.coefficient; });
+      heldIndex = index;
+      heldPitch = rate / strongest->lag;
+      state = VoicingState::Held;
+    } else {
+      if (lastPitch > 0) earlierPitch = lastPitch;
+      lastPitch = 0;
+      state = VoicingState::Unvoiced;
+    }
+    if (heldBefore && state != VoicingState::Voiced) {
+      // The held frame is closed as unvoiced; its value stays 0.
+      if (lastPitch > 0) earlierPitch = lastPitch;
+      lastPitch = 0;
+      if (state == VoicingState::Held) state = VoicingState::Unvoiced;
+    }
+    lastBest = best;
+  }
+  return values;
+}
+
+std::vector<float> smoothContour(std::span<const float> values, const SmoothingParameters& p) {
+  const auto n = static_cast<std::int64_t>(values.size());
+  std::vector<float> out(values.begin(), values.end());
+  if (n == 0) return out;
+  // Ends extended by their end values so that the output keeps its length and alignment.
+  const auto at = [&](const std::vector<float>& v, std::int64_t i) {
+    return v[static_cast<std::size_t>(std::clamp<std::int64_t>(i, 0, n - 1))];
+  };
+  const auto median = [&](const std::vector<float>& in, int length) {
+    if (length <= 1) return in;
+    std::vector<float> result(in.size());
+    std::vector<float> window(static_cast<std::size_t>(length));
+    const int half = length / 2;
+    for (std::int64_t i = 0; i < n; ++i) {
+      for (int k = 0; k < length; ++k) window[k] = at(in, i - half + k);
+      std::nth_element(window.begin(), window.begin() + half, window.end());
+      result[i] = window[half];
+    }
+    return result;
+  };
+  out = median(out, p.firstMedian);
+  if (p.doubleSmoothing) out = median(out, p.secondMedian);
+  if (p.hanning && p.hanningLength > 1) {
+    const int length = p.hanningLength;
+    const int half = length / 2;
+    const auto weight = [](int k, int points) {
+      return (1.0 - std::cos(2 * M_PI * (k + 1) / (points + 1))) / (points + 1);
+    };
+    std::vector<float> smoothed(out.size());
+    std::vector<float> kept;
+    for (std::int64_t i = 0; i < n; ++i) {
+      kept.clear();
+      for (int k = 0; k < length; ++k) {
+        const float v = at(out, i - half + k);
+        if (v != p.breakValue) kept.push_back(v);
+      }
+      const int gaps = length - static_cast<int>(kept.size());
+      if (gaps > length / 2) {
+        smoothed[i] = p.breakValue;
+        continue;
+      }
+      const int points = static_cast<int>(kept.size());
+      double sum = 0;
+      for (int k = 0; k < points; ++k) sum += weight(k, points) * kept[k];
+      smoothed[i] = static_cast<float>(sum);
+    }
+    out = std::move(smoothed);
+  }
+  return out;
+}
+
+std::vector<float> trackSrpd(std::span<const std::int16_t> samples, double sampleRate,
+                             double minPitch, double maxPitch) {
+  SrpdParameters p;
+  p.sampleFreq = sampleRate;
+  p.minPitch = minPitch;
+  p.maxPitch = maxPitch;
+  const SrpdGeometry g = srpdGeometry(p);
+  if (g.segment == 0 || static_cast<std::int64_t>(samples.size()) < g.segment) return {};
+  const std::vector<std::int16_t> filtered = srpdLowPass(samples, sampleRate);
+  return smoothContour(srpdFrames(filtered, p));
+}
+
+}  // namespace sonarel::core
