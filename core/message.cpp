@@ -230,6 +230,35 @@ constexpr std::array kCatalogue{
           QT_TRANSLATE_NOOP(
               "Message",
               "%s lasts longer than %s minutes, the longest recording that can be opened.")},
+    Entry{MessageId::NoSimpleFactors, QT_TRANSLATE_NOOP("Message", "No simple factors for ratio")},
+    Entry{MessageId::FilterDesignTooDifficult,
+          QT_TRANSLATE_NOOP("Message", "Filter design too difficult!")},
+    Entry{MessageId::FilterLimitCycles,
+          QT_TRANSLATE_NOOP("Message", "Filter will suffer from limit cycles...")},
+    Entry{MessageId::CannotAllocateInterpolated,
+          QT_TRANSLATE_NOOP("Message", "cannot allocate space for interpolated data")},
+    Entry{MessageId::ErrorAllocatingMemory,
+          QT_TRANSLATE_NOOP("Message", "Error Allocating Memory!")},
+    Entry{MessageId::ErrorAllocatingBuffer,
+          QT_TRANSLATE_NOOP("Message", "Error Allocating Buffer!")},
+    Entry{MessageId::ErrorImportingFile, QT_TRANSLATE_NOOP("Message", "Error Importing File!")},
+    Entry{MessageId::ImportCannotOpen, QT_TRANSLATE_NOOP("Message", "File can´t be opened!")},
+    Entry{MessageId::ImportNeeds16Bits,
+          QT_TRANSLATE_NOOP(
+              "Message",
+              "The File to be Imported should be 16 Bits!\nThe Process will be Canceled!")},
+    Entry{MessageId::ReplaceActualSoundFile,
+          QT_TRANSLATE_NOOP(
+              "Message",
+              "This Operation will Replace the Actual Sound File!\nDo You Want to Continue?")},
+    Entry{MessageId::FileImportedSuccessfully,
+          QT_TRANSLATE_NOOP("Message", "File Imported Successfully!")},
+    Entry{MessageId::ImportSamplesClipped,
+          QT_TRANSLATE_NOOP("Message",
+                            "%s samples of %s lay beyond the 16-bit range and were clipped.")},
+    Entry{MessageId::ImportCancelled,
+          QT_TRANSLATE_NOOP("Message",
+                            "The import was cancelled; the client's folder was left as it was.")},
 };
 
 }  // namespace

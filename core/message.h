@@ -125,6 +125,20 @@ enum class MessageId {
   TargetNotRegularFile,  // %s: the path
   TableDamaged,          // %s: the path
   RecordingTooLong,      // %s: the path, %s: the minutes
+  // import and sampling-rate conversion
+  NoSimpleFactors,
+  FilterDesignTooDifficult,
+  FilterLimitCycles,
+  CannotAllocateInterpolated,
+  ErrorAllocatingMemory,
+  ErrorAllocatingBuffer,
+  ErrorImportingFile,
+  ImportCannotOpen,
+  ImportNeeds16Bits,
+  ReplaceActualSoundFile,
+  FileImportedSuccessfully,
+  ImportSamplesClipped,  // %s: how many, %s: the path
+  ImportCancelled,
   // Not a message: stays last, so that tests can walk every identifier above it.
   EndOfCatalogue,
 };

@@ -1231,6 +1231,62 @@ Evaluación acústica de la voz.</translation>
         <source>%s lasts longer than %s minutes, the longest recording that can be opened.</source>
         <translation>%s dura más de %s minutos, la grabación más larga que se puede abrir.</translation>
     </message>
+    <message>
+        <source>No simple factors for ratio</source>
+        <translation>No hay factores simples para la razón</translation>
+    </message>
+    <message>
+        <source>Filter design too difficult!</source>
+        <translation>¡El diseño del filtro es demasiado difícil!</translation>
+    </message>
+    <message>
+        <source>Filter will suffer from limit cycles...</source>
+        <translation>El filtro sufrirá ciclos límite...</translation>
+    </message>
+    <message>
+        <source>cannot allocate space for interpolated data</source>
+        <translation>no se puede reservar espacio para los datos interpolados</translation>
+    </message>
+    <message>
+        <source>Error Allocating Memory!</source>
+        <translation>¡Error al reservar memoria!</translation>
+    </message>
+    <message>
+        <source>Error Allocating Buffer!</source>
+        <translation>¡Error al reservar el búfer!</translation>
+    </message>
+    <message>
+        <source>Error Importing File!</source>
+        <translation>¡Error al importar el archivo!</translation>
+    </message>
+    <message>
+        <source>File can´t be opened!</source>
+        <translation>¡No se puede abrir el archivo!</translation>
+    </message>
+    <message>
+        <source>The File to be Imported should be 16 Bits!
+The Process will be Canceled!</source>
+        <translation>¡El archivo a importar debe ser de 16 bits!
+El proceso se cancelará.</translation>
+    </message>
+    <message>
+        <source>This Operation will Replace the Actual Sound File!
+Do You Want to Continue?</source>
+        <translation>¡Esta operación reemplazará el archivo de sonido actual!
+¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>File Imported Successfully!</source>
+        <translation>¡Archivo importado con éxito!</translation>
+    </message>
+    <message>
+        <source>%s samples of %s lay beyond the 16-bit range and were clipped.</source>
+        <translation>%s muestras de %s quedaban fuera del rango de 16 bits y se recortaron.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; the client&apos;s folder was left as it was.</source>
+        <translation>Se canceló la importación; la carpeta del cliente quedó como estaba.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

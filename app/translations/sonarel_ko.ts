@@ -1231,6 +1231,62 @@ Acoustic assessment of the voice.</source>
         <source>%s lasts longer than %s minutes, the longest recording that can be opened.</source>
         <translation>%s은(는) 열 수 있는 가장 긴 녹음 길이인 %s분보다 깁니다.</translation>
     </message>
+    <message>
+        <source>No simple factors for ratio</source>
+        <translation>비율에 대한 간단한 인수가 없습니다</translation>
+    </message>
+    <message>
+        <source>Filter design too difficult!</source>
+        <translation>필터 설계가 너무 어렵습니다!</translation>
+    </message>
+    <message>
+        <source>Filter will suffer from limit cycles...</source>
+        <translation>필터에 리밋 사이클이 생깁니다...</translation>
+    </message>
+    <message>
+        <source>cannot allocate space for interpolated data</source>
+        <translation>보간된 데이터를 위한 공간을 할당할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Error Allocating Memory!</source>
+        <translation>메모리 할당 오류!</translation>
+    </message>
+    <message>
+        <source>Error Allocating Buffer!</source>
+        <translation>버퍼 할당 오류!</translation>
+    </message>
+    <message>
+        <source>Error Importing File!</source>
+        <translation>파일 가져오기 오류!</translation>
+    </message>
+    <message>
+        <source>File can´t be opened!</source>
+        <translation>파일을 열 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>The File to be Imported should be 16 Bits!
+The Process will be Canceled!</source>
+        <translation>가져올 파일은 16비트여야 합니다!
+작업이 취소됩니다!</translation>
+    </message>
+    <message>
+        <source>This Operation will Replace the Actual Sound File!
+Do You Want to Continue?</source>
+        <translation>이 작업은 현재 사운드 파일을 대체합니다!
+계속하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>File Imported Successfully!</source>
+        <translation>파일을 가져왔습니다!</translation>
+    </message>
+    <message>
+        <source>%s samples of %s lay beyond the 16-bit range and were clipped.</source>
+        <translation>%s개의 샘플(%s)이 16비트 범위를 벗어나 잘렸습니다.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; the client&apos;s folder was left as it was.</source>
+        <translation>가져오기가 취소되었습니다. 클라이언트 폴더는 그대로입니다.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

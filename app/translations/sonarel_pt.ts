@@ -1231,6 +1231,62 @@ Avaliação acústica da voz.</translation>
         <source>%s lasts longer than %s minutes, the longest recording that can be opened.</source>
         <translation>%s dura mais de %s minutos, a gravação mais longa que pode ser aberta.</translation>
     </message>
+    <message>
+        <source>No simple factors for ratio</source>
+        <translation>Não há fatores simples para a razão</translation>
+    </message>
+    <message>
+        <source>Filter design too difficult!</source>
+        <translation>O projeto do filtro é difícil demais!</translation>
+    </message>
+    <message>
+        <source>Filter will suffer from limit cycles...</source>
+        <translation>O filtro sofrerá ciclos limite...</translation>
+    </message>
+    <message>
+        <source>cannot allocate space for interpolated data</source>
+        <translation>não é possível alocar espaço para os dados interpolados</translation>
+    </message>
+    <message>
+        <source>Error Allocating Memory!</source>
+        <translation>Erro ao alocar memória!</translation>
+    </message>
+    <message>
+        <source>Error Allocating Buffer!</source>
+        <translation>Erro ao alocar o buffer!</translation>
+    </message>
+    <message>
+        <source>Error Importing File!</source>
+        <translation>Erro ao importar o arquivo!</translation>
+    </message>
+    <message>
+        <source>File can´t be opened!</source>
+        <translation>O arquivo não pode ser aberto!</translation>
+    </message>
+    <message>
+        <source>The File to be Imported should be 16 Bits!
+The Process will be Canceled!</source>
+        <translation>O arquivo a ser importado deve ter 16 bits!
+O processo será cancelado!</translation>
+    </message>
+    <message>
+        <source>This Operation will Replace the Actual Sound File!
+Do You Want to Continue?</source>
+        <translation>Esta operação substituirá o arquivo de som atual!
+Deseja continuar?</translation>
+    </message>
+    <message>
+        <source>File Imported Successfully!</source>
+        <translation>Arquivo importado com sucesso!</translation>
+    </message>
+    <message>
+        <source>%s samples of %s lay beyond the 16-bit range and were clipped.</source>
+        <translation>%s amostras de %s estavam fora da faixa de 16 bits e foram cortadas.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; the client&apos;s folder was left as it was.</source>
+        <translation>A importação foi cancelada; a pasta do cliente ficou como estava.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
