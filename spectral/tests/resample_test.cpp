@@ -5,10 +5,10 @@
 #include <complex>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <numbers>
 #include <vector>
 
+#include "core/tests/wave_fixtures.h"
 #include "core/wave_file.h"
 #include "spectral/resample.h"
 
@@ -236,10 +236,8 @@ TEST(Resample, RefusalsAndCancelLeaveNoOutput) {
 }
 
 TEST(ResampleToFile, WritesMonoAtTheTargetRateOrLeavesTheTargetAlone) {
-  const auto folder =
-      std::filesystem::temp_directory_path() /
-      ("resample-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-  std::filesystem::create_directories(folder);
+  sonarel::testing::ScratchDir dir;
+  const std::filesystem::path folder = dir.path();
   const std::string target = (folder / "wv001.wav").string();
   const auto input = Tone(1000, 44100, 44100, 8000.0);
 
@@ -263,7 +261,6 @@ TEST(ResampleToFile, WritesMonoAtTheTargetRateOrLeavesTheTargetAlone) {
   failure = ResampleToFile(input, 44100, 22050, (folder / "missing" / "wv002.wav").string());
   ASSERT_TRUE(failure && failure->message);
   EXPECT_NE(failure->message->text().find("wv002.wav"), std::string::npos);
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace
