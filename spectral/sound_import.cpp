@@ -135,20 +135,28 @@ bool RateSuitsKind(core::FileKind kind, int sampleRate) {
   return sampleRate == 11025 || sampleRate == 22050;
 }
 
-ImportAction PlanImport(const ImportSource& source, core::FileKind kind) {
-  if (!RateSuitsKind(kind, source.sampleRate)) return ImportAction::ConvertRate;
-  if (source.pcm16Wave && source.channels == 1) return ImportAction::Copy;
-  return ImportAction::WriteChannel;
+bool ImportNeedsConversion(const ImportSource& source, core::FileKind kind) {
+  return !(source.pcm16Wave && source.channels == 1 && RateSuitsKind(kind, source.sampleRate));
 }
 
-std::optional<ResampleFailure> ImportSoundFile(const ImportSource& source, core::FileKind kind,
+int DefaultImportRate(const ImportSource& source, core::FileKind kind) {
+  if (RateSuitsKind(kind, source.sampleRate)) return source.sampleRate;
+  return kind == core::FileKind::VocalQuality ? 44100 : 22050;
+}
+
+ImportAction PlanImport(const ImportSource& source, int targetRate) {
+  if (source.sampleRate != targetRate) return ImportAction::ConvertRate;
+  return source.pcm16Wave && source.channels == 1 ? ImportAction::Copy : ImportAction::WriteChannel;
+}
+
+std::optional<ResampleFailure> ImportSoundFile(const ImportSource& source,
                                                const ImportRequest& request,
                                                const ResampleProgress& progress) {
   const auto failedWrite = [&request] {
     return ResampleFailure{core::writeFailure(
         request.targetPath, Message{MessageId::FileCannotBeRecorded, {request.targetPath}})};
   };
-  switch (PlanImport(source, kind)) {
+  switch (PlanImport(source, request.targetRate)) {
     case ImportAction::Copy: {
       const auto bytes = core::readRegularFile(source.path, static_cast<std::size_t>(-1));
       if (!bytes) return ResampleFailure{CannotOpen()};

@@ -55,24 +55,33 @@ std::vector<std::int16_t> ChooseChannel(std::span<const std::int16_t> interleave
 // 11025 or 22050 Hz for voice analysis, 44100 Hz for vocal quality.
 bool RateSuitsKind(core::FileKind kind, int sampleRate);
 
-// What an import does with a source for a recording of `kind`.
+// Whether `source` needs the conversion question before it becomes a recording of `kind`:
+// anything but a 16-bit mono PCM WAVE file at a rate the kind accepts.
+bool ImportNeedsConversion(const ImportSource& source, core::FileKind kind);
+
+// The rate a recording of `kind` made from `source` gets unless the user chooses: the
+// source's own when the kind accepts it, else 22050 Hz for voice analysis and 44100 Hz for
+// vocal quality.
+int DefaultImportRate(const ImportSource& source, core::FileKind kind);
+
+// What an import to `targetRate` does with a source.
 enum class ImportAction {
-  Copy,          // already 16-bit mono PCM WAVE at a suitable rate: copied byte for byte
-  WriteChannel,  // a suitable rate: one channel written as 16-bit mono at that rate
-  ConvertRate,   // one channel converted to the target rate
+  Copy,          // 16-bit mono PCM WAVE at that rate: copied byte for byte
+  WriteChannel,  // at that rate: one channel written as 16-bit mono PCM WAVE
+  ConvertRate,   // one channel converted to that rate
 };
-ImportAction PlanImport(const ImportSource& source, core::FileKind kind);
+ImportAction PlanImport(const ImportSource& source, int targetRate);
 
 struct ImportRequest {
   std::string targetPath;
-  int targetRate = 22050;  // used only when the rate is converted
+  int targetRate = 22050;  // Hz
   ChannelChoice channel = ChannelChoice::Mix;
 };
 
 // Writes the recording for `request` through the atomic writer: copy, channel or conversion as
-// PlanImport says. Nothing on success; on failure (ResampleFailure's message and cancel) the
-// file at the target path is untouched.
-std::optional<ResampleFailure> ImportSoundFile(const ImportSource& source, core::FileKind kind,
+// PlanImport says. Nothing on success; on failure (ResampleFailure's message, or a cancel from
+// `progress`) the file at the target path is untouched.
+std::optional<ResampleFailure> ImportSoundFile(const ImportSource& source,
                                                const ImportRequest& request,
                                                const ResampleProgress& progress = {});
 

@@ -231,11 +231,15 @@ TEST_F(ImportSoundFileTest, CopiesWritesOneChannelOrConverts) {
            sonarel::testing::chunk("LIST", {'x', 'y'}),
            sonarel::testing::chunk("data", sonarel::testing::pcmBytes({1, 2, 3, 4, 5}))}));
   ImportSource source = Read(mono);
-  ASSERT_EQ(PlanImport(source, FileKind::VoiceAnalysis), ImportAction::Copy);
-  ASSERT_FALSE(ImportSoundFile(source, FileKind::VoiceAnalysis, {target, 22050}));
+  EXPECT_FALSE(ImportNeedsConversion(source, FileKind::VoiceAnalysis));
+  EXPECT_EQ(DefaultImportRate(source, FileKind::VoiceAnalysis), 11025);
+  ASSERT_EQ(PlanImport(source, 11025), ImportAction::Copy);
+  ASSERT_FALSE(ImportSoundFile(source, {target, 11025}));
   EXPECT_EQ(sonarel::testing::readBytes(target), sonarel::testing::readBytes(mono));
   // The same file is the wrong rate for vocal quality.
-  EXPECT_EQ(PlanImport(source, FileKind::VocalQuality), ImportAction::ConvertRate);
+  EXPECT_TRUE(ImportNeedsConversion(source, FileKind::VocalQuality));
+  EXPECT_EQ(DefaultImportRate(source, FileKind::VocalQuality), 44100);
+  EXPECT_EQ(PlanImport(source, 44100), ImportAction::ConvertRate);
 
   // Stereo at 22050 Hz whose channels differ: each choice gives its channel exactly.
   std::vector<std::int16_t> frames;
@@ -244,10 +248,12 @@ TEST_F(ImportSoundFileTest, CopiesWritesOneChannelOrConverts) {
     frames.push_back(static_cast<std::int16_t>(3000 - i * 3));
   }
   source = Read(Wave("stereo.wav", 22050, 2, frames));
-  ASSERT_EQ(PlanImport(source, FileKind::VoiceAnalysis), ImportAction::WriteChannel);
+  EXPECT_TRUE(ImportNeedsConversion(source, FileKind::VoiceAnalysis));
+  ASSERT_EQ(PlanImport(source, DefaultImportRate(source, FileKind::VoiceAnalysis)),
+            ImportAction::WriteChannel);
   for (const ChannelChoice choice :
        {ChannelChoice::Left, ChannelChoice::Right, ChannelChoice::Mix}) {
-    ASSERT_FALSE(ImportSoundFile(source, FileKind::VoiceAnalysis, {target, 11025, choice}));
+    ASSERT_FALSE(ImportSoundFile(source, {target, 22050, choice}));
     const auto written = core::loadWave(target);
     EXPECT_EQ(written.format, core::pcm16MonoFormat(22050));
     EXPECT_EQ(written.samples, ChooseChannel(frames, 2, choice));
@@ -255,9 +261,9 @@ TEST_F(ImportSoundFileTest, CopiesWritesOneChannelOrConverts) {
 
   // 48000 Hz into a vocal-quality file: converted to 44100 Hz.
   source = Read(Wave("fast.wav", 48000, 1, sonarel::testing::sine(1000, 48000, 4800)));
-  ASSERT_EQ(PlanImport(source, FileKind::VocalQuality), ImportAction::ConvertRate);
+  ASSERT_EQ(PlanImport(source, 44100), ImportAction::ConvertRate);
   const std::string quality = dir.file("qv002.wav");
-  ASSERT_FALSE(ImportSoundFile(source, FileKind::VocalQuality, {quality, 44100}));
+  ASSERT_FALSE(ImportSoundFile(source, {quality, 44100}));
   const auto converted = core::loadWave(quality);
   EXPECT_EQ(converted.format, core::pcm16MonoFormat(44100));
   EXPECT_EQ(converted.samples.size(), 4410u);
@@ -278,8 +284,7 @@ TEST_F(ImportSoundFileTest, FailuresLeaveTheFolderAsItWas) {
   const auto names = listing();
 
   // A cancel halfway.
-  auto failure = ImportSoundFile(source, FileKind::VoiceAnalysis, {target, 22050},
-                                 [](double done) { return done < 0.5; });
+  auto failure = ImportSoundFile(source, {target, 22050}, [](double done) { return done < 0.5; });
   ASSERT_TRUE(failure);
   EXPECT_TRUE(failure->cancelled);
   EXPECT_EQ(sonarel::testing::readBytes(target), original);
@@ -292,7 +297,7 @@ TEST_F(ImportSoundFileTest, FailuresLeaveTheFolderAsItWas) {
   struct rlimit small = old;
   small.rlim_cur = 4096;
   setrlimit(RLIMIT_FSIZE, &small);
-  failure = ImportSoundFile(source, FileKind::VoiceAnalysis, {target, 22050});
+  failure = ImportSoundFile(source, {target, 22050});
   setrlimit(RLIMIT_FSIZE, &old);
   std::signal(SIGXFSZ, oldHandler);
   ASSERT_TRUE(failure && failure->message);
@@ -302,7 +307,7 @@ TEST_F(ImportSoundFileTest, FailuresLeaveTheFolderAsItWas) {
 
   // A read-only target is not replaced, and the refusal says so.
   chmod(target.c_str(), 0444);
-  failure = ImportSoundFile(source, FileKind::VoiceAnalysis, {target, 22050});
+  failure = ImportSoundFile(source, {target, 22050});
   ASSERT_TRUE(failure && failure->message);
   EXPECT_EQ(failure->message->id, MessageId::TargetReadOnly);
   EXPECT_EQ(sonarel::testing::readBytes(target), original);
