@@ -66,15 +66,24 @@ double NomeQuotient(double q, double x, Odd odd, Even even) {
   return 2.0 * std::pow(q, 0.25) * numerator / denominator;
 }
 
-// A cascade of sections in direct form II, each with its own state.
+// A cascade of sections in direct form II, each with its own state. The numerators of the
+// stage filters are symmetric (b2 = b0, zeros on the unit circle), so each section runs as
+// b0 · (w + b1/b0 · w1 + w2) with the b0 of every section gathered into one gain, which
+// Step leaves out: the caller applies gain() to the outputs it keeps.
 class Cascade {
  public:
   explicit Cascade(const StageFilter& filter) {
-    for (int r = 0; r < filter.repeats; ++r)
-      sections_.insert(sections_.end(), filter.sections.begin(), filter.sections.end());
+    for (int r = 0; r < filter.repeats; ++r) {
+      for (const FilterSection& s : filter.sections) {
+        sections_.push_back({s.b1 / s.b0, s.a1, s.a2});
+        gain_ *= s.b0;
+      }
+    }
     w1_.assign(sections_.size(), 0.0);
     w2_.assign(sections_.size(), 0.0);
   }
+
+  double gain() const { return gain_; }
 
   void Clear() {
     std::fill(w1_.begin(), w1_.end(), 0.0);
@@ -83,12 +92,12 @@ class Cascade {
 
   double Step(double x) {
     const std::size_t n = sections_.size();
-    const FilterSection* s = sections_.data();
+    const Section* s = sections_.data();
     double* w1 = w1_.data();
     double* w2 = w2_.data();
     for (std::size_t i = 0; i < n; ++i) {
       const double w = x - s[i].a1 * w1[i] - s[i].a2 * w2[i];
-      x = s[i].b0 * w + s[i].b1 * w1[i] + s[i].b2 * w2[i];
+      x = w + s[i].b1 * w1[i] + w2[i];
       w2[i] = w1[i];
       w1[i] = w;
     }
@@ -96,7 +105,11 @@ class Cascade {
   }
 
  private:
-  std::vector<FilterSection> sections_;
+  struct Section {
+    double b1, a1, a2;  // b1 over b0
+  };
+  std::vector<Section> sections_;
+  double gain_ = 1.0;
   std::vector<double> w1_, w2_;
 };
 
@@ -261,6 +274,7 @@ std::optional<std::vector<float>> RunStage(std::span<const float> input, const R
   std::vector<float> stored(static_cast<std::size_t>(storedCount));
   std::vector<float> output(static_cast<std::size_t>(outCount));
   Cascade cascade(filter);
+  const double forwardGain = cascade.gain();
 
   // Forward: a source sample every L steps and zeros between, every M-th output kept.
   std::int64_t t = 0;
@@ -271,7 +285,7 @@ std::optional<std::vector<float>> RunStage(std::span<const float> input, const R
       double x = 0.0;
       if (phaseL == 0 && next < count) x = input[static_cast<std::size_t>(next++)];
       const double y = cascade.Step(x);
-      if (phaseM == 0) stored[static_cast<std::size_t>(kept++)] = static_cast<float>(y);
+      if (phaseM == 0) stored[static_cast<std::size_t>(kept++)] = static_cast<float>(y * forwardGain);
       if (++phaseL == l) phaseL = 0;
       if (++phaseM == m) phaseM = 0;
     }
@@ -281,7 +295,7 @@ std::optional<std::vector<float>> RunStage(std::span<const float> input, const R
   // Backward over the kept values, each followed by M - 1 zeros, at the filter's rate; the
   // output of the step that takes a kept value lands on that value's place.
   cascade.Clear();
-  const double gain = static_cast<double>(l * m);
+  const double gain = static_cast<double>(l * m) * cascade.gain();
   std::int64_t i = storedCount - 1;
   while (i >= 0) {
     const std::int64_t stop =
