@@ -163,7 +163,7 @@ const std::vector<Command>& commands() {
        "FILE opens as in the window: 16-bit mono, at most 22050 Hz or exactly 44100 Hz.\n",
        runEdit},
       {"resample",
-       "resample IN OUT --rate R [--channel C] any sound file as 16-bit mono WAVE at R Hz",
+       "resample IN OUT --rate R            any sound file as 16-bit mono WAVE",
        "usage: sonarel-cli resample IN OUT --rate 11025|22050|44100 [--channel left|right|mix]\n"
        "Reads IN (WAVE of any width, FLAC, Ogg Vorbis or Opus, MP3, AIFF and whatever else\n"
        "libsndfile reads) and writes OUT as a 16-bit mono WAVE file at R Hz, as the window's\n"
@@ -175,7 +175,7 @@ const std::vector<Command>& commands() {
        "(zero phase); the output is truncated to 16 bits. OUT is replaced only once\n"
        "completely written.\n",
        runResample},
-      {"import", "import DATA_DIR CODE IN [OPTIONS]     a sound file as a client's next recording",
+      {"import", "import DATA_DIR CODE IN             a sound file as a client's next recording",
        "usage: sonarel-cli import DATA_DIR CODE IN [--kind voice|quality] [--rate R]\n"
        "                          [--channel left|right|mix]\n"
        "Puts IN into the folder of client CODE as its next file number, as the window's\n"

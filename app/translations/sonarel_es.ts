@@ -1551,7 +1551,78 @@ Do You Want to Continue?</source>
     </message>
 </context>
 <context>
+    <name>sonarel::app::CConverter</name>
+    <message>
+        <source>Convert File</source>
+        <translation>Convertir archivo</translation>
+    </message>
+    <message>
+        <source>Warning: The sound file to be imported had an audio format different from the needed!  Do you want to convert it?</source>
+        <translation>Aviso: ¡el archivo de sonido a importar tiene un formato de audio distinto del necesario!  ¿Desea convertirlo?</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origen</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Archivo:</translation>
+    </message>
+    <message>
+        <source>Sample rate:</source>
+        <translation>Frecuencia de muestreo:</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>Canales:</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Stereo to Mono</source>
+        <translation>Estéreo a mono</translation>
+    </message>
+    <message>
+        <source>Left channel</source>
+        <translation>Canal izquierdo</translation>
+    </message>
+    <message>
+        <source>Right channel</source>
+        <translation>Canal derecho</translation>
+    </message>
+    <message>
+        <source>Mix Channel</source>
+        <translation>Mezclar canales</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+</context>
+<context>
     <name>sonarel::app::CMainFrame</name>
+    <message>
+        <source>Sound Files (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff *.aifc);;All Files (*)</source>
+        <translation>Archivos de sonido (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff *.aifc);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Converting %1...</source>
+        <translation>Convirtiendo %1...</translation>
+    </message>
     <message>
         <source>Sonarel</source>
         <translation>Sonarel</translation>

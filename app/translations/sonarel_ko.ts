@@ -1551,7 +1551,78 @@ Do You Want to Continue?</source>
     </message>
 </context>
 <context>
+    <name>sonarel::app::CConverter</name>
+    <message>
+        <source>Convert File</source>
+        <translation>파일 변환</translation>
+    </message>
+    <message>
+        <source>Warning: The sound file to be imported had an audio format different from the needed!  Do you want to convert it?</source>
+        <translation>경고: 가져올 사운드 파일의 오디오 형식이 필요한 형식과 다릅니다!  변환하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>원본</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>파일:</translation>
+    </message>
+    <message>
+        <source>Sample rate:</source>
+        <translation>샘플링 주파수:</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>채널:</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>스테레오</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>모노</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>대상</translation>
+    </message>
+    <message>
+        <source>Stereo to Mono</source>
+        <translation>스테레오를 모노로</translation>
+    </message>
+    <message>
+        <source>Left channel</source>
+        <translation>왼쪽 채널</translation>
+    </message>
+    <message>
+        <source>Right channel</source>
+        <translation>오른쪽 채널</translation>
+    </message>
+    <message>
+        <source>Mix Channel</source>
+        <translation>채널 혼합</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>변환</translation>
+    </message>
+</context>
+<context>
     <name>sonarel::app::CMainFrame</name>
+    <message>
+        <source>Sound Files (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff *.aifc);;All Files (*)</source>
+        <translation>사운드 파일 (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff *.aifc);;모든 파일 (*)</translation>
+    </message>
+    <message>
+        <source>Converting %1...</source>
+        <translation>%1 변환 중...</translation>
+    </message>
     <message>
         <source>Sonarel</source>
         <translation>Sonarel</translation>

@@ -1551,7 +1551,78 @@ Deseja continuar?</translation>
     </message>
 </context>
 <context>
+    <name>sonarel::app::CConverter</name>
+    <message>
+        <source>Convert File</source>
+        <translation>Converter arquivo</translation>
+    </message>
+    <message>
+        <source>Warning: The sound file to be imported had an audio format different from the needed!  Do you want to convert it?</source>
+        <translation>Aviso: O arquivo de som a ser importado tem um formato de áudio diferente do necessário!  Deseja convertê-lo?</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origem</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Arquivo:</translation>
+    </message>
+    <message>
+        <source>Sample rate:</source>
+        <translation>Taxa de amostragem:</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>Canais:</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Stereo to Mono</source>
+        <translation>Estéreo para mono</translation>
+    </message>
+    <message>
+        <source>Left channel</source>
+        <translation>Canal esquerdo</translation>
+    </message>
+    <message>
+        <source>Right channel</source>
+        <translation>Canal direito</translation>
+    </message>
+    <message>
+        <source>Mix Channel</source>
+        <translation>Misturar canais</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converter</translation>
+    </message>
+</context>
+<context>
     <name>sonarel::app::CMainFrame</name>
+    <message>
+        <source>Sound Files (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff *.aifc);;All Files (*)</source>
+        <translation>Arquivos de som (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff *.aifc);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Converting %1...</source>
+        <translation>Convertendo %1...</translation>
+    </message>
     <message>
         <source>Sonarel</source>
         <translation>Sonarel</translation>
