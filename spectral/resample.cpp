@@ -85,6 +85,11 @@ class Cascade {
 
   double gain() const { return gain_; }
 
+  struct Section {
+    double b1, a1, a2;  // b1 over b0
+  };
+  const std::vector<Section>& sections() const { return sections_; }
+
   void Clear() {
     std::fill(w1_.begin(), w1_.end(), 0.0);
     std::fill(w2_.begin(), w2_.end(), 0.0);
@@ -105,12 +110,38 @@ class Cascade {
   }
 
  private:
-  struct Section {
-    double b1, a1, a2;  // b1 over b0
-  };
   std::vector<Section> sections_;
   double gain_ = 1.0;
   std::vector<double> w1_, w2_;
+};
+
+// The same cascade with its number of sections fixed when compiled, so that a local copy
+// keeps its state in registers through the loops over the steps.
+template <std::size_t N>
+class FixedCascade {
+ public:
+  explicit FixedCascade(const Cascade& cascade) : gain_(cascade.gain()) {
+    std::copy_n(cascade.sections().begin(), N, sections_.begin());
+  }
+  double gain() const { return gain_; }
+  void Clear() {
+    w1_.fill(0.0);
+    w2_.fill(0.0);
+  }
+  double Step(double x) {
+    for (std::size_t i = 0; i < N; ++i) {
+      const double w = x - sections_[i].a1 * w1_[i] - sections_[i].a2 * w2_[i];
+      x = w + sections_[i].b1 * w1_[i] + w2_[i];
+      w2_[i] = w1_[i];
+      w1_[i] = w;
+    }
+    return x;
+  }
+
+ private:
+  std::array<Cascade::Section, N> sections_{};
+  std::array<double, N> w1_{}, w2_{};
+  double gain_;
 };
 
 // Steps between two progress reports.
@@ -260,9 +291,12 @@ std::variant<StageFilter, Message> DesignStageFilter(double fc) {
   return filter;
 }
 
-std::optional<std::vector<float>> RunStage(std::span<const float> input, const ResampleStage& stage,
-                                           const StageFilter& filter,
-                                           const ResampleProgress& progress) {
+namespace {
+
+template <class Kernel>
+std::optional<std::vector<float>> RunStageWith(std::span<const float> input,
+                                               const ResampleStage& stage, Kernel cascade,
+                                               const ResampleProgress& progress) {
   const std::int64_t count = static_cast<std::int64_t>(input.size());
   const std::int64_t l = stage.up;
   const std::int64_t m = stage.down;
@@ -273,7 +307,6 @@ std::optional<std::vector<float>> RunStage(std::span<const float> input, const R
 
   std::vector<float> stored(static_cast<std::size_t>(storedCount));
   std::vector<float> output(static_cast<std::size_t>(outCount));
-  Cascade cascade(filter);
   const double forwardGain = cascade.gain();
 
   // Forward: a source sample every L steps and zeros between, every M-th output kept.
@@ -285,7 +318,8 @@ std::optional<std::vector<float>> RunStage(std::span<const float> input, const R
       double x = 0.0;
       if (phaseL == 0 && next < count) x = input[static_cast<std::size_t>(next++)];
       const double y = cascade.Step(x);
-      if (phaseM == 0) stored[static_cast<std::size_t>(kept++)] = static_cast<float>(y * forwardGain);
+      if (phaseM == 0)
+        stored[static_cast<std::size_t>(kept++)] = static_cast<float>(y * forwardGain);
       if (++phaseL == l) phaseL = 0;
       if (++phaseM == m) phaseM = 0;
     }
@@ -310,6 +344,27 @@ std::optional<std::vector<float>> RunStage(std::span<const float> input, const R
       return std::nullopt;
   }
   return output;
+}
+
+}  // namespace
+
+std::optional<std::vector<float>> RunStage(std::span<const float> input, const ResampleStage& stage,
+                                           const StageFilter& filter,
+                                           const ResampleProgress& progress) {
+  const Cascade cascade(filter);
+  // The designs have 5 or 6 sections, or 4 twice or 3 three times.
+  switch (cascade.sections().size()) {
+    case 5:
+      return RunStageWith(input, stage, FixedCascade<5>(cascade), progress);
+    case 6:
+      return RunStageWith(input, stage, FixedCascade<6>(cascade), progress);
+    case 8:
+      return RunStageWith(input, stage, FixedCascade<8>(cascade), progress);
+    case 9:
+      return RunStageWith(input, stage, FixedCascade<9>(cascade), progress);
+    default:
+      return RunStageWith(input, stage, cascade, progress);
+  }
 }
 
 std::variant<std::vector<std::int16_t>, ResampleFailure> Resample(
