@@ -174,6 +174,30 @@ std::vector<Command>& commandList() {
        "  --copy S E --paste-at T    inserts a copy of the sound from S to E before time T\n"
        "FILE opens as in the window: 16-bit mono, at most 22050 Hz or exactly 44100 Hz.\n",
        runEdit},
+      {"resample",
+       "resample IN OUT --rate R            any sound file as 16-bit mono WAVE",
+       "usage: sonarel-cli resample IN OUT --rate 11025|22050|44100 [--channel left|right|mix]\n"
+       "Reads IN (WAVE of any width, FLAC, Ogg Vorbis or Opus, MP3, AIFF and whatever else\n"
+       "libsndfile reads) and writes OUT as a 16-bit mono WAVE file at R Hz, as the window's\n"
+       "import converts. Wider or float samples are scaled so that full scale is 32768 and\n"
+       "rounded; samples beyond full scale are clipped and their number is reported. Of\n"
+       "several channels, --channel takes the first (left), the second (right) or the mean of\n"
+       "all of them rounded (mix, the default). Another rate is converted by a cascade of\n"
+       "up-sampling, elliptic low-pass and down-sampling stages run forwards and backwards\n"
+       "(zero phase); the output is truncated to 16 bits. OUT is replaced only once\n"
+       "completely written.\n",
+       runResample},
+      {"import", "import DATA_DIR CODE IN             a sound file as a client's next recording",
+       "usage: sonarel-cli import DATA_DIR CODE IN [--kind voice|quality] [--rate R]\n"
+       "                          [--channel left|right|mix]\n"
+       "Puts IN into the folder of client CODE as its next file number, as the window's\n"
+       "import does, and prints the path written: wv%03d.wav for voice analysis (11025 or\n"
+       "22050 Hz), qv%03d.wav for vocal quality (44100 Hz). Without --kind, a 44100 Hz file\n"
+       "is taken as vocal quality and any other rate as voice analysis. --rate is the rate\n"
+       "of the recording: by default IN's own when the kind accepts it, else 22050 or 44100 Hz.\n"
+       "A 16-bit mono WAVE file at that rate is copied unchanged; anything else is converted\n"
+       "as by resample. On any failure the client's folder is left as it was.\n",
+       runImport},
   };
   return table;
 }

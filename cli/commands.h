@@ -48,5 +48,7 @@ int runSpectrogram(const std::vector<std::string>& words, Streams streams);
 int runClients(const std::vector<std::string>& words, Streams streams);
 int runFiles(const std::vector<std::string>& words, Streams streams);
 int runEdit(const std::vector<std::string>& words, Streams streams);
+int runResample(const std::vector<std::string>& words, Streams streams);
+int runImport(const std::vector<std::string>& words, Streams streams);
 
 }  // namespace sonarel::cli

@@ -131,6 +131,20 @@ enum class MessageId {
   NotVocalQualityFile,
   // F0 trackers
   AmdfRangeInverted,
+  // import and sampling-rate conversion
+  NoSimpleFactors,
+  FilterDesignTooDifficult,
+  FilterLimitCycles,
+  CannotAllocateInterpolated,
+  ErrorAllocatingMemory,
+  ErrorAllocatingBuffer,
+  ErrorImportingFile,
+  ImportCannotOpen,
+  ImportNeeds16Bits,
+  ReplaceActualSoundFile,
+  FileImportedSuccessfully,
+  ImportSamplesClipped,  // %s: how many, %s: the path
+  ImportCancelled,
   // Not a message: stays last, so that tests can walk every identifier above it.
   EndOfCatalogue,
 };

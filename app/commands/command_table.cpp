@@ -77,9 +77,10 @@ std::vector<CommandInfo> fixedCommands() {
        QT_TRANSLATE_NOOP("Command", "Record a Vocal Quality File"), M::Audio, S::Both, "", true,
        false, false, E::Client,
        [](F& f) { f.prepareNewRecording(records::RecordingType::VocalQuality); }},
-      notBuilt(32886, QT_TRANSLATE_NOOP("Command", "&Import..."),
-               QT_TRANSLATE_NOOP("Command", "Import an outside sound file into the client folder"),
-               M::Audio, S::Both, "", true),
+      {cmd::Import, QT_TRANSLATE_NOOP("Command", "&Import..."),
+       QT_TRANSLATE_NOOP("Command", "Import an outside sound file into the client folder"),
+       M::Audio, S::Both, "", true, true, false, E::RecordTarget,
+       [](F& f) { f.importSoundFile(); }},
       notBuilt(32911, QT_TRANSLATE_NOOP("Command", "Vo&lume..."),
                QT_TRANSLATE_NOOP("Command", "Playback and record volume"), M::Audio, S::Both),
       // Edit

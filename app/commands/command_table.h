@@ -64,6 +64,7 @@ constexpr int Play = 32810;
 constexpr int PlaySelection = 32780;  // "Play" in the pop-up menu of a marked stretch
 constexpr int Record = 209;           // "&Record...": records the view's client file
 constexpr int ConfigureRecord = 32890;
+constexpr int Import = 32886;
 constexpr int ConfigureAdapter = 32912;
 constexpr int Zoom = 32781;
 constexpr int SelectAll = 32828;

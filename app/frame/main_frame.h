@@ -79,6 +79,11 @@ class CMainFrame : public QMainWindow {
   std::function<void(class AmplifyDialog& dialog)> driveAmplifyDialog;
   // Tests answer the save dialog of the exports through this.
   std::function<QString(const QString& title)> chooseSavePath;
+  // Tests choose the file "Import..." imports, answer "Convert File" (accepting or rejecting
+  // it) and see the conversion's progress (returning false cancels it) through these.
+  std::function<QString()> chooseImportPath;
+  std::function<void(class CConverter& dialog)> driveConverter;
+  std::function<bool(double share)> onImportProgress;
   // Where messages and questions go (message boxes, or the script of FrameOptions).
   Prompt& prompt() { return *prompt_; }
 
@@ -123,6 +128,8 @@ class CMainFrame : public QMainWindow {
   void showHelp();
   void showAbout();
   void recordViewFile();
+  // "Import...": an outside sound file into the client file that is open or prepared.
+  void importSoundFile();
   void configureRecord();
   void configureAdapter();
   void newClient();

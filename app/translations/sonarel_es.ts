@@ -1306,6 +1306,60 @@ Quite un archivo antes de insertar uno nuevo...</translation>
         <translation>¡El archivo seleccionado no es un archivo de calidad vocal!</translation>
         <source>maxpitch must be &gt; minpitch</source>
         <translation>maxpitch debe ser &gt; minpitch</translation>
+        <source>No simple factors for ratio</source>
+        <translation>No hay factores simples para la razón</translation>
+    </message>
+    <message>
+        <source>Filter design too difficult!</source>
+        <translation>¡El diseño del filtro es demasiado difícil!</translation>
+    </message>
+    <message>
+        <source>Filter will suffer from limit cycles...</source>
+        <translation>El filtro sufrirá ciclos límite...</translation>
+    </message>
+    <message>
+        <source>cannot allocate space for interpolated data</source>
+        <translation>no se puede reservar espacio para los datos interpolados</translation>
+    </message>
+    <message>
+        <source>Error Allocating Memory!</source>
+        <translation>¡Error al reservar memoria!</translation>
+    </message>
+    <message>
+        <source>Error Allocating Buffer!</source>
+        <translation>¡Error al reservar el búfer!</translation>
+    </message>
+    <message>
+        <source>Error Importing File!</source>
+        <translation>¡Error al importar el archivo!</translation>
+    </message>
+    <message>
+        <source>File can´t be opened!</source>
+        <translation>¡No se puede abrir el archivo!</translation>
+    </message>
+    <message>
+        <source>The File to be Imported should be 16 Bits!
+The Process will be Canceled!</source>
+        <translation>¡El archivo a importar debe ser de 16 bits!
+El proceso se cancelará.</translation>
+    </message>
+    <message>
+        <source>This Operation will Replace the Actual Sound File!
+Do You Want to Continue?</source>
+        <translation>¡Esta operación reemplazará el archivo de sonido actual!
+¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>File Imported Successfully!</source>
+        <translation>¡Archivo importado con éxito!</translation>
+    </message>
+    <message>
+        <source>%s samples of %s lay beyond the 16-bit range and were clipped.</source>
+        <translation>%s muestras de %s quedaban fuera del rango de 16 bits y se recortaron.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; the client&apos;s folder was left as it was.</source>
+        <translation>Se canceló la importación; la carpeta del cliente quedó como estaba.</translation>
     </message>
 </context>
 <context>
@@ -1582,7 +1636,78 @@ Quite un archivo antes de insertar uno nuevo...</translation>
     </message>
 </context>
 <context>
+    <name>sonarel::app::CConverter</name>
+    <message>
+        <source>Convert File</source>
+        <translation>Convertir archivo</translation>
+    </message>
+    <message>
+        <source>Warning: The sound file to be imported had an audio format different from the needed!  Do you want to convert it?</source>
+        <translation>Aviso: ¡el archivo de sonido a importar tiene un formato de audio distinto del necesario!  ¿Desea convertirlo?</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origen</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Archivo:</translation>
+    </message>
+    <message>
+        <source>Sample rate:</source>
+        <translation>Frecuencia de muestreo:</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>Canales:</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Stereo to Mono</source>
+        <translation>Estéreo a mono</translation>
+    </message>
+    <message>
+        <source>Left channel</source>
+        <translation>Canal izquierdo</translation>
+    </message>
+    <message>
+        <source>Right channel</source>
+        <translation>Canal derecho</translation>
+    </message>
+    <message>
+        <source>Mix Channel</source>
+        <translation>Mezclar canales</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+</context>
+<context>
     <name>sonarel::app::CMainFrame</name>
+    <message>
+        <source>Sound Files (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff *.aifc);;All Files (*)</source>
+        <translation>Archivos de sonido (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff *.aifc);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Converting %1...</source>
+        <translation>Convirtiendo %1...</translation>
+    </message>
     <message>
         <source>Sonarel</source>
         <translation>Sonarel</translation>

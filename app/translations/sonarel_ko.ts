@@ -1306,6 +1306,60 @@ Remove a File before to insert a new...</source>
         <translation>선택한 파일은 음질 파일이 아닙니다!</translation>
         <source>maxpitch must be &gt; minpitch</source>
         <translation>maxpitch는 minpitch보다 커야 합니다</translation>
+        <source>No simple factors for ratio</source>
+        <translation>비율에 대한 간단한 인수가 없습니다</translation>
+    </message>
+    <message>
+        <source>Filter design too difficult!</source>
+        <translation>필터 설계가 너무 어렵습니다!</translation>
+    </message>
+    <message>
+        <source>Filter will suffer from limit cycles...</source>
+        <translation>필터에 리밋 사이클이 생깁니다...</translation>
+    </message>
+    <message>
+        <source>cannot allocate space for interpolated data</source>
+        <translation>보간된 데이터를 위한 공간을 할당할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Error Allocating Memory!</source>
+        <translation>메모리 할당 오류!</translation>
+    </message>
+    <message>
+        <source>Error Allocating Buffer!</source>
+        <translation>버퍼 할당 오류!</translation>
+    </message>
+    <message>
+        <source>Error Importing File!</source>
+        <translation>파일 가져오기 오류!</translation>
+    </message>
+    <message>
+        <source>File can´t be opened!</source>
+        <translation>파일을 열 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>The File to be Imported should be 16 Bits!
+The Process will be Canceled!</source>
+        <translation>가져올 파일은 16비트여야 합니다!
+작업이 취소됩니다!</translation>
+    </message>
+    <message>
+        <source>This Operation will Replace the Actual Sound File!
+Do You Want to Continue?</source>
+        <translation>이 작업은 현재 사운드 파일을 대체합니다!
+계속하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>File Imported Successfully!</source>
+        <translation>파일을 가져왔습니다!</translation>
+    </message>
+    <message>
+        <source>%s samples of %s lay beyond the 16-bit range and were clipped.</source>
+        <translation>%s개의 샘플(%s)이 16비트 범위를 벗어나 잘렸습니다.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; the client&apos;s folder was left as it was.</source>
+        <translation>가져오기가 취소되었습니다. 클라이언트 폴더는 그대로입니다.</translation>
     </message>
 </context>
 <context>
@@ -1582,7 +1636,78 @@ Remove a File before to insert a new...</source>
     </message>
 </context>
 <context>
+    <name>sonarel::app::CConverter</name>
+    <message>
+        <source>Convert File</source>
+        <translation>파일 변환</translation>
+    </message>
+    <message>
+        <source>Warning: The sound file to be imported had an audio format different from the needed!  Do you want to convert it?</source>
+        <translation>경고: 가져올 사운드 파일의 오디오 형식이 필요한 형식과 다릅니다!  변환하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>원본</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>파일:</translation>
+    </message>
+    <message>
+        <source>Sample rate:</source>
+        <translation>샘플링 주파수:</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>채널:</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>스테레오</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>모노</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>대상</translation>
+    </message>
+    <message>
+        <source>Stereo to Mono</source>
+        <translation>스테레오를 모노로</translation>
+    </message>
+    <message>
+        <source>Left channel</source>
+        <translation>왼쪽 채널</translation>
+    </message>
+    <message>
+        <source>Right channel</source>
+        <translation>오른쪽 채널</translation>
+    </message>
+    <message>
+        <source>Mix Channel</source>
+        <translation>채널 혼합</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>변환</translation>
+    </message>
+</context>
+<context>
     <name>sonarel::app::CMainFrame</name>
+    <message>
+        <source>Sound Files (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff *.aifc);;All Files (*)</source>
+        <translation>사운드 파일 (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff *.aifc);;모든 파일 (*)</translation>
+    </message>
+    <message>
+        <source>Converting %1...</source>
+        <translation>%1 변환 중...</translation>
+    </message>
     <message>
         <source>Sonarel</source>
         <translation>Sonarel</translation>

@@ -1306,6 +1306,60 @@ Remova um arquivo antes de inserir um novo...</translation>
         <translation>O arquivo selecionado não é um arquivo de qualidade vocal!</translation>
         <source>maxpitch must be &gt; minpitch</source>
         <translation>maxpitch deve ser &gt; minpitch</translation>
+        <source>No simple factors for ratio</source>
+        <translation>Não há fatores simples para a razão</translation>
+    </message>
+    <message>
+        <source>Filter design too difficult!</source>
+        <translation>O projeto do filtro é difícil demais!</translation>
+    </message>
+    <message>
+        <source>Filter will suffer from limit cycles...</source>
+        <translation>O filtro sofrerá ciclos limite...</translation>
+    </message>
+    <message>
+        <source>cannot allocate space for interpolated data</source>
+        <translation>não é possível alocar espaço para os dados interpolados</translation>
+    </message>
+    <message>
+        <source>Error Allocating Memory!</source>
+        <translation>Erro ao alocar memória!</translation>
+    </message>
+    <message>
+        <source>Error Allocating Buffer!</source>
+        <translation>Erro ao alocar o buffer!</translation>
+    </message>
+    <message>
+        <source>Error Importing File!</source>
+        <translation>Erro ao importar o arquivo!</translation>
+    </message>
+    <message>
+        <source>File can´t be opened!</source>
+        <translation>O arquivo não pode ser aberto!</translation>
+    </message>
+    <message>
+        <source>The File to be Imported should be 16 Bits!
+The Process will be Canceled!</source>
+        <translation>O arquivo a ser importado deve ter 16 bits!
+O processo será cancelado!</translation>
+    </message>
+    <message>
+        <source>This Operation will Replace the Actual Sound File!
+Do You Want to Continue?</source>
+        <translation>Esta operação substituirá o arquivo de som atual!
+Deseja continuar?</translation>
+    </message>
+    <message>
+        <source>File Imported Successfully!</source>
+        <translation>Arquivo importado com sucesso!</translation>
+    </message>
+    <message>
+        <source>%s samples of %s lay beyond the 16-bit range and were clipped.</source>
+        <translation>%s amostras de %s estavam fora da faixa de 16 bits e foram cortadas.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; the client&apos;s folder was left as it was.</source>
+        <translation>A importação foi cancelada; a pasta do cliente ficou como estava.</translation>
     </message>
 </context>
 <context>
@@ -1582,7 +1636,78 @@ Remova um arquivo antes de inserir um novo...</translation>
     </message>
 </context>
 <context>
+    <name>sonarel::app::CConverter</name>
+    <message>
+        <source>Convert File</source>
+        <translation>Converter arquivo</translation>
+    </message>
+    <message>
+        <source>Warning: The sound file to be imported had an audio format different from the needed!  Do you want to convert it?</source>
+        <translation>Aviso: O arquivo de som a ser importado tem um formato de áudio diferente do necessário!  Deseja convertê-lo?</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origem</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Arquivo:</translation>
+    </message>
+    <message>
+        <source>Sample rate:</source>
+        <translation>Taxa de amostragem:</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>Canais:</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Stereo to Mono</source>
+        <translation>Estéreo para mono</translation>
+    </message>
+    <message>
+        <source>Left channel</source>
+        <translation>Canal esquerdo</translation>
+    </message>
+    <message>
+        <source>Right channel</source>
+        <translation>Canal direito</translation>
+    </message>
+    <message>
+        <source>Mix Channel</source>
+        <translation>Misturar canais</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converter</translation>
+    </message>
+</context>
+<context>
     <name>sonarel::app::CMainFrame</name>
+    <message>
+        <source>Sound Files (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff *.aifc);;All Files (*)</source>
+        <translation>Arquivos de som (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff *.aifc);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Converting %1...</source>
+        <translation>Convertendo %1...</translation>
+    </message>
     <message>
         <source>Sonarel</source>
         <translation>Sonarel</translation>
