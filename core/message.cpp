@@ -230,6 +230,78 @@ constexpr std::array kCatalogue{
           QT_TRANSLATE_NOOP(
               "Message",
               "%s lasts longer than %s minutes, the longest recording that can be opened.")},
+    Entry{MessageId::BackupPreviousSet,
+          QT_TRANSLATE_NOOP(
+              "Message",
+              "There is a Previous Backup In the Selected Directory.\nDo you want to replace it?")},
+    Entry{MessageId::BackupTableNotCopied,
+          QT_TRANSLATE_NOOP("Message",
+                            "It´s not possible to copy pacw.dbf File!\nBackup Can´t be done!")},
+    Entry{MessageId::BackupTableMissing,
+          QT_TRANSLATE_NOOP("Message", "pacw.dbf File is not in this Directory!")},
+    Entry{MessageId::BackupProgressNotCreated,
+          QT_TRANSLATE_NOOP("Message", "Temporary File can´t be Created!")},
+    Entry{MessageId::BackupProgressNotAppended,
+          QT_TRANSLATE_NOOP("Message", "It was not Possible Create Temporary File!")},
+    Entry{MessageId::BackupCopyFailed,
+          QT_TRANSLATE_NOOP(
+              "Message",
+              "Error Coping %s File! Verify If There Is Free Space!\nDo You Want To Continue?")},
+    Entry{MessageId::BackupSetNotRemoved,
+          QT_TRANSLATE_NOOP("Message", "Backup Directory can´t be Removed!")},
+    Entry{MessageId::BackupDatesNotCreated,
+          QT_TRANSLATE_NOOP("Message", "Dates File can´t be Created!")},
+    Entry{MessageId::BackupNoCreationDate,
+          QT_TRANSLATE_NOOP(
+              "Message",
+              "It was not possible to get the creation date of %s file. Do you want to continue?")},
+    Entry{MessageId::BackupDone,
+          QT_TRANSLATE_NOOP("Message",
+                            "Backup Done Successfully!\nThe Backup Files are in the %s Directory")},
+    Entry{MessageId::BackupFailed, QT_TRANSLATE_NOOP("Message", "Backup Failed!")},
+    Entry{MessageId::BackupIntoProgramFolder,
+          QT_TRANSLATE_NOOP("Message",
+                            "Warning: The Directory can´t be the same which Sonarel is Installed! "
+                            "Select or Create a New Directory!")},
+    Entry{MessageId::RestoreSelectSet,
+          QT_TRANSLATE_NOOP("Message", "Select the Backup Directory!")},
+    Entry{MessageId::RestoreFinished, QT_TRANSLATE_NOOP("Message", "Process Finished!")},
+    Entry{MessageId::RestoreNotFinished,
+          QT_TRANSLATE_NOOP("Message", "Process can´t be Finished!")},
+    Entry{MessageId::RestoreClientMissing,
+          QT_TRANSLATE_NOOP("Message", "%s Files can´t be found!\nDo you Want to Continue?")},
+    Entry{MessageId::RestoreCannotDecompress,
+          QT_TRANSLATE_NOOP("Message",
+                            "\"%s File can´t be decompressed! Verify If There is Free Space "
+                            "Available!\nDo You Want to Continue?")},
+    Entry{MessageId::RestoreDateNotSet,
+          QT_TRANSLATE_NOOP("Message", "It´s not possible to get the original date of %s file")},
+    Entry{MessageId::RestoreDatesMissing,
+          QT_TRANSLATE_NOOP(
+              "Message",
+              "Dates File can´t be Found!\nThe Restored Files will have the Actual Date!")},
+    Entry{MessageId::RestoreDatesQuestion,
+          QT_TRANSLATE_NOOP(
+              "Message",
+              "It´s not Possible to Restore the sound files dates!\nDo you want to Continue?")},
+    Entry{MessageId::SelectAtLeastOneClient,
+          QT_TRANSLATE_NOOP("Message", "It´s necessary to select at least a Client!")},
+    Entry{MessageId::BackupCopyNotVerified,
+          QT_TRANSLATE_NOOP("Message",
+                            "The copy %s does not match its original, or the original changed; no "
+                            "client files were removed.")},
+    Entry{MessageId::RestorePending,
+          QT_TRANSLATE_NOOP("Message",
+                            "A restore into %s was broken off. Its rollback must be finished "
+                            "first: start Sonarel, or run sonarel-cli recover.")},
+    Entry{MessageId::RollbackIncomplete,
+          QT_TRANSLATE_NOOP("Message", "Some files could not be put back; they are kept in %s.")},
+    Entry{MessageId::RestoreInterrupted,
+          QT_TRANSLATE_NOOP("Message",
+                            "A restore into %s was broken off before it ended.\nPut the data back "
+                            "as they were before it?")},
+    Entry{MessageId::RestoreRolledBack,
+          QT_TRANSLATE_NOOP("Message", "The data are back as they were before the restore.")},
 };
 
 }  // namespace
