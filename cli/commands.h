@@ -45,5 +45,8 @@ int runSpectrogram(const std::vector<std::string>& words, Streams streams);
 int runClients(const std::vector<std::string>& words, Streams streams);
 int runFiles(const std::vector<std::string>& words, Streams streams);
 int runEdit(const std::vector<std::string>& words, Streams streams);
+int runBackupCommand(const std::vector<std::string>& words, Streams streams);
+int runRestoreCommand(const std::vector<std::string>& words, Streams streams);
+int runRecover(const std::vector<std::string>& words, Streams streams);
 
 }  // namespace sonarel::cli
