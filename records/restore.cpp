@@ -108,6 +108,19 @@ bool holdsFiles(const std::string& folder) {
   return false;
 }
 
+// The atomic writer's temporaries of `path` ("<name>.tmp-" and six characters) that a
+// copy broken off by a crash left beside it: the journal says that copy was ours.
+void removeTemporariesOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  const std::string folder = path.substr(0, slash);
+  const std::string start = path.substr(slash + 1) + ".tmp-";
+  for (const std::string& name : folderEntries(folder)) {
+    if (name.starts_with(start) && name.size() == start.size() + 6) {
+      unlink((folder + "/" + name).c_str());
+    }
+  }
+}
+
 bool rollBack(const std::string& dataFolder, BackupObserver& observer) {
   observer.allowCancel(false);
   const std::string area = rollbackFolder(dataFolder);
@@ -119,6 +132,7 @@ bool rollBack(const std::string& dataFolder, BackupObserver& observer) {
       case 'C':
         observer.step(BackupStage::RollingBack, line->path, 0);
         if (pathExists(path) && unlink(path.c_str()) != 0) ok = false;
+        removeTemporariesOf(path);
         break;
       case 'M': {
         const std::string moved = dataFolder + "/" + line->other;

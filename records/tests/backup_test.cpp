@@ -207,8 +207,13 @@ TEST(Restore, ACrashMidwayIsFoundAndRolledBackExactly) {
     if (child == 0) {
       int seen = 0;
       records::BackupFaults faults;
-      faults.failCopy = [&](const std::string&) {
-        if (++seen == crashAt) _exit(9);  // as a kill: no cleanup at all
+      faults.failCopy = [&](const std::string& source) {
+        if (++seen == crashAt) {
+          // As a kill in the middle of the copy: its temporary is left, nothing is cleaned.
+          const std::string client = source.substr(scene.set.size());
+          DataFolder::put(scene.data.path() + client + ".tmp-Ab12Cd", "half");
+          _exit(9);
+        }
         return false;
       };
       ScriptedObserver observer;
