@@ -4,9 +4,13 @@
 // leave the data folder exactly as it was.
 
 #include <gtest/gtest.h>
+#include <sndfile.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cmath>
+
+#include "core/wave_file.h"
 #include "records/backup.h"
 #include "records/backup_files.h"
 #include "records/backup_set.h"
@@ -303,7 +307,30 @@ TEST(SendToBackup, ABrokenOffFolderSwapSettlesToBeforeOrAfter) {
   EXPECT_TRUE(after.count("pac001/wv001.bkp"));
 }
 
-TEST(BackupFiles, CompressedRecordingsAreDecodedAndBadOnesRefused) {
+TEST(BackupFiles, AnMp3InASetIsDecodedToMono16Bit) {
+  ScratchDir scratch;
+  SF_INFO format{};
+  format.samplerate = 22050;
+  format.channels = 2;
+  format.format = SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III;
+  SNDFILE* mp3 = sf_open(scratch.file("tone.mp3").c_str(), SFM_WRITE, &format);
+  if (!mp3) GTEST_SKIP() << "this libsndfile writes no MP3";
+  {
+    std::vector<short> frames(2 * 22050);
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+      frames[i] = static_cast<short>(8000 * std::sin(2 * 3.14159265 * 220 * double(i / 2) / 22050));
+    }
+    sf_writef_short(mp3, frames.data(), 22050);
+    sf_close(mp3);
+    ASSERT_TRUE(records::decodeCompressed(scratch.file("tone.mp3"), scratch.file("tone.wav")));
+    const auto wave = core::loadWave(scratch.file("tone.wav"));
+    EXPECT_EQ(wave.format.sampleRate, 22050u);
+    EXPECT_EQ(wave.format.channels, 1u);
+    EXPECT_GE(wave.samples.size(), 22050u);
+  }
+}
+
+TEST(BackupFiles, BadCompressedFilesAreRefusedAndCopiesFingerprinted) {
   ScratchDir scratch;
   DataFolder::put(scratch.file("broken.mp3"), "not a sound at all");
   EXPECT_FALSE(records::decodeCompressed(scratch.file("broken.mp3"), scratch.file("b.wav")));
