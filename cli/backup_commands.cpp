@@ -11,6 +11,7 @@
 #include "cli/commands.h"
 #include "cli/sound_file_option.h"
 #include "records/backup.h"
+#include "records/backup_files.h"
 #include "records/backup_set.h"
 
 namespace sonarel::cli {
@@ -85,6 +86,10 @@ int runBackupCommand(const std::vector<std::string>& words, Streams streams) {
     if (!chosen) return usageError(streams, "--clients takes client codes, such as 1,2,17");
   }
   if (args.has("--send") && !chosen) return usageError(streams, "--send needs --clients");
+  // A target that is not there (a backup disk not mounted) is never made here.
+  if (!records::isFolder(args.positional[1])) {
+    return failure(streams, core::Message{core::MessageId::FileNotFound, {args.positional[1]}});
+  }
   if (auto refused = records::backupTargetRefusal(request.dataFolder, args.positional[1])) {
     return failure(streams, *refused);
   }

@@ -52,6 +52,10 @@ TEST(BackupCommands, RefusalsAndUsage) {
   DataFolder data;
   testing::fillRegister(data);
   EXPECT_EQ(runCli({"backup", data.path(), data.path()}).status, kExitBadInput);
+  const Outcome unmounted = runCli({"backup", data.path(), data.path() + "-not-mounted"});
+  EXPECT_EQ(unmounted.status, kExitBadInput);
+  EXPECT_NE(unmounted.err.find("-not-mounted"), std::string::npos);
+  EXPECT_FALSE(records::pathExists(data.path() + "-not-mounted"));
   EXPECT_EQ(runCli({"restore", data.path(), data.path()}).status, kExitBadInput);
   EXPECT_EQ(runCli({"backup", data.path()}).status, kExitUsage);
   EXPECT_EQ(runCli({"backup", data.path(), "/tmp", "--send"}).status, kExitUsage);
