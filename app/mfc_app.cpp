@@ -10,6 +10,8 @@
 
 #include "app/data_folder.h"
 #include "app/demo_register.h"
+#include "app/dialogs/backup/backup_dialog.h"
+#include "app/frame/box_prompt.h"
 #include "app/frame/main_frame.h"
 #include "app/splash.h"
 #include "app/translated_text.h"
@@ -127,6 +129,10 @@ bool CMfcApp::startUp(const StartOptions& options) {
   std::unique_ptr<SplashWindow> splash;
   if (options.splash) splash = std::make_unique<SplashWindow>();
 
+  {  // before the frame, which creates a register when it finds none
+    BoxPrompt prompt(nullptr, QMessageBox::Question);
+    offerToFinishInterruptedWork(folder, prompt);
+  }
   playback_ = std::make_unique<audio::QtPlaybackDevice>();
   frame_ = std::make_unique<CMainFrame>(FrameOptions{QString::fromStdString(folder), nullptr, {}},
                                         languages_, playback_.get());

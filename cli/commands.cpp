@@ -198,6 +198,34 @@ std::vector<Command>& commandList() {
        "A 16-bit mono WAVE file at that rate is copied unchanged; anything else is converted\n"
        "as by resample. On any failure the client's folder is left as it was.\n",
        runImport},
+      {"backup", "backup DATA_DIR TARGET_DIR [--clients CODES] [--send] [--replace]",
+       "usage: sonarel-cli backup DATA_DIR TARGET_DIR [--clients CODES] [--send] [--replace]\n"
+       "Backs up the client register of DATA_DIR and the folders of its clients (of the\n"
+       "clients CODES only, such as 1,2,17) into the set folder bkp-srMM-DD-YYYY (today's\n"
+       "date, UTC) inside TARGET_DIR, with the recordings' dates in its datas.txt files, and\n"
+       "prints the set folder. The set is built beside its place and moved there only when\n"
+       "complete. An earlier set of the same day is replaced only with --replace.\n"
+       "  --send   sends the clients CODES to backup: once every copy has been read back and\n"
+       "           found equal to its original, their folders keep only dated .bkp markers\n"
+       "           in place of the recordings; notes and data files go too.\n"
+       "Asks nothing: any question is answered No, and the backup then fails (exit 1).\n",
+       runBackupCommand},
+      {"restore", "restore DATA_DIR SET_DIR [--attach CODES]   restore a set or attach clients",
+       "usage: sonarel-cli restore DATA_DIR SET_DIR [--attach CODES]\n"
+       "Restores the backup set SET_DIR over DATA_DIR: its register replaces the register and\n"
+       "its client folders' files replace those of the same names, with their dates from\n"
+       "datas.txt; MP3 files in the set are decoded into WAVE files of the same name. With\n"
+       "--attach only the files of the clients CODES come back, the register is kept.\n"
+       "Prints every file restored. Every replaced file is put aside until the end; a\n"
+       "failure puts back exactly what was there (exit 1). Asks nothing: a question is\n"
+       "answered No.\n",
+       runRestoreCommand},
+      {"recover", "recover DATA_DIR                    finish a restore that was broken off",
+       "usage: sonarel-cli recover DATA_DIR\n"
+       "Rolls back a restore of DATA_DIR that a crash broke off (the workstation offers the\n"
+       "same at its start), tidies one that had finished, and settles a client folder that\n"
+       "was being sent to backup. Prints what it did.\n",
+       runRecover},
   };
   return table;
 }

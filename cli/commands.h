@@ -50,5 +50,8 @@ int runFiles(const std::vector<std::string>& words, Streams streams);
 int runEdit(const std::vector<std::string>& words, Streams streams);
 int runResample(const std::vector<std::string>& words, Streams streams);
 int runImport(const std::vector<std::string>& words, Streams streams);
+int runBackupCommand(const std::vector<std::string>& words, Streams streams);
+int runRestoreCommand(const std::vector<std::string>& words, Streams streams);
+int runRecover(const std::vector<std::string>& words, Streams streams);
 
 }  // namespace sonarel::cli

@@ -145,6 +145,33 @@ enum class MessageId {
   FileImportedSuccessfully,
   ImportSamplesClipped,  // %s: how many, %s: the path
   ImportCancelled,
+  // backup and restore
+  BackupPreviousSet,
+  BackupTableNotCopied,
+  BackupTableMissing,
+  BackupProgressNotCreated,
+  BackupProgressNotAppended,
+  BackupCopyFailed,  // %s: the file
+  BackupSetNotRemoved,
+  BackupDatesNotCreated,
+  BackupNoCreationDate,  // %s: the file
+  BackupDone,            // %s: the set folder
+  BackupFailed,
+  BackupIntoProgramFolder,
+  RestoreSelectSet,
+  RestoreFinished,
+  RestoreNotFinished,
+  RestoreClientMissing,     // %s: the client's name
+  RestoreCannotDecompress,  // %s: the file
+  RestoreDateNotSet,        // %s: the file
+  RestoreDatesMissing,
+  RestoreDatesQuestion,
+  SelectAtLeastOneClient,
+  BackupCopyNotVerified,  // %s: the copy or the client folder
+  RestorePending,         // %s: the data folder
+  RollbackIncomplete,     // %s: the rollback folder
+  RestoreInterrupted,     // %s: the data folder
+  RestoreRolledBack,
   // Not a message: stays last, so that tests can walk every identifier above it.
   EndOfCatalogue,
 };

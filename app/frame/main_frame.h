@@ -139,6 +139,10 @@ class CMainFrame : public QMainWindow {
   void editPersonalInformation();
   void deleteClientAsked(int code);
   void deleteOpenFile();
+  // "Backup/Restore".
+  void showBackup();
+  // Tests drive the "Backup/Restore" dialog through this (it is then not run modally).
+  std::function<void(class CBackup& dialog)> driveBackupDialog;
   // Editing the open recording.
   void editSound(EditCommand command);
   void amplifyVolume();

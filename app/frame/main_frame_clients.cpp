@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "app/dialogs/backup/backup_dialog.h"
 #include "app/dialogs/clients/client_dialog.h"
 #include "app/dialogs/clients/client_list_dialog.h"
 #include "app/dialogs/clients/files_dialog.h"
@@ -198,6 +199,25 @@ void CMainFrame::deleteClientAsked(int code) {
   if (current) {
     clearClientView();
     setCurrentClient(records::ClientRecord{});
+  }
+}
+
+void CMainFrame::showBackup() {
+  if (!settleChanges()) return;
+  CBackup dialog(options_.dataFolder, languages_.current(), this);
+  connectDialog(dialog);
+  dialog.closeSoundFile = [this] { clearClientView(); };
+  if (driveBackupDialog) {
+    driveBackupDialog(dialog);
+  } else {
+    dialog.exec();
+  }
+  // A restore may have replaced the register: the current client is looked up again.
+  clients_.load();
+  if (session_.hasClient()) {
+    const auto record = clients_.find(session_.client().code);
+    if (!record) clearClientView();
+    setCurrentClient(record.value_or(records::ClientRecord{}));
   }
 }
 

@@ -1304,8 +1304,12 @@ Quite un archivo antes de insertar uno nuevo...</translation>
     <message>
         <source>The Selected File is not a Vocal Quality File!</source>
         <translation>¡El archivo seleccionado no es un archivo de calidad vocal!</translation>
+    </message>
+    <message>
         <source>maxpitch must be &gt; minpitch</source>
         <translation>maxpitch debe ser &gt; minpitch</translation>
+    </message>
+    <message>
         <source>No simple factors for ratio</source>
         <translation>No hay factores simples para la razón</translation>
     </message>
@@ -1360,6 +1364,128 @@ Do You Want to Continue?</source>
     <message>
         <source>The import was cancelled; the client&apos;s folder was left as it was.</source>
         <translation>Se canceló la importación; la carpeta del cliente quedó como estaba.</translation>
+    </message>
+    <message>
+        <source>There is a Previous Backup In the Selected Directory.
+Do you want to replace it?</source>
+        <translation>Hay una copia de seguridad anterior en la carpeta elegida.
+¿Desea reemplazarla?</translation>
+    </message>
+    <message>
+        <source>It´s not possible to copy pacw.dbf File!
+Backup Can´t be done!</source>
+        <translation>¡No se puede copiar el archivo pacw.dbf!
+¡No se puede hacer la copia de seguridad!</translation>
+    </message>
+    <message>
+        <source>pacw.dbf File is not in this Directory!</source>
+        <translation>¡El archivo pacw.dbf no está en esta carpeta!</translation>
+    </message>
+    <message>
+        <source>Temporary File can´t be Created!</source>
+        <translation>¡No se puede crear el archivo temporal!</translation>
+    </message>
+    <message>
+        <source>It was not Possible Create Temporary File!</source>
+        <translation>¡No fue posible crear el archivo temporal!</translation>
+    </message>
+    <message>
+        <source>Error Coping %s File! Verify If There Is Free Space!
+Do You Want To Continue?</source>
+        <translation>¡Error al copiar el archivo %s! ¡Compruebe si hay espacio libre!
+¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>Backup Directory can´t be Removed!</source>
+        <translation>¡No se puede eliminar la carpeta de la copia de seguridad!</translation>
+    </message>
+    <message>
+        <source>Dates File can´t be Created!</source>
+        <translation>¡No se puede crear el archivo de fechas!</translation>
+    </message>
+    <message>
+        <source>It was not possible to get the creation date of %s file. Do you want to continue?</source>
+        <translation>No fue posible obtener la fecha de creación del archivo %s. ¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>Backup Done Successfully!
+The Backup Files are in the %s Directory</source>
+        <translation>¡Copia de seguridad hecha con éxito!
+Los archivos de la copia están en la carpeta %s</translation>
+    </message>
+    <message>
+        <source>Backup Failed!</source>
+        <translation>¡La copia de seguridad falló!</translation>
+    </message>
+    <message>
+        <source>Warning: The Directory can´t be the same which Sonarel is Installed! Select or Create a New Directory!</source>
+        <translation>Atención: ¡la carpeta no puede ser la de los datos de Sonarel! ¡Elija o cree otra carpeta!</translation>
+    </message>
+    <message>
+        <source>Select the Backup Directory!</source>
+        <translation>¡Elija la carpeta de la copia de seguridad!</translation>
+    </message>
+    <message>
+        <source>Process Finished!</source>
+        <translation>¡Proceso terminado!</translation>
+    </message>
+    <message>
+        <source>Process can´t be Finished!</source>
+        <translation>¡No se pudo terminar el proceso!</translation>
+    </message>
+    <message>
+        <source>%s Files can´t be found!
+Do you Want to Continue?</source>
+        <translation>¡No se encuentran los archivos de %s!
+¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>&quot;%s File can´t be decompressed! Verify If There is Free Space Available!
+Do You Want to Continue?</source>
+        <translation>"¡No se puede descomprimir el archivo %s! ¡Compruebe si hay espacio libre!
+¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>It´s not possible to get the original date of %s file</source>
+        <translation>No es posible recuperar la fecha original del archivo %s</translation>
+    </message>
+    <message>
+        <source>Dates File can´t be Found!
+The Restored Files will have the Actual Date!</source>
+        <translation>¡No se encuentra el archivo de fechas!
+¡Los archivos restaurados tendrán la fecha actual!</translation>
+    </message>
+    <message>
+        <source>It´s not Possible to Restore the sound files dates!
+Do you want to Continue?</source>
+        <translation>¡No es posible restaurar las fechas de los archivos de sonido!
+¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>It´s necessary to select at least a Client!</source>
+        <translation>¡Es necesario elegir al menos un cliente!</translation>
+    </message>
+    <message>
+        <source>The copy %s does not match its original, or the original changed; no client files were removed.</source>
+        <translation>La copia %s no coincide con su original, o el original cambió; no se eliminó ningún archivo de cliente.</translation>
+    </message>
+    <message>
+        <source>A restore into %s was broken off. Its rollback must be finished first: start Sonarel, or run sonarel-cli recover.</source>
+        <translation>Una restauración en %s quedó interrumpida. Primero hay que terminar de deshacerla: inicie Sonarel o ejecute sonarel-cli recover.</translation>
+    </message>
+    <message>
+        <source>Some files could not be put back; they are kept in %s.</source>
+        <translation>Algunos archivos no se pudieron devolver a su sitio; se guardan en %s.</translation>
+    </message>
+    <message>
+        <source>A restore into %s was broken off before it ended.
+Put the data back as they were before it?</source>
+        <translation>Una restauración en %s se interrumpió antes de terminar.
+¿Dejar los datos como estaban antes de ella?</translation>
+    </message>
+    <message>
+        <source>The data are back as they were before the restore.</source>
+        <translation>Los datos están como estaban antes de la restauración.</translation>
     </message>
 </context>
 <context>
@@ -2068,6 +2194,131 @@ Evaluación acústica de la voz.</translation>
     <message>
         <source>Save the changes to the notes?</source>
         <translation type="vanished">¿Guardar los cambios de las notas?</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::BackupWaitWindow</name>
+    <message>
+        <source>Wait</source>
+        <translation>Espere</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CBackup</name>
+    <message>
+        <source>Copying...</source>
+        <translation>Copiando...</translation>
+    </message>
+    <message>
+        <source>decompressing:</source>
+        <translation>descomprimiendo:</translation>
+    </message>
+    <message>
+        <source>Verifying...</source>
+        <translation>Comprobando...</translation>
+    </message>
+    <message>
+        <source>Wait:</source>
+        <translation>Espere:</translation>
+    </message>
+    <message>
+        <source>Freeing Data...</source>
+        <translation>Liberando datos...</translation>
+    </message>
+    <message>
+        <source>Wait, Removing Backup Directory...</source>
+        <translation>Espere, eliminando la carpeta de la copia...</translation>
+    </message>
+    <message>
+        <source>Wait, Restoring Files...</source>
+        <translation>Espere, restaurando archivos...</translation>
+    </message>
+    <message>
+        <source>Backup/Restore</source>
+        <translation>Copia de seguridad/Restaurar</translation>
+    </message>
+    <message>
+        <source>Create Backup...</source>
+        <translation>Crear copia de seguridad...</translation>
+    </message>
+    <message>
+        <source>Restore Backup....</source>
+        <translation>Restaurar copia de seguridad....</translation>
+    </message>
+    <message>
+        <source>Send to Backup...</source>
+        <translation>Enviar a la copia de seguridad...</translation>
+    </message>
+    <message>
+        <source>Attach Files...</source>
+        <translation>Recuperar archivos...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Create a security copy of the information of all clients without these data being removed from the system.</source>
+        <translation>Crea una copia de seguridad de la información de todos los clientes sin quitar estos datos del sistema.</translation>
+    </message>
+    <message>
+        <source>Copy the chosen clients to a backup and free their recordings from the system, keeping their dates.</source>
+        <translation>Copia los clientes elegidos a una copia de seguridad y libera sus grabaciones del sistema, conservando sus fechas.</translation>
+    </message>
+    <message>
+        <source>Restore a security copy of all clients REPLACING all actual data of the system.  </source>
+        <translation>Restaura una copia de seguridad de todos los clientes REEMPLAZANDO todos los datos actuales del sistema.  </translation>
+    </message>
+    <message>
+        <source>Bring the files of the chosen clients back from a backup.</source>
+        <translation>Trae de vuelta desde una copia de seguridad los archivos de los clientes elegidos.</translation>
+    </message>
+    <message>
+        <source>Select the Clients You want to send to Backup:</source>
+        <translation>Elija los clientes que desea enviar a la copia de seguridad:</translation>
+    </message>
+    <message>
+        <source>Select the Target Directory:</source>
+        <translation>Elija la carpeta de destino:</translation>
+    </message>
+    <message>
+        <source>Select the Clients You Want to Attach Files:</source>
+        <translation>Elija los clientes cuyos archivos desea recuperar:</translation>
+    </message>
+    <message>
+        <source>Select the Source Directory:</source>
+        <translation>Elija la carpeta de origen:</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CSelPacBkp</name>
+    <message>
+        <source>Select a Client</source>
+        <translation>Elija un cliente</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Elegir todos</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

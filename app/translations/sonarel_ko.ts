@@ -1304,8 +1304,12 @@ Remove a File before to insert a new...</source>
     <message>
         <source>The Selected File is not a Vocal Quality File!</source>
         <translation>선택한 파일은 음질 파일이 아닙니다!</translation>
+    </message>
+    <message>
         <source>maxpitch must be &gt; minpitch</source>
         <translation>maxpitch는 minpitch보다 커야 합니다</translation>
+    </message>
+    <message>
         <source>No simple factors for ratio</source>
         <translation>비율에 대한 간단한 인수가 없습니다</translation>
     </message>
@@ -1360,6 +1364,128 @@ Do You Want to Continue?</source>
     <message>
         <source>The import was cancelled; the client&apos;s folder was left as it was.</source>
         <translation>가져오기가 취소되었습니다. 클라이언트 폴더는 그대로입니다.</translation>
+    </message>
+    <message>
+        <source>There is a Previous Backup In the Selected Directory.
+Do you want to replace it?</source>
+        <translation>선택한 폴더에 이전 백업이 있습니다.
+바꾸시겠습니까?</translation>
+    </message>
+    <message>
+        <source>It´s not possible to copy pacw.dbf File!
+Backup Can´t be done!</source>
+        <translation>pacw.dbf 파일을 복사할 수 없습니다!
+백업할 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>pacw.dbf File is not in this Directory!</source>
+        <translation>pacw.dbf 파일이 이 폴더에 없습니다!</translation>
+    </message>
+    <message>
+        <source>Temporary File can´t be Created!</source>
+        <translation>임시 파일을 만들 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>It was not Possible Create Temporary File!</source>
+        <translation>임시 파일을 만들지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Error Coping %s File! Verify If There Is Free Space!
+Do You Want To Continue?</source>
+        <translation>%s 파일 복사 오류! 여유 공간이 있는지 확인하십시오!
+계속하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Backup Directory can´t be Removed!</source>
+        <translation>백업 폴더를 지울 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>Dates File can´t be Created!</source>
+        <translation>날짜 파일을 만들 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>It was not possible to get the creation date of %s file. Do you want to continue?</source>
+        <translation>%s 파일의 생성 날짜를 알 수 없습니다. 계속하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Backup Done Successfully!
+The Backup Files are in the %s Directory</source>
+        <translation>백업을 마쳤습니다!
+백업 파일은 %s 폴더에 있습니다</translation>
+    </message>
+    <message>
+        <source>Backup Failed!</source>
+        <translation>백업에 실패했습니다!</translation>
+    </message>
+    <message>
+        <source>Warning: The Directory can´t be the same which Sonarel is Installed! Select or Create a New Directory!</source>
+        <translation>경고: Sonarel 데이터 폴더는 쓸 수 없습니다! 다른 폴더를 고르거나 만드십시오!</translation>
+    </message>
+    <message>
+        <source>Select the Backup Directory!</source>
+        <translation>백업 폴더를 고르십시오!</translation>
+    </message>
+    <message>
+        <source>Process Finished!</source>
+        <translation>작업을 마쳤습니다!</translation>
+    </message>
+    <message>
+        <source>Process can´t be Finished!</source>
+        <translation>작업을 마칠 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>%s Files can´t be found!
+Do you Want to Continue?</source>
+        <translation>%s의 파일을 찾을 수 없습니다!
+계속하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>&quot;%s File can´t be decompressed! Verify If There is Free Space Available!
+Do You Want to Continue?</source>
+        <translation>"%s 파일의 압축을 풀 수 없습니다! 여유 공간이 있는지 확인하십시오!
+계속하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>It´s not possible to get the original date of %s file</source>
+        <translation>%s 파일의 원래 날짜를 되살릴 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Dates File can´t be Found!
+The Restored Files will have the Actual Date!</source>
+        <translation>날짜 파일을 찾을 수 없습니다!
+복원한 파일은 오늘 날짜가 됩니다!</translation>
+    </message>
+    <message>
+        <source>It´s not Possible to Restore the sound files dates!
+Do you want to Continue?</source>
+        <translation>소리 파일의 날짜를 복원할 수 없습니다!
+계속하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>It´s necessary to select at least a Client!</source>
+        <translation>적어도 한 명의 고객을 골라야 합니다!</translation>
+    </message>
+    <message>
+        <source>The copy %s does not match its original, or the original changed; no client files were removed.</source>
+        <translation>사본 %s이(가) 원본과 다르거나 원본이 바뀌었습니다. 고객 파일은 지우지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>A restore into %s was broken off. Its rollback must be finished first: start Sonarel, or run sonarel-cli recover.</source>
+        <translation>%s 복원이 중간에 끊겼습니다. 먼저 되돌리기를 마쳐야 합니다. Sonarel을 시작하거나 sonarel-cli recover를 실행하십시오.</translation>
+    </message>
+    <message>
+        <source>Some files could not be put back; they are kept in %s.</source>
+        <translation>일부 파일을 되돌려 놓지 못했습니다. %s에 보관되어 있습니다.</translation>
+    </message>
+    <message>
+        <source>A restore into %s was broken off before it ended.
+Put the data back as they were before it?</source>
+        <translation>%s 복원이 끝나기 전에 끊겼습니다.
+데이터를 복원 전 상태로 되돌리시겠습니까?</translation>
+    </message>
+    <message>
+        <source>The data are back as they were before the restore.</source>
+        <translation>데이터가 복원 전 상태로 돌아왔습니다.</translation>
     </message>
 </context>
 <context>
@@ -2068,6 +2194,131 @@ Acoustic assessment of the voice.</source>
     <message>
         <source>Save the changes to the notes?</source>
         <translation type="vanished">메모의 변경 내용을 저장하시겠습니까?</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::BackupWaitWindow</name>
+    <message>
+        <source>Wait</source>
+        <translation>기다리십시오</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CBackup</name>
+    <message>
+        <source>Copying...</source>
+        <translation>복사 중...</translation>
+    </message>
+    <message>
+        <source>decompressing:</source>
+        <translation>압축 푸는 중:</translation>
+    </message>
+    <message>
+        <source>Verifying...</source>
+        <translation>확인 중...</translation>
+    </message>
+    <message>
+        <source>Wait:</source>
+        <translation>기다리십시오:</translation>
+    </message>
+    <message>
+        <source>Freeing Data...</source>
+        <translation>데이터를 비우는 중...</translation>
+    </message>
+    <message>
+        <source>Wait, Removing Backup Directory...</source>
+        <translation>기다리십시오. 백업 폴더를 지우는 중...</translation>
+    </message>
+    <message>
+        <source>Wait, Restoring Files...</source>
+        <translation>기다리십시오. 파일을 되돌리는 중...</translation>
+    </message>
+    <message>
+        <source>Backup/Restore</source>
+        <translation>백업/복원</translation>
+    </message>
+    <message>
+        <source>Create Backup...</source>
+        <translation>백업 만들기...</translation>
+    </message>
+    <message>
+        <source>Restore Backup....</source>
+        <translation>백업 복원....</translation>
+    </message>
+    <message>
+        <source>Send to Backup...</source>
+        <translation>백업으로 보내기...</translation>
+    </message>
+    <message>
+        <source>Attach Files...</source>
+        <translation>파일 되찾기...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Create a security copy of the information of all clients without these data being removed from the system.</source>
+        <translation>모든 고객 정보의 보안 사본을 만듭니다. 데이터는 시스템에서 지우지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Copy the chosen clients to a backup and free their recordings from the system, keeping their dates.</source>
+        <translation>고른 고객을 백업으로 복사하고 녹음을 시스템에서 비웁니다. 날짜는 남겨 둡니다.</translation>
+    </message>
+    <message>
+        <source>Restore a security copy of all clients REPLACING all actual data of the system.  </source>
+        <translation>모든 고객의 보안 사본을 복원하여 시스템의 현재 데이터를 모두 바꿉니다.  </translation>
+    </message>
+    <message>
+        <source>Bring the files of the chosen clients back from a backup.</source>
+        <translation>고른 고객의 파일을 백업에서 되찾습니다.</translation>
+    </message>
+    <message>
+        <source>Select the Clients You want to send to Backup:</source>
+        <translation>백업으로 보낼 고객을 고르십시오:</translation>
+    </message>
+    <message>
+        <source>Select the Target Directory:</source>
+        <translation>대상 폴더를 고르십시오:</translation>
+    </message>
+    <message>
+        <source>Select the Clients You Want to Attach Files:</source>
+        <translation>파일을 되찾을 고객을 고르십시오:</translation>
+    </message>
+    <message>
+        <source>Select the Source Directory:</source>
+        <translation>원본 폴더를 고르십시오:</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CSelPacBkp</name>
+    <message>
+        <source>Select a Client</source>
+        <translation>고객 선택</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>고객</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>코드</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>모두 선택</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
     </message>
 </context>
 </TS>

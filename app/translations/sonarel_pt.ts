@@ -1304,8 +1304,12 @@ Remova um arquivo antes de inserir um novo...</translation>
     <message>
         <source>The Selected File is not a Vocal Quality File!</source>
         <translation>O arquivo selecionado não é um arquivo de qualidade vocal!</translation>
+    </message>
+    <message>
         <source>maxpitch must be &gt; minpitch</source>
         <translation>maxpitch deve ser &gt; minpitch</translation>
+    </message>
+    <message>
         <source>No simple factors for ratio</source>
         <translation>Não há fatores simples para a razão</translation>
     </message>
@@ -1360,6 +1364,128 @@ Deseja continuar?</translation>
     <message>
         <source>The import was cancelled; the client&apos;s folder was left as it was.</source>
         <translation>A importação foi cancelada; a pasta do cliente ficou como estava.</translation>
+    </message>
+    <message>
+        <source>There is a Previous Backup In the Selected Directory.
+Do you want to replace it?</source>
+        <translation>Há um backup anterior na pasta escolhida.
+Deseja substituí-lo?</translation>
+    </message>
+    <message>
+        <source>It´s not possible to copy pacw.dbf File!
+Backup Can´t be done!</source>
+        <translation>Não é possível copiar o arquivo pacw.dbf!
+O backup não pode ser feito!</translation>
+    </message>
+    <message>
+        <source>pacw.dbf File is not in this Directory!</source>
+        <translation>O arquivo pacw.dbf não está nesta pasta!</translation>
+    </message>
+    <message>
+        <source>Temporary File can´t be Created!</source>
+        <translation>Não é possível criar o arquivo temporário!</translation>
+    </message>
+    <message>
+        <source>It was not Possible Create Temporary File!</source>
+        <translation>Não foi possível criar o arquivo temporário!</translation>
+    </message>
+    <message>
+        <source>Error Coping %s File! Verify If There Is Free Space!
+Do You Want To Continue?</source>
+        <translation>Erro ao copiar o arquivo %s! Verifique se há espaço livre!
+Deseja continuar?</translation>
+    </message>
+    <message>
+        <source>Backup Directory can´t be Removed!</source>
+        <translation>Não é possível remover a pasta do backup!</translation>
+    </message>
+    <message>
+        <source>Dates File can´t be Created!</source>
+        <translation>Não é possível criar o arquivo de datas!</translation>
+    </message>
+    <message>
+        <source>It was not possible to get the creation date of %s file. Do you want to continue?</source>
+        <translation>Não foi possível obter a data de criação do arquivo %s. Deseja continuar?</translation>
+    </message>
+    <message>
+        <source>Backup Done Successfully!
+The Backup Files are in the %s Directory</source>
+        <translation>Backup feito com sucesso!
+Os arquivos do backup estão na pasta %s</translation>
+    </message>
+    <message>
+        <source>Backup Failed!</source>
+        <translation>O backup falhou!</translation>
+    </message>
+    <message>
+        <source>Warning: The Directory can´t be the same which Sonarel is Installed! Select or Create a New Directory!</source>
+        <translation>Atenção: a pasta não pode ser a dos dados do Sonarel! Escolha ou crie outra pasta!</translation>
+    </message>
+    <message>
+        <source>Select the Backup Directory!</source>
+        <translation>Escolha a pasta do backup!</translation>
+    </message>
+    <message>
+        <source>Process Finished!</source>
+        <translation>Processo concluído!</translation>
+    </message>
+    <message>
+        <source>Process can´t be Finished!</source>
+        <translation>Não foi possível concluir o processo!</translation>
+    </message>
+    <message>
+        <source>%s Files can´t be found!
+Do you Want to Continue?</source>
+        <translation>Os arquivos de %s não foram encontrados!
+Deseja continuar?</translation>
+    </message>
+    <message>
+        <source>&quot;%s File can´t be decompressed! Verify If There is Free Space Available!
+Do You Want to Continue?</source>
+        <translation>"Não é possível descompactar o arquivo %s! Verifique se há espaço livre!
+Deseja continuar?</translation>
+    </message>
+    <message>
+        <source>It´s not possible to get the original date of %s file</source>
+        <translation>Não é possível recuperar a data original do arquivo %s</translation>
+    </message>
+    <message>
+        <source>Dates File can´t be Found!
+The Restored Files will have the Actual Date!</source>
+        <translation>O arquivo de datas não foi encontrado!
+Os arquivos restaurados terão a data atual!</translation>
+    </message>
+    <message>
+        <source>It´s not Possible to Restore the sound files dates!
+Do you want to Continue?</source>
+        <translation>Não é possível restaurar as datas dos arquivos de som!
+Deseja continuar?</translation>
+    </message>
+    <message>
+        <source>It´s necessary to select at least a Client!</source>
+        <translation>É necessário escolher pelo menos um cliente!</translation>
+    </message>
+    <message>
+        <source>The copy %s does not match its original, or the original changed; no client files were removed.</source>
+        <translation>A cópia %s não confere com o original, ou o original mudou; nenhum arquivo de cliente foi removido.</translation>
+    </message>
+    <message>
+        <source>A restore into %s was broken off. Its rollback must be finished first: start Sonarel, or run sonarel-cli recover.</source>
+        <translation>Uma restauração em %s foi interrompida. Primeiro é preciso terminar de desfazê-la: inicie o Sonarel ou execute sonarel-cli recover.</translation>
+    </message>
+    <message>
+        <source>Some files could not be put back; they are kept in %s.</source>
+        <translation>Alguns arquivos não puderam ser devolvidos; estão guardados em %s.</translation>
+    </message>
+    <message>
+        <source>A restore into %s was broken off before it ended.
+Put the data back as they were before it?</source>
+        <translation>Uma restauração em %s foi interrompida antes do fim.
+Deixar os dados como estavam antes dela?</translation>
+    </message>
+    <message>
+        <source>The data are back as they were before the restore.</source>
+        <translation>Os dados estão como estavam antes da restauração.</translation>
     </message>
 </context>
 <context>
@@ -2068,6 +2194,131 @@ Avaliação acústica da voz.</translation>
     <message>
         <source>Save the changes to the notes?</source>
         <translation type="vanished">Salvar as alterações das notas?</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::BackupWaitWindow</name>
+    <message>
+        <source>Wait</source>
+        <translation>Aguarde</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CBackup</name>
+    <message>
+        <source>Copying...</source>
+        <translation>Copiando...</translation>
+    </message>
+    <message>
+        <source>decompressing:</source>
+        <translation>descompactando:</translation>
+    </message>
+    <message>
+        <source>Verifying...</source>
+        <translation>Verificando...</translation>
+    </message>
+    <message>
+        <source>Wait:</source>
+        <translation>Aguarde:</translation>
+    </message>
+    <message>
+        <source>Freeing Data...</source>
+        <translation>Liberando dados...</translation>
+    </message>
+    <message>
+        <source>Wait, Removing Backup Directory...</source>
+        <translation>Aguarde, removendo a pasta do backup...</translation>
+    </message>
+    <message>
+        <source>Wait, Restoring Files...</source>
+        <translation>Aguarde, restaurando arquivos...</translation>
+    </message>
+    <message>
+        <source>Backup/Restore</source>
+        <translation>Backup/Restaurar</translation>
+    </message>
+    <message>
+        <source>Create Backup...</source>
+        <translation>Criar backup...</translation>
+    </message>
+    <message>
+        <source>Restore Backup....</source>
+        <translation>Restaurar backup....</translation>
+    </message>
+    <message>
+        <source>Send to Backup...</source>
+        <translation>Enviar para o backup...</translation>
+    </message>
+    <message>
+        <source>Attach Files...</source>
+        <translation>Anexar arquivos...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Create a security copy of the information of all clients without these data being removed from the system.</source>
+        <translation>Cria uma cópia de segurança das informações de todos os clientes sem remover estes dados do sistema.</translation>
+    </message>
+    <message>
+        <source>Copy the chosen clients to a backup and free their recordings from the system, keeping their dates.</source>
+        <translation>Copia os clientes escolhidos para um backup e libera suas gravações do sistema, mantendo as datas.</translation>
+    </message>
+    <message>
+        <source>Restore a security copy of all clients REPLACING all actual data of the system.  </source>
+        <translation>Restaura uma cópia de segurança de todos os clientes SUBSTITUINDO todos os dados atuais do sistema.  </translation>
+    </message>
+    <message>
+        <source>Bring the files of the chosen clients back from a backup.</source>
+        <translation>Traz de volta de um backup os arquivos dos clientes escolhidos.</translation>
+    </message>
+    <message>
+        <source>Select the Clients You want to send to Backup:</source>
+        <translation>Escolha os clientes que deseja enviar para o backup:</translation>
+    </message>
+    <message>
+        <source>Select the Target Directory:</source>
+        <translation>Escolha a pasta de destino:</translation>
+    </message>
+    <message>
+        <source>Select the Clients You Want to Attach Files:</source>
+        <translation>Escolha os clientes cujos arquivos deseja anexar:</translation>
+    </message>
+    <message>
+        <source>Select the Source Directory:</source>
+        <translation>Escolha a pasta de origem:</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CSelPacBkp</name>
+    <message>
+        <source>Select a Client</source>
+        <translation>Escolha um cliente</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Escolher todos</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

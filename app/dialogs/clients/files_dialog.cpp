@@ -9,10 +9,6 @@
 #include <QVBoxLayout>
 
 namespace sonarel::app {
-namespace {
-
-using records::FileKind;
-
 records::DateOrder dateOrderOf(Language language) {
   switch (language) {
     case Language::English:
@@ -23,6 +19,10 @@ records::DateOrder dateOrderOf(Language language) {
       return records::DateOrder::DayMonthYear;
   }
 }
+
+namespace {
+
+using records::FileKind;
 
 QString previewText(const records::SessionFile& file) {
   if (file.kind == FileKind::BackedUp) return "?";
