@@ -45,5 +45,6 @@ int runSpectrogram(const std::vector<std::string>& words, Streams streams);
 int runClients(const std::vector<std::string>& words, Streams streams);
 int runFiles(const std::vector<std::string>& words, Streams streams);
 int runEdit(const std::vector<std::string>& words, Streams streams);
+int runReportPdf(const std::vector<std::string>& words, Streams streams);
 
 }  // namespace sonarel::cli

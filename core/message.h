@@ -125,6 +125,10 @@ enum class MessageId {
   TargetNotRegularFile,  // %s: the path
   TableDamaged,          // %s: the path
   RecordingTooLong,      // %s: the path, %s: the minutes
+  SelectAtLeastOneScreen,
+  ReportNotWritten,  // %s: the path
+  PageNotKnown,      // %s: the page asked for
+  ProgramNotStarted,  // %s: the program, %s: why
   // Not a message: stays last, so that tests can walk every identifier above it.
   EndOfCatalogue,
 };

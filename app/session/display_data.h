@@ -54,6 +54,7 @@ struct DisplayData {
   int vowelSet = spectral::vowel_set::Ipa;
   spectral::VowelBlock vowelTargets{};  // of the client's type
   SpectralDisplay spectral;
+  bool grayScale = false;  // the waveform and the spectrograms in grey levels (printing)
 
   std::int64_t count() const { return static_cast<std::int64_t>(samples.size()); }
   double rangeStartSeconds() const { return sampleRate ? double(range.first) / sampleRate : 0; }

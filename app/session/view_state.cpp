@@ -177,27 +177,34 @@ std::optional<core::Message> ViewState::showMode(int mode, const core::AnalysisC
   return showMode(mode, *needs, control);
 }
 
-std::optional<core::Message> ViewState::showMode(int mode, const ModeNeeds& needs,
-                                                 const core::AnalysisControl& control) {
-  if (!isOpen()) return std::nullopt;
+ViewState::NeedsOutcome ViewState::computeNeeds(const ModeNeeds& needs,
+                                                const core::AnalysisControl& control) {
+  if (!isOpen()) return {};
   dropStaleResults();
   if (needs.formants) ensureFormants();
   if (needs.f0) {
-    if (auto failure = ensureF0(control)) {
-      if (failure->id == core::MessageId::AnalysisCancelled) return failure;
-      // A contour that failed is shown as far as it goes, with the reason.
-      mode_ = mode;
-      modeNeeds_ = needs;
-      return failure;
-    }
+    if (auto failure = ensureF0(control)) return {failure, std::nullopt};
   }
   if (needs.intensity) ensureIntensity();
   if (needs.rangeStatistics) computeRangeResults();
-  const std::optional<core::Message> refused = computeSpectra(needs);
-  if (refused && needs.lpcRefusalKeepsMode) return refused;
+  return {std::nullopt, computeSpectra(needs)};
+}
+
+std::optional<core::Message> ViewState::showMode(int mode, const ModeNeeds& needs,
+                                                 const core::AnalysisControl& control) {
+  if (!isOpen()) return std::nullopt;
+  const NeedsOutcome outcome = computeNeeds(needs, control);
+  if (outcome.f0Failure) {
+    if (outcome.f0Failure->id == core::MessageId::AnalysisCancelled) return outcome.f0Failure;
+    // A contour that failed is shown as far as it goes, with the reason.
+    mode_ = mode;
+    modeNeeds_ = needs;
+    return outcome.f0Failure;
+  }
+  if (outcome.spectraRefusal && needs.lpcRefusalKeepsMode) return outcome.spectraRefusal;
   mode_ = mode;
   modeNeeds_ = needs;
-  return refused;
+  return outcome.spectraRefusal;
 }
 
 const spectral::FormantTrack& ViewState::ensureFormants() {

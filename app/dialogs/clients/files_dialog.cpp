@@ -8,21 +8,12 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
+#include "app/date_order.h"
+
 namespace sonarel::app {
 namespace {
 
 using records::FileKind;
-
-records::DateOrder dateOrderOf(Language language) {
-  switch (language) {
-    case Language::English:
-      return records::DateOrder::MonthDayYear;
-    case Language::Korean:
-      return records::DateOrder::YearMonthDay;
-    default:
-      return records::DateOrder::DayMonthYear;
-  }
-}
 
 QString previewText(const records::SessionFile& file) {
   if (file.kind == FileKind::BackedUp) return "?";
