@@ -2,6 +2,7 @@
 // Printing: the chosen screens of the open recording on a printer, in the print preview or
 // in a PDF file, and the client list.
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -119,7 +120,7 @@ void CMainFrame::exportReportPdf() {
 
 void CMainFrame::printClientList() {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(commandText(QT_TRANSLATE_NOOP("Print", "Client\u00b4s List")));
+  printer.setDocName(QCoreApplication::translate("Print", "Client\u00b4s List"));
   if (!printerChosen(printer)) return;
   paintClientList(printer, clients_.list());
 }
