@@ -31,14 +31,16 @@ QString plain(QString text) {
   return text.remove('&').trimmed();
 }
 
-// The English names a page answers to: its title and its menu text.
+// The names a page answers to: its title and its menu text, in English and in the language
+// of the report.
 bool pageNamed(int page, const QString& word) {
   const auto same = [&word](const QString& name) {
     return QString::compare(plain(name), word, Qt::CaseInsensitive) == 0;
   };
-  if (same(reportPageTitle(page))) return true;
+  const char* english = reportPageEnglishTitle(page);
+  if (same(reportPageTitle(page)) || (english && same(QString::fromUtf8(english)))) return true;
   const DisplayModeEntry* entry = displayRegistry().byCode(page);
-  return entry && same(QString::fromLatin1(entry->menuText));
+  return entry && (same(QString::fromUtf8(entry->menuText)) || same(commandText(entry->menuText)));
 }
 
 // The client's number of a file named like the client folders' ("wv001.wav"), as "%03d";

@@ -132,45 +132,33 @@ DisplayData forPaper(DisplayData data, bool grayScale, SpectrogramCaches& caches
 
 }  // namespace
 
+const char* reportPageEnglishTitle(int page) {
+  static const std::pair<int, const char*> titles[] = {
+      {page::PersonalInformation, QT_TRANSLATE_NOOP("Print", "Personal Information")},
+      {0, QT_TRANSLATE_NOOP("Print", "Audio Signal")},
+      {2, QT_TRANSLATE_NOOP("Print", "Fundamental Frequency")},
+      {3, QT_TRANSLATE_NOOP("Print", "Intensity")},
+      {8, QT_TRANSLATE_NOOP("Print", "F0 and Intensity")},
+      {5, QT_TRANSLATE_NOOP("Print", "Statistics")},
+      {6, QT_TRANSLATE_NOOP("Print", "LPC Spectrum")},
+      {4, QT_TRANSLATE_NOOP("Print", "Histogram (F0)")},
+      {7, QT_TRANSLATE_NOOP("Print", "Power Spectrum")},
+      {9, QT_TRANSLATE_NOOP("Print", "LPC and Power Spectrum")},
+      {10, QT_TRANSLATE_NOOP("Print", "Vowel Space")},
+      {1, QT_TRANSLATE_NOOP("Print", "Spectrogram")},
+      {16, QT_TRANSLATE_NOOP("Print", "Spectrogram - Amplitude")},
+      {12, QT_TRANSLATE_NOOP("Print", "Phonatory Deviation Diagram")},
+      {11, QT_TRANSLATE_NOOP("Print", "Vocal Analysis Data")},
+      {14, QT_TRANSLATE_NOOP("Print", "Spectrogram, Intensity e F0")},
+      {17, QT_TRANSLATE_NOOP("Print", "Phonatory Deviation Diagram - Follow up")},
+  };
+  for (const auto& [code, title] : titles)
+    if (code == page) return title;
+  return nullptr;
+}
+
 QString reportPageTitle(int page) {
-  switch (page) {
-    case page::PersonalInformation:
-      return printText(QT_TRANSLATE_NOOP("Print", "Personal Information"));
-    case 0:
-      return printText(QT_TRANSLATE_NOOP("Print", "Audio Signal"));
-    case 2:
-      return printText(QT_TRANSLATE_NOOP("Print", "Fundamental Frequency"));
-    case 3:
-      return printText(QT_TRANSLATE_NOOP("Print", "Intensity"));
-    case 8:
-      return printText(QT_TRANSLATE_NOOP("Print", "F0 and Intensity"));
-    case 5:
-      return printText(QT_TRANSLATE_NOOP("Print", "Statistics"));
-    case 6:
-      return printText(QT_TRANSLATE_NOOP("Print", "LPC Spectrum"));
-    case 4:
-      return printText(QT_TRANSLATE_NOOP("Print", "Histogram (F0)"));
-    case 7:
-      return printText(QT_TRANSLATE_NOOP("Print", "Power Spectrum"));
-    case 9:
-      return printText(QT_TRANSLATE_NOOP("Print", "LPC and Power Spectrum"));
-    case 10:
-      return printText(QT_TRANSLATE_NOOP("Print", "Vowel Space"));
-    case 1:
-      return printText(QT_TRANSLATE_NOOP("Print", "Spectrogram"));
-    case 16:
-      return printText(QT_TRANSLATE_NOOP("Print", "Spectrogram - Amplitude"));
-    case 12:
-      return printText(QT_TRANSLATE_NOOP("Print", "Phonatory Deviation Diagram"));
-    case 11:
-      return printText(QT_TRANSLATE_NOOP("Print", "Vocal Analysis Data"));
-    case 14:
-      return printText(QT_TRANSLATE_NOOP("Print", "Spectrogram, Intensity e F0"));
-    case 17:
-      return printText(QT_TRANSLATE_NOOP("Print", "Phonatory Deviation Diagram - Follow up"));
-    default:
-      break;
-  }
+  if (const char* title = reportPageEnglishTitle(page)) return printText(title);
   const DisplayModeEntry* entry = displayRegistry().byCode(page);
   return entry ? commandText(entry->menuText).remove('&') : QString::number(page);
 }

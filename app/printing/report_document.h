@@ -44,8 +44,10 @@ struct ReportJob {
   std::optional<DisplayData> comparison;  // printed below the main graph
 };
 
-// The title of a page in the dialogs and above its graph.
+// The title of a page in the dialogs and above its graph, and its English text (null for a
+// page without a title of its own: a display added later is titled by its menu text).
 QString reportPageTitle(int page);
+const char* reportPageEnglishTitle(int page);
 // Whether this build can print `page` (the personal information, or a registered display
 // that prints).
 bool reportPagePrintable(int page);

@@ -401,7 +401,7 @@ TEST_F(ReportPdf, TheCommandNamesPagesByNameOrNumberAndTakesTheClientFromTheRegi
   EXPECT_EQ(pdfPages(pdf), 13) << "every voice page, personal information first";
   EXPECT_EQ(defaultReportPages(core::FileKind::VoiceAnalysis, false).size(), 12u);
 
-  run = report({file, pdf, "--language", "ko", "--pages", "2"});
+  run = report({file, pdf, "--language", "ko", "--pages", "Fundamental Frequency"});
   ASSERT_EQ(run.status, 0);
   EXPECT_TRUE(pdfText(pdf, 1).contains("2026/03/09")) << "Korean writes the year first";
 
