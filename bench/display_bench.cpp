@@ -5,12 +5,17 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <cstdlib>
 
 #include "app/drawing/display_modes.h"
 #include "app/drawing/quality_drawing.h"
+#include "app/printing/report_command.h"
+#include "app/printing/report_document.h"
+#include "app/session/report_plan.h"
 #include "app/session/sound_editing.h"
 #include "app/session/view_state.h"
 #include "bench/recordings.h"
@@ -194,6 +199,30 @@ BENCHMARK(BM_RepaintVocalQuality)
     ->Arg(app::mode::DeviationDiagram)
     ->Arg(app::mode::SpectrogramIntensityF0)
     ->Arg(app::mode::FollowUp)
+// The whole report of a two-minute recording written as a PDF file from nothing: the file
+// is opened afresh, every analysis of the twelve display pages is computed (F0, intensity,
+// formants, spectra, statistics and three spectrogram pictures), and the pages are drawn and
+// written at 600 dpi.
+void BM_ReportPdf12Pages(benchmark::State& state) {
+  const std::string path = bench::benchRecording(120, static_cast<int>(state.range(0)));
+  const QString target = QDir::temp().filePath("sonarel-bench-report.pdf");
+  for (auto _ : state) {
+    app::ViewState view;
+    view.open(path, core::FileKind::VoiceAnalysis);
+    app::ReportJob job;
+    job.pages = app::defaultReportPages(core::FileKind::VoiceAnalysis, false);
+    app::prepareReport(view, nullptr, job.pages);
+    job.subject.file = "001";
+    job.main = view.displayData();
+    if (app::writeReportPdf(target, job)) state.SkipWithError("the report was not written");
+    state.counters["pages"] = static_cast<double>(job.pages.size());
+  }
+  QFile::remove(target);
+}
+BENCHMARK(BM_ReportPdf12Pages)
+    ->ArgName("rate")
+    ->Arg(11025)
+    ->Arg(22050)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

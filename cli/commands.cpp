@@ -226,6 +226,25 @@ std::vector<Command>& commandList() {
        "same at its start), tidies one that had finished, and settles a client folder that\n"
        "was being sent to backup. Prints what it did.\n",
        runRecover},
+      {"report-pdf", "report-pdf FILE OUT [OPTIONS]       the printed report as a PDF file",
+       "usage: sonarel-cli report-pdf FILE OUT [--pages LIST] [--client DATA_DIR CODE] [--gray]\n"
+       "                              [--page-numbers] [--paper a4|letter]\n"
+       "                              [--language en|es|ko|pt]\n"
+       "Writes the report the window prints for a recording to the PDF file OUT: one page per\n"
+       "display, each with a header naming the client, the file and its date. OUT is replaced\n"
+       "only once it is completely written.\n"
+       "  --pages LIST   the pages, separated by commas, by display name (\"Audio Signal\",\n"
+       "                 \"Personal Information\") or mode number (0, 2, 15); printed in the\n"
+       "                 window's order. By default every display of the file's kind, with the\n"
+       "                 personal information first when a client is given.\n"
+       "  --client DATA_DIR CODE   the client of the register in DATA_DIR: their name in the\n"
+       "                 header, their personal information, the F0 range of their type\n"
+       "  --gray         the waveform and the spectrograms in grey levels\n"
+       "  --page-numbers \"Page n/m\" at the foot of each page\n"
+       "  --paper        A4 (the default) or Letter\n"
+       "  --language     the language of the texts and of the date (English by default)\n"
+       "The drawing is done by sonarel-report, installed beside sonarel-cli.\n",
+       runReportPdf},
   };
   return table;
 }

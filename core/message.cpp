@@ -340,6 +340,14 @@ constexpr std::array kCatalogue{
                             "as they were before it?")},
     Entry{MessageId::RestoreRolledBack,
           QT_TRANSLATE_NOOP("Message", "The data are back as they were before the restore.")},
+    Entry{MessageId::SelectAtLeastOneScreen,
+          QT_TRANSLATE_NOOP("Message", "You must select at least one screen!")},
+    Entry{MessageId::ReportNotWritten,
+          QT_TRANSLATE_NOOP("Message", "The report could not be written to %s.")},
+    Entry{MessageId::PageNotKnown,
+          QT_TRANSLATE_NOOP("Message", "There is no page called %s for this kind of file.")},
+    Entry{MessageId::ProgramNotStarted,
+          QT_TRANSLATE_NOOP("Message", "%s could not be started: %s")},
 };
 
 }  // namespace

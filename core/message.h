@@ -172,6 +172,10 @@ enum class MessageId {
   RollbackIncomplete,     // %s: the rollback folder
   RestoreInterrupted,     // %s: the data folder
   RestoreRolledBack,
+  SelectAtLeastOneScreen,
+  ReportNotWritten,  // %s: the path
+  PageNotKnown,      // %s: the page asked for
+  ProgramNotStarted,  // %s: the program, %s: why
   // Not a message: stays last, so that tests can walk every identifier above it.
   EndOfCatalogue,
 };

@@ -112,24 +112,38 @@ std::vector<SessionFile> listSessionFiles(const ClientFolder& folder) {
   return files;
 }
 
-std::string fileListLabel(const SessionFile& file, DateOrder order) {
-  const FileDate& d = file.date;
-  char label[64];
+std::string dateText(const FileDate& d, DateOrder order) {
+  char text[32];
   switch (order) {
     case DateOrder::MonthDayYear:
-      std::snprintf(label, sizeof label, "%02d/%02d/%04d File %d", d.month, d.day, d.year,
-                    file.number);
+      std::snprintf(text, sizeof text, "%02d/%02d/%04d", d.month, d.day, d.year);
       break;
     case DateOrder::YearMonthDay:
-      std::snprintf(label, sizeof label, "%04d/%02d/%02d File %d", d.year, d.month, d.day,
-                    file.number);
+      std::snprintf(text, sizeof text, "%04d/%02d/%02d", d.year, d.month, d.day);
       break;
     case DateOrder::DayMonthYear:
-      std::snprintf(label, sizeof label, "%02d/%02d/%04d File %d", d.day, d.month, d.year,
-                    file.number);
+      std::snprintf(text, sizeof text, "%02d/%02d/%04d", d.day, d.month, d.year);
       break;
   }
-  return label;
+  return text;
+}
+
+std::string fileListLabel(const SessionFile& file, DateOrder order) {
+  return dateText(file.date, order) + " File " + std::to_string(file.number);
+}
+
+std::optional<FileDate> fileDateOf(const std::string& path) {
+  const auto info = statOf(path);
+  if (!info) return std::nullopt;
+  return utcDate(info->st_mtime);
+}
+
+std::optional<FileDate> birthDateOf(const std::string& stored) {
+  if (stored.size() != 8) return std::nullopt;
+  for (char c : stored)
+    if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
+  return FileDate{std::stoi(stored.substr(4, 4)), std::stoi(stored.substr(2, 2)),
+                  std::stoi(stored.substr(0, 2))};
 }
 
 std::optional<FileNumber> numberOfLabel(const std::string& label) {

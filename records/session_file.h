@@ -57,8 +57,14 @@ std::vector<SessionFile> listSessionFiles(const ClientFolder& folder);
 
 enum class DateOrder { MonthDayYear, YearMonthDay, DayMonthYear };
 
-// "%02d/%02d/%04d File %d" with the date in `order` ("%04d/%02d/%02d" for year first).
+// "%02d/%02d/%04d" in `order` ("%04d/%02d/%02d" for year first).
+std::string dateText(const FileDate& date, DateOrder order);
+// The date text, then " File %d".
 std::string fileListLabel(const SessionFile& file, DateOrder order);
+// The UTC date of the last change of the regular file `path`; nothing when it cannot be read.
+std::optional<FileDate> fileDateOf(const std::string& path);
+// A stored birth date (DDMMYYYY); nothing for anything else (an empty one, say).
+std::optional<FileDate> birthDateOf(const std::string& stored);
 // The number at the end of a label; nothing when it has no digits there.
 std::optional<FileNumber> numberOfLabel(const std::string& label);
 

@@ -61,6 +61,7 @@ constexpr int CloseSoundFile = 57602;
 constexpr int RecentFile1 = 57616;  // to 57619
 constexpr int Print = 57607;
 constexpr int PrintPreview = 57609;
+constexpr int ExportReportPdf = 33020;
 constexpr int Exit = 57665;
 constexpr int Play = 32810;
 constexpr int PlaySelection = 32780;  // "Play" in the pop-up menu of a marked stretch

@@ -17,13 +17,13 @@ void drawContourGrid(QPainter& painter, const QRect& graph, const GridScale& sca
                      double startSeconds, double durationSeconds) {
   painter.save();
   const QFontMetrics metrics = painter.fontMetrics();
-  painter.setPen(QPen(kGridColour, 0));
+  painter.setPen(QPen(kGridColour, 1));
   painter.drawRect(graph.adjusted(0, 0, -1, -1));
 
   const auto values = gridValues(scale.bottom, scale.top);
   for (int i = 0; i < 11; ++i) {
     const int y = static_cast<int>(valueToY(graph, values[i], scale.bottom, scale.top));
-    painter.setPen(QPen(kGridColour, 0));
+    painter.setPen(QPen(kGridColour, 1));
     painter.drawLine(graph.left(), y, graph.right(), y);
     painter.setPen(Qt::black);
     const QString label = QString::asprintf("%.2d ", values[i]) + scale.unit;
@@ -35,7 +35,7 @@ void drawContourGrid(QPainter& painter, const QRect& graph, const GridScale& sca
   for (int i = 0; i < 7; ++i) {
     const int x = graph.left() + i * 113;
     if (i > 0) {
-      painter.setPen(QPen(kGridColour, 0));
+      painter.setPen(QPen(kGridColour, 1));
       painter.drawLine(x, graph.top(), x, graph.bottom());
     }
     painter.setPen(Qt::black);

@@ -26,15 +26,24 @@ void drawColumns(QPainter& painter, const QRect& area, std::span<const std::int1
   }
 }
 
+// Grey-scale pages draw the wave in black and the voiced columns in light grey.
+QColor waveColour(const DisplayData& data) {
+  return data.grayScale ? QColor(Qt::black) : kWaveColour;
+}
+
+QColor voicedShade(const DisplayData& data) {
+  return data.grayScale ? QColor(225, 225, 225) : kVoicedShade;
+}
+
 }  // namespace
 
 void drawAudioSignal(QPainter& painter, const QRect& graph, const DisplayData& data) {
   painter.save();
-  painter.setPen(QPen(kGridColour, 0));
+  painter.setPen(QPen(kGridColour, 1));
   painter.drawRect(graph.adjusted(0, 0, -1, -1));
   painter.drawLine(graph.left(), graph.center().y(), graph.right(), graph.center().y());
   painter.setClipRect(graph);
-  painter.setPen(QPen(kWaveColour, 0));
+  painter.setPen(QPen(waveColour(data), 1));
   drawColumns(painter, graph, data.samples, data.range.first, data.range.last);
   painter.restore();
 }
@@ -45,7 +54,7 @@ void drawWaveformStrip(QPainter& painter, const QRect& strip, const DisplayData&
   if (data.voicing && data.count() > 0) {
     for (int x = 0; x < core::kVoicingColumns && x < strip.width(); ++x) {
       if ((*data.voicing)[x]) {
-        painter.fillRect(strip.left() + x, strip.top(), 1, strip.height(), kVoicedShade);
+        painter.fillRect(strip.left() + x, strip.top(), 1, strip.height(), voicedShade(data));
       }
     }
   }
@@ -57,14 +66,14 @@ void drawWaveformStrip(QPainter& painter, const QRect& strip, const DisplayData&
     marked = QRect(strip.left() + left, strip.top(), right - left, strip.height());
     painter.fillRect(marked, kSelectionGround);
   }
-  painter.setPen(QPen(kGridColour, 0));
+  painter.setPen(QPen(kGridColour, 1));
   painter.drawRect(strip.adjusted(0, 0, -1, -1));
   painter.setClipRect(strip);
-  painter.setPen(QPen(kWaveColour, 0));
+  painter.setPen(QPen(waveColour(data), 1));
   drawColumns(painter, strip, data.samples, 0, data.count());
   if (!marked.isEmpty()) {
     painter.setClipRect(marked);
-    painter.setPen(QPen(Qt::white, 0));
+    painter.setPen(QPen(Qt::white, 1));
     drawColumns(painter, strip, data.samples, 0, data.count());
   }
   painter.restore();

@@ -67,15 +67,21 @@ void drawSpectrogramPicture(QPainter& painter, const QRect& panel, const Display
                             spectral::SpectrogramBand band, SpectrogramPictureCache* cache,
                             const QColor& bandColour) {
   if (cache) {
-    const spectral::SpectrogramRequest request{
-        data.samples, data.range.first, data.range.last, data.sampleRate, band, panel.height()};
+    const spectral::SpectrogramRequest request{data.samples,
+                                               data.range.first,
+                                               data.range.last,
+                                               data.sampleRate,
+                                               band,
+                                               panel.height(),
+                                               spectral::kSpectrogramColumns,
+                                               data.spectral.printing};
     const spectral::SpectrogramPicture& picture =
         cache->picture(request, data.spectral.revision, !data.spectral.progressive);
     painter.drawImage(panel.left() + 1, panel.top(),
                       colouredPicture(picture, cache->columnsDone(), data.spectral.spectrogram,
                                       request.columns, request.rows));
   }
-  painter.setPen(QPen(QColor(120, 120, 120), 0));
+  painter.setPen(QPen(QColor(120, 120, 120), 1));
   painter.drawRect(panel.adjusted(0, -1, 1, 0));
 
   const int divisions = panel.height() < 300 ? 4 : 8;
@@ -110,7 +116,7 @@ QFont labelFont(const QPainter& painter) {
 // A small upward triangle whose tip marks the contrast on the scale under the picture.
 void drawMarker(QPainter& painter, const QRect& marker, bool vertical) {
   painter.save();
-  painter.setPen(QPen(Qt::black, 0));
+  painter.setPen(QPen(Qt::black, 1));
   painter.setBrush(QColor(230, 200, 40));
   QPolygon shape;
   if (vertical) {
@@ -164,7 +170,7 @@ void drawSpectrogramAmplitude(QPainter& painter, const QRect& graph, const Displ
     const spectral::Rgb c = palette[static_cast<std::size_t>(i)];
     painter.fillRect(graph.left() + 711, graph.top() + 39 + i, 12, 1, QColor(c.r, c.g, c.b));
   }
-  painter.setPen(QPen(QColor(120, 120, 120), 0));
+  painter.setPen(QPen(QColor(120, 120, 120), 1));
   painter.drawRect(graph.left() + 710, graph.top() + 38, 13, kLegendRows + 1);
   painter.drawLine(graph.left() + 733, graph.top() + 38, graph.left() + 733, graph.top() + 139);
   if (auto marker = contrastMarker(mode::SpectrogramAmplitude, graph, settings.contrast)) {

@@ -17,7 +17,7 @@ QFont axisFont(const QPainter& painter) {
 }
 
 void dottedGridPen(QPainter& painter) {
-  painter.setPen(QPen(kGridColour, 0, Qt::DotLine));
+  painter.setPen(QPen(kGridColour, 1, Qt::DotLine));
 }
 
 // Levels -10 to 90 dB up the left edge and the frequency labels under the graph.
@@ -25,7 +25,7 @@ void drawSpectrumAxes(QPainter& painter, const QRect& graph, std::uint32_t rate)
   const int left = graph.left();
   const int bottom = graph.top() + graph.height();
   const int height = graph.height();
-  painter.setPen(QPen(kGridColour, 0));
+  painter.setPen(QPen(kGridColour, 1));
   painter.drawRect(graph.adjusted(0, 0, -1, -1));
   for (int i = 0; i <= 10; ++i) {
     const int y = bottom - i * (height / 10);
@@ -80,7 +80,7 @@ void drawPowerCurve(QPainter& painter, const QRect& graph, const DisplayData& da
     const int x = static_cast<int>(graph.left() + k * 680.0 / half + 1);
     curve << QPoint(x, spectrumLevelToY(graph, (*levels)[static_cast<std::size_t>(k)]));
   }
-  painter.setPen(QPen(kPowerColour, 0));
+  painter.setPen(QPen(kPowerColour, 1));
   painter.drawPolyline(curve);
 }
 
@@ -90,7 +90,7 @@ void drawLpcCurve(QPainter& painter, const QRect& graph, const DisplayData& data
   QPolygon curve;
   for (std::size_t i = 0; i < levels->size(); ++i)
     curve << QPoint(graph.left() + static_cast<int>(i) + 1, spectrumLevelToY(graph, (*levels)[i]));
-  painter.setPen(QPen(kLpcColour, 0));
+  painter.setPen(QPen(kLpcColour, 1));
   painter.drawPolyline(curve);
 }
 
@@ -153,7 +153,7 @@ void drawFrameSpectrum(QPainter& painter, const std::vector<float>* levels, std:
   font.setFamily("Arial");
   font.setPixelSize(9);
   painter.setFont(font);
-  painter.setPen(QPen(kGridColour, 0));
+  painter.setPen(QPen(kGridColour, 1));
   painter.drawRect(kLeft, kBottom - 140, kWidth, 140);
   for (int i = 0; i <= 10; ++i) {
     const int y = kBottom - 14 * i;
@@ -173,11 +173,11 @@ void drawFrameSpectrum(QPainter& painter, const std::vector<float>* levels, std:
     QPolygon curve;
     for (std::size_t k = 0; k < levels->size(); ++k)
       curve << QPoint(static_cast<int>(kLeft + k * perBin), spectrumLevelToY(graph, (*levels)[k]));
-    painter.setPen(QPen(kPowerColour, 0));
+    painter.setPen(QPen(kPowerColour, 1));
     painter.drawPolyline(curve);
   }
   const int marker = static_cast<int>(kLeft + (percent + 1) * kWidth / 100.0);
-  painter.setPen(QPen(kLpcColour, 0));
+  painter.setPen(QPen(kLpcColour, 1));
   painter.drawLine(marker, kBottom - 140, marker, kBottom);
   painter.restore();
 }

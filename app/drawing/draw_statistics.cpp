@@ -34,7 +34,7 @@ int drawF0Label(QPainter& painter, int x, int baseline, const QString& label) {
 
 void drawHistogram(QPainter& painter, const QRect& graph, const DisplayData& data) {
   painter.save();
-  painter.setPen(QPen(kGridColour, 0));
+  painter.setPen(QPen(kGridColour, 1));
   painter.drawRect(graph.adjusted(0, 0, -1, -1));
   painter.setPen(Qt::black);
   painter.drawText(QRect(graph.left(), graph.top() - 22, graph.width(), 20), Qt::AlignCenter,
@@ -67,7 +67,7 @@ void drawHistogram(QPainter& painter, const QRect& graph, const DisplayData& dat
 
 void drawStatisticsPanel(QPainter& painter, const QRect& graph, const DisplayData& data) {
   painter.save();
-  painter.setPen(QPen(kGridColour, 0));
+  painter.setPen(QPen(kGridColour, 1));
   painter.drawRect(graph.adjusted(0, 0, -1, -1));
   painter.setPen(Qt::black);
   if (!data.statistics) {

@@ -14,13 +14,13 @@ constexpr int kF2Labels = 11, kF2Step = 260;  // 600 to 3200 Hz
 
 void drawAxes(QPainter& painter, const QRect& graph) {
   const QFontMetrics metrics = painter.fontMetrics();
-  painter.setPen(QPen(kGridColour, 0));
+  painter.setPen(QPen(kGridColour, 1));
   painter.drawRect(graph.adjusted(0, 0, -1, -1));
   for (int i = 0; i < kF1Labels; ++i) {
     const int hz = static_cast<int>(vowel_chart::kF1Top) + i * kF1Step;
     const int y = vowel_chart::pixelOf(graph, hz, vowel_chart::kF2Right).y();
     if (i < kF1Labels - 1) {
-      painter.setPen(QPen(kGridColour, 0));
+      painter.setPen(QPen(kGridColour, 1));
       painter.drawLine(graph.left(), y, graph.right(), y);
     }
     painter.setPen(Qt::black);
@@ -31,7 +31,7 @@ void drawAxes(QPainter& painter, const QRect& graph) {
     const int hz = static_cast<int>(vowel_chart::kF2Right) + i * kF2Step;
     const int x = vowel_chart::pixelOf(graph, vowel_chart::kF1Top, hz).x();
     if (i < kF2Labels - 1) {
-      painter.setPen(QPen(kGridColour, 0));
+      painter.setPen(QPen(kGridColour, 1));
       painter.drawLine(x, graph.top(), x, graph.bottom());
     }
     painter.setPen(Qt::black);

@@ -14,6 +14,8 @@
 #include "app/config_files.h"
 #include "app/frame/mfc_doc.h"
 #include "app/languages.h"
+#include "app/printing/report_document.h"
+#include "app/session/report_plan.h"
 #include "app/session/client_session.h"
 #include "app/session/prompt.h"
 #include "app/session/sound_editing.h"
@@ -25,6 +27,8 @@
 #include "records/client_table.h"
 
 class QAction;
+class QPrinter;
+class QPrintPreviewDialog;
 class QLabel;
 class QToolBar;
 
@@ -84,6 +88,12 @@ class CMainFrame : public QMainWindow {
   std::function<QString()> chooseImportPath;
   std::function<void(class CConverter& dialog)> driveConverter;
   std::function<bool(double share)> onImportProgress;
+  // Tests drive the print options dialog through this (it is shown, not run modally).
+  std::function<void(class CImprimir& dialog)> drivePrintDialog;
+  // Tests stand in for the standard print dialog: they set the printer up and accept.
+  std::function<bool(QPrinter& printer)> choosePrinter;
+  // Tests look at the print preview through this (it is shown, not run modally).
+  std::function<void(QPrintPreviewDialog& preview)> drivePrintPreview;
   // Where messages and questions go (message boxes, or the script of FrameOptions).
   Prompt& prompt() { return *prompt_; }
 
@@ -143,6 +153,13 @@ class CMainFrame : public QMainWindow {
   void showBackup();
   // Tests drive the "Backup/Restore" dialog through this (it is then not run modally).
   std::function<void(class CBackup& dialog)> driveBackupDialog;
+  // Printing: the chosen screens on a printer or in the preview, as a PDF file, and the
+  // client list.
+  void printReport(bool preview);
+  void exportReportPdf();
+  void printClientList();
+  // The header of the open recording's report.
+  ReportSubject reportSubject() const;
   // Editing the open recording.
   void editSound(EditCommand command);
   void amplifyVolume();
@@ -189,6 +206,10 @@ class CMainFrame : public QMainWindow {
   void connectDialog(class MessageDialog& dialog);
 
   std::optional<FollowUpChoice> askFollowUpFile();
+  // The print options dialog, then every analysis its pages need; nothing when cancelled.
+  std::optional<ReportJob> chooseReport();
+  bool printerChosen(QPrinter& printer);
+
   void addRecentFile(const QString& path);
   void loadRecentFiles();
   audio::AdapterSettings adapterSettings() const;
@@ -216,6 +237,8 @@ class CMainFrame : public QMainWindow {
   MenuSet shownSet_ = MenuSet::Voice;
   bool busy_ = false;
   records::ClientTable clients_;
+  PrintChoices voicePrintChoices_;    // the print boxes, as left at the last print
+  PrintChoices qualityPrintChoices_;
   ClientSession session_;
   std::unique_ptr<Prompt> ownPrompt_;  // message boxes, when FrameOptions names no prompt
   Prompt* prompt_;

@@ -151,8 +151,11 @@ void CMainFrame::showClientList() {
     case ClientListDialog::Outcome::NewClient:
       newClient();
       break;
+    case ClientListDialog::Outcome::PrintList:
+      printClientList();
+      break;
     default:
-      break;  // printing the list is not built yet
+      break;
   }
 }
 

@@ -64,6 +64,7 @@ struct DisplayData {
   std::string fileName;  // the open recording's name, without its folder
   int language = 0;      // 0 English, 1 Spanish, 2 Korean, 3 Portuguese
   bool screen = false;   // drawn in the window, not printed or written to a file
+  bool grayScale = false;  // the waveform and the spectrograms in grey levels (printing)
 
   std::int64_t count() const { return static_cast<std::int64_t>(samples.size()); }
   double rangeStartSeconds() const { return sampleRate ? double(range.first) / sampleRate : 0; }

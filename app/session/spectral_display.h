@@ -74,6 +74,7 @@ struct SpectralDisplay {
   SpectrogramCaches* caches = nullptr;
   std::uint64_t revision = 0;  // of the recording the pictures are built from
   bool progressive = false;    // the screen: pictures grow from the left
+  bool printing = false;       // pictures for paper (a smaller transform at 44100 Hz)
 };
 
 }  // namespace sonarel::app

@@ -182,37 +182,48 @@ std::optional<core::Message> ViewState::showMode(int mode, const core::AnalysisC
   return showMode(mode, *needs, control);
 }
 
-std::optional<core::Message> ViewState::showMode(int mode, const ModeNeeds& needs,
-                                                 const core::AnalysisControl& control) {
-  if (!isOpen()) return std::nullopt;
+ViewState::NeedsOutcome ViewState::computeNeeds(const ModeNeeds& needs,
+                                                const core::AnalysisControl& control) {
+  if (!isOpen()) return {};
   dropStaleResults();
   if (needs.formants) ensureFormants();
   if (needs.f0) {
-    if (auto failure = ensureF0(control)) {
-      if (failure->id == core::MessageId::AnalysisCancelled) return failure;
-      // A contour that failed is shown as far as it goes, with the reason.
-      mode_ = mode;
-      modeNeeds_ = needs;
-      return failure;
-    }
+    if (auto failure = ensureF0(control)) return {failure, std::nullopt, std::nullopt};
   }
-  std::optional<core::Message> cacheWarning;
+  NeedsOutcome outcome;
   if (needs.segments) {
-    cacheWarning = ensureSegments();
-    if (cacheWarning && !segmentsReady()) return cacheWarning;
+    outcome.segmentsWarning = ensureSegments();
+    if (outcome.segmentsWarning && !segmentsReady()) return outcome;
+  }
+  if (needs.intensity) ensureIntensity();
+  if (needs.rangeStatistics) computeRangeResults();
+  outcome.spectraRefusal = computeSpectra(needs);
+  return outcome;
+}
+
+std::optional<core::Message> ViewState::showMode(int mode, const ModeNeeds& needs,
+                                                 const core::AnalysisControl& control) {
+  if (!isOpen()) return std::nullopt;
+  const NeedsOutcome outcome = computeNeeds(needs, control);
+  if (outcome.f0Failure) {
+    if (outcome.f0Failure->id == core::MessageId::AnalysisCancelled) return outcome.f0Failure;
+    // A contour that failed is shown as far as it goes, with the reason.
+    mode_ = mode;
+    modeNeeds_ = needs;
+    return outcome.f0Failure;
+  }
+  if (needs.segments) {
+    if (outcome.segmentsWarning && !segmentsReady()) return outcome.segmentsWarning;
     if (needs.segmentsRequired && segments_.segmentCount() == 0) {
       mode_ = mode::None;
       modeNeeds_ = {};
       return core::Message{core::MessageId::NoAreaToAnalyse};
     }
   }
-  if (needs.intensity) ensureIntensity();
-  if (needs.rangeStatistics) computeRangeResults();
-  const std::optional<core::Message> refused = computeSpectra(needs);
-  if (refused && needs.lpcRefusalKeepsMode) return refused;
+  if (outcome.spectraRefusal && needs.lpcRefusalKeepsMode) return outcome.spectraRefusal;
   mode_ = mode;
   modeNeeds_ = needs;
-  return refused ? refused : cacheWarning;
+  return outcome.spectraRefusal ? outcome.spectraRefusal : outcome.segmentsWarning;
 }
 
 std::optional<core::Message> ViewState::ensureSegments() {

@@ -85,6 +85,14 @@ class ViewState {
   std::optional<core::Message> showMode(int mode, const ModeNeeds& needs,
                                         const core::AnalysisControl& control = {});
   int displayMode() const { return mode_; }
+  // Computes what `needs` asks for without changing the display. An F0 failure stops
+  // before the rest; a refused spectrum range is reported after the other spectra.
+  struct NeedsOutcome {
+    std::optional<core::Message> f0Failure;
+    std::optional<core::Message> spectraRefusal;
+    std::optional<core::Message> segmentsWarning;  // the segment table's refusal or cache note
+  };
+  NeedsOutcome computeNeeds(const ModeNeeds& needs, const core::AnalysisControl& control = {});
   // Recomputes the intensity contour even when cached ("Calculate Intensity"); the caller
   // then shows the intensity display.
   std::optional<core::Message> recalculateIntensity();

@@ -655,6 +655,14 @@
         <source>Play the marked stretch</source>
         <translation>Reproducir el tramo marcado</translation>
     </message>
+    <message>
+        <source>Export Report as PDF...</source>
+        <translation>Exportar informe como PDF...</translation>
+    </message>
+    <message>
+        <source>Write the chosen screens to a PDF file</source>
+        <translation>Escribir las pantallas elegidas en un archivo PDF</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -1487,6 +1495,22 @@ Put the data back as they were before it?</source>
         <source>The data are back as they were before the restore.</source>
         <translation>Los datos están como estaban antes de la restauración.</translation>
     </message>
+    <message>
+        <source>You must select at least one screen!</source>
+        <translation>¡Debe seleccionar al menos una pantalla!</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %s.</source>
+        <translation>No se pudo escribir el informe en %s.</translation>
+    </message>
+    <message>
+        <source>There is no page called %s for this kind of file.</source>
+        <translation>No hay ninguna página llamada %s para este tipo de archivo.</translation>
+    </message>
+    <message>
+        <source>%s could not be started: %s</source>
+        <translation>No se pudo iniciar %s: %s</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1887,6 +1911,14 @@ Evaluación acústica de la voz.</translation>
     <message>
         <source>New %1 file %2 for %3: ready to record.</source>
         <translation>Nuevo archivo de %1 número %2 para %3: listo para grabar.</translation>
+    </message>
+    <message>
+        <source>PDF File (*.pdf)</source>
+        <translation>Archivo PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Report written to %1</source>
+        <translation>Informe escrito en %1</translation>
     </message>
 </context>
 <context>
@@ -2319,6 +2351,160 @@ Evaluación acústica de la voz.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Print</name>
+    <message>
+        <source>Client´s List</source>
+        <translation>Lista de clientes</translation>
+    </message>
+    <message>
+        <source>Page %1/%2</source>
+        <translation>Página %1/%2</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Datos personales</translation>
+    </message>
+    <message>
+        <source>Audio Signal</source>
+        <translation>Señal de audio</translation>
+    </message>
+    <message>
+        <source>Fundamental Frequency</source>
+        <translation>Frecuencia fundamental</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensidad</translation>
+    </message>
+    <message>
+        <source>F0 and Intensity</source>
+        <translation>F0 e intensidad</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>LPC Spectrum</source>
+        <translation>Espectro LPC</translation>
+    </message>
+    <message>
+        <source>Histogram (F0)</source>
+        <translation>Histograma (F0)</translation>
+    </message>
+    <message>
+        <source>Power Spectrum</source>
+        <translation>Espectro de potencia</translation>
+    </message>
+    <message>
+        <source>LPC and Power Spectrum</source>
+        <translation>Espectro LPC y de potencia</translation>
+    </message>
+    <message>
+        <source>Vowel Space</source>
+        <translation>Espacio vocálico</translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation>Espectrograma</translation>
+    </message>
+    <message>
+        <source>Spectrogram - Amplitude</source>
+        <translation>Espectrograma - Amplitud</translation>
+    </message>
+    <message>
+        <source>Phonatory Deviation Diagram</source>
+        <translation>Diagrama de desviación fonatoria</translation>
+    </message>
+    <message>
+        <source>Vocal Analysis Data</source>
+        <translation>Datos del análisis vocal</translation>
+    </message>
+    <message>
+        <source>Spectrogram, Intensity e F0</source>
+        <translation>Espectrograma, intensidad y F0</translation>
+    </message>
+    <message>
+        <source>Phonatory Deviation Diagram - Follow up</source>
+        <translation>Diagrama de desviación fonatoria - Seguimiento</translation>
+    </message>
+    <message>
+        <source>Name: </source>
+        <translation>Nombre: </translation>
+    </message>
+    <message>
+        <source>File: </source>
+        <translation>Archivo: </translation>
+    </message>
+    <message>
+        <source>Birth Date:</source>
+        <translation>Fecha de nacimiento:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Dirección:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Ciudad:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>Provincia:</translation>
+    </message>
+    <message>
+        <source>Zip:</source>
+        <translation>Código postal:</translation>
+    </message>
+    <message>
+        <source>Home Phone:</source>
+        <translation>Teléfono particular:</translation>
+    </message>
+    <message>
+        <source>Work Phone:</source>
+        <translation>Teléfono del trabajo:</translation>
+    </message>
+    <message>
+        <source>Obs.:</source>
+        <translation>Obs.:</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Voice report, file %1</source>
+        <translation>Informe de voz, archivo %1</translation>
+    </message>
+    <message>
+        <source>Voice report of %1, file %2</source>
+        <translation>Informe de voz de %1, archivo %2</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CImprimir</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Screens</source>
+        <translation>Pantallas</translation>
+    </message>
+    <message>
+        <source>Print page number</source>
+        <translation>Imprimir número de página</translation>
+    </message>
+    <message>
+        <source>Print sound file in gray scale</source>
+        <translation>Imprimir archivo de sonido en escala de grises</translation>
     </message>
 </context>
 </TS>

@@ -655,6 +655,14 @@
         <source>Play the marked stretch</source>
         <translation>표시한 구간 재생</translation>
     </message>
+    <message>
+        <source>Export Report as PDF...</source>
+        <translation>보고서를 PDF로 내보내기...</translation>
+    </message>
+    <message>
+        <source>Write the chosen screens to a PDF file</source>
+        <translation>선택한 화면을 PDF 파일로 저장</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -1487,6 +1495,22 @@ Put the data back as they were before it?</source>
         <source>The data are back as they were before the restore.</source>
         <translation>데이터가 복원 전 상태로 돌아왔습니다.</translation>
     </message>
+    <message>
+        <source>You must select at least one screen!</source>
+        <translation>화면을 하나 이상 선택해야 합니다!</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %s.</source>
+        <translation>보고서를 %s에 저장할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>There is no page called %s for this kind of file.</source>
+        <translation>이 종류의 파일에는 %s(이)라는 페이지가 없습니다.</translation>
+    </message>
+    <message>
+        <source>%s could not be started: %s</source>
+        <translation>%s을(를) 시작할 수 없습니다: %s</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1887,6 +1911,14 @@ Acoustic assessment of the voice.</source>
     <message>
         <source>New %1 file %2 for %3: ready to record.</source>
         <translation>%3 고객의 새 %1 파일 %2: 녹음 준비 완료.</translation>
+    </message>
+    <message>
+        <source>PDF File (*.pdf)</source>
+        <translation>PDF 파일 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Report written to %1</source>
+        <translation>보고서를 %1에 저장했습니다</translation>
     </message>
 </context>
 <context>
@@ -2319,6 +2351,160 @@ Acoustic assessment of the voice.</source>
     <message>
         <source>Cancel</source>
         <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>Print</name>
+    <message>
+        <source>Client´s List</source>
+        <translation>고객 목록</translation>
+    </message>
+    <message>
+        <source>Page %1/%2</source>
+        <translation>페이지 %1/%2</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>개인 정보</translation>
+    </message>
+    <message>
+        <source>Audio Signal</source>
+        <translation>오디오 신호</translation>
+    </message>
+    <message>
+        <source>Fundamental Frequency</source>
+        <translation>기본 주파수</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>강도</translation>
+    </message>
+    <message>
+        <source>F0 and Intensity</source>
+        <translation>F0 및 강도</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>통계</translation>
+    </message>
+    <message>
+        <source>LPC Spectrum</source>
+        <translation>LPC 스펙트럼</translation>
+    </message>
+    <message>
+        <source>Histogram (F0)</source>
+        <translation>히스토그램(F0)</translation>
+    </message>
+    <message>
+        <source>Power Spectrum</source>
+        <translation>파워 스펙트럼</translation>
+    </message>
+    <message>
+        <source>LPC and Power Spectrum</source>
+        <translation>LPC 및 파워 스펙트럼</translation>
+    </message>
+    <message>
+        <source>Vowel Space</source>
+        <translation>모음 공간</translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation>스펙트로그램</translation>
+    </message>
+    <message>
+        <source>Spectrogram - Amplitude</source>
+        <translation>스펙트로그램 - 진폭</translation>
+    </message>
+    <message>
+        <source>Phonatory Deviation Diagram</source>
+        <translation>발성 편차 도표</translation>
+    </message>
+    <message>
+        <source>Vocal Analysis Data</source>
+        <translation>음성 분석 데이터</translation>
+    </message>
+    <message>
+        <source>Spectrogram, Intensity e F0</source>
+        <translation>스펙트로그램, 강도 및 F0</translation>
+    </message>
+    <message>
+        <source>Phonatory Deviation Diagram - Follow up</source>
+        <translation>발성 편차 도표 - 추적 관찰</translation>
+    </message>
+    <message>
+        <source>Name: </source>
+        <translation>이름: </translation>
+    </message>
+    <message>
+        <source>File: </source>
+        <translation>파일: </translation>
+    </message>
+    <message>
+        <source>Birth Date:</source>
+        <translation>생년월일:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>주소:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>도시:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>주/도:</translation>
+    </message>
+    <message>
+        <source>Zip:</source>
+        <translation>우편번호:</translation>
+    </message>
+    <message>
+        <source>Home Phone:</source>
+        <translation>집 전화:</translation>
+    </message>
+    <message>
+        <source>Work Phone:</source>
+        <translation>직장 전화:</translation>
+    </message>
+    <message>
+        <source>Obs.:</source>
+        <translation>비고:</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>코드</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>고객</translation>
+    </message>
+    <message>
+        <source>Voice report, file %1</source>
+        <translation>음성 보고서, 파일 %1</translation>
+    </message>
+    <message>
+        <source>Voice report of %1, file %2</source>
+        <translation>%1의 음성 보고서, 파일 %2</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CImprimir</name>
+    <message>
+        <source>Print</source>
+        <translation>인쇄</translation>
+    </message>
+    <message>
+        <source>Screens</source>
+        <translation>화면</translation>
+    </message>
+    <message>
+        <source>Print page number</source>
+        <translation>페이지 번호 인쇄</translation>
+    </message>
+    <message>
+        <source>Print sound file in gray scale</source>
+        <translation>사운드 파일을 회색조로 인쇄</translation>
     </message>
 </context>
 </TS>

@@ -655,6 +655,14 @@
         <source>Play the marked stretch</source>
         <translation>Reproduzir o trecho marcado</translation>
     </message>
+    <message>
+        <source>Export Report as PDF...</source>
+        <translation>Exportar relatório como PDF...</translation>
+    </message>
+    <message>
+        <source>Write the chosen screens to a PDF file</source>
+        <translation>Gravar as telas escolhidas num arquivo PDF</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -1487,6 +1495,22 @@ Deixar os dados como estavam antes dela?</translation>
         <source>The data are back as they were before the restore.</source>
         <translation>Os dados estão como estavam antes da restauração.</translation>
     </message>
+    <message>
+        <source>You must select at least one screen!</source>
+        <translation>Você deve selecionar pelo menos uma tela!</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %s.</source>
+        <translation>Não foi possível gravar o relatório em %s.</translation>
+    </message>
+    <message>
+        <source>There is no page called %s for this kind of file.</source>
+        <translation>Não há página chamada %s para este tipo de arquivo.</translation>
+    </message>
+    <message>
+        <source>%s could not be started: %s</source>
+        <translation>Não foi possível iniciar %s: %s</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1887,6 +1911,14 @@ Avaliação acústica da voz.</translation>
     <message>
         <source>New %1 file %2 for %3: ready to record.</source>
         <translation>Novo arquivo de %1 número %2 para %3: pronto para gravar.</translation>
+    </message>
+    <message>
+        <source>PDF File (*.pdf)</source>
+        <translation>Arquivo PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Report written to %1</source>
+        <translation>Relatório gravado em %1</translation>
     </message>
 </context>
 <context>
@@ -2319,6 +2351,160 @@ Avaliação acústica da voz.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Print</name>
+    <message>
+        <source>Client´s List</source>
+        <translation>Lista de clientes</translation>
+    </message>
+    <message>
+        <source>Page %1/%2</source>
+        <translation>Página %1/%2</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Dados pessoais</translation>
+    </message>
+    <message>
+        <source>Audio Signal</source>
+        <translation>Sinal de áudio</translation>
+    </message>
+    <message>
+        <source>Fundamental Frequency</source>
+        <translation>Frequência fundamental</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensidade</translation>
+    </message>
+    <message>
+        <source>F0 and Intensity</source>
+        <translation>F0 e intensidade</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estatísticas</translation>
+    </message>
+    <message>
+        <source>LPC Spectrum</source>
+        <translation>Espectro LPC</translation>
+    </message>
+    <message>
+        <source>Histogram (F0)</source>
+        <translation>Histograma (F0)</translation>
+    </message>
+    <message>
+        <source>Power Spectrum</source>
+        <translation>Espectro de potência</translation>
+    </message>
+    <message>
+        <source>LPC and Power Spectrum</source>
+        <translation>Espectro LPC e de potência</translation>
+    </message>
+    <message>
+        <source>Vowel Space</source>
+        <translation>Espaço vocálico</translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation>Espectrograma</translation>
+    </message>
+    <message>
+        <source>Spectrogram - Amplitude</source>
+        <translation>Espectrograma - Amplitude</translation>
+    </message>
+    <message>
+        <source>Phonatory Deviation Diagram</source>
+        <translation>Diagrama de desvio fonatório</translation>
+    </message>
+    <message>
+        <source>Vocal Analysis Data</source>
+        <translation>Dados da análise vocal</translation>
+    </message>
+    <message>
+        <source>Spectrogram, Intensity e F0</source>
+        <translation>Espectrograma, intensidade e F0</translation>
+    </message>
+    <message>
+        <source>Phonatory Deviation Diagram - Follow up</source>
+        <translation>Diagrama de desvio fonatório - Acompanhamento</translation>
+    </message>
+    <message>
+        <source>Name: </source>
+        <translation>Nome: </translation>
+    </message>
+    <message>
+        <source>File: </source>
+        <translation>Arquivo: </translation>
+    </message>
+    <message>
+        <source>Birth Date:</source>
+        <translation>Data de nascimento:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Endereço:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Cidade:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>Estado:</translation>
+    </message>
+    <message>
+        <source>Zip:</source>
+        <translation>CEP:</translation>
+    </message>
+    <message>
+        <source>Home Phone:</source>
+        <translation>Telefone residencial:</translation>
+    </message>
+    <message>
+        <source>Work Phone:</source>
+        <translation>Telefone comercial:</translation>
+    </message>
+    <message>
+        <source>Obs.:</source>
+        <translation>Obs.:</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Voice report, file %1</source>
+        <translation>Relatório de voz, arquivo %1</translation>
+    </message>
+    <message>
+        <source>Voice report of %1, file %2</source>
+        <translation>Relatório de voz de %1, arquivo %2</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CImprimir</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Screens</source>
+        <translation>Telas</translation>
+    </message>
+    <message>
+        <source>Print page number</source>
+        <translation>Imprimir número da página</translation>
+    </message>
+    <message>
+        <source>Print sound file in gray scale</source>
+        <translation>Imprimir arquivo de som em escala de cinza</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
+#include "app/date_order.h"
 #include "app/dialogs/clients/files_dialog.h"
 #include "app/frame/box_prompt.h"
 #include "records/backup_set.h"

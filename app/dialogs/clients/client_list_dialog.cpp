@@ -28,7 +28,6 @@ ClientListDialog::ClientListDialog(records::ClientTable& table, QString dataFold
   open_ = new QPushButton(tr("Open Files..."), this);
   auto* newClient = new QPushButton(tr("New Client"), this);
   auto* print = new QPushButton(tr("Print List"), this);
-  print->setEnabled(false);  // printing is not built yet
   auto* cancel = new QPushButton(tr("Cancel"), this);
   open_->setDefault(true);
 

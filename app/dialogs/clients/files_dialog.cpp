@@ -8,18 +8,9 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
-namespace sonarel::app {
-records::DateOrder dateOrderOf(Language language) {
-  switch (language) {
-    case Language::English:
-      return records::DateOrder::MonthDayYear;
-    case Language::Korean:
-      return records::DateOrder::YearMonthDay;
-    default:
-      return records::DateOrder::DayMonthYear;
-  }
-}
+#include "app/date_order.h"
 
+namespace sonarel::app {
 namespace {
 
 using records::FileKind;

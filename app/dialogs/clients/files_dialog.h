@@ -61,7 +61,4 @@ class FilesDialog : public MessageDialog {
 // The icon of a listed kind.
 QIcon fileKindIcon(records::FileKind kind);
 
-// The order of a date's parts in `language` (file lists, backup set names).
-records::DateOrder dateOrderOf(Language language);
-
 }  // namespace sonarel::app
