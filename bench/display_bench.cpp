@@ -199,6 +199,8 @@ BENCHMARK(BM_RepaintVocalQuality)
     ->Arg(app::mode::DeviationDiagram)
     ->Arg(app::mode::SpectrogramIntensityF0)
     ->Arg(app::mode::FollowUp)
+    ->Unit(benchmark::kMillisecond);
+
 // The whole report of a two-minute recording written as a PDF file from nothing: the file
 // is opened afresh, every analysis of the twelve display pages is computed (F0, intensity,
 // formants, spectra, statistics and three spectrogram pictures), and the pages are drawn and
