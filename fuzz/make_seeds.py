@@ -116,6 +116,15 @@ def recovery_seeds():
     put("recording_recovery_fuzz", "filtered.bin", note + b"\0" + spool)
 
 
+def backup_seeds():
+    put("restore_journal_fuzz", "moves.txt",
+        b"M\tpac001/wv001.wav\trestore-rollback/aside/pac001/wv001.wav\n"
+        b"C\tpac001/wv002.wav\nD\tpac002\n")
+    put("restore_journal_fuzz", "cut_short.txt", b"M\tpacb.dbf\trestore-rollback/aside/pacb.dbf1\nC\tpac0")
+    put("backup_lists_fuzz", "datas.txt", b"wv001.wav;30512345;3221225472\nqv002.wav;30512346;12\n")
+    put("backup_lists_fuzz", "p_ok.txt", b"1;2;17;")
+
+
 if __name__ == "__main__":
     wave_seeds()
     table_seeds()
@@ -123,4 +132,5 @@ if __name__ == "__main__":
     notes_seeds()
     config_seeds()
     recovery_seeds()
+    backup_seeds()
     sys.exit(0)
