@@ -3,8 +3,11 @@
 # Writes the fuzz targets' seed inputs into fuzz/corpus/. The seeds are small well-formed
 # files of each format, and a few near-misses; run again after a format changes.
 import os
+import shutil
 import struct
+import subprocess
 import sys
+import tempfile
 
 root = os.path.join(os.path.dirname(os.path.abspath(__file__)), "corpus")
 
@@ -125,6 +128,22 @@ def backup_seeds():
     put("backup_lists_fuzz", "p_ok.txt", b"1;2;17;")
 
 
+def import_seeds():
+    # Short tones in the formats import reads through libsndfile, made by sox when present.
+    if not shutil.which("sox"):
+        return
+    formats = {"tone.flac": [], "tone.ogg": [], "tone.aiff": [], "tone24.wav": ["-b", "24"],
+               "tonefloat.wav": ["-e", "floating-point", "-b", "32"], "tone.mp3": [],
+               "stereo.wav": ["-c", "2"]}
+    with tempfile.TemporaryDirectory() as scratch:
+        for name, options in formats.items():
+            out = os.path.join(scratch, name)
+            made = subprocess.run(["sox", "-n", "-r", "8000", *options, out, "synth", "0.05",
+                                   "sine", "440"], capture_output=True)
+            if made.returncode == 0:
+                put("sound_import_fuzz", name, open(out, "rb").read())
+
+
 if __name__ == "__main__":
     wave_seeds()
     table_seeds()
@@ -133,4 +152,5 @@ if __name__ == "__main__":
     config_seeds()
     recovery_seeds()
     backup_seeds()
+    import_seeds()
     sys.exit(0)
