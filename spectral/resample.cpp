@@ -87,6 +87,15 @@ class Cascade {
 
   struct Section {
     double b1, a1, a2;  // b1 over b0
+
+    // One step of the section with state (w1, w2), leaving out b0.
+    double step(double x, double& w1, double& w2) const {
+      const double w = x - a1 * w1 - a2 * w2;
+      const double y = w + b1 * w1 + w2;
+      w2 = w1;
+      w1 = w;
+      return y;
+    }
   };
   const std::vector<Section>& sections() const { return sections_; }
 
@@ -100,12 +109,7 @@ class Cascade {
     const Section* s = sections_.data();
     double* w1 = w1_.data();
     double* w2 = w2_.data();
-    for (std::size_t i = 0; i < n; ++i) {
-      const double w = x - s[i].a1 * w1[i] - s[i].a2 * w2[i];
-      x = w + s[i].b1 * w1[i] + w2[i];
-      w2[i] = w1[i];
-      w1[i] = w;
-    }
+    for (std::size_t i = 0; i < n; ++i) x = s[i].step(x, w1[i], w2[i]);
     return x;
   }
 
@@ -129,12 +133,7 @@ class FixedCascade {
     w2_.fill(0.0);
   }
   double Step(double x) {
-    for (std::size_t i = 0; i < N; ++i) {
-      const double w = x - sections_[i].a1 * w1_[i] - sections_[i].a2 * w2_[i];
-      x = w + sections_[i].b1 * w1_[i] + w2_[i];
-      w2_[i] = w1_[i];
-      w1_[i] = w;
-    }
+    for (std::size_t i = 0; i < N; ++i) x = sections_[i].step(x, w1_[i], w2_[i]);
     return x;
   }
 
