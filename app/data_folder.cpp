@@ -44,7 +44,7 @@ bool ensureFolder(const std::string& folder) {
 std::size_t sweepStaleTemporaries(const std::string& folder) {
   namespace fs = std::filesystem;
   std::size_t removed = core::removeStaleTemporariesIn(folder);
-  static const std::regex clientFolder("pac[0-9]{3}");
+  static const std::regex clientFolder("pac[0-9]{3,}");  // as clientFolderName writes codes
   std::error_code error;
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
     const std::string name = it->path().filename().string();
