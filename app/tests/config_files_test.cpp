@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "app/data_folder.h"
+#include "core/tests/kill_harness.h"
 #include "core/tests/wave_fixtures.h"
 
 namespace sonarel::app {
@@ -53,6 +54,22 @@ TEST(ConfigFiles, DamagedFilesCountAsMissing) {
   EXPECT_EQ(config.screenMode(), kKeepResolution);
   dir.write("lang.dat", {9, 0, 0, 0});  // no such language
   EXPECT_EQ(config.language(), std::nullopt);
+}
+
+TEST(ConfigFiles, AFailedOrKilledWriteKeepsTheOldSettings) {
+  ScratchDir dir;
+  const ConfigFiles config(dir.path().string());
+  ASSERT_TRUE(config.setLanguage(Language::Korean));
+  const std::string path = dir.file("lang.dat");
+  testing::expectReadOnlyFolderKeepsTheOldFile(
+      path, [&] { return config.setLanguage(Language::Spanish); });
+  testing::expectFullDiskKeepsTheOldFile(
+      path, [&] { return config.setLanguage(Language::Spanish); }, 2);
+  std::vector<testing::Bytes> contents{{2, 0, 0, 0}, {1, 0, 0, 0}};
+  testing::expectKillSafe(
+      path,
+      [&](int i) { return config.setLanguage(i % 2 == 0 ? Language::Korean : Language::Spanish); },
+      contents);
 }
 
 TEST(ConfigFiles, AdapterInUseIsKeptApartFromTheAdapterSettings) {

@@ -6,7 +6,9 @@
 // write left must go once they are stale.
 
 #include <fcntl.h>
+#include <sched.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -17,6 +19,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <random>
 #include <string>
 #include <thread>
@@ -101,6 +104,51 @@ inline void expectFullDiskKeepsTheOldFile(const std::string& target,
   int status = 0;
   waitpid(pid, &status, 0);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the failed write said so";
+  EXPECT_EQ(readBytes(target), before);
+  EXPECT_TRUE(temporariesOf(target).empty());
+}
+
+// Runs `body` in a child for which `folder` and everything in it are read-only: a read-only
+// bind mount in a private mount namespace when running as root (root ignores permission
+// bits), the folder's write permission taken away otherwise. Returns what `body` returned,
+// or nothing where no read-only folder can be made.
+inline std::optional<bool> inReadOnlyFolder(const std::string& folder,
+                                            const std::function<bool()>& body) {
+  namespace fs = std::filesystem;
+  const fs::perms mode = fs::status(folder).permissions();
+  constexpr int kNoReadOnlyFolder = 77;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    if (geteuid() == 0) {
+      if (unshare(CLONE_NEWNS) != 0 ||
+          mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+          mount(folder.c_str(), folder.c_str(), nullptr, MS_BIND, nullptr) != 0 ||
+          mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0) {
+        _exit(kNoReadOnlyFolder);
+      }
+    } else {
+      fs::permissions(folder,
+                      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                      fs::perm_options::remove);
+    }
+    _exit(body() ? 1 : 0);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  fs::permissions(folder, mode);
+  if (WIFEXITED(status) && WEXITSTATUS(status) == kNoReadOnlyFolder) return std::nullopt;
+  EXPECT_TRUE(WIFEXITED(status)) << "status " << status;
+  return WIFEXITED(status) && WEXITSTATUS(status) == 1;
+}
+
+// Runs `write` where the folder holding `target` is read-only. The write must say it failed
+// and leave `target` byte for byte as it was, with no temporary file beside it.
+inline void expectReadOnlyFolderKeepsTheOldFile(const std::string& target,
+                                                const std::function<bool()>& write) {
+  const Bytes before = readBytes(target);
+  const auto written = inReadOnlyFolder(std::filesystem::path(target).parent_path(), write);
+  if (!written) GTEST_SKIP() << "no read-only folder can be made here";
+  EXPECT_FALSE(*written) << "the failed write said so";
   EXPECT_EQ(readBytes(target), before);
   EXPECT_TRUE(temporariesOf(target).empty());
 }

@@ -15,6 +15,7 @@ namespace {
 using testing::Bytes;
 using testing::expectFullDiskKeepsTheOldFile;
 using testing::expectKillSafe;
+using testing::expectReadOnlyFolderKeepsTheOldFile;
 using testing::readBytes;
 using testing::ScratchDir;
 
@@ -67,6 +68,21 @@ TEST(FullDisk, ExportsAndRecordingsKeepTheOldFile) {
   const auto longer = testing::noise(22050 * 3, 4);
   expectFullDiskKeepsTheOldFile(
       wave, [&] { return !writeWave(wave, pcm16MonoFormat(22050), std::span(longer)); }, 65536);
+}
+
+TEST(ReadOnlyFolder, ExportsAndRecordingsKeepTheOldFile) {
+  ScratchDir dir;
+  const std::string text = dir.file("stats.txt");
+  ASSERT_FALSE(saveExportFile(text, exportText(10, 'a')));
+  expectReadOnlyFolderKeepsTheOldFile(text,
+                                      [&] { return !saveExportFile(text, exportText(20, 'b')); });
+
+  const std::string wave = dir.file("wv001.wav");
+  const auto take = testing::noise(22050, 3);
+  ASSERT_FALSE(writeWave(wave, pcm16MonoFormat(22050), std::span(take)));
+  const auto other = testing::noise(22050, 4);
+  expectReadOnlyFolderKeepsTheOldFile(
+      wave, [&] { return !writeWave(wave, pcm16MonoFormat(22050), std::span(other)); });
 }
 
 }  // namespace

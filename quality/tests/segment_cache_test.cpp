@@ -219,6 +219,16 @@ TEST(SegmentCache, AFullDiskKeepsTheOldCache) {
       path, [&] { return !saveSegmentCache(path, 88200, many); }, 200);
 }
 
+TEST(SegmentCache, AReadOnlyFolderKeepsTheOldCache) {
+  ScratchDir dir;
+  const std::string path = dir.file("qv001.dat");
+  ASSERT_FALSE(saveSegmentCache(path, 88200, twoSegments()));
+  auto one = twoSegments();
+  one.resize(1);
+  sonarel::testing::expectReadOnlyFolderKeepsTheOldFile(
+      path, [&] { return !saveSegmentCache(path, 88200, one); });
+}
+
 TEST(SegmentCache, AKillDuringASaveLeavesTheOldCacheOrTheNew) {
   ScratchDir dir;
   const std::string path = dir.file("qv001.dat");

@@ -10,6 +10,7 @@
 
 #include <cmath>
 
+#include "core/tests/kill_harness.h"
 #include "core/wave_file.h"
 #include "records/backup.h"
 #include "records/backup_files.h"
@@ -198,6 +199,37 @@ TEST(Restore, AFailureCancelOrMissingDatesLeaveEverythingAsItWas) {
   EXPECT_EQ(after.at("pac001/wv001.wav").modified,
             treeOf(scene.set).at("pac001/wv001.wav").modified);
   EXPECT_TRUE(records::statRegular(one.path() + "/an002.rtf"));  // not in the set: kept
+}
+
+TEST(ReadOnlyFolders, BackupAndRestoreSayItAndChangeNothing) {
+  Scene scene;
+  ScriptedObserver first;
+  ASSERT_TRUE(scene.backup(first).ok);
+  const Tree set = treeOf(scene.set);
+  const Tree data = treeOf(scene.data.path());
+  const auto refused = [](const records::OperationResult& result,
+                          const ScriptedObserver& observer) {
+    return !result.ok && !observer.shown.empty();
+  };
+  const auto replaced = inReadOnlyFolder(scene.target.path(), [&] {
+    ScriptedObserver observer;
+    observer.unscripted = true;
+    const auto result = scene.backup(observer);
+    return !refused(result, observer);
+  });
+  if (!replaced) GTEST_SKIP() << "no read-only folder can be made here";
+  EXPECT_FALSE(*replaced);
+  EXPECT_EQ(treeOf(scene.set), set);
+
+  const auto restored = inReadOnlyFolder(scene.data.path(), [&] {
+    ScriptedObserver observer;
+    observer.unscripted = true;
+    const auto result = scene.restore(observer);
+    return !refused(result, observer);
+  });
+  EXPECT_FALSE(restored.value_or(true));
+  EXPECT_EQ(treeOf(scene.data.path()), data);
+  EXPECT_FALSE(records::findInterruptedWork(scene.data.path()).any());
 }
 
 TEST(Restore, ACrashMidwayIsFoundAndRolledBackExactly) {

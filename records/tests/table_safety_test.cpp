@@ -14,6 +14,7 @@
 #include <set>
 #include <thread>
 
+#include "core/tests/kill_harness.h"
 #include "records/client_table.h"
 #include "records/table_lock.h"
 #include "records/tests/table_fixtures.h"
@@ -66,6 +67,19 @@ TEST(TableSafety, AFailedWriteLeavesThePreviousTableByteForByte) {
   EXPECT_TRUE(leftovers(data).empty());
   ASSERT_EQ(table.load().value, 1);
   EXPECT_EQ(table.count(), 3);
+}
+
+TEST(TableSafety, AReadOnlyFolderLeavesTheTableAsItWas) {
+  DataFolder data;
+  const std::string path = data.file("pacb.dbf");
+  ClientTable table(path);
+  ASSERT_TRUE(table.create().ok());
+  ASSERT_TRUE(table.append(client(1, "Kept")).ok());
+  sonarel::testing::expectReadOnlyFolderKeepsTheOldFile(path, [&] {
+    ClientTable child(path);
+    return child.append(client(2, "Lost")).ok();
+  });
+  EXPECT_TRUE(leftovers(data).empty());
 }
 
 TEST(TableSafety, KillingAWriterAtAnyMomentLeavesACompleteTable) {

@@ -14,6 +14,7 @@
 #include <iterator>
 
 #include "app/session/sound_editing.h"
+#include "core/tests/kill_harness.h"
 #include "core/wave_file.h"
 #include "records/tests/folder_fixtures.h"
 
@@ -126,17 +127,16 @@ TEST_F(SavingChanges, AFullDiskKeepsTheFileAndTheEdits) {
 }
 
 TEST_F(SavingChanges, AReadOnlyFolderKeepsTheFileAndTheEdits) {
-  if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
-  namespace fs = std::filesystem;
-  fs::permissions(folder.path(), fs::perms::owner_write, fs::perm_options::remove);
   prompt.saveAnswers = {SaveAnswer::SaveOver};
-  const bool saved = settleChanges(view, session, prompt);
-  fs::permissions(folder.path(), fs::perms::owner_write, fs::perm_options::add);
-  EXPECT_FALSE(saved);
-  ASSERT_EQ(prompt.shown.size(), 2u);
-  EXPECT_EQ(prompt.shown[1].id, core::MessageId::FileCannotBeRecorded);
-  EXPECT_EQ(contents(filePath), before);
-  EXPECT_TRUE(view.edits().modified());
+  // The save runs in a child; it reports back as "written" unless it refused as it should:
+  // a refusal naming the file, with the edits kept. On a read-only mount the file itself is
+  // found read-only first.
+  sonarel::testing::expectReadOnlyFolderKeepsTheOldFile(filePath, [&] {
+    const bool saved = settleChanges(view, session, prompt);
+    if (saved || prompt.shown.size() != 2 || !view.edits().modified()) return true;
+    const core::MessageId id = prompt.shown[1].id;
+    return id != core::MessageId::FileCannotBeRecorded && id != core::MessageId::TargetReadOnly;
+  });
 }
 
 }  // namespace
