@@ -148,8 +148,26 @@ TEST_F(MainFrameTest, RefusedFilesSayWhyAndKeepTheOpenOne) {
                                             testing::chunk("data", testing::Bytes(400, 1))}));
   EXPECT_FALSE(frame->openFile(QString::fromStdString(stereo)));
   EXPECT_EQ(frame->lastMessage(), "Sample Rate must be 11025 Hz or 22050 Hz, 16 bits,Mono!");
-  EXPECT_FALSE(frame->openFile(QString::fromStdString(dir.file("missing.wav"))));
-  EXPECT_EQ(frame->lastMessage(), "Error Reading File!");
+  EXPECT_EQ(prompt.shown.back().detailText(),
+            stereo + " has 2 channels; recordings are analysed in mono. Import makes a mono copy.");
+  // Each refusal keeps its text and says why, naming the file.
+  const auto text = dir.write(
+      "notes.wav", {'h', 'e', 'l', 'l', 'o', ',', ' ', 'n', 'o', ' ', 's', 'o', 'u', 'n', 'd'});
+  const auto aiff = dir.write("take.wav", {'F', 'O', 'R', 'M', 0, 0, 0, 4, 'A', 'I', 'F', 'F'});
+  const struct {
+    std::string path;
+    core::MessageId reason;
+  } rows[] = {{dir.file("missing.wav"), core::MessageId::FileMissing},
+              {dir.path().string(), core::MessageId::FileIsFolder},
+              {dir.write("empty.wav", {}), core::MessageId::FileEmpty},
+              {text, core::MessageId::FileNotWave},
+              {aiff, core::MessageId::FileImportOnly}};
+  for (const auto& row : rows) {
+    EXPECT_FALSE(frame->openFile(QString::fromStdString(row.path)));
+    EXPECT_EQ(frame->lastMessage(), "Error Reading File!");
+    ASSERT_EQ(prompt.shown.back().details.size(), 1u) << row.path;
+    EXPECT_EQ(prompt.shown.back().details[0].id, row.reason) << row.path;
+  }
   EXPECT_EQ(frame->document().state().buffer().count(), 22050);
 }
 
@@ -197,10 +215,12 @@ TEST_F(MainFrameTest, ExportsWriteTheFilesAndSayso) {
     return QString::fromStdString(dir.file("no/f0.txt"));
   };
   frame->runCommand(cmd::ExportF0);
-  EXPECT_EQ(frame->lastMessage(), "It\u00b4s not possible to Save the Intensity Text File!");
+  // The failure names the export, and the path below it.
+  EXPECT_EQ(frame->lastMessage(), "It\u00b4s not possible to Save the F0 Text File!");
+  EXPECT_EQ(prompt.shown.back().detailText(), "The folder " + dir.file("no") + " does not exist.");
   frame->chooseSavePath = [](const QString&) { return QString(); };
   frame->runCommand(cmd::ExportIntensity);  // cancelled: nothing happens
-  EXPECT_EQ(frame->lastMessage(), "It\u00b4s not possible to Save the Intensity Text File!");
+  EXPECT_EQ(frame->lastMessage(), "It\u00b4s not possible to Save the F0 Text File!");
 }
 
 TEST_F(MainFrameTest, LanguagesSwitchTheRunningProgramAndAreRemembered) {

@@ -65,9 +65,9 @@ void ConfigureF0Dialog::accept() {
   input.threshold = threshold_->currentText().toStdString();
   input.style = style_->checkedId();
   const auto checked = core::validateF0Dialog(input);
-  if (const auto* failure = std::get_if<core::MessageId>(&checked)) {
-    emit refused(messageText(core::Message{*failure}));
-    warn(core::Message{*failure});
+  if (const auto* failure = std::get_if<core::Message>(&checked)) {
+    emit refused(messageText(*failure));
+    warn(*failure);
     return;
   }
   settings_ = std::get<core::F0Settings>(checked);
