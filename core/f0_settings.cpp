@@ -9,11 +9,18 @@
 
 #include "core/client_types.h"
 
+// The window's translation tools look for this marker; here it only returns the text.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 namespace sonarel::core {
 
 const char* f0MethodName(int method) {
   static constexpr std::array<const char*, 5> kNames = {
-      "SRPD", "AutoCorrelation", "CrossCorrelation", "AMDF", "LPC AutoCorrelation"};
+      "SRPD", QT_TRANSLATE_NOOP("F0Method", "AutoCorrelation"),
+      QT_TRANSLATE_NOOP("F0Method", "CrossCorrelation"), "AMDF",
+      QT_TRANSLATE_NOOP("F0Method", "LPC AutoCorrelation")};
   return method >= 0 && method < static_cast<int>(kNames.size()) ? kNames[method] : "?";
 }
 

@@ -9,6 +9,7 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -296,10 +297,39 @@ TEST(HelpWindow, OpensThePagesOfTheLanguageOrEnglish) {
   HelpWindow help;
   help.showContents("es");
   EXPECT_EQ(help.browser()->documentTitle(), "Ayuda de Sonarel");
-  help.showContents("ko");  // no Korean pages yet: the English ones
+  help.showContents("ko");
+  EXPECT_EQ(help.browser()->documentTitle(), "Sonarel 도움말");
+  help.showContents("pt");
+  EXPECT_EQ(help.browser()->documentTitle(), "Ajuda do Sonarel");
+  help.showContents("xx");  // a language without pages: the English ones
   EXPECT_EQ(help.browser()->documentTitle(), "Sonarel Help");
   help.browser()->setSource(QUrl("displays.html"));
   EXPECT_FALSE(help.browser()->toPlainText().isEmpty());
+}
+
+// Every language has every page, and each describes the spectra, the spectrograms and the
+// vowel space.
+TEST(HelpWindow, EveryLanguageHasEveryPage) {
+  const char* pages[] = {"index", "displays", "selection", "settings", "files", "recording"};
+  const QStringList displaysHeadings[] = {
+      {"Power Spectrum", "LPC Spectrum", "Spectrograms", "Vowel Space"},
+      {"Espectro de potencia", "Espectro LPC", "Espectrogramas", "Espacio vocálico"},
+      {"파워 스펙트럼", "LPC 스펙트럼", "스펙트로그램", "모음 공간"},
+      {"Espectro de potência", "Espectro LPC", "Espectrogramas", "Espaço vocálico"}};
+  const char* languages[] = {"en", "es", "ko", "pt"};
+  for (int l = 0; l < 4; ++l) {
+    for (const char* page : pages) {
+      QFile file(QString(":/help/%1/%2.html").arg(languages[l], page));
+      EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << languages[l] << "/" << page;
+    }
+    QFile displays(QString(":/help/%1/displays.html").arg(languages[l]));
+    ASSERT_TRUE(displays.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(displays.readAll());
+    for (const QString& heading : displaysHeadings[l]) {
+      EXPECT_TRUE(text.contains("<h2>" + heading + "</h2>"))
+          << languages[l] << ": " << heading.toStdString();
+    }
+  }
 }
 
 }  // namespace
