@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include "core/message.h"
 
@@ -15,6 +16,13 @@ inline QString messageText(const core::Message& message) {
   const QString pattern =
       QCoreApplication::translate("Message", core::messageTemplate(message.id).data());
   return QString::fromStdString(core::fillTemplate(pattern.toStdString(), message.arguments));
+}
+
+// The translated details of a message, one a line (a message box's informative text).
+inline QString detailText(const core::Message& message) {
+  QStringList lines;
+  for (const core::Message& detail : message.details) lines << messageText(detail);
+  return lines.join(QLatin1Char('\n'));
 }
 
 inline QString commandText(const char* english) {

@@ -29,6 +29,8 @@ BatchRow analyseOne(const Arguments& args, const VoiceOptions& options, const st
   if (auto stop = openForAnalysis(args, path, buffer, silent)) {
     row.error = quiet.str();
     while (!row.error.empty() && row.error.back() == '\n') row.error.pop_back();
+    // The refusal and its reason share the row's one field.
+    std::replace(row.error.begin(), row.error.end(), '\n', ' ');
     return row;
   }
   row.sampleRate = buffer.format.sampleRate;

@@ -145,7 +145,7 @@ int runEdit(const std::vector<std::string>& words, Streams streams) {
   if (auto stop = openForAnalysis(Arguments{}, line.input, buffer, streams)) return *stop;
   for (const EditStep& step : line.steps) {
     if (auto refused = apply(step, buffer)) {
-      streams.err << refused->text() << "\n";
+      streams.err << refused->lines() << "\n";
       return kExitBadInput;
     }
   }

@@ -27,9 +27,7 @@ std::variant<core::F0Settings, std::string> settingsOption(const Arguments& args
   input.threshold = std::to_string(defaults.silenceThreshold);
   input.style = defaults.style;
   auto checked = core::validateF0Dialog(input);
-  if (auto* refused = std::get_if<core::MessageId>(&checked)) {
-    return core::Message{*refused}.text();
-  }
+  if (auto* refused = std::get_if<core::Message>(&checked)) return refused->text();
   return std::get<core::F0Settings>(checked);
 }
 

@@ -23,9 +23,11 @@ int runInfo(const std::vector<std::string>& words, Streams streams) {
   if (!kind) return usageError(streams, "--kind takes voice or quality");
 
   const core::WaveFormat& f = wave.format;
+  // Frames, not 16-bit words: a stereo or 24-bit file holds fewer frames than words.
+  const std::uint64_t frames = wave.dataBytes / core::frameBytes(f);
   char duration[32];
   std::snprintf(duration, sizeof duration, "%.6f",
-                f.sampleRate ? static_cast<double>(wave.samples.size()) / f.sampleRate : 0.0);
+                f.sampleRate ? static_cast<double>(frames) / f.sampleRate : 0.0);
   streams.out << "format tag: " << f.formatTag << "\n"
               << "channels: " << f.channels << "\n"
               << "sample rate: " << f.sampleRate << "\n"
@@ -33,14 +35,17 @@ int runInfo(const std::vector<std::string>& words, Streams streams) {
               << "block align: " << f.blockAlign << "\n"
               << "bytes per second: " << f.bytesPerSecond << "\n"
               << "extra size: " << f.extraSize << "\n"
-              << "samples: " << wave.samples.size() << "\n"
+              << "samples: " << frames << "\n"
               << "duration: " << duration << " s\n";
   if (wave.samples.empty()) {
-    streams.err << core::Message{core::MessageId::ErrorReadingFile}.text() << "\n";
+    streams.err << core::Message{core::MessageId::ErrorReadingFile}
+                       .with({core::MessageId::FileNoSamples, {path}})
+                       .lines()
+                << "\n";
     return kExitBadInput;
   }
-  if (auto refused = core::acceptanceMessage(*kind, f)) {
-    streams.err << core::Message{*refused}.text() << "\n";
+  if (auto refused = core::acceptanceRefusal(*kind, f, path)) {
+    streams.err << refused->lines() << "\n";
     return kExitBadInput;
   }
   streams.out << core::Message{*kind == core::FileKind::VocalQuality

@@ -141,7 +141,7 @@ int runDiagram(const std::vector<std::string>& words, Streams streams) {
   for (std::size_t i = 1; i < files.size(); ++i) {
     const app::FollowUpCandidate candidate{app::recordingNumberOf(files[i]), files[i], true};
     if (auto refused = series.refusal(candidate, files[0])) {
-      streams.err << files[i] << ": " << refused->text() << "\n";
+      streams.err << files[i] << ": " << refused->lines() << "\n";
       return kExitBadInput;
     }
     app::FollowUpRecording recording;

@@ -17,7 +17,7 @@ std::optional<int> segmentsOfFile(const std::string& path, bool useCache,
   settings.useCache = useCache;
   const quality::VocalQualityOutcome outcome = quality::ensureSegments(recording, table, settings);
   if (outcome.refused) {
-    streams.err << outcome.refused->text() << "\n";
+    streams.err << outcome.refused->lines() << "\n";
     return kExitBadInput;
   }
   // The analysis stands even when its cache cannot be written; say so and go on.

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/sound_file_option.h"
 
-#include <sys/stat.h>
-
 #include <ostream>
 
 #include "core/wave_file.h"
@@ -19,15 +17,8 @@ std::optional<core::FileKind> kindOption(const Arguments& args, std::uint32_t sa
 
 int reportReadError(Streams streams, core::WaveError error, const std::string& path) {
   streams.err << core::Message{core::MessageId::ErrorReadingFile}.text() << " ("
-              << core::waveErrorHex(error) << ")";
-  // Something that exists but is no regular file (a FIFO, a device, a folder) is named,
-  // since the code alone would read as a missing file.
-  struct stat info {};
-  if (error == core::WaveError::CannotOpen && stat(path.c_str(), &info) == 0 &&
-      !S_ISREG(info.st_mode)) {
-    streams.err << ": " << path;
-  }
-  streams.err << "\n";
+              << core::waveErrorHex(error) << ")\n"
+              << core::readFailureReason(path, error).text() << "\n";
   return kExitBadInput;
 }
 
@@ -47,7 +38,7 @@ std::optional<int> openForAnalysis(const Arguments& args, const std::string& pat
   core::WaveError error = core::WaveError::None;
   if (auto refused = core::openSoundFile(buffer, path, &error)) {
     if (error != core::WaveError::None) return reportReadError(streams, error, path);
-    streams.err << refused->text() << "\n";
+    streams.err << refused->lines() << "\n";
     return kExitBadInput;
   }
   return std::nullopt;

@@ -16,8 +16,8 @@ namespace sonarel::cli {
 // when --kind has another value.
 std::optional<core::FileKind> kindOption(const Arguments& args, std::uint32_t sampleRate);
 
-// "Error Reading File!" and the reader's code in hex, on standard error, followed by the
-// path when it names something other than a regular file; returns 1.
+// "Error Reading File!" and the reader's code in hex, on standard error, and on the next
+// line why, naming the file; returns 1.
 int reportReadError(Streams streams, core::WaveError error, const std::string& path);
 int usageError(Streams streams, const std::string& what);
 

@@ -118,7 +118,7 @@ int runLpc(const std::vector<std::string>& words, Streams streams) {
   const auto result =
       spectral::LpcSpectrum(buffer.samples, span.first, span.end, {*order, *window}, dither);
   if (result.refused) {
-    streams.err << result.refused->text() << "\n";
+    streams.err << result.refused->lines() << "\n";
     return kExitBadInput;
   }
   printLevels(streams.out, result.levels.data(), result.levels.size());

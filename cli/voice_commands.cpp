@@ -55,8 +55,11 @@ int runExport(const std::vector<std::string>& words, Streams streams) {
   const std::string text = what == "f0"          ? core::f0ExportText(analysis.f0)
                            : what == "intensity" ? core::intensityExportText(analysis.intensity)
                                                  : core::statisticsExportText(analysis.report);
-  if (auto failure = core::saveExportFile(*out, text)) {
-    streams.err << failure->text() << "\n";
+  const core::ExportKind kind = what == "f0"          ? core::ExportKind::F0
+                                : what == "intensity" ? core::ExportKind::Intensity
+                                                      : core::ExportKind::Statistics;
+  if (auto failure = core::saveExportFile(*out, text, kind)) {
+    streams.err << failure->lines() << "\n";
     return kExitBadInput;
   }
   streams.err << core::Message{core::MessageId::TextFileSaved}.text() << "\n";

@@ -22,9 +22,7 @@ std::optional<std::string> readVoiceOptions(const Arguments& args, VoiceOptions&
   input.threshold = args.option("--silence").value_or(std::to_string(defaults.silenceThreshold));
   input.style = defaults.style;
   const auto checked = core::validateF0Dialog(input);
-  if (const auto* refused = std::get_if<core::MessageId>(&checked)) {
-    return core::Message{*refused}.text();
-  }
+  if (const auto* refused = std::get_if<core::Message>(&checked)) return refused->text();
   options.f0 = std::get<core::F0Settings>(checked);
 
   for (const char* name : {"--from", "--to"}) {

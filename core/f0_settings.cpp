@@ -9,11 +9,18 @@
 
 #include "core/client_types.h"
 
+// The window's translation tools look for this marker; here it only returns the text.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 namespace sonarel::core {
 
 const char* f0MethodName(int method) {
   static constexpr std::array<const char*, 5> kNames = {
-      "SRPD", "AutoCorrelation", "CrossCorrelation", "AMDF", "LPC AutoCorrelation"};
+      "SRPD", QT_TRANSLATE_NOOP("F0Method", "AutoCorrelation"),
+      QT_TRANSLATE_NOOP("F0Method", "CrossCorrelation"), "AMDF",
+      QT_TRANSLATE_NOOP("F0Method", "LPC AutoCorrelation")};
   return method >= 0 && method < static_cast<int>(kNames.size()) ? kNames[method] : "?";
 }
 
@@ -36,14 +43,21 @@ std::optional<int> parseDialogInteger(const std::string& text) {
   return static_cast<int>(value);
 }
 
-std::variant<F0Settings, MessageId> validateF0Dialog(const F0DialogInput& input) {
+Message notANumber(const std::string& typed) {
+  return Message{MessageId::NotANumber, {typed}};
+}
+
+std::variant<F0Settings, Message> validateF0Dialog(const F0DialogInput& input) {
   const auto low = parseDialogInteger(input.low);
-  if (!low || *low < 50) return MessageId::MinimalValue;
+  if (!low) return notANumber(input.low);
+  if (*low < 50) return Message{MessageId::MinimalValue};
   const auto high = parseDialogInteger(input.high);
-  if (!high || *high > 1200) return MessageId::MaxValue;
-  if (*low >= *high) return MessageId::MinNotBelowMax;
+  if (!high) return notANumber(input.high);
+  if (*high > 1200) return Message{MessageId::MaxValue};
+  if (*low >= *high) return Message{MessageId::MinNotBelowMax};
   const auto threshold = parseDialogInteger(input.threshold);
-  if (!threshold || *threshold < 0 || *threshold > 70) return MessageId::SilenceThresholdRange;
+  if (!threshold) return notANumber(input.threshold);
+  if (*threshold < 0 || *threshold > 70) return Message{MessageId::SilenceThresholdRange};
   return F0Settings{input.method, *low, *high, *threshold, input.style};
 }
 

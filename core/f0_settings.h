@@ -55,8 +55,12 @@ struct F0DialogInput {
 // The dialog's checks, in order, stopping at the first failure: Low below 50 "Minimal
 // Value: 50 Hz"; High above 1200 "Max Value: 1200 Hz"; Low not below High "Min Value >= Max
 // Value"; threshold outside 0..70 "Silence Threshold: From 0 to 70 dB". A field that is not
-// a whole number fails its own check. On success, the settings to store.
-std::variant<F0Settings, MessageId> validateF0Dialog(const F0DialogInput& input);
+// a whole number fails its own check with "... is not a number" rather than its range. On
+// success, the settings to store.
+std::variant<F0Settings, Message> validateF0Dialog(const F0DialogInput& input);
+
+// "\"abc\" is not a number." for what was typed.
+Message notANumber(const std::string& typed);
 
 // A whole decimal number with optional sign and surrounding blanks, or nothing.
 std::optional<int> parseDialogInteger(const std::string& text);

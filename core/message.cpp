@@ -348,6 +348,52 @@ constexpr std::array kCatalogue{
           QT_TRANSLATE_NOOP("Message", "There is no page called %s for this kind of file.")},
     Entry{MessageId::ProgramNotStarted,
           QT_TRANSLATE_NOOP("Message", "%s could not be started: %s")},
+    Entry{MessageId::FileMissing, QT_TRANSLATE_NOOP("Message", "%s does not exist.")},
+    Entry{MessageId::FileIsFolder,
+          QT_TRANSLATE_NOOP("Message", "%s is a folder, not a sound file.")},
+    Entry{MessageId::FileNotRegular,
+          QT_TRANSLATE_NOOP("Message", "%s is not a regular file (a pipe or a device).")},
+    Entry{MessageId::FileUnreadable,
+          QT_TRANSLATE_NOOP("Message", "%s cannot be opened for reading (permission denied).")},
+    Entry{MessageId::FileEmpty, QT_TRANSLATE_NOOP("Message", "%s is empty (0 bytes).")},
+    Entry{MessageId::FileNotWave, QT_TRANSLATE_NOOP("Message", "%s is not a WAVE file.")},
+    Entry{MessageId::FileTruncated,
+          QT_TRANSLATE_NOOP("Message", "%s is truncated: the file ends before its sound data do.")},
+    Entry{MessageId::FileNoSamples,
+          QT_TRANSLATE_NOOP("Message", "%s is a WAVE file with no samples.")},
+    Entry{MessageId::FileTooLarge,
+          QT_TRANSLATE_NOOP("Message", "%s is too large to be read into memory.")},
+    Entry{MessageId::FileImportOnly,
+          QT_TRANSLATE_NOOP(
+              "Message", "%s is a %s file: only Import reads it, and makes a 16-bit mono copy.")},
+    Entry{MessageId::FileStereo,
+          QT_TRANSLATE_NOOP("Message",
+                            "%s has %s channels; recordings are analysed in mono. Import makes a "
+                            "mono copy.")},
+    Entry{MessageId::FileRateVoiceAnalysis,
+          QT_TRANSLATE_NOOP("Message",
+                            "%s is sampled at %s Hz; a voice-analysis file takes up to 22050 Hz. "
+                            "Import converts the rate.")},
+    Entry{MessageId::FileRateVocalQuality,
+          QT_TRANSLATE_NOOP("Message",
+                            "%s is sampled at %s Hz; a vocal-quality file takes 44100 Hz. Import "
+                            "converts the rate.")},
+    Entry{MessageId::DeleteWhichClient, QT_TRANSLATE_NOOP("Message", "Client: %s (code %s)")},
+    Entry{MessageId::DeleteWhichVoiceFile,
+          QT_TRANSLATE_NOOP("Message", "File %s, voice analysis, recorded %s")},
+    Entry{MessageId::DeleteWhichQualityFile,
+          QT_TRANSLATE_NOOP("Message", "File %s, vocal quality, recorded %s")},
+    Entry{MessageId::CannotSaveF0TextFile,
+          QT_TRANSLATE_NOOP("Message", "It´s not possible to Save the F0 Text File!")},
+    Entry{MessageId::CannotSaveStatisticsTextFile,
+          QT_TRANSLATE_NOOP("Message", "It´s not possible to Save the Statistics Text File!")},
+    Entry{MessageId::ExportFolderMissing,
+          QT_TRANSLATE_NOOP("Message", "The folder %s does not exist.")},
+    Entry{MessageId::ExportNotWritten,
+          QT_TRANSLATE_NOOP("Message",
+                            "%s could not be written (the folder may be read-only or "
+                            "full).")},
+    Entry{MessageId::NotANumber, QT_TRANSLATE_NOOP("Message", "\"%s\" is not a number.")},
 };
 
 }  // namespace
@@ -384,6 +430,19 @@ std::string fillTemplate(std::string_view pattern, const std::vector<std::string
 
 std::string Message::text() const {
   return fillTemplate(messageTemplate(id), arguments);
+}
+
+std::string Message::detailText() const {
+  std::string out;
+  for (const Message& detail : details) {
+    if (!out.empty()) out += '\n';
+    out += detail.text();
+  }
+  return out;
+}
+
+std::string Message::lines() const {
+  return details.empty() ? text() : text() + '\n' + detailText();
 }
 
 }  // namespace sonarel::core

@@ -173,9 +173,34 @@ enum class MessageId {
   RestoreInterrupted,     // %s: the data folder
   RestoreRolledBack,
   SelectAtLeastOneScreen,
-  ReportNotWritten,  // %s: the path
-  PageNotKnown,      // %s: the page asked for
+  ReportNotWritten,   // %s: the path
+  PageNotKnown,       // %s: the page asked for
   ProgramNotStarted,  // %s: the program, %s: why
+  // why a sound file was refused (shown below the refusal itself)
+  FileMissing,            // %s: the path
+  FileIsFolder,           // %s: the path
+  FileNotRegular,         // %s: the path
+  FileUnreadable,         // %s: the path
+  FileEmpty,              // %s: the path
+  FileNotWave,            // %s: the path
+  FileTruncated,          // %s: the path
+  FileNoSamples,          // %s: the path
+  FileTooLarge,           // %s: the path
+  FileImportOnly,         // %s: the path, %s: the format's name
+  FileStereo,             // %s: the path, %s: the channel count
+  FileRateVoiceAnalysis,  // %s: the path, %s: the rate
+  FileRateVocalQuality,   // %s: the path, %s: the rate
+  // which client or file a deletion would erase
+  DeleteWhichClient,       // %s: the name, %s: the code
+  DeleteWhichVoiceFile,    // %s: the number, %s: the date
+  DeleteWhichQualityFile,  // %s: the number, %s: the date
+  // failed text exports
+  CannotSaveF0TextFile,
+  CannotSaveStatisticsTextFile,
+  ExportFolderMissing,  // %s: the folder
+  ExportNotWritten,     // %s: the path
+  // a typed value that is not a number
+  NotANumber,  // %s: what was typed
   // Not a message: stays last, so that tests can walk every identifier above it.
   EndOfCatalogue,
 };
@@ -183,16 +208,30 @@ enum class MessageId {
 // The English text of a message, with its %s/%d placeholders still in place.
 std::string_view messageTemplate(MessageId id);
 
-// A message with the values for its placeholders, in order.
+// A message with the values for its placeholders, in order, and the messages that explain
+// it (why a file was refused, which file an export could not write): the window shows them
+// below the message, the command line on the lines after it.
 struct Message {
   Message(MessageId messageId, std::vector<std::string> values = {})
       : id(messageId), arguments(std::move(values)) {}
 
   MessageId id;
   std::vector<std::string> arguments;
+  std::vector<Message> details;
 
-  // The English text with every %s replaced by the next argument.
+  // The same message with `detail` added below it.
+  Message with(Message detail) const {
+    Message out = *this;
+    out.details.push_back(std::move(detail));
+    return out;
+  }
+
+  // The English text with every %s replaced by the next argument (details not included).
   std::string text() const;
+  // The English texts of the details, one a line.
+  std::string detailText() const;
+  // The text, then each detail on a line of its own (as the command line prints them).
+  std::string lines() const;
 };
 
 // Replaces each "%s" of a template with the next argument ("%%" stands for "%").

@@ -22,6 +22,29 @@ std::optional<MessageId> acceptanceMessage(FileKind kind, const WaveFormat& form
   return MessageId::SampleRateVocalQuality;
 }
 
+std::optional<Message> acceptanceRefusal(FileKind kind, const WaveFormat& format,
+                                         const std::string& path) {
+  const auto refused = acceptanceMessage(kind, format);
+  if (!refused) return std::nullopt;
+  Message message{*refused};
+  if (auto other = otherWaveFormatName(format)) {
+    message = message.with(Message{MessageId::FileImportOnly, {path, *other}});
+  }
+  if (format.channels != 1) {
+    message = message.with(Message{MessageId::FileStereo, {path, std::to_string(format.channels)}});
+  }
+  const bool rateTaken = kind == FileKind::VoiceAnalysis
+                             ? format.sampleRate > 0 && format.sampleRate <= 22050
+                             : format.sampleRate == 44100;
+  if (!rateTaken) {
+    message =
+        message.with(Message{kind == FileKind::VoiceAnalysis ? MessageId::FileRateVoiceAnalysis
+                                                             : MessageId::FileRateVocalQuality,
+                             {path, std::to_string(format.sampleRate)}});
+  }
+  return message;
+}
+
 FileKind kindForRate(std::uint32_t sampleRate) {
   return sampleRate == 44100 ? FileKind::VocalQuality : FileKind::VoiceAnalysis;
 }
@@ -34,11 +57,12 @@ std::optional<Message> openSoundFile(SampleBuffer& buffer, const std::string& pa
   if (waveError) *waveError = loaded.error;
   if (loaded.error != WaveError::None || (loaded.samples.empty() && !loaded.tooLong)) {
     releaseSoundFile(buffer);
-    return Message{MessageId::ErrorReadingFile};
+    return Message{MessageId::ErrorReadingFile}.with(
+        loaded.reason.value_or(Message{MessageId::FileNoSamples, {path}}));
   }
-  if (auto refused = acceptanceMessage(buffer.kind, loaded.format)) {
+  if (auto refused = acceptanceRefusal(buffer.kind, loaded.format, path)) {
     releaseSoundFile(buffer);
-    return Message{*refused};
+    return refused;
   }
   if (loaded.tooLong) {
     releaseSoundFile(buffer);

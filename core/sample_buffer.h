@@ -64,6 +64,11 @@ struct SampleBuffer {
 // than having its interleaved samples analysed as one channel.
 std::optional<MessageId> acceptanceMessage(FileKind kind, const WaveFormat& format);
 
+// The same refusal with the reasons below it, naming `path`: a format only Import reads,
+// more than one channel, a rate the kind does not take.
+std::optional<Message> acceptanceRefusal(FileKind kind, const WaveFormat& format,
+                                         const std::string& path);
+
 // The kind a file opened from outside a client folder is taken as: 44100 Hz is vocal
 // quality, any other rate voice analysis.
 FileKind kindForRate(std::uint32_t sampleRate);
@@ -78,8 +83,8 @@ constexpr double kLongestRecordingSeconds = 30 * 60;
 // cleared and the range reset to the whole file. On failure the buffer is released and the
 // message to show is returned: "Error Reading File!" for a file that cannot be read or holds
 // no samples, the kind's rate message for a refused format, RecordingTooLong for a file
-// longer than kLongestRecordingSeconds. `waveError`, when given,
-// receives the reader's code.
+// longer than kLongestRecordingSeconds. Each carries the reason, naming the file, as its
+// detail. `waveError`, when given, receives the reader's code.
 std::optional<Message> openSoundFile(SampleBuffer& buffer, const std::string& path,
                                      WaveError* waveError = nullptr);
 

@@ -3,6 +3,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <filesystem>
 
 #include "core/atomic_file.h"
 
@@ -57,11 +58,18 @@ std::string withCrLf(const std::string& text) {
   return out;
 }
 
-std::optional<Message> saveExportFile(const std::string& path, const std::string& text) {
-  if (!writeFileAtomically(path, withCrLf(text))) {
-    return writeFailure(path, Message{MessageId::CannotSaveTextFile});
+std::optional<Message> saveExportFile(const std::string& path, const std::string& text,
+                                      ExportKind kind) {
+  if (writeFileAtomically(path, withCrLf(text))) return std::nullopt;
+  const Message failure{kind == ExportKind::F0          ? MessageId::CannotSaveF0TextFile
+                        : kind == ExportKind::Intensity ? MessageId::CannotSaveTextFile
+                                                        : MessageId::CannotSaveStatisticsTextFile};
+  std::error_code error;
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  if (!folder.empty() && !std::filesystem::is_directory(folder, error)) {
+    return failure.with(Message{MessageId::ExportFolderMissing, {folder.string()}});
   }
-  return std::nullopt;
+  return failure.with(writeFailure(path, Message{MessageId::ExportNotWritten, {path}}));
 }
 
 }  // namespace sonarel::core

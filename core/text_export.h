@@ -26,8 +26,13 @@ std::string statisticsExportText(const StatisticsReport& report);
 
 std::string withCrLf(const std::string& text);
 
+// The three exports, named by their failure messages.
+enum class ExportKind { F0, Intensity, Statistics };
+
 // Writes `text` with CR LF line ends to `path` through a temporary file renamed into place.
-// On failure nothing is written and the message says so.
-std::optional<Message> saveExportFile(const std::string& path, const std::string& text);
+// On failure nothing is written and the message names the export, with the path and why
+// as its detail.
+std::optional<Message> saveExportFile(const std::string& path, const std::string& text,
+                                      ExportKind kind);
 
 }  // namespace sonarel::core

@@ -8,7 +8,12 @@
 #include <cstring>
 #include <new>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+
 #include "core/atomic_file.h"
+#include "core/regular_file.h"
 
 namespace sonarel::core {
 namespace {
@@ -69,7 +74,72 @@ WaveError readFormat(RiffReader& reader, const RiffChunk& fmt, WaveFormat& forma
     out[i] = static_cast<std::int16_t>(get16(bytes + 2 * i));
 }
 
+// The name of a sound format that is not RIFF WAVE, known by its first bytes.
+std::optional<std::string> foreignFormatName(const std::string& head) {
+  const auto starts = [&](std::string_view magic, std::size_t at = 0) {
+    return head.size() >= at + magic.size() && head.compare(at, magic.size(), magic) == 0;
+  };
+  if (starts("fLaC")) return "FLAC";
+  if (starts("FORM") && starts("AIFF", 8)) return "AIFF";
+  if (starts("FORM") && starts("AIFC", 8)) return "AIFF-C";
+  if (starts("OggS")) return "Ogg";
+  if (starts("ID3")) return "MP3";
+  if (head.size() >= 2 && static_cast<unsigned char>(head[0]) == 0xFF &&
+      (static_cast<unsigned char>(head[1]) & 0xE0) == 0xE0) {
+    return "MP3";
+  }
+  if (starts("RIFX")) return "big-endian WAVE";
+  if (starts("RF64")) return "RF64 WAVE";
+  if (starts("caff")) return "CAF";
+  if (starts(".snd")) return "AU";
+  return std::nullopt;
+}
+
 }  // namespace
+
+Message readFailureReason(const std::string& path, WaveError error) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0) {
+    const bool missing = errno == ENOENT || errno == ENOTDIR;
+    return Message{missing ? MessageId::FileMissing : MessageId::FileUnreadable, {path}};
+  }
+  if (S_ISDIR(info.st_mode)) return Message{MessageId::FileIsFolder, {path}};
+  if (!S_ISREG(info.st_mode)) return Message{MessageId::FileNotRegular, {path}};
+  if (info.st_size == 0) return Message{MessageId::FileEmpty, {path}};
+  if (error == WaveError::OutOfMemory) return Message{MessageId::FileTooLarge, {path}};
+  const auto head = readRegularFile(path, 16);
+  if (!head) return Message{MessageId::FileUnreadable, {path}};
+  if (auto name = foreignFormatName(*head)) {
+    return Message{MessageId::FileImportOnly, {path, *name}};
+  }
+  if (error == WaveError::CannotRead || error == WaveError::CorruptFile) {
+    return Message{MessageId::FileTruncated, {path}};
+  }
+  // A RIFF WAVE form that is cut short before its chunks are complete.
+  if (head->size() >= 12 && head->compare(0, 4, "RIFF") == 0 && head->compare(8, 4, "WAVE") == 0) {
+    const auto* b = reinterpret_cast<const std::uint8_t*>(head->data());
+    if (static_cast<std::uint64_t>(get32(b + 4)) + 8 > static_cast<std::uint64_t>(info.st_size)) {
+      return Message{MessageId::FileTruncated, {path}};
+    }
+  }
+  return Message{MessageId::FileNotWave, {path}};
+}
+
+std::optional<std::string> otherWaveFormatName(const WaveFormat& format) {
+  constexpr std::uint16_t kFloat = 3, kExtensible = 0xFFFE;
+  if (format.formatTag == kFloat) return "floating-point WAVE";
+  if (format.formatTag != kFormatPcm && format.formatTag != kExtensible) {
+    return "compressed WAVE";
+  }
+  if (format.bitsPerSample == 16) return std::nullopt;
+  return std::to_string(format.bitsPerSample) + "-bit PCM WAVE";
+}
+
+std::uint32_t frameBytes(const WaveFormat& format) {
+  const std::uint32_t fromWidth = format.channels * ((format.bitsPerSample + 7u) / 8u);
+  if (fromWidth > 0) return fromWidth;
+  return std::max<std::uint32_t>(format.blockAlign, 1);
+}
 
 WaveFormat pcm16MonoFormat(std::uint32_t sampleRate) {
   WaveFormat format;
@@ -84,21 +154,25 @@ OpenedWave openWaveForRead(const std::string& path) {
   handle->reader = RiffReader::open(path);
   if (!handle->reader) {
     opened.error = WaveError::CannotOpen;
+    opened.reason = readFailureReason(path, opened.error);
     return opened;
   }
   RiffReader& reader = *handle->reader;
   if (!reader.descendRiff(handle->riff) || handle->riff.formType != kWave) {
     opened.error = WaveError::NotWaveFile;
+    opened.reason = readFailureReason(path, opened.error);
     return opened;
   }
   RiffChunk fmt;
   if (!reader.descend(fmt, handle->riff, kFmt)) {
     opened.error = WaveError::NotWaveFile;
+    opened.reason = readFailureReason(path, opened.error);
     return opened;
   }
   opened.error = readFormat(reader, fmt, opened.format);
   if (opened.error != WaveError::None) {
     opened.format = {};
+    opened.reason = readFailureReason(path, opened.error);
     return opened;
   }
   reader.ascend(fmt);
@@ -154,6 +228,7 @@ LoadedWave loadWave(const std::string& path, double longestSeconds) {
   OpenedWave opened = openWaveForRead(path);
   if (opened.error != WaveError::None) {
     loaded.error = opened.error;
+    loaded.reason = std::move(opened.reason);
     return loaded;
   }
   RiffChunk data;
@@ -161,6 +236,7 @@ LoadedWave loadWave(const std::string& path, double longestSeconds) {
   if (loaded.error == WaveError::None) {
     // Never allocate for more than the file really holds.
     const std::uint64_t present = opened.handle->reader->available(data);
+    loaded.dataBytes = present;
     const double rate = std::max<std::uint32_t>(opened.format.sampleRate, 1);
     if (static_cast<double>(present / 2) > longestSeconds * rate) {
       loaded.tooLong = true;
@@ -181,6 +257,7 @@ LoadedWave loadWave(const std::string& path, double longestSeconds) {
   }
   if (loaded.error != WaveError::None) {
     loaded.samples = {};
+    loaded.reason = readFailureReason(path, loaded.error);
     closeWaveRead(opened.handle, opened.format);
     return loaded;
   }

@@ -28,8 +28,11 @@ namespace sonarel::core {
 
 struct LoadedWave {
   WaveError error = WaveError::None;
+  // On an error: why, naming the file (see readFailureReason).
+  std::optional<Message> reason;
   WaveFormat format;
   std::vector<std::int16_t> samples;  // empty on any error, and when tooLong
+  std::uint64_t dataBytes = 0;        // bytes of the data chunk present in the file
   // The data chunk lasts longer than the caller accepts: the format is filled in, error is
   // None, and not one sample has been read.
   bool tooLong = false;
@@ -48,6 +51,7 @@ struct WaveReadHandle {
 
 struct OpenedWave {
   WaveError error = WaveError::None;
+  std::optional<Message> reason;           // on an error: why, naming the file
   std::unique_ptr<WaveReadHandle> handle;  // null on error
   WaveFormat format;
 };
@@ -74,6 +78,19 @@ std::optional<Message> writeWave(const std::string& path, const WaveFormat& form
                                  std::span<const std::uint8_t> bytes);
 std::optional<Message> writeWave(const std::string& path, const WaveFormat& format,
                                  std::span<const std::int16_t> samples);
+
+// Why `path` could not be read with `error`, naming it: missing, a folder, not a regular
+// file, unreadable, empty, a format only Import reads (FLAC, AIFF, Ogg, MP3 and the like),
+// not a WAVE file, or truncated.
+Message readFailureReason(const std::string& path, WaveError error);
+
+// The name of a WAVE format other than 16-bit PCM ("24-bit PCM WAVE", "floating-point
+// WAVE", ...), or nothing for 16-bit PCM.
+std::optional<std::string> otherWaveFormatName(const WaveFormat& format);
+
+// The bytes of one sample frame (all channels): from the width and channel count, else the
+// block alignment; at least 1.
+std::uint32_t frameBytes(const WaveFormat& format);
 
 // "0xE101" and the like, for error reports.
 std::string waveErrorHex(WaveError error);

@@ -3,6 +3,8 @@
 
 #include <sys/stat.h>
 
+#include <utility>
+
 #include "records/client_code.h"
 
 namespace sonarel::records {
@@ -33,8 +35,9 @@ Registration registerClient(ClientTable& table, const std::string& dataFolder,
   return outcome;
 }
 
-DeleteOutcome deleteClient(ClientTable& table, const std::string& dataFolder, ClientCode code) {
-  DeleteOutcome outcome = deleteClientFolder(ClientFolder(dataFolder, code));
+DeleteOutcome deleteClient(ClientTable& table, const std::string& dataFolder, ClientCode code,
+                           Discard discard) {
+  DeleteOutcome outcome = deleteClientFolder(ClientFolder(dataFolder, code), std::move(discard));
   const TableResult removed = table.removeClient(code);
   if (!removed.ok()) outcome.messages.push_back(*removed.failure);
   table.load();

@@ -23,6 +23,7 @@ Registration registerClient(ClientTable& table, const std::string& dataFolder, C
 // Removes the client's files and folder (see deleteClientFolder), then its row; a failed
 // lookup of the row gives "Error Accessing Database!" and the row stays. The table's list
 // is loaded again afterwards.
-DeleteOutcome deleteClient(ClientTable& table, const std::string& dataFolder, ClientCode code);
+DeleteOutcome deleteClient(ClientTable& table, const std::string& dataFolder, ClientCode code,
+                           Discard discard = {});
 
 }  // namespace sonarel::records

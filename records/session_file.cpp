@@ -5,10 +5,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <utility>
 
 #include "records/notes_preview.h"
 
@@ -33,10 +35,10 @@ FileDate utcDate(std::time_t seconds) {
   return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday};
 }
 
-// Removes `path` if it is there; a failure goes into `outcome`.
-void removeIfPresent(const std::string& path, DeleteOutcome& outcome) {
+// Discards `path` if it is there; a failure goes into `outcome`.
+void removeIfPresent(const std::string& path, const Discard& discard, DeleteOutcome& outcome) {
   if (!statOf(path)) return;
-  if (unlink(path.c_str()) == 0) {
+  if (discard(path)) {
     outcome.anythingDeleted = true;
   } else {
     outcome.messages.push_back(Message{MessageId::CannotDeleteFile});
@@ -146,6 +148,13 @@ std::optional<FileDate> birthDateOf(const std::string& stored) {
                   std::stoi(stored.substr(0, 2))};
 }
 
+core::Message fileToDelete(FileNumber number, RecordingType type, const FileDate& date,
+                           DateOrder order) {
+  return Message{
+      type == kVoice ? MessageId::DeleteWhichVoiceFile : MessageId::DeleteWhichQualityFile,
+      {std::to_string(number), dateText(date, order)}};
+}
+
 std::optional<FileNumber> numberOfLabel(const std::string& label) {
   std::size_t start = label.size();
   while (start > 0 && std::isdigit(static_cast<unsigned char>(label[start - 1]))) --start;
@@ -153,33 +162,56 @@ std::optional<FileNumber> numberOfLabel(const std::string& label) {
   return std::stoi(label.substr(start));
 }
 
-DeleteOutcome deleteSessionFile(const ClientFolder& folder, FileNumber number, RecordingType type) {
+DeleteOutcome deleteSessionFile(const ClientFolder& folder, FileNumber number, RecordingType type,
+                                Discard discard) {
+  discard = discardInto(folder.dataFolder(), std::move(discard));
   DeleteOutcome outcome;
-  removeIfPresent(folder.recordingPath(type, number), outcome);
-  removeIfPresent(folder.notesPath(number), outcome);
+  removeIfPresent(folder.recordingPath(type, number), discard, outcome);
+  removeIfPresent(folder.notesPath(number), discard, outcome);
   if (!outcome.anythingDeleted && outcome.messages.empty()) {
     outcome.messages.push_back(Message{MessageId::NothingToErase});
   }
   return outcome;
 }
 
-DeleteOutcome deleteListedFile(const ClientFolder& folder, const SessionFile& file) {
+DeleteOutcome deleteListedFile(const ClientFolder& folder, const SessionFile& file,
+                               Discard discard) {
   if (file.kind == FileKind::BackedUp) return {{Message{MessageId::FileSentToBackup}}, false};
+  discard = discardInto(folder.dataFolder(), std::move(discard));
   DeleteOutcome outcome;
   const std::string voice = folder.recordingPath(kVoice, file.number);
-  removeIfPresent(statOf(voice) ? voice : folder.recordingPath(kQuality, file.number), outcome);
-  removeIfPresent(folder.notesPath(file.number), outcome);
+  removeIfPresent(statOf(voice) ? voice : folder.recordingPath(kQuality, file.number), discard,
+                  outcome);
+  removeIfPresent(folder.notesPath(file.number), discard, outcome);
   return outcome;
 }
 
-DeleteOutcome deleteClientFolder(const ClientFolder& folder) {
+DeleteOutcome deleteClientFolder(const ClientFolder& folder, Discard discard) {
+  discard = discardInto(folder.dataFolder(), std::move(discard));
   DeleteOutcome outcome;
   if (!folder.exists()) return outcome;  // nothing was ever recorded
+  constexpr std::array kErased{".wav", ".rtf", ".dat", ".txt"};
+  const auto erased = [&](const std::filesystem::directory_entry& entry) {
+    std::error_code error;
+    return entry.is_regular_file(error) &&
+           std::find(kErased.begin(), kErased.end(), lowerExtension(entry.path())) != kErased.end();
+  };
   std::error_code error;
-  for (const char* pattern : {".wav", ".rtf", ".dat", ".txt"}) {
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path(), error)) {
-      if (entry.is_regular_file(error) && lowerExtension(entry.path()) == pattern) {
-        removeIfPresent(entry.path().string(), outcome);
+  std::vector<std::filesystem::directory_entry> entries;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.path(), error)) {
+    entries.push_back(entry);
+  }
+  // A folder of nothing but erasable files goes whole, so that it comes back as one.
+  if (!error && !entries.empty() && std::all_of(entries.begin(), entries.end(), erased)) {
+    if (discard(folder.path())) {
+      outcome.anythingDeleted = true;
+      return outcome;
+    }
+  }
+  for (const char* pattern : kErased) {
+    for (const auto& entry : entries) {
+      if (erased(entry) && lowerExtension(entry.path()) == pattern) {
+        removeIfPresent(entry.path().string(), discard, outcome);
       }
     }
   }

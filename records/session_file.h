@@ -10,6 +10,7 @@
 
 #include "core/message.h"
 #include "records/client_folder.h"
+#include "records/trash.h"
 
 namespace sonarel::records {
 
@@ -68,22 +69,33 @@ std::optional<FileDate> birthDateOf(const std::string& stored);
 // The number at the end of a label; nothing when it has no digits there.
 std::optional<FileNumber> numberOfLabel(const std::string& label);
 
+// The file a deletion would erase, for the question's informative text: its number, kind
+// and date ("File 3, voice analysis, recorded 03/14/2026").
+core::Message fileToDelete(FileNumber number, RecordingType type, const FileDate& date,
+                           DateOrder order);
+
 struct DeleteOutcome {
   std::vector<core::Message> messages;  // one per failure, in order
   bool anythingDeleted = false;
 };
 
-// Removes the recording of `type` and `number` and its notes. When neither existed the
+// Deleting moves files through `discard` (records/trash.h); without one they go to the data
+// folder's Trash.
+
+// Deletes the recording of `type` and `number` and its notes. When neither existed the
 // outcome carries "There is no Information to be erased!".
-DeleteOutcome deleteSessionFile(const ClientFolder& folder, FileNumber number, RecordingType type);
+DeleteOutcome deleteSessionFile(const ClientFolder& folder, FileNumber number, RecordingType type,
+                                Discard discard = {});
 
 // From the file list: the voice-analysis recording, or the vocal-quality one when there is
 // no voice-analysis file, then the notes. A backed-up number is refused.
-DeleteOutcome deleteListedFile(const ClientFolder& folder, const SessionFile& file);
+DeleteOutcome deleteListedFile(const ClientFolder& folder, const SessionFile& file,
+                               Discard discard = {});
 
-// Removes the folder's recordings, notes, caches and texts (".wav", ".rtf", ".dat",
-// ".txt", in any case), then the folder; backup markers and companion files stay, and then
-// the folder stays too, with "Client Folder can´t be deleted!".
-DeleteOutcome deleteClientFolder(const ClientFolder& folder);
+// Deletes the folder's recordings, notes, caches and texts (".wav", ".rtf", ".dat",
+// ".txt", in any case), then the folder. A folder holding nothing else is discarded whole;
+// otherwise backup markers and companion files stay, and then the folder stays too, with
+// "Client Folder can´t be deleted!".
+DeleteOutcome deleteClientFolder(const ClientFolder& folder, Discard discard = {});
 
 }  // namespace sonarel::records

@@ -119,10 +119,12 @@ std::variant<VowelBlock, VowelEditFailure> ValidateVowelEdits(
     const auto f1 = core::parseDialogInteger(edit.f1);
     const auto f2 = core::parseDialogInteger(edit.f2);
     if (checkedRow(vowelSet, row)) {
-      if (!f1 || *f1 < kF1Low || *f1 > kF1High) {
+      if (!f1) return VowelEditFailure{core::notANumber(edit.f1), row, false};
+      if (*f1 < kF1Low || *f1 > kF1High) {
         return VowelEditFailure{core::MessageId::VowelF1Range, row, false};
       }
-      if (!f2 || *f2 < kF2Low || *f2 > kF2High) {
+      if (!f2) return VowelEditFailure{core::notANumber(edit.f2), row, true};
+      if (*f2 < kF2Low || *f2 > kF2High) {
         return VowelEditFailure{core::MessageId::VowelF2Range, row, true};
       }
     }

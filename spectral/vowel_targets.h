@@ -63,13 +63,14 @@ struct VowelEdit {
 
 // The first edit that fails, in row order (F1 before F2).
 struct VowelEditFailure {
-  core::MessageId message;
+  core::Message message;
   int row = 0;      // 0-based
   bool f2 = false;  // the F2 edit of the row, else its F1 edit
 };
 
 // Checks the rows as the dialog's OK does: every row the set uses needs whole numbers with
-// F1 from 200 to 1096 and F2 from 600 to 3200, except rows 3 and 6 of the Spanish set
+// F1 from 200 to 1096 and F2 from 600 to 3200 (text that is no whole number is refused as
+// such, not by its range), except rows 3 and 6 of the Spanish set
 // (vowels Spanish lacks), which take any whole number and otherwise 0. Rows the set does
 // not use are stored as 0. On success, the block to store.
 std::variant<VowelBlock, VowelEditFailure> ValidateVowelEdits(

@@ -17,13 +17,19 @@ class BoxPrompt : public Prompt {
   BoxPrompt(QWidget* parent, QMessageBox::Icon icon = QMessageBox::Information)
       : parent_(parent), icon_(icon) {}
 
+  // The message, with its details (why a file was refused, say) as the informative text.
   void tell(const core::Message& message) override {
     QMessageBox box(icon_, title(), messageText(message), QMessageBox::Ok, parent_);
+    box.setInformativeText(detailText(message));
     box.exec();
   }
+  // Yes or No; a question that erases something has No as its default button.
   bool ask(const core::Message& question) override {
-    return QMessageBox::question(parent_, title(), messageText(question),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, title(), messageText(question),
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setInformativeText(detailText(question));
+    box.setDefaultButton(defaultsToNo(question.id) ? QMessageBox::No : QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
   }
   // The three answers, and Cancel (or Escape) to go back to the changed file.
   SaveAnswer askSave(const core::Message& question) override {

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "app/date_order.h"
+#include "app/desktop_trash.h"
 #include "app/dialogs/backup/backup_dialog.h"
 #include "app/dialogs/clients/client_dialog.h"
 #include "app/dialogs/clients/client_list_dialog.h"
@@ -193,11 +195,18 @@ void CMainFrame::editPersonalInformation() {
 }
 
 void CMainFrame::deleteClientAsked(int code) {
-  if (code < 0 || !ask(Message{MessageId::ConfirmDeleteClient})) return;
+  if (code < 0) return;
+  Message question{MessageId::ConfirmDeleteClient};
+  if (const auto client = clients_.find(code)) {
+    question =
+        question.with(Message{MessageId::DeleteWhichClient, {client->name, std::to_string(code)}});
+  }
+  if (!ask(question)) return;
   const bool current = code == session_.client().code;
   if (current && playback_) playback_->stop();
   const records::DeleteOutcome outcome =
-      records::deleteClient(clients_, options_.dataFolder.toStdString(), code);
+      records::deleteClient(clients_, options_.dataFolder.toStdString(), code,
+                            desktopTrash(options_.dataFolder.toStdString()));
   for (const Message& message : outcome.messages) showMessage(message);
   if (current) {
     clearClientView();
@@ -226,10 +235,18 @@ void CMainFrame::showBackup() {
 
 void CMainFrame::deleteOpenFile() {
   if (!session_.hasClient() || session_.openNumber() < 0) return;
-  if (!ask(Message{MessageId::ConfirmDeleteFile})) return;
+  Message question{MessageId::ConfirmDeleteFile};
+  const records::RecordingType type = session_.openType();
+  if (const auto date =
+          records::fileDateOf(currentFolder().recordingPath(type, session_.openNumber()))) {
+    question = question.with(records::fileToDelete(session_.openNumber(), type, *date,
+                                                   dateOrderOf(languages_.current())));
+  }
+  if (!ask(question)) return;
   if (playback_) playback_->stop();
   const records::DeleteOutcome outcome =
-      records::deleteSessionFile(currentFolder(), session_.openNumber(), session_.openType());
+      records::deleteSessionFile(currentFolder(), session_.openNumber(), session_.openType(),
+                                 desktopTrash(currentFolder().dataFolder()));
   for (const Message& message : outcome.messages) showMessage(message);
   clearClientView();
 }

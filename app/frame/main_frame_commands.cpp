@@ -150,7 +150,11 @@ void CMainFrame::exportText(int command) {
                            : command == cmd::ExportIntensity
                                ? core::intensityExportText(state.intensityColumns())
                                : core::statisticsExportText(state.statisticsReport());
-  const auto saved = core::saveExportFile(target.toStdString(), text);
+  const auto saved =
+      core::saveExportFile(target.toStdString(), text,
+                           command == cmd::ExportF0          ? core::ExportKind::F0
+                           : command == cmd::ExportIntensity ? core::ExportKind::Intensity
+                                                             : core::ExportKind::Statistics);
   emit document_.changed();
   showMessage(saved ? *saved : core::Message{core::MessageId::TextFileSaved});
 }

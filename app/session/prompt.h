@@ -23,6 +23,12 @@ class Prompt {
   virtual SaveAnswer askSave(const core::Message& question) = 0;
 };
 
+// Questions whose Yes erases something: their No is the default answer of a message box.
+inline bool defaultsToNo(core::MessageId question) {
+  return question == core::MessageId::ConfirmDeleteFile ||
+         question == core::MessageId::ConfirmDeleteClient;
+}
+
 // A prompt that shows nothing: it keeps every message and question, and answers from a
 // script (yes once the script runs out, unless told otherwise; a save question is
 // cancelled then).

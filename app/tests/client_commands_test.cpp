@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
@@ -23,6 +25,7 @@
 #include "audio/scripted_playback_device.h"
 #include "core/tests/wave_fixtures.h"
 #include "core/wave_file.h"
+#include "records/session_file.h"
 #include "records/tests/folder_fixtures.h"
 
 namespace sonarel::app {
@@ -343,11 +346,24 @@ TEST_F(ClientCommands, DeletingTheCurrentClientOrItsOpenFile) {
   frame->setCurrentClient(*frame->clientTable().find(1));
   ASSERT_TRUE(frame->openClientFile(2, RecordingType::VoiceAnalysis));
   prompt.answerWhenUnscripted = true;
+  const auto date = records::fileDateOf(folder.recordingPath(RecordingType::VoiceAnalysis, 2));
+  ASSERT_TRUE(date);
   frame->runCommand(cmd::DeleteFiles);
+  // The question names the file: number, kind and date.
+  ASSERT_EQ(prompt.shown.back().id, core::MessageId::ConfirmDeleteFile);
+  EXPECT_EQ(prompt.shown.back().detailText(),
+            "File 2, voice analysis, recorded " +
+                records::dateText(*date, records::DateOrder::MonthDayYear));
   EXPECT_FALSE(std::filesystem::exists(folder.recordingPath(RecordingType::VoiceAnalysis, 2)));
   EXPECT_FALSE(std::filesystem::exists(folder.notesPath(2)));
   EXPECT_FALSE(frame->document().state().isOpen());
   EXPECT_EQ(frame->openFileNumber(), -1);
+  // Both went to the desktop's trash (the run's own XDG data home), with where they were.
+  const std::string trash = std::string(std::getenv("XDG_DATA_HOME")) + "/Trash/";
+  EXPECT_TRUE(std::filesystem::exists(trash + "files/wv002.wav"));
+  EXPECT_TRUE(std::filesystem::exists(trash + "files/an002.rtf"));
+  EXPECT_TRUE(std::filesystem::exists(trash + "info/wv002.wav.trashinfo"));
+  for (const auto& file : records::listSessionFiles(folder)) EXPECT_NE(file.number, 2);
 
   // Another file opened from outside the folders is not the client's: nothing to delete.
   ASSERT_TRUE(frame->openClientFile(1, RecordingType::VoiceAnalysis));
@@ -362,11 +378,13 @@ TEST_F(ClientCommands, DeletingTheCurrentClientOrItsOpenFile) {
   prompt.answerWhenUnscripted = false;
   frame->runCommand(cmd::DeleteClient);
   EXPECT_EQ(frame->currentClient().code, 1) << "answered No";
+  EXPECT_EQ(prompt.shown.back().detailText(), "Client: Ana (code 1)");
   prompt.answerWhenUnscripted = true;
   frame->runCommand(cmd::DeleteClient);
   EXPECT_EQ(frame->currentClient().code, -1);
   EXPECT_FALSE(folder.exists());
   EXPECT_EQ(frame->clientTable().load().value, 0);
+  EXPECT_TRUE(std::filesystem::exists(trash + "files/pac001/wv001.wav")) << "the folder, whole";
   EXPECT_FALSE(enabled(cmd::PersonalInformation));
   EXPECT_EQ(frame->windowTitle(), "Sonarel");
 }

@@ -113,10 +113,16 @@ TEST(DataFolder, TheStartSweepsStaleTemporariesFromTheFolderAndItsClientFolders)
   const auto inData = aged(dir.file("pacb.dbf.tmp-Ab12Cd"));
   const auto inClient = aged(dir.file("pac007/wv002.wav.tmp-Zx98Yw"));
   const auto elsewhere = aged(dir.file("Other/wv002.wav.tmp-Zx98Yw"));
+  // Deleted files wait in the trash as they were, whatever their names.
+  std::filesystem::create_directories(dir.file("Trash/pac007"));
+  const auto trashed = aged(dir.file("Trash/pac007/wv002.wav.tmp-Zx98Yw"));
+  const auto trashedTop = aged(dir.file("Trash/pacb.dbf.tmp-Ab12Cd"));
   EXPECT_EQ(sweepStaleTemporaries(dir.path().string()), 2u);
   EXPECT_FALSE(std::filesystem::exists(inData));
   EXPECT_FALSE(std::filesystem::exists(inClient));
   EXPECT_TRUE(std::filesystem::exists(elsewhere)) << "not a client folder";
+  EXPECT_TRUE(std::filesystem::exists(trashed));
+  EXPECT_TRUE(std::filesystem::exists(trashedTop));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -148,8 +149,26 @@ TEST_F(MainFrameTest, RefusedFilesSayWhyAndKeepTheOpenOne) {
                                             testing::chunk("data", testing::Bytes(400, 1))}));
   EXPECT_FALSE(frame->openFile(QString::fromStdString(stereo)));
   EXPECT_EQ(frame->lastMessage(), "Sample Rate must be 11025 Hz or 22050 Hz, 16 bits,Mono!");
-  EXPECT_FALSE(frame->openFile(QString::fromStdString(dir.file("missing.wav"))));
-  EXPECT_EQ(frame->lastMessage(), "Error Reading File!");
+  EXPECT_EQ(prompt.shown.back().detailText(),
+            stereo + " has 2 channels; recordings are analysed in mono. Import makes a mono copy.");
+  // Each refusal keeps its text and says why, naming the file.
+  const auto text = dir.write(
+      "notes.wav", {'h', 'e', 'l', 'l', 'o', ',', ' ', 'n', 'o', ' ', 's', 'o', 'u', 'n', 'd'});
+  const auto aiff = dir.write("take.wav", {'F', 'O', 'R', 'M', 0, 0, 0, 4, 'A', 'I', 'F', 'F'});
+  const struct {
+    std::string path;
+    core::MessageId reason;
+  } rows[] = {{dir.file("missing.wav"), core::MessageId::FileMissing},
+              {dir.path().string(), core::MessageId::FileIsFolder},
+              {dir.write("empty.wav", {}), core::MessageId::FileEmpty},
+              {text, core::MessageId::FileNotWave},
+              {aiff, core::MessageId::FileImportOnly}};
+  for (const auto& row : rows) {
+    EXPECT_FALSE(frame->openFile(QString::fromStdString(row.path)));
+    EXPECT_EQ(frame->lastMessage(), "Error Reading File!");
+    ASSERT_EQ(prompt.shown.back().details.size(), 1u) << row.path;
+    EXPECT_EQ(prompt.shown.back().details[0].id, row.reason) << row.path;
+  }
   EXPECT_EQ(frame->document().state().buffer().count(), 22050);
 }
 
@@ -197,10 +216,12 @@ TEST_F(MainFrameTest, ExportsWriteTheFilesAndSayso) {
     return QString::fromStdString(dir.file("no/f0.txt"));
   };
   frame->runCommand(cmd::ExportF0);
-  EXPECT_EQ(frame->lastMessage(), "It\u00b4s not possible to Save the Intensity Text File!");
+  // The failure names the export, and the path below it.
+  EXPECT_EQ(frame->lastMessage(), "It\u00b4s not possible to Save the F0 Text File!");
+  EXPECT_EQ(prompt.shown.back().detailText(), "The folder " + dir.file("no") + " does not exist.");
   frame->chooseSavePath = [](const QString&) { return QString(); };
   frame->runCommand(cmd::ExportIntensity);  // cancelled: nothing happens
-  EXPECT_EQ(frame->lastMessage(), "It\u00b4s not possible to Save the Intensity Text File!");
+  EXPECT_EQ(frame->lastMessage(), "It\u00b4s not possible to Save the F0 Text File!");
 }
 
 TEST_F(MainFrameTest, LanguagesSwitchTheRunningProgramAndAreRemembered) {
@@ -276,10 +297,39 @@ TEST(HelpWindow, OpensThePagesOfTheLanguageOrEnglish) {
   HelpWindow help;
   help.showContents("es");
   EXPECT_EQ(help.browser()->documentTitle(), "Ayuda de Sonarel");
-  help.showContents("ko");  // no Korean pages yet: the English ones
+  help.showContents("ko");
+  EXPECT_EQ(help.browser()->documentTitle(), "Sonarel 도움말");
+  help.showContents("pt");
+  EXPECT_EQ(help.browser()->documentTitle(), "Ajuda do Sonarel");
+  help.showContents("xx");  // a language without pages: the English ones
   EXPECT_EQ(help.browser()->documentTitle(), "Sonarel Help");
   help.browser()->setSource(QUrl("displays.html"));
   EXPECT_FALSE(help.browser()->toPlainText().isEmpty());
+}
+
+// Every language has every page, and each describes the spectra, the spectrograms and the
+// vowel space.
+TEST(HelpWindow, EveryLanguageHasEveryPage) {
+  const char* pages[] = {"index", "displays", "selection", "settings", "files", "recording"};
+  const QStringList displaysHeadings[] = {
+      {"Power Spectrum", "LPC Spectrum", "Spectrograms", "Vowel Space"},
+      {"Espectro de potencia", "Espectro LPC", "Espectrogramas", "Espacio vocálico"},
+      {"파워 스펙트럼", "LPC 스펙트럼", "스펙트로그램", "모음 공간"},
+      {"Espectro de potência", "Espectro LPC", "Espectrogramas", "Espaço vocálico"}};
+  const char* languages[] = {"en", "es", "ko", "pt"};
+  for (int l = 0; l < 4; ++l) {
+    for (const char* page : pages) {
+      QFile file(QString(":/help/%1/%2.html").arg(languages[l], page));
+      EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << languages[l] << "/" << page;
+    }
+    QFile displays(QString(":/help/%1/displays.html").arg(languages[l]));
+    ASSERT_TRUE(displays.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(displays.readAll());
+    for (const QString& heading : displaysHeadings[l]) {
+      EXPECT_TRUE(text.contains("<h2>" + heading + "</h2>"))
+          << languages[l] << ": " << heading.toStdString();
+    }
+  }
 }
 
 }  // namespace

@@ -1511,6 +1511,90 @@ Put the data back as they were before it?</source>
         <source>%s could not be started: %s</source>
         <translation>No se pudo iniciar %s: %s</translation>
     </message>
+    <message>
+        <source>%s does not exist.</source>
+        <translation>%s no existe.</translation>
+    </message>
+    <message>
+        <source>%s is a folder, not a sound file.</source>
+        <translation>%s es una carpeta, no un archivo de sonido.</translation>
+    </message>
+    <message>
+        <source>%s is not a regular file (a pipe or a device).</source>
+        <translation>%s no es un archivo normal (es una tubería o un dispositivo).</translation>
+    </message>
+    <message>
+        <source>%s cannot be opened for reading (permission denied).</source>
+        <translation>%s no se puede abrir para lectura (permiso denegado).</translation>
+    </message>
+    <message>
+        <source>%s is empty (0 bytes).</source>
+        <translation>%s está vacío (0 bytes).</translation>
+    </message>
+    <message>
+        <source>%s is not a WAVE file.</source>
+        <translation>%s no es un archivo WAVE.</translation>
+    </message>
+    <message>
+        <source>%s is truncated: the file ends before its sound data do.</source>
+        <translation>%s está truncado: el archivo termina antes que sus datos de sonido.</translation>
+    </message>
+    <message>
+        <source>%s is a WAVE file with no samples.</source>
+        <translation>%s es un archivo WAVE sin muestras.</translation>
+    </message>
+    <message>
+        <source>%s is too large to be read into memory.</source>
+        <translation>%s es demasiado grande para leerlo en memoria.</translation>
+    </message>
+    <message>
+        <source>%s is a %s file: only Import reads it, and makes a 16-bit mono copy.</source>
+        <translation>%s es un archivo %s: solo Importar lo lee, y hace una copia mono de 16 bits.</translation>
+    </message>
+    <message>
+        <source>%s has %s channels; recordings are analysed in mono. Import makes a mono copy.</source>
+        <translation>%s tiene %s canales; las grabaciones se analizan en mono. Importar hace una copia mono.</translation>
+    </message>
+    <message>
+        <source>%s is sampled at %s Hz; a voice-analysis file takes up to 22050 Hz. Import converts the rate.</source>
+        <translation>%s está muestreado a %s Hz; un archivo de análisis de voz admite hasta 22050 Hz. Importar convierte la frecuencia.</translation>
+    </message>
+    <message>
+        <source>%s is sampled at %s Hz; a vocal-quality file takes 44100 Hz. Import converts the rate.</source>
+        <translation>%s está muestreado a %s Hz; un archivo de calidad vocal requiere 44100 Hz. Importar convierte la frecuencia.</translation>
+    </message>
+    <message>
+        <source>Client: %s (code %s)</source>
+        <translation>Cliente: %s (código %s)</translation>
+    </message>
+    <message>
+        <source>File %s, voice analysis, recorded %s</source>
+        <translation>Archivo %s, análisis de voz, grabado el %s</translation>
+    </message>
+    <message>
+        <source>File %s, vocal quality, recorded %s</source>
+        <translation>Archivo %s, calidad vocal, grabado el %s</translation>
+    </message>
+    <message>
+        <source>It´s not possible to Save the F0 Text File!</source>
+        <translation>¡No se puede guardar el archivo de texto de F0!</translation>
+    </message>
+    <message>
+        <source>It´s not possible to Save the Statistics Text File!</source>
+        <translation>¡No se puede guardar el archivo de texto de estadísticas!</translation>
+    </message>
+    <message>
+        <source>The folder %s does not exist.</source>
+        <translation>La carpeta %s no existe.</translation>
+    </message>
+    <message>
+        <source>%s could not be written (the folder may be read-only or full).</source>
+        <translation>No se pudo escribir %s (la carpeta puede ser de solo lectura o estar llena).</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not a number.</source>
+        <translation>«%s» no es un número.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2505,6 +2589,21 @@ Evaluación acústica de la voz.</translation>
     <message>
         <source>Print sound file in gray scale</source>
         <translation>Imprimir archivo de sonido en escala de grises</translation>
+    </message>
+</context>
+<context>
+    <name>F0Method</name>
+    <message>
+        <source>AutoCorrelation</source>
+        <translation>Autocorrelación</translation>
+    </message>
+    <message>
+        <source>CrossCorrelation</source>
+        <translation>Correlación cruzada</translation>
+    </message>
+    <message>
+        <source>LPC AutoCorrelation</source>
+        <translation>Autocorrelación LPC</translation>
     </message>
 </context>
 </TS>

@@ -1511,6 +1511,90 @@ Put the data back as they were before it?</source>
         <source>%s could not be started: %s</source>
         <translation>%s을(를) 시작할 수 없습니다: %s</translation>
     </message>
+    <message>
+        <source>%s does not exist.</source>
+        <translation>%s 파일이 없습니다.</translation>
+    </message>
+    <message>
+        <source>%s is a folder, not a sound file.</source>
+        <translation>%s은(는) 폴더이며 소리 파일이 아닙니다.</translation>
+    </message>
+    <message>
+        <source>%s is not a regular file (a pipe or a device).</source>
+        <translation>%s은(는) 일반 파일이 아닙니다(파이프 또는 장치).</translation>
+    </message>
+    <message>
+        <source>%s cannot be opened for reading (permission denied).</source>
+        <translation>%s을(를) 읽기용으로 열 수 없습니다(권한 거부).</translation>
+    </message>
+    <message>
+        <source>%s is empty (0 bytes).</source>
+        <translation>%s은(는) 비어 있습니다(0바이트).</translation>
+    </message>
+    <message>
+        <source>%s is not a WAVE file.</source>
+        <translation>%s은(는) WAVE 파일이 아닙니다.</translation>
+    </message>
+    <message>
+        <source>%s is truncated: the file ends before its sound data do.</source>
+        <translation>%s 파일이 잘렸습니다: 소리 데이터보다 파일이 먼저 끝납니다.</translation>
+    </message>
+    <message>
+        <source>%s is a WAVE file with no samples.</source>
+        <translation>%s은(는) 샘플이 없는 WAVE 파일입니다.</translation>
+    </message>
+    <message>
+        <source>%s is too large to be read into memory.</source>
+        <translation>%s은(는) 너무 커서 메모리로 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>%s is a %s file: only Import reads it, and makes a 16-bit mono copy.</source>
+        <translation>%s은(는) %s 파일입니다: 가져오기만 읽을 수 있으며, 16비트 모노 사본을 만듭니다.</translation>
+    </message>
+    <message>
+        <source>%s has %s channels; recordings are analysed in mono. Import makes a mono copy.</source>
+        <translation>%s은(는) 채널이 %s개입니다. 녹음은 모노로 분석됩니다. 가져오기가 모노 사본을 만듭니다.</translation>
+    </message>
+    <message>
+        <source>%s is sampled at %s Hz; a voice-analysis file takes up to 22050 Hz. Import converts the rate.</source>
+        <translation>%s의 샘플링 주파수는 %s Hz입니다. 음성 분석 파일은 22050 Hz까지 받습니다. 가져오기가 주파수를 변환합니다.</translation>
+    </message>
+    <message>
+        <source>%s is sampled at %s Hz; a vocal-quality file takes 44100 Hz. Import converts the rate.</source>
+        <translation>%s의 샘플링 주파수는 %s Hz입니다. 음질 파일은 44100 Hz여야 합니다. 가져오기가 주파수를 변환합니다.</translation>
+    </message>
+    <message>
+        <source>Client: %s (code %s)</source>
+        <translation>고객: %s (코드 %s)</translation>
+    </message>
+    <message>
+        <source>File %s, voice analysis, recorded %s</source>
+        <translation>파일 %s, 음성 분석, 녹음 날짜 %s</translation>
+    </message>
+    <message>
+        <source>File %s, vocal quality, recorded %s</source>
+        <translation>파일 %s, 음질, 녹음 날짜 %s</translation>
+    </message>
+    <message>
+        <source>It´s not possible to Save the F0 Text File!</source>
+        <translation>F0 텍스트 파일을 저장할 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>It´s not possible to Save the Statistics Text File!</source>
+        <translation>통계 텍스트 파일을 저장할 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>The folder %s does not exist.</source>
+        <translation>%s 폴더가 없습니다.</translation>
+    </message>
+    <message>
+        <source>%s could not be written (the folder may be read-only or full).</source>
+        <translation>%s을(를) 쓸 수 없습니다(폴더가 읽기 전용이거나 가득 찼을 수 있습니다).</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not a number.</source>
+        <translation>&quot;%s&quot;은(는) 숫자가 아닙니다.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2505,6 +2589,21 @@ Acoustic assessment of the voice.</source>
     <message>
         <source>Print sound file in gray scale</source>
         <translation>사운드 파일을 회색조로 인쇄</translation>
+    </message>
+</context>
+<context>
+    <name>F0Method</name>
+    <message>
+        <source>AutoCorrelation</source>
+        <translation>자기상관</translation>
+    </message>
+    <message>
+        <source>CrossCorrelation</source>
+        <translation>상호상관</translation>
+    </message>
+    <message>
+        <source>LPC AutoCorrelation</source>
+        <translation>LPC 자기상관</translation>
     </message>
 </context>
 </TS>

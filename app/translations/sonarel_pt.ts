@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>&amp;Backup...</source>
-        <translation>&amp;Backup...</translation>
+        <translation>Cópia de &amp;segurança...</translation>
     </message>
     <message>
         <source>Copy the client register to a backup folder</source>
@@ -1511,6 +1511,90 @@ Deixar os dados como estavam antes dela?</translation>
         <source>%s could not be started: %s</source>
         <translation>Não foi possível iniciar %s: %s</translation>
     </message>
+    <message>
+        <source>%s does not exist.</source>
+        <translation>%s não existe.</translation>
+    </message>
+    <message>
+        <source>%s is a folder, not a sound file.</source>
+        <translation>%s é uma pasta, não um arquivo de som.</translation>
+    </message>
+    <message>
+        <source>%s is not a regular file (a pipe or a device).</source>
+        <translation>%s não é um arquivo comum (é um pipe ou um dispositivo).</translation>
+    </message>
+    <message>
+        <source>%s cannot be opened for reading (permission denied).</source>
+        <translation>%s não pode ser aberto para leitura (permissão negada).</translation>
+    </message>
+    <message>
+        <source>%s is empty (0 bytes).</source>
+        <translation>%s está vazio (0 bytes).</translation>
+    </message>
+    <message>
+        <source>%s is not a WAVE file.</source>
+        <translation>%s não é um arquivo WAVE.</translation>
+    </message>
+    <message>
+        <source>%s is truncated: the file ends before its sound data do.</source>
+        <translation>%s está truncado: o arquivo termina antes dos seus dados de som.</translation>
+    </message>
+    <message>
+        <source>%s is a WAVE file with no samples.</source>
+        <translation>%s é um arquivo WAVE sem amostras.</translation>
+    </message>
+    <message>
+        <source>%s is too large to be read into memory.</source>
+        <translation>%s é grande demais para ser lido na memória.</translation>
+    </message>
+    <message>
+        <source>%s is a %s file: only Import reads it, and makes a 16-bit mono copy.</source>
+        <translation>%s é um arquivo %s: só Importar o lê, e faz uma cópia mono de 16 bits.</translation>
+    </message>
+    <message>
+        <source>%s has %s channels; recordings are analysed in mono. Import makes a mono copy.</source>
+        <translation>%s tem %s canais; as gravações são analisadas em mono. Importar faz uma cópia mono.</translation>
+    </message>
+    <message>
+        <source>%s is sampled at %s Hz; a voice-analysis file takes up to 22050 Hz. Import converts the rate.</source>
+        <translation>%s está amostrado a %s Hz; um arquivo de análise de voz aceita até 22050 Hz. Importar converte a taxa.</translation>
+    </message>
+    <message>
+        <source>%s is sampled at %s Hz; a vocal-quality file takes 44100 Hz. Import converts the rate.</source>
+        <translation>%s está amostrado a %s Hz; um arquivo de qualidade vocal exige 44100 Hz. Importar converte a taxa.</translation>
+    </message>
+    <message>
+        <source>Client: %s (code %s)</source>
+        <translation>Cliente: %s (código %s)</translation>
+    </message>
+    <message>
+        <source>File %s, voice analysis, recorded %s</source>
+        <translation>Arquivo %s, análise de voz, gravado em %s</translation>
+    </message>
+    <message>
+        <source>File %s, vocal quality, recorded %s</source>
+        <translation>Arquivo %s, qualidade vocal, gravado em %s</translation>
+    </message>
+    <message>
+        <source>It´s not possible to Save the F0 Text File!</source>
+        <translation>Não é possível salvar o arquivo de texto de F0!</translation>
+    </message>
+    <message>
+        <source>It´s not possible to Save the Statistics Text File!</source>
+        <translation>Não é possível salvar o arquivo de texto de estatísticas!</translation>
+    </message>
+    <message>
+        <source>The folder %s does not exist.</source>
+        <translation>A pasta %s não existe.</translation>
+    </message>
+    <message>
+        <source>%s could not be written (the folder may be read-only or full).</source>
+        <translation>Não foi possível gravar %s (a pasta pode ser somente leitura ou estar cheia).</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not a number.</source>
+        <translation>&quot;%s&quot; não é um número.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2505,6 +2589,21 @@ Avaliação acústica da voz.</translation>
     <message>
         <source>Print sound file in gray scale</source>
         <translation>Imprimir arquivo de som em escala de cinza</translation>
+    </message>
+</context>
+<context>
+    <name>F0Method</name>
+    <message>
+        <source>AutoCorrelation</source>
+        <translation>Autocorrelação</translation>
+    </message>
+    <message>
+        <source>CrossCorrelation</source>
+        <translation>Correlação cruzada</translation>
+    </message>
+    <message>
+        <source>LPC AutoCorrelation</source>
+        <translation>Autocorrelação LPC</translation>
     </message>
 </context>
 </TS>

@@ -32,7 +32,9 @@ TEST(CliInfo, PrintsTheFormatAndTheKindTheRateImplies) {
 
   r = runCli({"info", quality, "--kind", "voice"});
   EXPECT_EQ(r.status, kExitBadInput);
-  EXPECT_EQ(r.err, "Sample Rate must be 11025 Hz or 22050 Hz, 16 bits,Mono!\n");
+  EXPECT_EQ(r.err, "Sample Rate must be 11025 Hz or 22050 Hz, 16 bits,Mono!\n" + quality +
+                       " is sampled at 44100 Hz; a voice-analysis file takes up to 22050 Hz. "
+                       "Import converts the rate.\n");
   EXPECT_NE(r.out.find("sample rate: 44100"), std::string::npos) << "fields still printed";
 }
 
@@ -41,16 +43,73 @@ TEST(CliInfo, ReadErrorsAndEmptyFilesExitOne) {
   const auto broken = dir.write("b.wav", testing::Bytes{'R', 'I', 'F', 'F', 0, 0});
   Outcome r = runCli({"info", broken});
   EXPECT_EQ(r.status, kExitBadInput);
-  EXPECT_EQ(r.err, "Error Reading File! (0xE101)\n");
+  EXPECT_EQ(r.err, "Error Reading File! (0xE101)\n" + broken + " is not a WAVE file.\n");
   EXPECT_TRUE(r.out.empty());
 
   r = runCli({"info", dir.file("missing.wav")});
-  EXPECT_EQ(r.err, "Error Reading File! (0xE100)\n");
+  EXPECT_EQ(r.err,
+            "Error Reading File! (0xE100)\n" + dir.file("missing.wav") + " does not exist.\n");
 
   const auto empty = dir.write("e.wav", testing::simpleWave(11025, {}));
   r = runCli({"info", empty});
   EXPECT_EQ(r.status, kExitBadInput);
-  EXPECT_EQ(r.err, "Error Reading File!\n");
+  EXPECT_EQ(r.err, "Error Reading File!\n" + empty + " is a WAVE file with no samples.\n");
+}
+
+// The second line of standard error says why, for every command that reads a sound file.
+TEST(CliRefusals, TheSecondLineNamesTheFileAndTheReason) {
+  ScratchDir dir;
+  const auto zero = dir.write("zero.wav", {});
+  const auto flac = dir.write("take.wav", testing::Bytes{'f', 'L', 'a', 'C', 0, 0, 0, 34});
+  const auto stereo = dir.write(
+      "two.wav", testing::riffWave({testing::chunk("fmt ", testing::fmtBody(11025, 2)),
+                                    testing::chunk("data", testing::pcmBytes({1, 2, 3, 4}))}));
+  const auto cd = dir.write("cd.wav", testing::simpleWave(44100, {1, 2, 3}));
+  struct Row {
+    std::vector<std::string> words;
+    std::string err;
+  } rows[] = {
+      {{"info", zero}, "Error Reading File! (0xE101)\n" + zero + " is empty (0 bytes).\n"},
+      {{"f0", dir.file("")},
+       "Error Reading File! (0xE100)\n" + dir.file("") + " is a folder, not a sound file.\n"},
+      {{"stats", flac},
+       "Error Reading File! (0xE101)\n" + flac +
+           " is a FLAC file: only Import reads it, and makes a 16-bit mono "
+           "copy.\n"},
+      {{"f0", stereo},
+       "Sample Rate must be 11025 Hz or 22050 Hz, 16 bits,Mono!\n" + stereo +
+           " has 2 channels; recordings are analysed in mono. Import makes a "
+           "mono copy.\n"},
+      {{"intensity", cd, "--kind", "voice"},
+       "Sample Rate must be 11025 Hz or 22050 Hz, 16 bits,Mono!\n" + cd +
+           " is sampled at 44100 Hz; a voice-analysis file takes up to 22050 Hz. Import converts "
+           "the rate.\n"},
+  };
+  for (const Row& row : rows) {
+    const Outcome r = runCli(row.words);
+    EXPECT_EQ(r.status, kExitBadInput) << row.words[0];
+    EXPECT_EQ(r.err, row.err) << row.words[0];
+  }
+}
+
+// Duration counts sample frames: a stereo or 24-bit file has fewer frames than 16-bit words.
+TEST(CliInfo, DurationOfStereoAndWideFilesCountsFrames) {
+  ScratchDir dir;
+  const std::size_t frames = 7938;  // 0.72 s at 11025 Hz
+  struct Row {
+    std::uint16_t channels, bits;
+  } rows[] = {{1, 16}, {2, 16}, {1, 24}, {2, 24}, {1, 32}, {1, 8}};
+  for (const Row& row : rows) {
+    const testing::Bytes data(frames * row.channels * row.bits / 8, 0);
+    const auto path = dir.write(
+        "f.wav",
+        testing::riffWave({testing::chunk("fmt ", testing::fmtBody(11025, row.channels, row.bits)),
+                           testing::chunk("data", data)}));
+    const Outcome r = runCli({"info", path});
+    EXPECT_NE(r.out.find("samples: 7938\nduration: 0.720000 s\n"), std::string::npos)
+        << row.channels << " x " << row.bits << ":\n"
+        << r.out;
+  }
 }
 
 TEST(CliInfo, AFifoIsRefusedAtOnceAndNamed) {
@@ -60,7 +119,9 @@ TEST(CliInfo, AFifoIsRefusedAtOnceAndNamed) {
   for (const char* command : {"info", "f0", "quality"}) {
     const Outcome r = runCli({command, fifo});
     EXPECT_EQ(r.status, kExitBadInput) << command;
-    EXPECT_EQ(r.err, "Error Reading File! (0xE100): " + fifo + "\n") << command;
+    EXPECT_EQ(r.err, "Error Reading File! (0xE100)\n" + fifo +
+                         " is not a regular file (a pipe or a device).\n")
+        << command;
   }
 }
 

@@ -101,7 +101,8 @@ TEST(CliExport, WritesTheFilesTheWindowWrites) {
 
   Outcome refused = runCli({"export", "stats", wav, "--out", dir.file("missing/s.txt")});
   EXPECT_EQ(refused.status, kExitBadInput);
-  EXPECT_EQ(refused.err, "It\u00b4s not possible to Save the Intensity Text File!\n");
+  EXPECT_EQ(refused.err, "It\u00b4s not possible to Save the Statistics Text File!\nThe folder " +
+                             dir.file("missing") + " does not exist.\n");
   EXPECT_EQ(runCli({"export", "pitch", wav, "--out", stats}).status, kExitUsage);
   EXPECT_EQ(runCli({"export", "stats", wav}).status, kExitUsage) << "no --out";
 }
@@ -115,7 +116,8 @@ TEST(CliExport, ARefusedTargetIsNamedAndKept) {
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   Outcome r = runCli({"export", "f0", wav, "--out", readOnly});
   EXPECT_EQ(r.status, kExitBadInput);
-  EXPECT_EQ(r.err, readOnly + " is read-only; it was not replaced.\n");
+  EXPECT_EQ(r.err, "It\u00b4s not possible to Save the F0 Text File!\n" + readOnly +
+                       " is read-only; it was not replaced.\n");
   EXPECT_EQ(text(testing::readBytes(readOnly)), "old");
   r = runCli({"batch", "--out", fifo, wav});
   EXPECT_EQ(r.status, kExitBadInput);

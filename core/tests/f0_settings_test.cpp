@@ -18,10 +18,12 @@ TEST(ValidateF0Dialog, ChecksInOrderAndStopsAtTheFirstFailure) {
       {"500", "400", "10", "Min Value >= Max Value"},
       {"70", "400", "-1", "Silence Threshold: From 0 to 70 dB"},
       {"70", "400", "71", "Silence Threshold: From 0 to 70 dB"},
-      {"seventy", "400", "10", "Minimal Value: 50 Hz"},  // typed text that is no number
-      {"70", "", "10", "Max Value: 1200 Hz"},
-      {"70", "400", "1e1", "Silence Threshold: From 0 to 70 dB"},
-      {"70", "400", "99999999999", "Silence Threshold: From 0 to 70 dB"},
+      // Typed text that is no whole number says so, in its field's turn.
+      {"seventy", "400", "10", "\"seventy\" is not a number."},
+      {"45", "abc", "10", "Minimal Value: 50 Hz"},
+      {"70", "", "10", "\"\" is not a number."},
+      {"70", "400", "1e1", "\"1e1\" is not a number."},
+      {"70", "400", "99999999999", "\"99999999999\" is not a number."},
       {"50", "1200", "0", nullptr},
       {" 60 ", "1200", "70", nullptr},
   };
@@ -29,8 +31,8 @@ TEST(ValidateF0Dialog, ChecksInOrderAndStopsAtTheFirstFailure) {
     const auto result = validateF0Dialog({2, row.low, row.high, row.threshold, 0});
     const std::string where = std::string(row.low) + " / " + row.high + " / " + row.threshold;
     if (row.message) {
-      ASSERT_TRUE(std::holds_alternative<MessageId>(result)) << where;
-      EXPECT_EQ(Message{std::get<MessageId>(result)}.text(), row.message) << where;
+      ASSERT_TRUE(std::holds_alternative<Message>(result)) << where;
+      EXPECT_EQ(std::get<Message>(result).text(), row.message) << where;
     } else {
       ASSERT_TRUE(std::holds_alternative<F0Settings>(result)) << where;
     }

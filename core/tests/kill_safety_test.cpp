@@ -32,11 +32,12 @@ TEST(KillSafety, TextExportsAreOldOrNewWhole) {
   const std::string texts[2] = {exportText(20000, 'a'), exportText(31000, 'b')};
   std::vector<Bytes> contents;
   for (const auto& text : texts) {
-    ASSERT_FALSE(saveExportFile(target, text));
+    ASSERT_FALSE(saveExportFile(target, text, ExportKind::Intensity));
     contents.push_back(readBytes(target));
   }
   expectKillSafe(
-      target, [&](int i) { return !saveExportFile(target, texts[i % 2]); }, contents);
+      target, [&](int i) { return !saveExportFile(target, texts[i % 2], ExportKind::Intensity); },
+      contents);
 }
 
 TEST(KillSafety, WaveFilesAreOldOrNewWhole) {
@@ -58,9 +59,10 @@ TEST(KillSafety, WaveFilesAreOldOrNewWhole) {
 TEST(FullDisk, ExportsAndRecordingsKeepTheOldFile) {
   ScratchDir dir;
   const std::string text = dir.file("stats.txt");
-  ASSERT_FALSE(saveExportFile(text, exportText(10, 'a')));
+  ASSERT_FALSE(saveExportFile(text, exportText(10, 'a'), ExportKind::Intensity));
   expectFullDiskKeepsTheOldFile(
-      text, [&] { return !saveExportFile(text, exportText(5000, 'b')); }, 4096);
+      text, [&] { return !saveExportFile(text, exportText(5000, 'b'), ExportKind::Intensity); },
+      4096);
 
   const std::string wave = dir.file("wv001.wav");
   const auto take = testing::noise(22050, 3);

@@ -64,13 +64,36 @@ TEST(ContourExports, OneLinePerFrameOrColumn) {
 TEST(SaveExportFile, WritesCrLfAtomicallyAndRefusesUnwritablePlaces) {
   testing::ScratchDir dir;
   const std::string path = dir.file("f0.txt");
-  ASSERT_FALSE(saveExportFile(path, "1.000;\n2.000;\n"));
+  ASSERT_FALSE(saveExportFile(path, "1.000;\n2.000;\n", ExportKind::F0));
   EXPECT_EQ(testing::readBytes(path), (testing::Bytes{'1', '.', '0', '0', '0', ';', '\r', '\n', '2',
                                                       '.', '0', '0', '0', ';', '\r', '\n'}));
-  auto failure = saveExportFile(dir.file("missing/f0.txt"), "x\n");
+  auto failure = saveExportFile(dir.file("missing/f0.txt"), "x\n", ExportKind::Intensity);
   ASSERT_TRUE(failure);
-  EXPECT_EQ(failure->text(), "It\u00b4s not possible to Save the Intensity Text File!");
+  EXPECT_EQ(failure->lines(),
+            "It\u00b4s not possible to Save the Intensity Text File!\nThe folder " +
+                dir.file("missing") + " does not exist.");
   EXPECT_FALSE(std::filesystem::exists(dir.file("missing")));
+}
+
+TEST(SaveExportFile, AFailureNamesTheExportAndThePath) {
+  testing::ScratchDir dir;
+  const std::string folder = dir.file("locked");
+  std::filesystem::create_directory(folder);
+  const std::string readOnly = dir.write("locked/stats.txt", {'x'});
+  std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
+
+  auto failure = saveExportFile(readOnly, "x\n", ExportKind::Statistics);
+  ASSERT_TRUE(failure);
+  EXPECT_EQ(failure->text(), "It\u00b4s not possible to Save the Statistics Text File!");
+  ASSERT_EQ(failure->details.size(), 1u);
+  EXPECT_EQ(failure->details[0].id, MessageId::TargetReadOnly);
+  EXPECT_EQ(failure->details[0].arguments, std::vector<std::string>{readOnly});
+
+  // A folder where no file can be made: the export is named, and the path.
+  failure = saveExportFile(folder, "x\n", ExportKind::F0);
+  ASSERT_TRUE(failure);
+  EXPECT_EQ(failure->text(), "It\u00b4s not possible to Save the F0 Text File!");
+  EXPECT_NE(failure->detailText().find(folder), std::string::npos) << failure->detailText();
 }
 
 }  // namespace

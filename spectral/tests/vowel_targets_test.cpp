@@ -78,15 +78,17 @@ TEST(ValidateVowelEdits, FirstFailingEditInRowOrder) {
   rows[4] = {"440", "3201"};
   rows[5] = {"199", "870"};
   auto failure = std::get<VowelEditFailure>(ValidateVowelEdits(vowel_set::Portuguese, rows));
-  EXPECT_EQ(failure.message, core::MessageId::VowelF2Range);
+  EXPECT_EQ(failure.message.id, core::MessageId::VowelF2Range);
   EXPECT_EQ(failure.row, 4);
   EXPECT_TRUE(failure.f2);
   rows[4] = {"1097", "x"};  // F1 is checked before F2 of the same row
   failure = std::get<VowelEditFailure>(ValidateVowelEdits(vowel_set::Portuguese, rows));
-  EXPECT_EQ(failure.message, core::MessageId::VowelF1Range);
+  EXPECT_EQ(failure.message.id, core::MessageId::VowelF1Range);
   EXPECT_FALSE(failure.f2);
-  rows[4] = {"4.5e2", "900"};  // not a whole number
-  EXPECT_EQ(std::get<VowelEditFailure>(ValidateVowelEdits(vowel_set::Portuguese, rows)).row, 4);
+  rows[4] = {"4.5e2", "900"};  // not a whole number: said so, not the range
+  failure = std::get<VowelEditFailure>(ValidateVowelEdits(vowel_set::Portuguese, rows));
+  EXPECT_EQ(failure.row, 4);
+  EXPECT_EQ(failure.message.text(), "\"4.5e2\" is not a number.");
 }
 
 TEST(ValidateVowelEdits, SpanishSkipsItsMissingVowelsAndKoreanChecksAllTen) {
@@ -107,7 +109,7 @@ TEST(ValidateVowelEdits, SpanishSkipsItsMissingVowelsAndKoreanChecksAllTen) {
   korean[7] = {"abc", "5"};
   const auto failure = std::get<VowelEditFailure>(ValidateVowelEdits(vowel_set::Korean, korean));
   EXPECT_EQ(failure.row, 7);
-  EXPECT_EQ(failure.message, core::MessageId::VowelF1Range);
+  EXPECT_EQ(failure.message.id, core::MessageId::NotANumber);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/date_order.h"
+#include "app/desktop_trash.h"
 
 namespace sonarel::app {
 namespace {
@@ -152,8 +153,14 @@ void FilesDialog::deleteSelected() {
     tell(core::Message{core::MessageId::FileSentToBackup});
     return;
   }
-  if (!ask(core::Message{core::MessageId::ConfirmDeleteFile})) return;
-  const records::DeleteOutcome outcome = records::deleteListedFile(folder_, *file);
+  core::Message question{core::MessageId::ConfirmDeleteFile};
+  if (const auto type = records::typeOfKind(file->kind)) {
+    question = question.with(
+        records::fileToDelete(file->number, *type, file->date, dateOrderOf(language_)));
+  }
+  if (!ask(question)) return;
+  const records::DeleteOutcome outcome =
+      records::deleteListedFile(folder_, *file, desktopTrash(folder_.dataFolder()));
   for (const core::Message& message : outcome.messages) tell(message);
   delete items.first();
 }

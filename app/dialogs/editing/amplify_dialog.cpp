@@ -32,7 +32,8 @@ AmplifyDialog::AmplifyDialog(QWidget* parent)
 void AmplifyDialog::accept() {
   const auto typed = core::parseDialogInteger(field_->text().trimmed().toStdString());
   if (!typed || *typed < kMinimumMagnitude || *typed > kMaximumMagnitude) {
-    warn(core::Message{core::MessageId::MagnitudeRange});
+    warn(typed ? core::Message{core::MessageId::MagnitudeRange}
+               : core::notANumber(field_->text().trimmed().toStdString()));
     field_->setFocus();
     field_->selectAll();
     return;

@@ -19,7 +19,9 @@ ConfigureF0Dialog::ConfigureF0Dialog(const core::F0Settings& settings, QWidget* 
     : MessageDialog(parent), settings_(settings) {
   setWindowTitle(tr("Configure F0"));
   method_ = new QComboBox(this);
-  for (int m = 0; m <= 4; ++m) method_->addItem(QString::fromUtf8(core::f0MethodName(m)));
+  for (int m = 0; m <= 4; ++m) {
+    method_->addItem(QCoreApplication::translate("F0Method", core::f0MethodName(m)));
+  }
   method_->setCurrentIndex(std::clamp(settings.method, 0, 4));
   low_ = editableNumberList({60, 70, 80, 90, 100, 200}, settings.minPitch, this);
   high_ = editableNumberList({250, 300, 400, 500, 600, 900, 1000, 1200}, settings.maxPitch, this);
@@ -65,9 +67,9 @@ void ConfigureF0Dialog::accept() {
   input.threshold = threshold_->currentText().toStdString();
   input.style = style_->checkedId();
   const auto checked = core::validateF0Dialog(input);
-  if (const auto* failure = std::get_if<core::MessageId>(&checked)) {
-    emit refused(messageText(core::Message{*failure}));
-    warn(core::Message{*failure});
+  if (const auto* failure = std::get_if<core::Message>(&checked)) {
+    emit refused(messageText(*failure));
+    warn(*failure);
     return;
   }
   settings_ = std::get<core::F0Settings>(checked);

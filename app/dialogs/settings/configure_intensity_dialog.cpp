@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QMessageBox>
 #include <QVBoxLayout>
+#include <utility>
 #include "core/f0_settings.h"
 
 #include "app/translated_text.h"
@@ -31,9 +32,16 @@ ConfigureIntensityDialog::ConfigureIntensityDialog(const core::IntensitySettings
 }
 
 void ConfigureIntensityDialog::accept() {
-  // A field that is not a whole number fails its own range check.
+  // A field that is not a whole number says so.
   const auto low = core::parseDialogInteger(low_->text().toStdString());
   const auto high = core::parseDialogInteger(high_->text().toStdString());
+  for (const auto& [value, field] : {std::pair{low, low_}, std::pair{high, high_}}) {
+    if (value) continue;
+    const core::Message failure = core::notANumber(field->text().toStdString());
+    emit refused(messageText(failure));
+    warn(failure);
+    return;
+  }
   const core::IntensitySettings typed{low.value_or(-1), high.value_or(-1)};
   if (const auto failure = core::validateIntensitySettings(typed)) {
     emit refused(messageText(core::Message{*failure}));

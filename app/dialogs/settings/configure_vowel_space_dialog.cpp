@@ -110,8 +110,8 @@ void CConfVogal::accept() {
   const int set = language_->currentIndex();
   const auto checked = spectral::ValidateVowelEdits(set, edits);
   if (const auto* failure = std::get_if<spectral::VowelEditFailure>(&checked)) {
-    emit refused(messageText(core::Message{failure->message}));
-    warn(core::Message{failure->message});
+    emit refused(messageText(failure->message));
+    warn(failure->message);
     QLineEdit* edit = failure->f2 ? f2Edit(failure->row) : f1Edit(failure->row);
     edit->setFocus();
     edit->selectAll();
