@@ -75,9 +75,9 @@ TEST(FullDisk, ExportsAndRecordingsKeepTheOldFile) {
 TEST(ReadOnlyFolder, ExportsAndRecordingsKeepTheOldFile) {
   ScratchDir dir;
   const std::string text = dir.file("stats.txt");
-  ASSERT_FALSE(saveExportFile(text, exportText(10, 'a')));
-  expectReadOnlyFolderKeepsTheOldFile(text,
-                                      [&] { return !saveExportFile(text, exportText(20, 'b')); });
+  ASSERT_FALSE(saveExportFile(text, exportText(10, 'a'), ExportKind::Statistics));
+  expectReadOnlyFolderKeepsTheOldFile(
+      text, [&] { return !saveExportFile(text, exportText(20, 'b'), ExportKind::Statistics); });
 
   const std::string wave = dir.file("wv001.wav");
   const auto take = testing::noise(22050, 3);
