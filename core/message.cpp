@@ -348,6 +348,22 @@ constexpr std::array kCatalogue{
           QT_TRANSLATE_NOOP("Message", "There is no page called %s for this kind of file.")},
     Entry{MessageId::ProgramNotStarted,
           QT_TRANSLATE_NOOP("Message", "%s could not be started: %s")},
+    Entry{MessageId::MarkedStretch, QT_TRANSLATE_NOOP("Message", "Marked: %s s to %s s (%s s)")},
+    Entry{MessageId::NotesPreview, QT_TRANSLATE_NOOP("Message", "Notes: %s")},
+    Entry{
+        MessageId::StartHint,
+        QT_TRANSLATE_NOOP(
+            "Message", "To begin, create a client, open a recording, or open the demo register.")},
+    Entry{MessageId::ClientStartHint,
+          QT_TRANSLATE_NOOP("Message", "%s: open one of the recordings, or record a new one.")},
+    Entry{MessageId::RecordNewFileHint,
+          QT_TRANSLATE_NOOP("Message", "The new file is empty: record it now.")},
+    Entry{
+        MessageId::ChooseDisplayHint,
+        QT_TRANSLATE_NOOP(
+            "Message", "Choose what to show: a display of the Analysis menu or of the tool bar.")},
+    Entry{MessageId::InputLevel, QT_TRANSLATE_NOOP("Message", "Input: %s dBFS")},
+    Entry{MessageId::InputClipping, QT_TRANSLATE_NOOP("Message", "Clipping!")},
 };
 
 }  // namespace

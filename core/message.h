@@ -173,9 +173,17 @@ enum class MessageId {
   RestoreInterrupted,     // %s: the data folder
   RestoreRolledBack,
   SelectAtLeastOneScreen,
-  ReportNotWritten,  // %s: the path
-  PageNotKnown,      // %s: the page asked for
+  ReportNotWritten,   // %s: the path
+  PageNotKnown,       // %s: the page asked for
   ProgramNotStarted,  // %s: the program, %s: why
+  MarkedStretch,      // %s start, %s end, %s length (seconds, formatted)
+  NotesPreview,       // %s: the first paragraph of the notes
+  StartHint,
+  ClientStartHint,  // %s: the client's name
+  RecordNewFileHint,
+  ChooseDisplayHint,
+  InputLevel,  // %s: the level, formatted
+  InputClipping,
   // Not a message: stays last, so that tests can walk every identifier above it.
   EndOfCatalogue,
 };
