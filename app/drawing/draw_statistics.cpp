@@ -85,8 +85,8 @@ void drawStatisticsPanel(QPainter& painter, const QRect& graph, const DisplayDat
   const core::StatisticsReport& r = *data.statistics;
   const core::VoiceStatistics& s = r.statistics;
   const double rate = r.sampleRate ? r.sampleRate : 1.0;
-  // 16 rows, three half-row gaps and the title's 10 pixels.
-  const int line = std::min(22, (frame.height() - 16) * 2 / 37);
+  // The last baseline lies 16.5 lines and 10 pixels below the top; 6 more for its descent.
+  const int line = std::min(22, (frame.height() - 16) * 2 / 33);
   if (line < 16) {
     QFont small = painter.font();
     small.setPixelSize(std::max(9, line - 4));

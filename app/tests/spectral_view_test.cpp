@@ -363,3 +363,27 @@ TEST_F(SpectralFrameTest, LargeWindowsDrawTheGraphScaledAndWholeRows) {
 
 }  // namespace
 }  // namespace sonarel::app
+
+namespace sonarel::app {
+namespace {
+
+// At 800 x 600 the statistics ran out of their frame into the gap above the strip.
+TEST_F(SpectralViewTest, TheStatisticsStayInsideTheirFrameOnTheSmallScreen) {
+  open(11025, testing::sine(180, 11025, 22050, 9000));
+  ASSERT_FALSE(state.showMode(mode::Statistics));
+  const GraphGeometry small = GraphGeometry::compactLayout();
+  const QImage image = render(state, mode::Statistics, small);
+  const int frameBottom = small.graph.bottom() + kStripGap - 10;
+  int text = 0, outside = 0;
+  for (int y = small.graph.top(); y < small.strip.top(); ++y) {
+    for (int x = small.graph.left() + 2; x < small.graph.right() - 2; ++x) {
+      if (qGray(image.pixel(x, y)) >= 100) continue;
+      (y < frameBottom ? text : outside)++;
+    }
+  }
+  EXPECT_GT(text, 500) << "the rows are drawn";
+  EXPECT_EQ(outside, 0);
+}
+
+}  // namespace
+}  // namespace sonarel::app
