@@ -109,8 +109,9 @@ void drawSpectrogramPicture(QPainter& painter, const QRect& panel, const Display
     painter.drawText(QRect(x - 30, bottom + 1, 72, 13), Qt::AlignHCenter | Qt::AlignTop,
                      QString::asprintf("%.2f s", start + i * duration / 6));
   }
-  drawUpwards(painter, std::max(10, panel.left() - 66), panel.center().y(), bandName(band),
-              bandColour);
+  // Turned upwards, the name lies left of its anchor by the font's ascent: kept on screen.
+  drawUpwards(painter, std::max(painter.fontMetrics().ascent() + 1, panel.left() - 66),
+              panel.center().y(), bandName(band), bandColour);
 }
 
 namespace {
