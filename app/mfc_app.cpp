@@ -65,8 +65,9 @@ StartOptions parseStartOptions(const QStringList& arguments) {
     options.error = "--demo and --data both name the data folder";
   }
   if (!parser.positionalArguments().isEmpty()) options.file = parser.positionalArguments().first();
-  if (!options.screenshotFolder.isEmpty() && options.file.isEmpty()) {
-    options.error = "--screenshots needs a FILE";
+  if (!options.screenshotFolder.isEmpty() && options.file.isEmpty() &&
+      options.demoFolder.isEmpty()) {
+    options.error = "--screenshots needs a FILE or --demo";
   }
   return options;
 }
@@ -147,6 +148,11 @@ bool CMfcApp::startUp(const StartOptions& options) {
     frame_->showMaximized();
   }
   if (splash) splash->finish(frame_.get());
+  if (!options.screenshotFolder.isEmpty() && QDir().mkpath(options.screenshotFolder)) {
+    // The first screen, before anything is opened.
+    QApplication::processEvents();
+    frame_->grab().save(options.screenshotFolder + "/start-window.png");
+  }
   if (!options.file.isEmpty()) {
     frame_->openFile(options.file);
   } else if (!options.demoFolder.isEmpty()) {

@@ -394,6 +394,22 @@ constexpr std::array kCatalogue{
                             "%s could not be written (the folder may be read-only or "
                             "full).")},
     Entry{MessageId::NotANumber, QT_TRANSLATE_NOOP("Message", "\"%s\" is not a number.")},
+    Entry{MessageId::MarkedStretch, QT_TRANSLATE_NOOP("Message", "Marked: %s s to %s s (%s s)")},
+    Entry{MessageId::NotesPreview, QT_TRANSLATE_NOOP("Message", "Notes: %s")},
+    Entry{
+        MessageId::StartHint,
+        QT_TRANSLATE_NOOP(
+            "Message", "To begin, create a client, open a recording, or open the demo register.")},
+    Entry{MessageId::ClientStartHint,
+          QT_TRANSLATE_NOOP("Message", "%s: open one of the recordings, or record a new one.")},
+    Entry{MessageId::RecordNewFileHint,
+          QT_TRANSLATE_NOOP("Message", "The new file is empty: record it now.")},
+    Entry{
+        MessageId::ChooseDisplayHint,
+        QT_TRANSLATE_NOOP(
+            "Message", "Choose what to show: a display of the Analysis menu or of the tool bar.")},
+    Entry{MessageId::InputLevel, QT_TRANSLATE_NOOP("Message", "Input: %s dBFS")},
+    Entry{MessageId::InputClipping, QT_TRANSLATE_NOOP("Message", "Clipping!")},
 };
 
 }  // namespace

@@ -201,6 +201,14 @@ enum class MessageId {
   ExportNotWritten,     // %s: the path
   // a typed value that is not a number
   NotANumber,  // %s: what was typed
+  MarkedStretch,      // %s start, %s end, %s length (seconds, formatted)
+  NotesPreview,       // %s: the first paragraph of the notes
+  StartHint,
+  ClientStartHint,  // %s: the client's name
+  RecordNewFileHint,
+  ChooseDisplayHint,
+  InputLevel,  // %s: the level, formatted
+  InputClipping,
   // Not a message: stays last, so that tests can walk every identifier above it.
   EndOfCatalogue,
 };

@@ -43,6 +43,10 @@ struct LoadedWave {
 LoadedWave loadWave(const std::string& path,
                     double longestSeconds = std::numeric_limits<double>::infinity());
 
+// How long the sound of a WAVE file lasts, from its format and the data its file really
+// holds, without reading the samples; nothing when the file cannot be read as WAVE.
+std::optional<double> waveDurationSeconds(const std::string& path);
+
 // The step-by-step reader behind loadWave, for callers that read the data in pieces.
 struct WaveReadHandle {
   std::unique_ptr<RiffReader> reader;

@@ -72,6 +72,12 @@ int SpectrogramFftSize(std::uint32_t rate, int rows, bool printing) {
   }
 }
 
+int SpectrogramFilledRows(std::uint32_t rate, int rows, bool printing) {
+  const int n = SpectrogramFftSize(rate, rows, printing);
+  const int bins = (quarterBand(rate) ? n / 4 - 2 : n - 2) / 2;
+  return std::clamp(rows, 0, bins);
+}
+
 double SpectrogramTopFrequency(std::uint32_t rate) {
   return quarterBand(rate) ? rate / 8.0 : rate / 2.0;
 }

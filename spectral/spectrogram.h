@@ -27,6 +27,10 @@ int SpectrogramWindowLength(SpectrogramBand band, std::uint32_t rate);
 int SpectrogramFloor(SpectrogramBand band, std::uint32_t rate);
 // Transform size for a picture of `rows` rows (at most 1024 count) on screen or in print.
 int SpectrogramFftSize(std::uint32_t rate, int rows, bool printing = false);
+// The most rows a picture `rows` tall can fill with their own transform bins: taller
+// pictures leave rows with no bin (background). A display taller than this computes this
+// many rows and stretches them.
+int SpectrogramFilledRows(std::uint32_t rate, int rows, bool printing = false);
 // The highest frequency shown: fs/2, or fs/8 from 44100 Hz up.
 double SpectrogramTopFrequency(std::uint32_t rate);
 

@@ -21,10 +21,13 @@ void drawContourGrid(QPainter& painter, const QRect& graph, const GridScale& sca
   painter.drawRect(graph.adjusted(0, 0, -1, -1));
 
   const auto values = gridValues(scale.bottom, scale.top);
+  // A low graph labels every other line, so that the labels keep a line's height apart.
+  const int labelStep = graph.height() / 10 < 2 * metrics.height() ? 2 : 1;
   for (int i = 0; i < 11; ++i) {
     const int y = static_cast<int>(valueToY(graph, values[i], scale.bottom, scale.top));
     painter.setPen(QPen(kGridColour, 1));
     painter.drawLine(graph.left(), y, graph.right(), y);
+    if (i % labelStep != 0) continue;
     painter.setPen(Qt::black);
     const QString label = QString::asprintf("%.2d ", values[i]) + scale.unit;
     painter.drawText(QRect(graph.left() - 78, y - 8, 72, 16), Qt::AlignRight | Qt::AlignVCenter,

@@ -67,19 +67,28 @@ void drawSpectrogramPicture(QPainter& painter, const QRect& panel, const Display
                             spectral::SpectrogramBand band, SpectrogramPictureCache* cache,
                             const QColor& bandColour) {
   if (cache) {
+    // A panel taller than the transform has bins gets a picture of the rows it can fill,
+    // stretched: rows without a bin of their own would be drawn as background lines.
+    const int rows =
+        spectral::SpectrogramFilledRows(data.sampleRate, panel.height(), data.spectral.printing);
     const spectral::SpectrogramRequest request{data.samples,
                                                data.range.first,
                                                data.range.last,
                                                data.sampleRate,
                                                band,
-                                               panel.height(),
+                                               rows,
                                                spectral::kSpectrogramColumns,
                                                data.spectral.printing};
     const spectral::SpectrogramPicture& picture =
         cache->picture(request, data.spectral.revision, !data.spectral.progressive);
-    painter.drawImage(panel.left() + 1, panel.top(),
-                      colouredPicture(picture, cache->columnsDone(), data.spectral.spectrogram,
-                                      request.columns, request.rows));
+    const QImage image = colouredPicture(picture, cache->columnsDone(), data.spectral.spectrogram,
+                                         request.columns, request.rows);
+    const QRect target(panel.left() + 1, panel.top(), image.width(), panel.height());
+    if (image.height() == target.height()) {
+      painter.drawImage(target.topLeft(), image);
+    } else {
+      painter.drawImage(target, image);
+    }
   }
   painter.setPen(QPen(QColor(120, 120, 120), 1));
   painter.drawRect(panel.adjusted(0, -1, 1, 0));
@@ -100,8 +109,9 @@ void drawSpectrogramPicture(QPainter& painter, const QRect& panel, const Display
     painter.drawText(QRect(x - 30, bottom + 1, 72, 13), Qt::AlignHCenter | Qt::AlignTop,
                      QString::asprintf("%.2f s", start + i * duration / 6));
   }
-  drawUpwards(painter, std::max(10, panel.left() - 66), panel.center().y(), bandName(band),
-              bandColour);
+  // Turned upwards, the name lies left of its anchor by the font's ascent: kept on screen.
+  drawUpwards(painter, std::max(painter.fontMetrics().ascent() + 1, panel.left() - 66),
+              panel.center().y(), bandName(band), bandColour);
 }
 
 namespace {
@@ -128,6 +138,12 @@ void drawMarker(QPainter& painter, const QRect& marker, bool vertical) {
   }
   painter.drawPolygon(shape);
   painter.restore();
+}
+
+// The colour legend's left edge: closer to the pictures on a low graph, whose view has less
+// room on the right, so that the legend, its marker and the title stay on screen.
+int legendLeft(const QRect& graph) {
+  return graph.left() + (graph.height() < kLeastGraphHeight ? 700 : 711);
 }
 
 }  // namespace
@@ -166,21 +182,23 @@ void drawSpectrogramAmplitude(QPainter& painter, const QRect& graph, const Displ
   const SpectrogramSettings& settings = data.spectral.spectrogram;
   const spectral::Palette palette =
       spectral::SpectrogramPalette(settings.contrast, settings.blackAndWhite);
+  const int legend = legendLeft(graph);
   for (int i = 0; i < kLegendRows; ++i) {
     const spectral::Rgb c = palette[static_cast<std::size_t>(i)];
-    painter.fillRect(graph.left() + 711, graph.top() + 39 + i, 12, 1, QColor(c.r, c.g, c.b));
+    painter.fillRect(legend, graph.top() + 39 + i, 12, 1, QColor(c.r, c.g, c.b));
   }
   painter.setPen(QPen(QColor(120, 120, 120), 1));
-  painter.drawRect(graph.left() + 710, graph.top() + 38, 13, kLegendRows + 1);
-  painter.drawLine(graph.left() + 733, graph.top() + 38, graph.left() + 733, graph.top() + 139);
+  painter.drawRect(legend - 1, graph.top() + 38, 13, kLegendRows + 1);
+  painter.drawLine(legend + 22, graph.top() + 38, legend + 22, graph.top() + 139);
   if (auto marker = contrastMarker(mode::SpectrogramAmplitude, graph, settings.contrast)) {
     drawMarker(painter, *marker, true);
     // The value under the legend, where even the compact layout has room for it.
     painter.setPen(Qt::black);
-    painter.drawText(QRect(graph.left() + 697, graph.top() + 142, 40, 14), Qt::AlignCenter,
+    painter.drawText(QRect(legend - 6, graph.top() + 142, 40, 14), Qt::AlignCenter,
                      QString::asprintf("%02d dB", settings.contrast));
   }
-  drawUpwards(painter, graph.left() + 725, panels.narrow.center().y() + 20,
+  drawUpwards(painter, legend + (graph.height() < kLeastGraphHeight ? 36 : 14),
+              panels.narrow.center().y() + 20,
               displayText(QT_TRANSLATE_NOOP("Display", "Spectrogram")), kBandNameColour);
   painter.restore();
 }
@@ -192,7 +210,7 @@ std::optional<QRect> contrastMarker(int displayMode, const QRect& graph, int con
   }
   if (displayMode == mode::SpectrogramAmplitude) {
     const int y = graph.top() + 38 + contrast - 4;
-    return QRect(graph.left() + 730, y - 4, 9, 9);
+    return QRect(legendLeft(graph) + 19, y - 4, 9, 9);
   }
   return std::nullopt;
 }

@@ -20,7 +20,11 @@ int drawF0Label(QPainter& painter, int x, int baseline, const QString& label) {
   painter.drawText(x, baseline, text);
   int after = x + metrics.horizontalAdvance(text);
   QFont small = painter.font();
-  small.setPointSizeF(small.pointSizeF() * 0.7);
+  if (small.pixelSize() > 0) {
+    small.setPixelSize(std::max(6, small.pixelSize() * 7 / 10));
+  } else {
+    small.setPointSizeF(small.pointSizeF() * 0.7);
+  }
   painter.save();
   painter.setFont(small);
   painter.drawText(after, baseline + metrics.descent(), "0");
@@ -67,8 +71,12 @@ void drawHistogram(QPainter& painter, const QRect& graph, const DisplayData& dat
 
 void drawStatisticsPanel(QPainter& painter, const QRect& graph, const DisplayData& data) {
   painter.save();
+  // A low graph (small screens) takes most of the gap above the strip too, and its lines
+  // close up, so that all 16 rows stay inside the frame.
+  const QRect frame =
+      graph.height() < kLeastGraphHeight ? graph.adjusted(0, 0, 0, kStripGap - 10) : graph;
   painter.setPen(QPen(kGridColour, 1));
-  painter.drawRect(graph.adjusted(0, 0, -1, -1));
+  painter.drawRect(frame.adjusted(0, 0, -1, -1));
   painter.setPen(Qt::black);
   if (!data.statistics) {
     painter.restore();
@@ -77,15 +85,24 @@ void drawStatisticsPanel(QPainter& painter, const QRect& graph, const DisplayDat
   const core::StatisticsReport& r = *data.statistics;
   const core::VoiceStatistics& s = r.statistics;
   const double rate = r.sampleRate ? r.sampleRate : 1.0;
-  const int line = std::max(16, std::min(22, graph.height() / 17));
-  const int left = graph.left() + 30;
-  int y = graph.top() + line + 4;
+  // The last baseline lies 16.5 lines and 10 pixels below the top; 6 more for its descent.
+  const int line = std::min(22, (frame.height() - 16) * 2 / 33);
+  if (line < 16) {
+    QFont small = painter.font();
+    small.setPixelSize(std::max(9, line - 4));
+    painter.setFont(small);
+  }
+  const int left = frame.left() + 30;
+  const int valueRight = frame.right() - 8;
+  int y = frame.top() + line + 4;
 
   QFont bold = painter.font();
   bold.setBold(true);
   painter.setFont(bold);
   painter.drawText(left, y, displayText(QT_TRANSLATE_NOOP("Display", "Statistics")));
-  painter.setFont(QFont(bold.family(), bold.pointSize()));
+  QFont plain = bold;
+  plain.setBold(false);
+  painter.setFont(plain);
   painter.drawText(
       left +
           painter.fontMetrics().horizontalAdvance(
@@ -97,8 +114,8 @@ void drawStatisticsPanel(QPainter& painter, const QRect& graph, const DisplayDat
           r.range.first / rate, r.range.last / rate));
   y += line + 6;
   const auto f0Row = [&](const char* label, const QString& value) {
-    const int x = drawF0Label(painter, left, y, displayText(label));
-    painter.drawText(std::max(x, left + 230), y, value);
+    const int x = std::max(drawF0Label(painter, left, y, displayText(label)), left + 230);
+    painter.drawText(x, y, painter.fontMetrics().elidedText(value, Qt::ElideRight, valueRight - x));
     y += line;
   };
   f0Row(QT_TRANSLATE_NOOP("Display", "Mode "), f0ModesText(s));

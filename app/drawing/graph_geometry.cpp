@@ -2,6 +2,7 @@
 #include "app/drawing/graph_geometry.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace sonarel::app {
 
@@ -20,19 +21,59 @@ GraphGeometry GraphGeometry::compactLayout() {
   return g;
 }
 
+namespace {
+
+// The normal layout's extent with the least graph height.
+QSize leastNormalExtent() {
+  const GraphGeometry g = GraphGeometry::normal();
+  return g.extent() - QSize(0, g.graph.height() - kLeastGraphHeight);
+}
+
+}  // namespace
+
 GraphGeometry GraphGeometry::forViewSize(QSize size) {
-  if (size.height() < normal().extent().height() || size.width() < normal().extent().width()) {
-    return compactLayout();
-  }
+  const QSize least = leastNormalExtent();
+  if (size.height() < least.height() || size.width() < least.width()) return compactLayout();
   // Larger views centre the layout and give the graph the height there is.
   GraphGeometry g = normal();
+  const int spare = size.height() - least.height();
+  const int height = std::min(kLeastGraphHeight + spare, kMostGraphHeight);
   const int left = std::max(g.graph.left(), (size.width() - kGraphWidth) / 2);
-  const int spare = size.height() - normal().extent().height();
-  const int height = std::min(g.graph.height() + spare, 560);
-  const int top = g.graph.top() + std::max(0, spare - (height - g.graph.height())) / 2;
+  const int top = g.graph.top() + std::max(0, kLeastGraphHeight + spare - height) / 2;
   g.graph = QRect(left, top, kGraphWidth, height);
   g.strip = QRect(left, g.graph.bottom() + 1 + kStripGap, kGraphWidth, kStripHeight);
   return g;
+}
+
+ScaledLayout ScaledLayout::forViewSize(QSize size) {
+  ScaledLayout layout;
+  const QSize least = leastNormalExtent();
+  if (size.width() < least.width() || size.height() < least.height()) {
+    layout.geometry = GraphGeometry::forViewSize(size);
+    return layout;
+  }
+  layout.scale = std::min(static_cast<double>(size.width()) / least.width(),
+                          static_cast<double>(size.height()) / least.height());
+  const QSize logical(static_cast<int>(size.width() / layout.scale),
+                      static_cast<int>(size.height() / layout.scale));
+  layout.geometry = GraphGeometry::forViewSize(logical);
+  return layout;
+}
+
+QPoint ScaledLayout::toLogical(QPointF widgetPoint) const {
+  const QPointF p = (widgetPoint - offset) / scale;
+  constexpr double kRounding = 1e-9;
+  return {static_cast<int>(std::floor(p.x() + kRounding)),
+          static_cast<int>(std::floor(p.y() + kRounding))};
+}
+
+QPoint ScaledLayout::toWidget(QPoint logicalPoint) const {
+  const QPointF p = QPointF(logicalPoint) * scale + offset;
+  return {static_cast<int>(std::ceil(p.x())), static_cast<int>(std::ceil(p.y()))};
+}
+
+QRect ScaledLayout::toWidget(const QRect& logical) const {
+  return transform().mapRect(QRectF(logical)).toAlignedRect();
 }
 
 std::array<int, 11> gridValues(int bottom, int top) {

@@ -7,6 +7,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <QTransform>
 #include <array>
 
 namespace sonarel::app {
@@ -14,18 +15,40 @@ namespace sonarel::app {
 constexpr int kGraphWidth = 680;
 constexpr int kStripHeight = 110;
 constexpr int kStripGap = 50;
+constexpr int kLeastGraphHeight = 360;
+constexpr int kMostGraphHeight = 560;
 
 struct GraphGeometry {
   QRect graph;  // the analysis graph
   QRect strip;  // the waveform strip
   bool compact = false;
 
-  // The layout for a whole view of `size` (the compact one below 1024 x 700).
+  // The layout for a whole view of `size`: the compact one where the normal one does not fit
+  // with a graph of kLeastGraphHeight rows; else the normal one, centred, its graph as tall
+  // as the height allows (up to kMostGraphHeight rows).
   static GraphGeometry forViewSize(QSize size);
   static GraphGeometry normal();
   static GraphGeometry compactLayout();
   // The size a view needs to show the whole layout.
   QSize extent() const { return {strip.right() + (compact ? 52 : 70), strip.bottom() + 20}; }
+};
+
+// A layout drawn at a uniform scale, so that a large view shows the same 680 logical columns
+// with every pixel of room it has: drawing routines work in logical units (`geometry`), the
+// painter's transform puts them on the widget, and pointer positions come back through
+// toLogical(). Views too small for the normal layout at scale 1 get the unscaled layout.
+struct ScaledLayout {
+  GraphGeometry geometry;  // in logical units
+  double scale = 1.0;      // widget pixels per logical unit
+  QPointF offset;          // where the logical origin lies on the widget
+
+  static ScaledLayout forViewSize(QSize size);
+  QTransform transform() const { return QTransform(scale, 0, 0, scale, offset.x(), offset.y()); }
+  QPoint toLogical(QPointF widgetPoint) const;
+  // The first widget pixel inside a logical pixel (toLogical() of it gives that pixel back).
+  QPoint toWidget(QPoint logicalPoint) const;
+  // The widget pixels a logical rectangle covers (rounded outwards).
+  QRect toWidget(const QRect& logical) const;
 };
 
 // The values of the 11 horizontal grid lines, from `bottom` upwards in steps of

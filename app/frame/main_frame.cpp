@@ -14,6 +14,7 @@
 
 #include "app/commands/record_command.h"
 #include "app/dialogs/message_dialog.h"
+#include "app/drawing/display_modes.h"
 #include "app/frame/box_prompt.h"
 #include "app/help_window.h"
 #include "app/translated_text.h"
@@ -74,13 +75,19 @@ CMainFrame::CMainFrame(const FrameOptions& options, Languages& languages,
   createActions();
   fileLabel_ = new QLabel(this);
   rangeLabel_ = new QLabel(this);
+  selectionLabel_ = new QLabel(this);
+  notesLabel_ = new QLabel(this);
+  notesLabel_->setMaximumWidth(320);
   statusBar()->addWidget(fileLabel_, 1);
+  statusBar()->addWidget(notesLabel_);
+  statusBar()->addPermanentWidget(selectionLabel_);
   statusBar()->addPermanentWidget(rangeLabel_);
   loadRecentFiles();
   rebuildMenus();
   rebuildToolBar();
   retranslate();
   connect(view_, &CMfcView::contextCommand, this, &CMainFrame::runCommand);
+  connect(view_, &CMfcView::selectionChanged, this, &CMainFrame::updateSelectionStatus);
   view_->commandAvailable = [this](int id) {
     const CommandInfo* command = findCommand(id);
     return command && commandEnabled(*command);
@@ -90,6 +97,7 @@ CMainFrame::CMainFrame(const FrameOptions& options, Languages& languages,
     updateStatus();
   });
   connect(this, &CMainFrame::newRecordingPrepared, this, &CMainFrame::updateCommandStates);
+  connect(this, &CMainFrame::newRecordingPrepared, this, &CMainFrame::updateGuide);
   if (playback_) {
     connect(playback_, &audio::PlaybackDevice::finished, this, &CMainFrame::updateCommandStates);
   }
@@ -255,6 +263,13 @@ bool CMainFrame::commandEnabled(const CommandInfo& command) const {
 void CMainFrame::updateStatus() {
   const ViewState& state = document_.state();
   setWindowTitle(windowTitleText());
+  updateGuide();
+  updateSelectionStatus();
+  const QString notes = notesStatus();
+  notesLabel_->setText(
+      notesLabel_->fontMetrics().elidedText(notes, Qt::ElideRight, notesLabel_->maximumWidth()));
+  notesLabel_->setToolTip(notes);
+  notesLabel_->setVisible(!notes.isEmpty());
   if (!state.isOpen()) {
     fileLabel_->setText(session_.prepared()
                             ? preparedRecordingText()
@@ -276,6 +291,66 @@ void CMainFrame::updateStatus() {
                            .arg(state.range().first / rate, 0, 'f', 2)
                            .arg(state.range().last / rate, 0, 'f', 2)
                            .arg(state.zoomed() ? tr(" (zoomed)") : QString()));
+}
+
+QString CMainFrame::selectionStatus() const {
+  const ViewState& state = document_.state();
+  if (!state.isOpen() || state.selection().empty()) return {};
+  const SampleStretch stretch = state.selectedStretch();
+  const double rate = state.buffer().format.sampleRate ? state.buffer().format.sampleRate : 1.0;
+  const auto seconds = [rate](std::int64_t samples) {
+    return QString::asprintf("%.2f", static_cast<double>(samples) / rate).toStdString();
+  };
+  return messageText(core::Message{
+      core::MessageId::MarkedStretch,
+      {seconds(stretch.start), seconds(stretch.start + stretch.length), seconds(stretch.length)}});
+}
+
+void CMainFrame::updateSelectionStatus() {
+  const QString text = selectionStatus();
+  selectionLabel_->setText(text);
+  selectionLabel_->setVisible(!text.isEmpty());
+}
+
+QString CMainFrame::notesStatus() const {
+  if (!document_.state().isOpen() || !session_.hasClient() || session_.openNumber() < 0) return {};
+  const auto file = records::fileInformation(currentFolder(), session_.openNumber());
+  if (!file || !file->hasNotes) return {};
+  const QString preview = QString::fromStdString(file->notesPreview).simplified();
+  if (preview.isEmpty()) return {};
+  return messageText(core::Message{core::MessageId::NotesPreview, {preview.toStdString()}});
+}
+
+void CMainFrame::updateGuide() {
+  const ViewState& state = document_.state();
+  core::Message text{core::MessageId::EndOfCatalogue};
+  QList<int> commands;
+  if (state.isOpen()) {
+    if (state.displayMode() == mode::None) {
+      text = core::Message{core::MessageId::ChooseDisplayHint};
+      commands = state.buffer().kind == core::FileKind::VocalQuality
+                     ? QList<int>{cmd::VocalAnalysisData, cmd::DeviationDiagram,
+                                  cmd::SpectrogramIntensityF0}
+                     : QList<int>{cmd::F0AndIntensity, cmd::Spectrogram, cmd::Statistics};
+    }
+  } else if (session_.prepared()) {
+    text = core::Message{core::MessageId::RecordNewFileHint};
+    commands = {cmd::Record, cmd::Import};
+  } else if (session_.hasClient()) {
+    text = core::Message{core::MessageId::ClientStartHint, {session_.client().name}};
+    commands = {cmd::OpenFiles, cmd::RecordVoiceAnalysis, cmd::RecordVocalQuality};
+  } else {
+    text = core::Message{core::MessageId::StartHint};
+    commands = {cmd::NewClient, cmd::OpenSoundFile, cmd::OpenDemo};
+  }
+  if (text.id == core::MessageId::EndOfCatalogue) {
+    view_->setGuide({}, {});
+    return;
+  }
+  QList<QAction*> actions;
+  for (int id : commands)
+    if (QAction* action = actions_.value(id)) actions.append(action);
+  view_->setGuide(messageText(text), actions);
 }
 
 void CMainFrame::noteShown(const QString& text) {

@@ -15,9 +15,9 @@
 #include "app/frame/mfc_doc.h"
 #include "app/languages.h"
 #include "app/printing/report_document.h"
-#include "app/session/report_plan.h"
 #include "app/session/client_session.h"
 #include "app/session/prompt.h"
+#include "app/session/report_plan.h"
 #include "app/session/sound_editing.h"
 #include "app/views/mfc_view.h"
 #include "audio/capture_device.h"
@@ -79,6 +79,9 @@ class CMainFrame : public QMainWindow {
   const QStringList& recentFiles() const { return recent_; }
   // The last message shown to the user (tests read it).
   const QString& lastMessage() const { return lastMessage_; }
+  // The status bar's texts: the marked stretch, and the open file's notes.
+  QString selectionStatus() const;
+  QString notesStatus() const;
   // Tests drive the "Amplify Volume" dialog through this (it is shown, not run modally).
   std::function<void(class AmplifyDialog& dialog)> driveAmplifyDialog;
   // Tests answer the save dialog of the exports through this.
@@ -117,6 +120,13 @@ class CMainFrame : public QMainWindow {
   bool openFirstClientFile();
   // Runs the notes editor on the notes of the current client's file `number`.
   void editNotes(records::FileNumber number);
+  // "Edit Notes" for the open client file; the status bar then shows the notes' first
+  // paragraph as it now stands.
+  void editOpenFileNotes();
+  // Starts this program on the demo register, in a folder of its own beside the data folder.
+  void openDemoRegister();
+  // Tests see the program and arguments openDemoRegister starts through this.
+  std::function<bool(const QString& program, const QStringList& arguments)> startProgram;
 
   // The commands, as the command table runs them.
   void showMode(int mode);
@@ -197,6 +207,9 @@ class CMainFrame : public QMainWindow {
   bool commandEnabled(const CommandInfo& command) const;
   void updateSpectrogramChecks();
   void updateStatus();
+  void updateSelectionStatus();
+  // What the empty graph offers to do next.
+  void updateGuide();
   void showMessage(const core::Message& message);
   bool ask(const core::Message& question);
   SaveAnswer askSave(const core::Message& question);
@@ -231,13 +244,15 @@ class CMainFrame : public QMainWindow {
   QToolBar* toolBar_ = nullptr;
   QLabel* fileLabel_ = nullptr;
   QLabel* rangeLabel_ = nullptr;
+  QLabel* selectionLabel_ = nullptr;  // the marked stretch's times
+  QLabel* notesLabel_ = nullptr;      // the open client file's notes, first paragraph
   QPointer<HelpWindow> help_;
   QStringList recent_;
   QString lastMessage_;
   MenuSet shownSet_ = MenuSet::Voice;
   bool busy_ = false;
   records::ClientTable clients_;
-  PrintChoices voicePrintChoices_;    // the print boxes, as left at the last print
+  PrintChoices voicePrintChoices_;  // the print boxes, as left at the last print
   PrintChoices qualityPrintChoices_;
   ClientSession session_;
   std::unique_ptr<Prompt> ownPrompt_;  // message boxes, when FrameOptions names no prompt

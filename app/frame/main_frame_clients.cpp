@@ -4,7 +4,9 @@
 // editing notes.
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
+#include <QProcess>
 
 #include "app/date_order.h"
 #include "app/desktop_trash.h"
@@ -249,6 +251,26 @@ void CMainFrame::deleteOpenFile() {
                                  desktopTrash(currentFolder().dataFolder()));
   for (const Message& message : outcome.messages) showMessage(message);
   clearClientView();
+}
+
+void CMainFrame::editOpenFileNotes() {
+  if (!session_.hasClient() || session_.openNumber() < 0) return;
+  editNotes(session_.openNumber());
+  updateStatus();
+}
+
+void CMainFrame::openDemoRegister() {
+  const QString folder = QDir::cleanPath(options_.dataFolder) + "-demo";
+  const QStringList arguments{"--demo", folder};
+  const QString program = QCoreApplication::applicationFilePath();
+  QProcess process;
+  process.setProgram(program);
+  process.setArguments(arguments);
+  const bool started = startProgram ? startProgram(program, arguments) : process.startDetached();
+  if (!started) {
+    showMessage(Message{MessageId::ProgramNotStarted,
+                        {program.toStdString(), process.errorString().toStdString()}});
+  }
 }
 
 void CMainFrame::editNotes(records::FileNumber number) {

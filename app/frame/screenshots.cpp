@@ -3,12 +3,19 @@
 
 #include <QDir>
 #include <QPixmap>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cmath>
 
 #include "app/commands/command_table.h"
+#include "app/dialogs/clients/files_dialog.h"
+#include "app/dialogs/recording/record_dialog.h"
 #include "app/frame/main_frame.h"
 #include "app/mfc_app.h"
 #include "app/views/display_registry.h"
 #include "app/views/power_spectrum_window.h"
+#include "audio/scripted_capture_device.h"
+#include "core/sample_buffer.h"
 
 namespace sonarel::app {
 
@@ -37,6 +44,54 @@ void spectralExtras(CMainFrame& frame, const QString& folder) {
   frame.runCommand(cmd::Zoom);
   grabFinished(frame, folder + "/zoomed-power-and-lpc.png");
   frame.runCommand(cmd::Zoom);
+}
+
+// A tone with a slow swell, as a sustained vowel sounds on the trace.
+std::vector<std::int16_t> vowelLikeTone(std::uint32_t rate, double seconds, double peak) {
+  std::vector<std::int16_t> samples(static_cast<std::size_t>(rate * seconds));
+  for (std::size_t i = 0; i < samples.size(); ++i) {
+    const double t = static_cast<double>(i) / rate;
+    const double swell = 0.6 + 0.4 * std::sin(2 * M_PI * 0.7 * t);
+    const double voice = std::sin(2 * M_PI * 140 * t) + 0.5 * std::sin(2 * M_PI * 280 * t) +
+                         0.3 * std::sin(2 * M_PI * 700 * t);
+    samples[i] =
+        static_cast<std::int16_t>(std::clamp(peak * swell * voice / 1.8, -32768.0, 32767.0));
+  }
+  return samples;
+}
+
+// The client's file list (with a client chosen) and the "Record" dialog hearing a scripted
+// input: its level before a take, the take running, and the take kept after Stop.
+void dialogShots(CMainFrame& frame, Language language, const QString& folder) {
+  if (frame.currentClient().code >= 0) {
+    FilesDialog files(frame.currentFolder(), QString::fromStdString(frame.currentClient().name),
+                      language, false, &frame);
+    files.show();
+    QApplication::processEvents();
+    files.grab().save(folder + "/files-dialog.png");
+  }
+  QTemporaryDir scratch;
+  if (!scratch.isValid()) return;
+  audio::ScriptedCaptureDevice input;
+  const audio::RecordingJob job{(scratch.path() + "/wv001.wav").toStdString(),
+                                core::FileKind::VoiceAnalysis,
+                                11025,
+                                scratch.path().toStdString(),
+                                {}};
+  CGravacao record(job, input, nullptr, nullptr, &frame);
+  record.show();
+  QApplication::processEvents();
+  input.hear(vowelLikeTone(11025, 0.3, 14000));
+  record.grab().save(folder + "/record-level.png");
+  record.record();
+  input.hear(vowelLikeTone(11025, 1.2, 26000));
+  record.grab().save(folder + "/record-running.png");
+  input.hear(vowelLikeTone(11025, 2.0, 26000));
+  record.stop();
+  QApplication::processEvents();
+  input.hear(std::vector<std::int16_t>(700, 32767));  // a clipped block while listening again
+  record.grab().save(folder + "/record-take.png");
+  record.close();
 }
 
 }  // namespace
@@ -68,6 +123,8 @@ int CMfcApp::renderScreenshots(const QString& folder) {
   frame_->runCommand(cmd::Zoom);
   QApplication::processEvents();
   frame_->grab().save(folder + "/zoomed-f0.png");
+  frame_->runCommand(cmd::Zoom);
+  dialogShots(*frame_, languages_.current(), folder);
   return 0;
 }
 

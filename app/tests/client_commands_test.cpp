@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include "app/commands/command_table.h"
 #include "app/dialogs/clients/client_dialog.h"
@@ -244,8 +245,8 @@ TEST_F(ClientCommands, TheFileListShowsNewestFirstAndActsOnRows) {
   ASSERT_EQ(list->topLevelItemCount(), 3);
   EXPECT_EQ(list->topLevelItem(0)->text(0), "03/01/2008 File 2");
   EXPECT_EQ(list->topLevelItem(1)->text(0), "12/31/2007 File 1");
-  EXPECT_EQ(list->topLevelItem(1)->text(1), "Rouca");
-  EXPECT_EQ(list->topLevelItem(2)->text(1), "?");
+  EXPECT_EQ(list->topLevelItem(1)->text(FilesDialog::kNotesColumn), "Rouca");
+  EXPECT_EQ(list->topLevelItem(2)->text(FilesDialog::kNotesColumn), "?");
 
   dialog.openSelected();
   EXPECT_EQ(shown.last().at(0).toString(), "Select a File!");
@@ -409,6 +410,138 @@ TEST_F(ClientCommands, NotesAreEditedByTheOutsideEditorAndPreviewedAfter) {
   frame->setCurrentClient(client(1, "Ana", 1));
   frame->editNotes(1);
   EXPECT_EQ(frame->lastMessage(), "Notes Editor can´t be Inicialized!\nReinstall Sonarel!");
+}
+
+// A stand-in editor that writes `text` as the notes' first paragraph.
+std::string fakeEditor(DataFolder& data, const std::string& text) {
+  const std::string editor = data.file("fake-noted");
+  std::ofstream(editor) << "#!/bin/sh\nprintf '{\\\\rtf1\\\\pard " << text
+                        << "\\\\par}' > \"$1\"\n";
+  std::filesystem::permissions(editor, std::filesystem::perms::owner_all);
+  return editor;
+}
+
+TEST_F(ClientCommands, TheFileListsColumnsFitTheirTextsInEveryLanguage) {
+  const records::ClientFolder folder = data.client(5);
+  putWave(folder.recordingPath(RecordingType::VoiceAnalysis, 1), 11025);  // one second
+  putWave(folder.recordingPath(RecordingType::VocalQuality, 2), 44100);
+  DataFolder::put(folder.markerPath(RecordingType::VoiceAnalysis, 3), "x", 20060101);
+  for (Language language :
+       {Language::English, Language::Spanish, Language::Korean, Language::Portuguese}) {
+    languages.apply(language);
+    FilesDialog dialog(folder, "Ana", language, false);
+    dialog.resize(460, 300);  // as narrow as the list allows
+    dialog.show();
+    QApplication::processEvents();
+    QTreeWidget* list = dialog.list();
+    ASSERT_EQ(list->topLevelItemCount(), 3);
+    for (int row = 0; row < 3; ++row) {
+      const QTreeWidgetItem* item = list->topLevelItem(row);
+      for (int column :
+           {FilesDialog::kDateColumn, FilesDialog::kKindColumn, FilesDialog::kDurationColumn}) {
+        const int needed = list->fontMetrics().horizontalAdvance(item->text(column)) +
+                           (column == FilesDialog::kDateColumn ? list->iconSize().width() : 0);
+        EXPECT_GE(list->columnWidth(column), needed)
+            << Languages::suffixOf(language) << " row " << row << " column " << column;
+      }
+    }
+    languages.apply(Language::English);
+  }
+  FilesDialog dialog(folder, "Ana", Language::English, false);
+  QTreeWidget* list = dialog.list();
+  EXPECT_EQ(list->headerItem()->text(FilesDialog::kKindColumn), "Kind");
+  // Files 1 and 2 carry today's date, in no fixed order; file 3 is the oldest.
+  const auto row = [list](const char* number) {
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+      if (list->topLevelItem(i)->text(FilesDialog::kDateColumn).endsWith(number))
+        return list->topLevelItem(i);
+    return list->topLevelItem(0);
+  };
+  EXPECT_EQ(row("File 1")->text(FilesDialog::kDurationColumn), "1.00 s");
+  EXPECT_EQ(row("File 1")->text(FilesDialog::kKindColumn), "Voice Analysis");
+  EXPECT_EQ(row("File 2")->text(FilesDialog::kKindColumn), "Vocal Quality");
+  EXPECT_EQ(row("File 3")->text(FilesDialog::kKindColumn), "Sent to Backup");
+  EXPECT_EQ(row("File 3")->text(FilesDialog::kDurationColumn), "");
+}
+
+TEST_F(ClientCommands, EditNotesFromTheListButtonAndFromTheMainView) {
+  makeFrame(QString::fromStdString(fakeEditor(data, "Voz rouca")));
+  ASSERT_TRUE(frame->clientTable().append(client(1, "Ana", 1)).ok());
+  const records::ClientFolder folder = data.client(1);
+  putWave(folder.recordingPath(RecordingType::VoiceAnalysis, 1), 11025);
+  frame->setCurrentClient(*frame->clientTable().find(1));
+
+  // The list's button edits the selected row's notes and shows the new preview, in Korean too.
+  FilesDialog dialog(folder, "Ana", Language::Korean, false);
+  dialog.editNotes = [this](records::FileNumber number) { frame->editNotes(number); };
+  EXPECT_FALSE(dialog.editNotesButton()->isEnabled()) << "nothing selected";
+  dialog.list()->setCurrentItem(dialog.list()->topLevelItem(0));
+  ASSERT_TRUE(dialog.editNotesButton()->isEnabled());
+  dialog.editNotesButton()->click();
+  EXPECT_EQ(dialog.list()->topLevelItem(0)->text(FilesDialog::kNotesColumn), "Voz rouca");
+
+  // The main view's command, for the open file; the status bar shows the notes after.
+  EXPECT_FALSE(enabled(cmd::EditNotes)) << "no file open";
+  ASSERT_TRUE(frame->openClientFile(1, RecordingType::VoiceAnalysis));
+  EXPECT_EQ(frame->notesStatus(), "Notes: Voz rouca");
+  makeFrame(QString::fromStdString(fakeEditor(data, "Melhorou")));
+  frame->setCurrentClient(client(1, "Ana", 1));
+  ASSERT_TRUE(frame->openClientFile(1, RecordingType::VoiceAnalysis));
+  ASSERT_TRUE(enabled(cmd::EditNotes));
+  frame->runCommand(cmd::EditNotes);
+  EXPECT_EQ(records::fileInformation(folder, 1)->notesPreview, "Melhorou\n");
+  EXPECT_EQ(frame->notesStatus(), "Notes: Melhorou");
+}
+
+TEST_F(ClientCommands, TheEmptyWindowSaysWhatToDoNext) {
+  QFrame* guide = frame->view()->guide();
+  ASSERT_FALSE(guide->isHidden());
+  const auto offered = [guide] {
+    QList<int> commands;
+    for (const QToolButton* button : guide->findChildren<QToolButton*>())
+      commands << button->defaultAction()->data().toInt();
+    return commands;
+  };
+  EXPECT_EQ(offered(), (QList<int>{cmd::NewClient, cmd::OpenSoundFile, cmd::OpenDemo}));
+  QStringList started;
+  frame->startProgram = [&](const QString&, const QStringList& arguments) {
+    started = arguments;
+    return true;
+  };
+  frame->runCommand(cmd::OpenDemo);
+  ASSERT_EQ(started.size(), 2);
+  EXPECT_EQ(started[0], "--demo");
+  EXPECT_TRUE(started[1].endsWith("-demo"));
+
+  ASSERT_TRUE(frame->clientTable().append(client(1, "Ana", 1)).ok());
+  putWave(data.client(1).recordingPath(RecordingType::VoiceAnalysis, 1), 11025);
+  frame->setCurrentClient(*frame->clientTable().find(1));
+  EXPECT_EQ(offered(),
+            (QList<int>{cmd::OpenFiles, cmd::RecordVoiceAnalysis, cmd::RecordVocalQuality}));
+  ASSERT_TRUE(frame->openClientFile(1, RecordingType::VoiceAnalysis));
+  EXPECT_FALSE(guide->isHidden()) << "an opened recording with no display yet";
+  EXPECT_TRUE(offered().contains(cmd::F0AndIntensity));
+  frame->runCommand(cmd::F0AndIntensity);
+  EXPECT_TRUE(guide->isHidden());
+}
+
+TEST_F(ClientCommands, AMarkedStretchShowsItsTimesInTheStatusBar) {
+  const std::string outside = data.file("outside.wav");
+  ASSERT_FALSE(core::writeWave(outside, core::pcm16MonoFormat(11025),
+                               testing::sine(180, 11025, 6800, 9000)));
+  ASSERT_TRUE(frame->openFile(QString::fromStdString(outside)));
+  EXPECT_EQ(frame->selectionStatus(), "");
+  // 6800 samples: 10 a column. Columns 100 to 340 are samples 1000 to 3400.
+  ViewState& state = frame->document().state();
+  state.pressStrip(340);
+  state.dragStrip(100);
+  EXPECT_EQ(frame->selectionStatus(), "Marked: 0.09 s to 0.31 s (0.22 s)");
+  state.releaseStrip(100);
+  languages.apply(Language::Portuguese);
+  EXPECT_EQ(frame->selectionStatus(), "Marcado: de 0.09 s a 0.31 s (0.22 s)");
+  languages.apply(Language::English);
+  state.clearSelection();
+  EXPECT_EQ(frame->selectionStatus(), "");
 }
 
 }  // namespace

@@ -112,9 +112,10 @@ TEST_F(MainFrameTest, MouseSelectionZoomAndPlayback) {
   QTimer::singleShot(50, [] {
     if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
   });
-  QTest::mousePress(frame->view(), Qt::LeftButton, {}, strip.topLeft() + QPoint(100, 50));
-  QTest::mouseMove(frame->view(), strip.topLeft() + QPoint(250, 50));
-  QTest::mouseRelease(frame->view(), Qt::LeftButton, {}, strip.topLeft() + QPoint(300, 50));
+  const auto at = [this](QPoint logical) { return frame->view()->layout().toWidget(logical); };
+  QTest::mousePress(frame->view(), Qt::LeftButton, {}, at(strip.topLeft() + QPoint(100, 50)));
+  QTest::mouseMove(frame->view(), at(strip.topLeft() + QPoint(250, 50)));
+  QTest::mouseRelease(frame->view(), Qt::LeftButton, {}, at(strip.topLeft() + QPoint(300, 50)));
   const ViewState& state = frame->document().state();
   EXPECT_EQ(state.selection().x1, 100);
   EXPECT_EQ(state.selection().x2, 300);

@@ -226,3 +226,48 @@ TEST_F(RecordDialogTest, OffersToRecoverAnUnfinishedRecording) {
 
 }  // namespace
 }  // namespace sonarel::app
+
+namespace sonarel::app {
+namespace {
+
+TEST_F(RecordDialogTest, TheLevelShowsBeforeATakeAndTheTakeStaysWholeAfterStop) {
+  auto d = dialog(job());
+  d->show();
+  ASSERT_TRUE(d->isMonitoring()) << "the input is heard before Record";
+  capture.hear(testing::sine(200, 11025, 662 * 3, 8000));
+  EXPECT_TRUE(d->levelText().startsWith("Input: -12.")) << d->levelText().toStdString();
+  EXPECT_FALSE(d->clippingShown());
+  capture.hear(std::vector<std::int16_t>(662, -32768));
+  EXPECT_TRUE(d->clippingShown());
+  EXPECT_FALSE(std::filesystem::exists(dir.file("wv001.wav"))) << "listening writes nothing";
+
+  d->record();
+  ASSERT_TRUE(d->isRecording());
+  EXPECT_FALSE(d->isMonitoring());
+  // Two seconds at -6 dBFS: more than one sweep of the running trace.
+  capture.hear(testing::sine(150, 11025, 662 * 34, 16384));
+  const int height = d->trace()->picture().height();
+  d->stop();
+  settle();
+  EXPECT_TRUE(d->isMonitoring()) << "listening again after the take";
+
+  // The whole take: every column is lit, and half of full scale reaches about a quarter of
+  // the height from the top, not the edge.
+  const QImage& picture = d->trace()->picture();
+  int litColumns = 0, top = height;
+  for (int x = 0; x < picture.width(); ++x) {
+    bool lit = false;
+    for (int y = 0; y < picture.height(); ++y) {
+      if (picture.pixelColor(x, y) == Qt::black) continue;
+      lit = true;
+      top = std::min(top, y);
+    }
+    litColumns += lit;
+  }
+  EXPECT_EQ(litColumns, picture.width());
+  EXPECT_NEAR(top, height / 4, 3);
+  EXPECT_GT(top, 0);
+}
+
+}  // namespace
+}  // namespace sonarel::app

@@ -41,6 +41,20 @@ int topmostPixel(const QImage& image, int x, QColor colour, const QRect& graph) 
   return -1;
 }
 
+// Rows of `area` in which every pixel is the spectrogram's background colour.
+int backgroundRows(const QImage& image, const QRect& area) {
+  const spectral::Rgb ground =
+      spectral::SpectrogramPalette(spectral::kDefaultContrast, false)[spectral::kBackgroundEntry];
+  const QColor background(ground.r, ground.g, ground.b);
+  int rows = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    int count = 0;
+    for (int x = area.left(); x <= area.right(); ++x) count += image.pixelColor(x, y) == background;
+    rows += count == area.width();
+  }
+  return rows;
+}
+
 class SpectralViewTest : public ::testing::Test {
  protected:
   void open(std::uint32_t rate, const std::vector<std::int16_t>& samples) {
@@ -250,25 +264,26 @@ TEST_F(SpectralFrameTest, RightClickOpensTheFrameSpectrumAndDraggingSetsTheContr
   frame->runCommand(cmd::Spectrogram);
   CMfcView* view = frame->view();
   const QRect graph = view->geometry().graph;
-  QTest::mouseClick(view, Qt::RightButton, {}, graph.center());
+  const auto at = [view](QPoint logical) { return view->layout().toWidget(logical); };
+  QTest::mouseClick(view, Qt::RightButton, {}, at(graph.center()));
   CEspectroEnergia* popup = view->spectrumWindow();
   ASSERT_TRUE(popup->isVisible());
   EXPECT_FALSE(popup->empty());
   popup->hide();
   // The last column's frame of 512 samples would run past the recording.
-  QTest::mouseClick(view, Qt::RightButton, {}, QPoint(graph.right(), graph.center().y()));
+  QTest::mouseClick(view, Qt::RightButton, {}, at(QPoint(graph.right(), graph.center().y())));
   EXPECT_TRUE(popup->isVisible());
   EXPECT_TRUE(popup->empty());
   popup->close();
   frame->runCommand(cmd::PowerSpectrum);
-  QTest::mouseClick(view, Qt::RightButton, {}, graph.center());
+  QTest::mouseClick(view, Qt::RightButton, {}, at(graph.center()));
   EXPECT_FALSE(popup->isVisible()) << "only the spectrograms open it";
 
   frame->runCommand(cmd::Spectrogram);
   const auto marker = contrastMarker(mode::Spectrogram, graph, 80);
-  QTest::mousePress(view, Qt::LeftButton, {}, marker->center());
-  QTest::mouseMove(view, marker->center() - QPoint(40, 0));
-  QTest::mouseRelease(view, Qt::LeftButton, {}, marker->center() - QPoint(40, 0));
+  QTest::mousePress(view, Qt::LeftButton, {}, at(marker->center()));
+  QTest::mouseMove(view, at(marker->center() - QPoint(40, 0)));
+  QTest::mouseRelease(view, Qt::LeftButton, {}, at(marker->center() - QPoint(40, 0)));
   const int contrast = frame->document().state().spectral().spectrogramSettings().contrast;
   EXPECT_EQ(contrast, contrastAt(mode::Spectrogram, graph, marker->center() - QPoint(40, 0)));
   EXPECT_LT(contrast, 80);
@@ -306,6 +321,68 @@ TEST_F(SpectralFrameTest, SettingsDialogsPresetTheirCombosAndOkRecomputes) {
   EXPECT_EQ(state.spectral().powerSettings().fftSize, 1024);
   EXPECT_EQ(state.displayMode(), mode::PowerSpectrum);
   EXPECT_EQ(state.spectral().powerLevels().size(), 1024u);
+}
+
+}  // namespace
+}  // namespace sonarel::app
+
+namespace sonarel::app {
+namespace {
+
+// A graph taller than the transform's bins (560 rows at 11025 Hz, 511 bins) once drew every
+// row without a bin as a background line across the picture.
+TEST_F(SpectralViewTest, ATallSpectrogramHasNoEmptyRows) {
+  open(11025, testing::noise(22050, 5));
+  ASSERT_FALSE(state.showMode(mode::Spectrogram));
+  const GraphGeometry tall = GraphGeometry::forViewSize(QSize(1920, 1000));
+  ASSERT_EQ(tall.graph.height(), kMostGraphHeight);
+  const QImage image = render(state, mode::Spectrogram, tall);
+  const QRect inside = tall.graph.adjusted(40, 12, -40, -12);
+  EXPECT_EQ(backgroundRows(image, inside), 0);
+}
+
+TEST_F(SpectralFrameTest, LargeWindowsDrawTheGraphScaledAndWholeRows) {
+  frame->resize(1920, 1080);
+  ASSERT_TRUE(frame->openFile(QString::fromStdString(
+      dir.write("wv002.wav", testing::simpleWave(11025, testing::noise(22050, 6))))));
+  frame->runCommand(cmd::Spectrogram);
+  CMfcView* view = frame->view();
+  view->grab();  // the picture grows from the left over a few repaints
+  while (frame->document().state().spectral().picturesGrowing()) QApplication::processEvents();
+  const ScaledLayout layout = view->layout();
+  EXPECT_GT(layout.scale, 1.5);
+  const QRect graph = layout.toWidget(layout.geometry.graph);
+  EXPECT_GT(graph.width(), view->width() * 6 / 10) << "the graph uses the room it has";
+  EXPECT_LE(layout.toWidget(layout.geometry.strip).bottom(), view->height());
+  const QImage image = view->grab().toImage();
+  EXPECT_EQ(backgroundRows(image, graph.adjusted(60, 20, -60, -20)), 0);
+  // A click on the picture still reads the logical column under it.
+  const QPoint column100 = layout.toWidget(layout.geometry.graph.topLeft() + QPoint(100, 50));
+  EXPECT_EQ(layout.toLogical(column100).x() - layout.geometry.graph.left(), 100);
+}
+
+}  // namespace
+}  // namespace sonarel::app
+
+namespace sonarel::app {
+namespace {
+
+// At 800 x 600 the statistics ran out of their frame into the gap above the strip.
+TEST_F(SpectralViewTest, TheStatisticsStayInsideTheirFrameOnTheSmallScreen) {
+  open(11025, testing::sine(180, 11025, 22050, 9000));
+  ASSERT_FALSE(state.showMode(mode::Statistics));
+  const GraphGeometry small = GraphGeometry::compactLayout();
+  const QImage image = render(state, mode::Statistics, small);
+  const int frameBottom = small.graph.bottom() + kStripGap - 10;
+  int text = 0, outside = 0;
+  for (int y = small.graph.top(); y < small.strip.top(); ++y) {
+    for (int x = small.graph.left() + 2; x < small.graph.right() - 2; ++x) {
+      if (qGray(image.pixel(x, y)) >= 100) continue;
+      (y < frameBottom ? text : outside)++;
+    }
+  }
+  EXPECT_GT(text, 500) << "the rows are drawn";
+  EXPECT_EQ(outside, 0);
 }
 
 }  // namespace

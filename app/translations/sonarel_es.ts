@@ -663,6 +663,22 @@
         <source>Write the chosen screens to a PDF file</source>
         <translation>Escribir las pantallas elegidas en un archivo PDF</translation>
     </message>
+    <message>
+        <source>Edit &amp;Notes...</source>
+        <translation>Editar &amp;notas...</translation>
+    </message>
+    <message>
+        <source>Edit the notes of the open file</source>
+        <translation>Editar las notas del archivo abierto</translation>
+    </message>
+    <message>
+        <source>Open the Demo Register</source>
+        <translation>Abrir el registro de demostración</translation>
+    </message>
+    <message>
+        <source>Open a register of example clients in a new window</source>
+        <translation>Abrir un registro de clientes de ejemplo en una ventana nueva</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -1595,6 +1611,38 @@ Put the data back as they were before it?</source>
         <source>&quot;%s&quot; is not a number.</source>
         <translation>«%s» no es un número.</translation>
     </message>
+    <message>
+        <source>Marked: %s s to %s s (%s s)</source>
+        <translation>Marcado: de %s s a %s s (%s s)</translation>
+    </message>
+    <message>
+        <source>Notes: %s</source>
+        <translation>Notas: %s</translation>
+    </message>
+    <message>
+        <source>To begin, create a client, open a recording, or open the demo register.</source>
+        <translation>Para empezar, cree un cliente, abra una grabación o abra el registro de demostración.</translation>
+    </message>
+    <message>
+        <source>%s: open one of the recordings, or record a new one.</source>
+        <translation>%s: abra una de las grabaciones o grabe una nueva.</translation>
+    </message>
+    <message>
+        <source>The new file is empty: record it now.</source>
+        <translation>El archivo nuevo está vacío: grábelo ahora.</translation>
+    </message>
+    <message>
+        <source>Choose what to show: a display of the Analysis menu or of the tool bar.</source>
+        <translation>Elija qué mostrar: una presentación del menú Análisis o de la barra de herramientas.</translation>
+    </message>
+    <message>
+        <source>Input: %s dBFS</source>
+        <translation>Entrada: %s dBFS</translation>
+    </message>
+    <message>
+        <source>Clipping!</source>
+        <translation>¡Saturación!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2226,6 +2274,30 @@ Evaluación acústica de la voz.</translation>
     <message>
         <source>Delete</source>
         <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Edit Notes</source>
+        <translation>Editar notas</translation>
+    </message>
+    <message>
+        <source>Sent to Backup</source>
+        <translation>Enviado a la copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Vocal Quality</source>
+        <translation>Calidad vocal</translation>
+    </message>
+    <message>
+        <source>Voice Analysis</source>
+        <translation>Análisis de voz</translation>
     </message>
 </context>
 <context>

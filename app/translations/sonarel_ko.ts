@@ -663,6 +663,22 @@
         <source>Write the chosen screens to a PDF file</source>
         <translation>선택한 화면을 PDF 파일로 저장</translation>
     </message>
+    <message>
+        <source>Edit &amp;Notes...</source>
+        <translation>메모 편집(&amp;N)...</translation>
+    </message>
+    <message>
+        <source>Edit the notes of the open file</source>
+        <translation>열린 파일의 메모 편집</translation>
+    </message>
+    <message>
+        <source>Open the Demo Register</source>
+        <translation>데모 등록부 열기</translation>
+    </message>
+    <message>
+        <source>Open a register of example clients in a new window</source>
+        <translation>새 창에서 예제 고객 등록부 열기</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -1595,6 +1611,38 @@ Put the data back as they were before it?</source>
         <source>&quot;%s&quot; is not a number.</source>
         <translation>&quot;%s&quot;은(는) 숫자가 아닙니다.</translation>
     </message>
+    <message>
+        <source>Marked: %s s to %s s (%s s)</source>
+        <translation>표시 구간: %s초 ~ %s초 (%s초)</translation>
+    </message>
+    <message>
+        <source>Notes: %s</source>
+        <translation>메모: %s</translation>
+    </message>
+    <message>
+        <source>To begin, create a client, open a recording, or open the demo register.</source>
+        <translation>시작하려면 고객을 만들거나, 녹음을 열거나, 데모 등록부를 여십시오.</translation>
+    </message>
+    <message>
+        <source>%s: open one of the recordings, or record a new one.</source>
+        <translation>%s: 녹음 중 하나를 열거나 새로 녹음하십시오.</translation>
+    </message>
+    <message>
+        <source>The new file is empty: record it now.</source>
+        <translation>새 파일이 비어 있습니다: 지금 녹음하십시오.</translation>
+    </message>
+    <message>
+        <source>Choose what to show: a display of the Analysis menu or of the tool bar.</source>
+        <translation>표시할 내용을 고르십시오: 분석 메뉴나 도구 모음의 화면.</translation>
+    </message>
+    <message>
+        <source>Input: %s dBFS</source>
+        <translation>입력: %s dBFS</translation>
+    </message>
+    <message>
+        <source>Clipping!</source>
+        <translation>클리핑!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2226,6 +2274,30 @@ Acoustic assessment of the voice.</source>
     <message>
         <source>Delete</source>
         <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>종류</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>길이</translation>
+    </message>
+    <message>
+        <source>Edit Notes</source>
+        <translation>메모 편집</translation>
+    </message>
+    <message>
+        <source>Sent to Backup</source>
+        <translation>백업으로 보냄</translation>
+    </message>
+    <message>
+        <source>Vocal Quality</source>
+        <translation>음성 품질</translation>
+    </message>
+    <message>
+        <source>Voice Analysis</source>
+        <translation>음성 분석</translation>
     </message>
 </context>
 <context>

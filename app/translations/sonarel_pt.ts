@@ -663,6 +663,22 @@
         <source>Write the chosen screens to a PDF file</source>
         <translation>Gravar as telas escolhidas num arquivo PDF</translation>
     </message>
+    <message>
+        <source>Edit &amp;Notes...</source>
+        <translation>Editar &amp;notas...</translation>
+    </message>
+    <message>
+        <source>Edit the notes of the open file</source>
+        <translation>Editar as notas do arquivo aberto</translation>
+    </message>
+    <message>
+        <source>Open the Demo Register</source>
+        <translation>Abrir o registro de demonstração</translation>
+    </message>
+    <message>
+        <source>Open a register of example clients in a new window</source>
+        <translation>Abrir um registro de clientes de exemplo em uma nova janela</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -1595,6 +1611,38 @@ Deixar os dados como estavam antes dela?</translation>
         <source>&quot;%s&quot; is not a number.</source>
         <translation>&quot;%s&quot; não é um número.</translation>
     </message>
+    <message>
+        <source>Marked: %s s to %s s (%s s)</source>
+        <translation>Marcado: de %s s a %s s (%s s)</translation>
+    </message>
+    <message>
+        <source>Notes: %s</source>
+        <translation>Notas: %s</translation>
+    </message>
+    <message>
+        <source>To begin, create a client, open a recording, or open the demo register.</source>
+        <translation>Para começar, crie um cliente, abra uma gravação ou abra o registro de demonstração.</translation>
+    </message>
+    <message>
+        <source>%s: open one of the recordings, or record a new one.</source>
+        <translation>%s: abra uma das gravações ou grave uma nova.</translation>
+    </message>
+    <message>
+        <source>The new file is empty: record it now.</source>
+        <translation>O arquivo novo está vazio: grave-o agora.</translation>
+    </message>
+    <message>
+        <source>Choose what to show: a display of the Analysis menu or of the tool bar.</source>
+        <translation>Escolha o que mostrar: uma exibição do menu Análise ou da barra de ferramentas.</translation>
+    </message>
+    <message>
+        <source>Input: %s dBFS</source>
+        <translation>Entrada: %s dBFS</translation>
+    </message>
+    <message>
+        <source>Clipping!</source>
+        <translation>Saturação!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2226,6 +2274,30 @@ Avaliação acústica da voz.</translation>
     <message>
         <source>Delete</source>
         <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Edit Notes</source>
+        <translation>Editar notas</translation>
+    </message>
+    <message>
+        <source>Sent to Backup</source>
+        <translation>Enviado para o backup</translation>
+    </message>
+    <message>
+        <source>Vocal Quality</source>
+        <translation>Qualidade vocal</translation>
+    </message>
+    <message>
+        <source>Voice Analysis</source>
+        <translation>Análise de voz</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/views/mfc_view.h"
 
+#include <QHBoxLayout>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 #include "app/commands/command_table.h"
 #include "app/drawing/display_modes.h"
@@ -24,7 +27,10 @@ CMfcView::CMfcView(CMfcDoc& document, QWidget* parent)
     : QWidget(parent),
       document_(document),
       readout_(new QLabel(this)),
-      spectrumWindow_(new CEspectroEnergia(this)) {
+      spectrumWindow_(new CEspectroEnergia(this)),
+      guide_(new QFrame(this)),
+      guideText_(new QLabel(guide_)),
+      guideButtons_(new QWidget(guide_)) {
   setMouseTracking(true);
   setAutoFillBackground(true);
   QPalette palette = this->palette();
@@ -38,8 +44,17 @@ CMfcView::CMfcView(CMfcDoc& document, QWidget* parent)
   });
   connect(spectrumWindow_, &CEspectroEnergia::dismissed, this, [this] {
     document_.state().clearSelection();
-    update(geometry().strip);
+    updateLogical(geometry().strip);
   });
+  guide_->setObjectName("guide");
+  guide_->setStyleSheet("QFrame#guide { background: #f4f7fb; border: 1px solid #c8d2e0; }");
+  guideText_->setWordWrap(true);
+  guideText_->setAlignment(Qt::AlignCenter);
+  auto* guideLayout = new QVBoxLayout(guide_);
+  guideLayout->addWidget(guideText_);
+  guideLayout->addWidget(guideButtons_, 0, Qt::AlignHCenter);
+  new QHBoxLayout(guideButtons_);
+  guide_->hide();
   growth_.setSingleShot(true);
   growth_.setInterval(0);
   connect(&growth_, &QTimer::timeout, this, &CMfcView::growPictures);
@@ -47,55 +62,98 @@ CMfcView::CMfcView(CMfcDoc& document, QWidget* parent)
 
 void CMfcView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  const ScaledLayout layout = this->layout();
+  painter.setTransform(layout.transform());
+  if (layout.scale != 1.0) painter.setRenderHint(QPainter::SmoothPixmapTransform);
   const ViewState& state = document_.state();
   DisplayData shown = state.displayData();
   shown.spectral.progressive = true;
   shown.screen = true;
-  drawDisplayMode(painter, geometry(), shown, state.displayMode());
+  drawDisplayMode(painter, layout.geometry, shown, state.displayMode());
   if (state.spectral().picturesGrowing()) growth_.start();
+}
+
+void CMfcView::setGuide(const QString& text, const QList<QAction*>& actions) {
+  guideText_->setText(text);
+  auto* row = static_cast<QHBoxLayout*>(guideButtons_->layout());
+  while (QLayoutItem* item = row->takeAt(0)) {
+    delete item->widget();
+    delete item;
+  }
+  for (QAction* action : actions) {
+    auto* button = new QToolButton(guideButtons_);
+    button->setDefaultAction(action);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setAutoRaise(false);
+    row->addWidget(button);
+  }
+  guide_->setVisible(!text.isEmpty());
+  placeGuide();
+}
+
+void CMfcView::placeGuide() {
+  if (guide_->isHidden()) return;
+  const QRect graph = layout().toWidget(geometry().graph);
+  const int width = std::min(graph.width() - 20, std::max(560, graph.width() * 2 / 3));
+  guide_->setFixedWidth(std::max(width, 200));
+  guide_->adjustSize();
+  guide_->move(graph.center().x() - guide_->width() / 2, graph.center().y() - guide_->height() / 2);
+}
+
+void CMfcView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  placeGuide();
 }
 
 void CMfcView::growPictures() {
   document_.state().spectral().advancePictures();
-  update(geometry().graph.adjusted(-2, -16, 2, 2));
+  updateLogical(geometry().graph.adjusted(-2, -16, 2, 2));
+}
+
+QPoint CMfcView::logicalPoint(const QMouseEvent* event) const {
+  return layout().toLogical(event->position());
 }
 
 void CMfcView::mousePressEvent(QMouseEvent* event) {
   if (!document_.state().isOpen()) return;
+  const QPoint point = logicalPoint(event);
   if (event->button() == Qt::RightButton) {
-    showFrameSpectrum(event->position().toPoint());
+    showFrameSpectrum(point);
     return;
   }
   if (event->button() != Qt::LeftButton) return;
-  if (startContrastDrag(event->position().toPoint())) return;
-  if (!geometry().strip.contains(event->position().toPoint())) return;
+  if (startContrastDrag(point)) return;
+  if (!geometry().strip.contains(point)) return;
   const DisplayModeEntry* shown = displayRegistry().byCode(document_.state().displayMode());
   if (shown && shown->hidesStrip) return;
   selecting_ = true;
-  document_.state().pressStrip(stripX(event->position().toPoint()));
-  update(geometry().strip);
+  document_.state().pressStrip(stripX(point));
+  updateLogical(geometry().strip);
+  emit selectionChanged();
 }
 
 void CMfcView::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint point = event->position().toPoint();
+  const QPoint point = logicalPoint(event);
   if (draggingContrast_) dragContrast(point);
   if (selecting_) {
     document_.state().dragStrip(std::clamp(stripX(point), 0, kGraphWidth));
-    update(geometry().strip);
+    updateLogical(geometry().strip);
+    emit selectionChanged();
   }
   updateReadout(point);
 }
 
 void CMfcView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && draggingContrast_) {
-    dragContrast(event->position().toPoint());
+    dragContrast(logicalPoint(event));
     draggingContrast_ = false;
     return;
   }
   if (event->button() != Qt::LeftButton || !selecting_) return;
   selecting_ = false;
-  const bool marked = document_.state().releaseStrip(stripX(event->position().toPoint()));
-  update(geometry().strip);
+  const bool marked = document_.state().releaseStrip(stripX(logicalPoint(event)));
+  updateLogical(geometry().strip);
+  emit selectionChanged();
   if (marked) showContextMenu(event->globalPosition().toPoint());
 }
 
@@ -124,7 +182,8 @@ void CMfcView::showFrameSpectrum(const QPoint& point) {
   spectrumWindow_->setSpectrum(state.spectral().frameSpectrum(state.buffer(), at->column),
                                state.buffer().format.sampleRate, at->percent);
   // Horizontally centred over the view, near the top of the graph.
-  const QPoint centre = mapToGlobal(QPoint(width() / 2, geometry().graph.top()));
+  const QPoint centre =
+      mapToGlobal(QPoint(width() / 2, layout().toWidget(geometry().graph.topLeft()).y()));
   spectrumWindow_->move(centre.x() - spectrumWindow_->width() / 2, centre.y());
   spectrumWindow_->show();
 }
@@ -169,14 +228,15 @@ void CMfcView::updateReadout(const QPoint& point) {
     // The mode places its own box.
     readout_->setStyleSheet("QLabel { background: rgb(255, 255, 206); padding: 0px 2px; }");
     readout_->setFont(QFont());
-    readout_->setGeometry(box);
+    readout_->setGeometry(layout().toWidget(box));
     readout_->show();
     return;
   }
   readout_->setStyleSheet(kReadoutStyle);
   readout_->adjustSize();
-  QPoint at = point + QPoint(14, 14);
-  if (at.x() + readout_->width() > width()) at.setX(point.x() - readout_->width() - 6);
+  const QPoint pointer = layout().toWidget(point);
+  QPoint at = pointer + QPoint(14, 14);
+  if (at.x() + readout_->width() > width()) at.setX(pointer.x() - readout_->width() - 6);
   readout_->move(at);
   readout_->show();
 }

@@ -4,6 +4,8 @@
 // drawing routines, turns the mouse into strip selections, shows the context menu and the
 // cursor read-outs. All logic is in the document's ViewState.
 
+#include <QAction>
+#include <QFrame>
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
@@ -21,19 +23,27 @@ class CMfcView : public QWidget {
  public:
   explicit CMfcView(CMfcDoc& document, QWidget* parent = nullptr);
 
-  GraphGeometry geometry() const { return GraphGeometry::forViewSize(size()); }
+  // The layout in logical units (680 columns across the graph), and its scale on the widget.
+  GraphGeometry geometry() const { return layout().geometry; }
+  ScaledLayout layout() const { return ScaledLayout::forViewSize(size()); }
   QSize sizeHint() const override { return GraphGeometry::normal().extent(); }
   QSize minimumSizeHint() const override { return GraphGeometry::compactLayout().extent(); }
   // The single-frame spectrum window of the spectrogram displays.
   CEspectroEnergia* spectrumWindow() const { return spectrumWindow_; }
-  // What a right click at `point` in a spectrogram does: fills and shows the window.
+  // What a right click at logical `point` in a spectrogram does: fills and shows the window.
   void showFrameSpectrum(const QPoint& point);
+  // The guidance shown in the graph's place while it is empty: what to do next, and buttons
+  // for the actions that do it. An empty text hides it.
+  void setGuide(const QString& text, const QList<QAction*>& actions);
+  QFrame* guide() const { return guide_; }
   // Whether a command can be chosen now (the frame's rule); the context menu follows it.
   std::function<bool(int command)> commandAvailable;
 
  signals:
   // The user asked for a context command (play, zoom, cut, copy, paste) on the selection.
   void contextCommand(int command);
+  // The marked stretch of the waveform strip changed under the mouse.
+  void selectionChanged();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -41,20 +51,28 @@ class CMfcView : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   int stripX(const QPoint& point) const { return point.x() - geometry().strip.left(); }
+  // The logical point under a mouse event, and the widget area of a logical rectangle.
+  QPoint logicalPoint(const QMouseEvent* event) const;
+  void updateLogical(const QRect& logical) { update(layout().toWidget(logical)); }
   void showContextMenu(const QPoint& globalPosition);
   void updateReadout(const QPoint& point);
   bool startContrastDrag(const QPoint& point);
   void dragContrast(const QPoint& point);
   void growPictures();
+  void placeGuide();
 
   CMfcDoc& document_;
   QLabel* readout_;
   bool selecting_ = false;
   bool draggingContrast_ = false;
   CEspectroEnergia* spectrumWindow_;
+  QFrame* guide_;
+  QLabel* guideText_;
+  QWidget* guideButtons_;
   QTimer growth_;  // the spectrogram pictures grow from the left, a few columns a step
 };
 

@@ -36,6 +36,25 @@ TEST(LoadWave, ReadsFormatAndSamplesAroundOtherChunks) {
   EXPECT_EQ(wave.format.extraSize, 0);
 }
 
+TEST(WaveDuration, FromTheFormatAndTheDataReallyPresent) {
+  ScratchDir dir;
+  const auto mono =
+      dir.write("m.wav", testing::simpleWave(11025, std::vector<std::int16_t>(11025)));
+  EXPECT_DOUBLE_EQ(*waveDurationSeconds(mono), 1.0);
+  // Stereo frames of four bytes: 22050 samples are half a second at 22050 Hz.
+  const auto stereo =
+      dir.write("s.wav", riffWave({chunk("fmt ", fmtBody(22050, 2)),
+                                   chunk("data", pcmBytes(std::vector<std::int16_t>(22050)))}));
+  EXPECT_DOUBLE_EQ(*waveDurationSeconds(stereo), 0.5);
+  // A data chunk that claims more than the file holds counts what is there.
+  const auto cut = dir.write(
+      "c.wav", riffWave({chunk("fmt ", fmtBody(11025)),
+                         chunk("data", pcmBytes(std::vector<std::int16_t>(1102)), 1000000)}));
+  EXPECT_NEAR(*waveDurationSeconds(cut), 0.1, 1e-3);
+  EXPECT_FALSE(waveDurationSeconds(dir.write("t.wav", Bytes{'n', 'o'})));
+  EXPECT_FALSE(waveDurationSeconds(dir.path().string() + "/missing.wav"));
+}
+
 TEST(LoadWave, FindsDataChunkBeforeFmtChunk) {
   ScratchDir dir;
   const auto path =

@@ -123,6 +123,17 @@ TEST(SpectrogramLevels, EmptySpanAndRowsWithoutBinsAreBackground) {
   }
   EXPECT_EQ(filledRows, 511);
   EXPECT_EQ(emptyRows, 800 - 511);
+
+  // The rows a picture can fill: every one of them gets a bin, at each rate and size.
+  EXPECT_EQ(SpectrogramFilledRows(44100, 800), 511);
+  EXPECT_EQ(SpectrogramFilledRows(44100, 360, true), 255);
+  EXPECT_EQ(SpectrogramFilledRows(11025, 560), 511);
+  EXPECT_EQ(SpectrogramFilledRows(11025, 360), 360);
+  EXPECT_EQ(SpectrogramFilledRows(22050, 900), 900);
+  const auto speech = noise(11025, 4);
+  const int rows = SpectrogramFilledRows(11025, 560);
+  const auto filled = SpectrogramLevels({speech, 0, 11025, 11025, SpectrogramBand::Wide, rows});
+  for (int row = 0; row < rows; ++row) ASSERT_NE(filled.entry(340, row), kBackgroundEntry) << row;
 }
 
 TEST(SpectrogramLevels, ToneSweepGivesARisingRidge) {

@@ -2,6 +2,7 @@
 #include "app/dialogs/clients/files_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,6 +11,7 @@
 
 #include "app/date_order.h"
 #include "app/desktop_trash.h"
+#include "core/wave_file.h"
 
 namespace sonarel::app {
 namespace {
@@ -19,6 +21,21 @@ using records::FileKind;
 QString previewText(const records::SessionFile& file) {
   if (file.kind == FileKind::BackedUp) return "?";
   return QString::fromStdString(file.notesPreview).trimmed();
+}
+
+QString kindText(FileKind kind) {
+  const auto type = records::typeOfKind(kind);
+  if (!type) return FilesDialog::tr("Sent to Backup");
+  return *type == records::RecordingType::VocalQuality ? FilesDialog::tr("Vocal Quality")
+                                                       : FilesDialog::tr("Voice Analysis");
+}
+
+// The recording's length, "%.2f s"; empty for a number held only by a backup marker.
+QString durationText(const records::ClientFolder& folder, const records::SessionFile& file) {
+  const auto type = records::typeOfKind(file.kind);
+  if (!type) return {};
+  const auto seconds = core::waveDurationSeconds(folder.recordingPath(*type, file.number));
+  return seconds ? QString::asprintf("%.2f s", *seconds) : QString("?");
 }
 
 }  // namespace
@@ -52,11 +69,16 @@ FilesDialog::FilesDialog(const records::ClientFolder& folder, const QString& cli
     : MessageDialog(parent), folder_(folder), language_(language), browseOnly_(browseOnly) {
   setWindowTitle(tr("%1 - Files").arg(clientName));
   list_ = new QTreeWidget(this);
-  list_->setHeaderLabels({tr("Date"), tr("Notes")});
+  list_->setHeaderLabels({tr("Date"), tr("Kind"), tr("Duration"), tr("Notes")});
   list_->setRootIsDecorated(false);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setMinimumSize(460, 280);
-  if (language == Language::Korean) list_->headerItem()->setTextAlignment(1, Qt::AlignCenter);
+  // Date, kind and duration as wide as their texts in any language; the notes take the rest.
+  list_->header()->setStretchLastSection(true);
+  for (int column : {kDateColumn, kKindColumn, kDurationColumn})
+    list_->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+  if (language == Language::Korean)
+    list_->headerItem()->setTextAlignment(kNotesColumn, Qt::AlignCenter);
 
   auto* buttons = new QDialogButtonBox(this);
   open_ = buttons->addButton(tr("Open"), QDialogButtonBox::ActionRole);
@@ -76,9 +98,25 @@ FilesDialog::FilesDialog(const records::ClientFolder& folder, const QString& cli
   connect(list_, &QTreeWidget::itemSelectionChanged, this, &FilesDialog::updateButtons);
   connect(list_, &QTreeWidget::itemDoubleClicked, this, &FilesDialog::doubleClicked);
 
+  editNotes_ = new QPushButton(tr("Edit Notes"), this);
+  connect(editNotes_, &QPushButton::clicked, this, [this] {
+    const auto items = list_->selectedItems();
+    if (items.isEmpty()) {
+      tell(core::Message{core::MessageId::SelectFile});
+      return;
+    }
+    editNotesOf(items.first());
+  });
+  auto* side = new QVBoxLayout;
+  side->addWidget(editNotes_);
+  side->addStretch();
+  auto* listRow = new QHBoxLayout;
+  listRow->addWidget(list_, 1);
+  listRow->addLayout(side);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(list_);
+  layout->addLayout(listRow);
   layout->addWidget(buttons);
+  resize(720, 380);
   fill();
 }
 
@@ -91,24 +129,18 @@ void FilesDialog::fill() {
 void FilesDialog::addRow(const records::SessionFile& file) {
   auto* item = new QTreeWidgetItem(
       list_, {QString::fromStdString(records::fileListLabel(file, dateOrderOf(language_))),
-              previewText(file)});
-  item->setIcon(0, fileKindIcon(file.kind));
-  item->setData(0, Qt::UserRole, file.date.key());
-  if (language_ == Language::Korean) item->setTextAlignment(1, Qt::AlignCenter);
-}
-
-void FilesDialog::resizeEvent(QResizeEvent* event) {
-  MessageDialog::resizeEvent(event);
-  const int width = list_->viewport()->width();
-  const bool korean = language_ == Language::Korean;
-  list_->setColumnWidth(0, static_cast<int>(width * (korean ? 0.61 : 0.4)));
-  list_->setColumnWidth(1, static_cast<int>(width * (korean ? 0.28 : 0.54)));
+              kindText(file.kind), durationText(folder_, file), previewText(file)});
+  item->setIcon(kDateColumn, fileKindIcon(file.kind));
+  item->setData(kDateColumn, Qt::UserRole, file.date.key());
+  item->setTextAlignment(kDurationColumn, Qt::AlignRight | Qt::AlignVCenter);
+  if (language_ == Language::Korean) item->setTextAlignment(kNotesColumn, Qt::AlignCenter);
 }
 
 void FilesDialog::updateButtons() {
   const bool selected = !list_->selectedItems().isEmpty();
   open_->setEnabled(selected);
   delete_->setEnabled(selected && !browseOnly_);
+  editNotes_->setEnabled(selected);
 }
 
 std::optional<records::SessionFile> FilesDialog::fileOf(QTreeWidgetItem* item) {
@@ -175,14 +207,12 @@ void FilesDialog::editNotesOf(QTreeWidgetItem* item) {
   if (editNotes) editNotes(file->number);
   if (const auto again = records::fileInformation(folder_, file->number);
       again && again->hasNotes) {
-    item->setText(1, previewText(*again));
+    item->setText(kNotesColumn, previewText(*again));
   }
 }
 
-void FilesDialog::doubleClicked(QTreeWidgetItem* item, int) {
-  const int x = list_->viewport()->mapFromGlobal(QCursor::pos()).x();
-  const bool notesPart = language_ != Language::Korean && x > list_->viewport()->width() / 2.3;
-  if (notesPart) {
+void FilesDialog::doubleClicked(QTreeWidgetItem* item, int column) {
+  if (column == kNotesColumn) {
     editNotesOf(item);
   } else {
     list_->setCurrentItem(item);

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// "Files": a client's recordings, newest first, with their dates, kinds (icons) and the
+// "Files": a client's recordings, newest first, with their dates, kinds, lengths and the
 // first paragraph of their notes. Ends with the chosen number and its recording type, or
-// with a request for a new file; a double click on the notes column edits the notes.
+// with a request for a new file; "Edit Notes", or a double click on the notes column, edits
+// the notes of the selected row.
 
 #include <QPushButton>
 #include <QTreeWidget>
@@ -18,6 +19,7 @@ class FilesDialog : public MessageDialog {
   Q_OBJECT
  public:
   enum class Outcome { Cancelled, Open, New };
+  enum Column { kDateColumn, kKindColumn, kDurationColumn, kNotesColumn };
 
   FilesDialog(const records::ClientFolder& folder, const QString& clientName, Language language,
               bool browseOnly, QWidget* parent = nullptr);
@@ -31,12 +33,10 @@ class FilesDialog : public MessageDialog {
 
   // For tests.
   QTreeWidget* list() { return list_; }
+  QPushButton* editNotesButton() { return editNotes_; }
   void openSelected();
   void deleteSelected();
   void editNotesOf(QTreeWidgetItem* item);
-
- protected:
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void fill();
@@ -56,6 +56,7 @@ class FilesDialog : public MessageDialog {
   QPushButton* open_;
   QPushButton* new_;
   QPushButton* delete_;
+  QPushButton* editNotes_;
 };
 
 // The icon of a listed kind.

@@ -5,9 +5,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <cmath>
 #include <filesystem>
 
 #include "app/dialogs/recording/record_trace.h"
@@ -47,6 +49,30 @@ CGravacao::CGravacao(audio::RecordingJob job, audio::CaptureDevice& capture,
   auto* panelLayout = new QVBoxLayout(panel);
   for (QLabel* line : {position_, rate_, max_}) panelLayout->addWidget(line);
   panelLayout->addStretch();
+  // The input level, before and during a take: a meter over -60..0 dBFS, its value, and a
+  // sign that stays a second after a sample reached full scale.
+  meter_ = new QProgressBar(panel);
+  meter_->setRange(-60, 0);
+  meter_->setValue(-60);
+  meter_->setTextVisible(false);
+  meter_->setMaximumHeight(10);
+  level_ = new QLabel(panel);
+  level_->setMinimumWidth(level_->fontMetrics().horizontalAdvance(
+                              messageText(core::Message{core::MessageId::InputLevel, {"-90.0"}})) +
+                          6);
+  clipping_ = new QLabel(messageText(core::Message{core::MessageId::InputClipping}), panel);
+  clipping_->setStyleSheet("QLabel { color: white; background: #c00000; padding: 1px 4px; }");
+  clipping_->setAlignment(Qt::AlignCenter);
+  QSizePolicy keepRoom = clipping_->sizePolicy();
+  keepRoom.setRetainSizeWhenHidden(true);
+  clipping_->setSizePolicy(keepRoom);
+  clipping_->hide();
+  clipHold_.setSingleShot(true);
+  clipHold_.setInterval(1200);
+  connect(&clipHold_, &QTimer::timeout, clipping_, &QWidget::hide);
+  for (QWidget* widget : {static_cast<QWidget*>(meter_), static_cast<QWidget*>(level_),
+                          static_cast<QWidget*>(clipping_)})
+    panelLayout->addWidget(widget);
 
   slider_ = new QSlider(Qt::Horizontal, this);
   slider_->setRange(0, vocalQuality ? 2646000 : 1323000);
@@ -76,6 +102,9 @@ CGravacao::CGravacao(audio::RecordingJob job, audio::CaptureDevice& capture,
   layout->addLayout(buttons);
 
   connect(recorder_.get(), &audio::WaveRecorder::samplesArrived, trace_, &RecordTrace::addSamples);
+  connect(recorder_.get(), &audio::WaveRecorder::samplesArrived, this, &CGravacao::showLevel);
+  connect(&capture_, &audio::CaptureDevice::blockReady, this, &CGravacao::onMonitorBlock);
+  connect(&capture_, &audio::CaptureDevice::closed, this, [this] { monitoring_ = false; });
   connect(recorder_.get(), &audio::WaveRecorder::calibrating, this,
           [this] { trace_->showNotice(tr("Wait, Calibrating...")); });
   connect(recorder_.get(), &audio::WaveRecorder::progressed, this, [this] {
@@ -96,6 +125,7 @@ CGravacao::CGravacao(audio::RecordingJob job, audio::CaptureDevice& capture,
 
 CGravacao::~CGravacao() {
   stop();
+  stopMonitoring();
 }
 
 int CGravacao::sliderUnits(double samples) const {
@@ -130,6 +160,7 @@ void CGravacao::record() {
     replaceConfirmed_ = true;
   }
   stopPlayback();
+  stopMonitoring();
   slider_->setValue(0);
   record_->setEnabled(false);
   play_->setEnabled(false);
@@ -140,7 +171,55 @@ void CGravacao::record() {
   if (!refused.empty()) {
     for (const core::Message& message : refused) tell(message);
     setIdle();
+    startMonitoring();
   }
+}
+
+void CGravacao::startMonitoring() {
+  if (monitoring_ || !isVisible() || recorder_->isRecording() || !capture_.available() ||
+      capture_.isRunning())
+    return;
+  const core::WaveFormat& format = recorder_->format();
+  monitoring_ = !capture_.start(format, audio::blockBytes(format));
+}
+
+void CGravacao::stopMonitoring() {
+  if (!monitoring_) return;
+  monitoring_ = false;
+  capture_.stop();
+}
+
+void CGravacao::onMonitorBlock(const QByteArray& bytes) {
+  if (!monitoring_ || recorder_->isRecording()) return;
+  std::vector<std::int16_t> samples(static_cast<std::size_t>(bytes.size()) / 2);
+  for (std::size_t i = 0; i < samples.size(); ++i) {
+    samples[i] = static_cast<std::int16_t>(static_cast<std::uint8_t>(bytes[2 * i]) |
+                                           static_cast<std::uint8_t>(bytes[2 * i + 1]) << 8);
+  }
+  showLevel(samples);
+}
+
+void CGravacao::showLevel(const std::vector<std::int16_t>& samples) {
+  if (samples.empty()) return;
+  int peak = 0;
+  for (std::int16_t sample : samples) peak = std::max(peak, std::abs(static_cast<int>(sample)));
+  // Full scale reads 0.0 (32767 is a hair below 32768).
+  const double dbfs = peak >= 32767 ? 0.0 : peak > 0 ? 20.0 * std::log10(peak / 32768.0) : -90.0;
+  meter_->setValue(std::clamp(static_cast<int>(std::lround(dbfs)), -60, 0));
+  level_->setText(messageText(
+      core::Message{core::MessageId::InputLevel, {QString::asprintf("%.1f", dbfs).toStdString()}}));
+  if (peak >= 32767) {
+    clipping_->show();
+    clipHold_.start();
+  }
+}
+
+QString CGravacao::levelText() const {
+  return level_->text();
+}
+
+bool CGravacao::clippingShown() const {
+  return !clipping_->isHidden();
 }
 
 void CGravacao::stop() {
@@ -151,11 +230,18 @@ void CGravacao::stop() {
 }
 
 void CGravacao::onRecorderStopped() {
-  if (recorder_->fileWritten()) recordingMade_ = true;
+  if (recorder_->fileWritten()) {
+    recordingMade_ = true;
+    // The take stays on view, whole, for a look before it is played or kept.
+    const core::LoadedWave take = core::loadWave(job_.targetPath);
+    if (take.error == core::WaveError::None) trace_->showTake(take.samples);
+  }
   targetExists_ = fileExists(job_.targetPath);
   slider_->setValue(sliderUnits(static_cast<double>(recorder_->recordedBytes() / 2)));
   updatePanel();
   setIdle();
+  // Listening again once the device has closed (this runs inside its stop).
+  QTimer::singleShot(0, this, &CGravacao::startMonitoring);
 }
 
 void CGravacao::play() {
@@ -238,10 +324,17 @@ void CGravacao::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   // Once the dialog is on screen, so that the question has its window.
   if (!recoveryOffered_) QTimer::singleShot(0, this, &CGravacao::offerRecovery);
+  startMonitoring();
+}
+
+void CGravacao::hideEvent(QHideEvent* event) {
+  stopMonitoring();
+  QDialog::hideEvent(event);
 }
 
 void CGravacao::done(int result) {
   stop();
+  stopMonitoring();
   playBuffer_.clear();
   playBuffer_.shrink_to_fit();
   QDialog::done(result);

@@ -21,6 +21,7 @@
 #include "core/sample_buffer.h"
 
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QSlider;
 
@@ -56,6 +57,10 @@ class CGravacao : public QDialog {
   QPushButton* okButton() const { return ok_; }
   QSlider* slider() const { return slider_; }
   RecordTrace* trace() const { return trace_; }
+  // The input level: the meter's text and whether the clipping sign shows.
+  QString levelText() const;
+  bool clippingShown() const;
+  bool isMonitoring() const { return monitoring_; }
   QStringList panelLines() const;
   // Answers the Yes/No questions instead of a message box when set.
   std::function<bool(const QString& question)> answer;
@@ -67,6 +72,7 @@ class CGravacao : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void setIdle();
@@ -79,6 +85,12 @@ class CGravacao : public QDialog {
   void tell(const core::Message& message);
   void tellLater(const core::Message& message);
   int sliderUnits(double samples) const;
+  // The input is listened to while the dialog is idle, so the level can be set before a
+  // take; the recorder takes the device over while it records.
+  void startMonitoring();
+  void stopMonitoring();
+  void onMonitorBlock(const QByteArray& bytes);
+  void showLevel(const std::vector<std::int16_t>& samples);
 
   audio::RecordingJob job_;
   audio::CaptureDevice& capture_;
@@ -97,12 +109,17 @@ class CGravacao : public QDialog {
   QElapsedTimer playClock_;
   QTimer playTimer_;
   std::vector<core::Message> toTell_;
+  bool monitoring_ = false;
+  QTimer clipHold_;  // how long the clipping sign stays after the last full-scale sample
 
   RecordTrace* trace_;
   QLabel* position_;
   QLabel* rate_;
   QLabel* max_;
   QSlider* slider_;
+  QProgressBar* meter_;
+  QLabel* level_;
+  QLabel* clipping_;
   QPushButton* record_;
   QPushButton* stop_;
   QPushButton* play_;

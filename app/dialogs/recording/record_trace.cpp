@@ -12,11 +12,12 @@ RecordTrace::RecordTrace(bool vocalQuality, std::uint32_t sampleRate, QWidget* p
       scale_(sampleRate >= 44100 ? 512 : 128),
       samplesPerColumn_(std::max<int>(1, static_cast<int>(sampleRate / 250))) {
   setObjectName("recordTrace");
-  setMinimumSize(240, 128);
+  setMinimumSize(480, 128);  // a sweep of at least 1.9 s
   clear();
 }
 
 void RecordTrace::clear() {
+  take_.clear();
   picture_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
   picture_.fill(Qt::black);
   notice_.clear();
@@ -27,12 +28,54 @@ void RecordTrace::clear() {
 }
 
 void RecordTrace::resizeEvent(QResizeEvent*) {
-  clear();
+  if (!take_.empty()) {
+    showTake(std::vector<std::int16_t>(take_));
+    return;
+  }
+  // The running line keeps what it has drawn (the dialog's layout may change as it runs).
+  QImage resized(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+  resized.fill(Qt::black);
+  QPainter(&resized).drawImage(0, 0, picture_);
+  picture_ = resized;
+  if (penX_ >= picture_.width()) {
+    picture_.fill(Qt::black);
+    penX_ = 0;
+    penY_ = -1;
+  }
+  penY_ = std::min(penY_, picture_.height() - 1);
+  update();
+}
+
+int RecordTrace::scale() const {
+  // Full scale (32768) reaches the edge, never beyond it.
+  const int half = std::max(1, picture_.height() / 2);
+  return std::max(scale_, (32768 + half - 1) / half);
 }
 
 int RecordTrace::yOf(int sample) const {
   const int h = picture_.height();
-  return std::clamp(h / 2 - sample / scale_, 0, h - 1);
+  return std::clamp(h / 2 - sample / scale(), 0, h - 1);
+}
+
+void RecordTrace::showTake(const std::vector<std::int16_t>& samples) {
+  clear();
+  if (samples.empty()) return;
+  QPainter painter(&picture_);
+  painter.setPen(colour_);
+  const int width = picture_.width();
+  const std::size_t count = samples.size();
+  for (int x = 0; x < width; ++x) {
+    const std::size_t first = count * static_cast<std::size_t>(x) / width;
+    const std::size_t last = std::max(first + 1, count * static_cast<std::size_t>(x + 1) / width);
+    if (first >= count) break;
+    const auto [low, high] =
+        std::minmax_element(samples.begin() + static_cast<std::ptrdiff_t>(first),
+                            samples.begin() + static_cast<std::ptrdiff_t>(std::min(last, count)));
+    painter.drawLine(x, yOf(*low), x, yOf(*high));
+  }
+  penX_ = width;
+  take_ = samples;
+  update();
 }
 
 void RecordTrace::addSamples(const std::vector<std::int16_t>& samples) {
