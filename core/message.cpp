@@ -348,6 +348,10 @@ constexpr std::array kCatalogue{
           QT_TRANSLATE_NOOP("Message", "There is no page called %s for this kind of file.")},
     Entry{MessageId::ProgramNotStarted,
           QT_TRANSLATE_NOOP("Message", "%s could not be started: %s")},
+    Entry{MessageId::CannotOpenWaveformOutput,
+          QT_TRANSLATE_NOOP("Message", "Can´t Open Waveform Output Channel!")},
+    Entry{MessageId::ErrorPlayingSoundFile,
+          QT_TRANSLATE_NOOP("Message", "Error Playing Sound File!")},
 };
 
 }  // namespace

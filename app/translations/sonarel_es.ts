@@ -1511,6 +1511,14 @@ Put the data back as they were before it?</source>
         <source>%s could not be started: %s</source>
         <translation>No se pudo iniciar %s: %s</translation>
     </message>
+    <message>
+        <source>Can´t Open Waveform Output Channel!</source>
+        <translation>¡No se puede abrir el canal de salida de audio!</translation>
+    </message>
+    <message>
+        <source>Error Playing Sound File!</source>
+        <translation>¡Error al reproducir el archivo de sonido!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -15,6 +15,7 @@
 namespace sonarel::app {
 
 class CEspectroEnergia;
+class LivePlayer;
 
 class CMfcView : public QWidget {
   Q_OBJECT
@@ -30,6 +31,9 @@ class CMfcView : public QWidget {
   void showFrameSpectrum(const QPoint& point);
   // Whether a command can be chosen now (the frame's rule); the context menu follows it.
   std::function<bool(int command)> commandAvailable;
+  // The player of the displays drawn in step with the sound: while it plays, the view shows
+  // its column.
+  void setLivePlayer(LivePlayer* player);
 
  signals:
   // The user asked for a context command (play, zoom, cut, copy, paste) on the selection.
@@ -56,6 +60,8 @@ class CMfcView : public QWidget {
   bool draggingContrast_ = false;
   CEspectroEnergia* spectrumWindow_;
   QTimer growth_;  // the spectrogram pictures grow from the left, a few columns a step
+  LivePlayer* live_ = nullptr;
+  int liveColumn_ = -1;  // the column last asked to be painted
 };
 
 }  // namespace sonarel::app
