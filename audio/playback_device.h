@@ -26,10 +26,18 @@ class PlaybackDevice : public QObject {
                                             std::span<const std::int16_t> samples) = 0;
   virtual void stop() = 0;
   virtual bool isPlaying() const = 0;
+  // How many samples of the current (or last) playback have been heard: played out by the
+  // output, not merely taken from us into its buffers. 0 before the first playback.
+  virtual std::int64_t playedSamples() const = 0;
 
  signals:
-  // Emitted once when a playback ends, whether it ran out or was stopped.
+  // Emitted once when a playback ends, whether it ran out, was stopped or the output was lost.
   void finished();
+  // The played position may have moved; emitted every few milliseconds while playing.
+  void progressed();
+  // The output went away in the middle of a playback (the device was unplugged, the sound
+  // server quit). finished() follows.
+  void lost();
 };
 
 }  // namespace sonarel::audio

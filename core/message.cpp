@@ -410,6 +410,10 @@ constexpr std::array kCatalogue{
             "Message", "Choose what to show: a display of the Analysis menu or of the tool bar.")},
     Entry{MessageId::InputLevel, QT_TRANSLATE_NOOP("Message", "Input: %s dBFS")},
     Entry{MessageId::InputClipping, QT_TRANSLATE_NOOP("Message", "Clipping!")},
+    Entry{MessageId::CannotOpenWaveformOutput,
+          QT_TRANSLATE_NOOP("Message", "Can´t Open Waveform Output Channel!")},
+    Entry{MessageId::ErrorPlayingSoundFile,
+          QT_TRANSLATE_NOOP("Message", "Error Playing Sound File!")},
 };
 
 }  // namespace

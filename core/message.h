@@ -209,6 +209,8 @@ enum class MessageId {
   ChooseDisplayHint,
   InputLevel,  // %s: the level, formatted
   InputClipping,
+  CannotOpenWaveformOutput,
+  ErrorPlayingSoundFile,
   // Not a message: stays last, so that tests can walk every identifier above it.
   EndOfCatalogue,
 };

@@ -190,26 +190,6 @@ std::vector<CommandInfo> fixedCommands() {
       {cmd::Portuguese, QT_TRANSLATE_NOOP("Command", "Português"),
        QT_TRANSLATE_NOOP("Command", "Show Sonarel in Portuguese"), M::Settings, S::Both, "", true,
        false, true, E::Always, [](F& f) { f.chooseLanguage(Language::Portuguese); }},
-      // Real-time
-      notBuilt(32802, QT_TRANSLATE_NOOP("Command", "Audio Signal"),
-               QT_TRANSLATE_NOOP("Command", "Play with the audio signal"), M::RealTime, S::Voice),
-      notBuilt(32809, QT_TRANSLATE_NOOP("Command", "Spectrogram"),
-               QT_TRANSLATE_NOOP("Command", "Play with the spectrogram"), M::RealTime, S::Voice),
-      notBuilt(32803, QT_TRANSLATE_NOOP("Command", "Fundamental Frequency (F0)"),
-               QT_TRANSLATE_NOOP("Command", "Play with the F0 contour"), M::RealTime, S::Voice),
-      notBuilt(32804, QT_TRANSLATE_NOOP("Command", "Intensity"),
-               QT_TRANSLATE_NOOP("Command", "Play with the intensity"), M::RealTime, S::Voice),
-      notBuilt(32805, QT_TRANSLATE_NOOP("Command", "F0 and Intensity"),
-               QT_TRANSLATE_NOOP("Command", "Play with F0 and intensity"), M::RealTime, S::Voice),
-      notBuilt(32807, QT_TRANSLATE_NOOP("Command", "Power Spectrum"),
-               QT_TRANSLATE_NOOP("Command", "Play with the power spectrum"), M::RealTime, S::Voice),
-      notBuilt(32808, QT_TRANSLATE_NOOP("Command", "LPC Spectrum"),
-               QT_TRANSLATE_NOOP("Command", "Play with the LPC spectrum"), M::RealTime, S::Voice),
-      notBuilt(32806, QT_TRANSLATE_NOOP("Command", "Vowel Space"),
-               QT_TRANSLATE_NOOP("Command", "Play with the vowel space"), M::RealTime, S::Voice),
-      notBuilt(32888, QT_TRANSLATE_NOOP("Command", "Spectrogram - Amplitude"),
-               QT_TRANSLATE_NOOP("Command", "Play with the spectrogram and amplitude"), M::RealTime,
-               S::Voice),
       // Compare
       notBuilt(32873, QT_TRANSLATE_NOOP("Command", "Compare with File..."),
                QT_TRANSLATE_NOOP("Command", "Compare with another file of the client"), M::Compare,
@@ -246,7 +226,13 @@ CommandInfo commandOf(const DisplayModeEntry& entry) {
           entry.separatorBefore,
           false,
           Enable::OpenFile,
-          [code = entry.code](CMainFrame& frame) { frame.showMode(code); }};
+          [code = entry.code, live = entry.live()](CMainFrame& frame) {
+            if (live) {
+              frame.startLiveDisplay(code);
+            } else {
+              frame.showMode(code);
+            }
+          }};
 }
 
 // The display modes' commands open the Analysis menu.

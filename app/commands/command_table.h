@@ -95,6 +95,16 @@ constexpr int SpectrogramAmplitude = 32887;
 constexpr int VocalAnalysisData = 32831;
 constexpr int DeviationDiagram = 32832;
 constexpr int SpectrogramIntensityF0 = 32835;
+// "Real-Time": the displays drawn in step with the playback.
+constexpr int LiveAudioSignal = 32802;
+constexpr int LiveSpectrogram = 32809;
+constexpr int LiveF0 = 32803;
+constexpr int LiveIntensity = 32804;
+constexpr int LiveLpcSpectrum = 32808;
+constexpr int LivePowerSpectrum = 32807;
+constexpr int LiveF0AndIntensity = 32805;
+constexpr int LiveVowelSpace = 32806;
+constexpr int LiveSpectrogramAmplitude = 32888;
 constexpr int FollowUpAdd = 32892;
 constexpr int FollowUpView = 32893;
 constexpr int FollowUpRemove = 32894;

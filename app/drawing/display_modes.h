@@ -26,6 +26,16 @@ constexpr int LpcSpectrum = 6;
 constexpr int PowerSpectrum = 7;
 constexpr int PowerAndLpc = 9;
 constexpr int SpectrogramAmplitude = 16;
+// Drawn in step with the playback.
+constexpr int LiveAudioSignal = 20;
+constexpr int LiveSpectrogram = 21;
+constexpr int LiveF0 = 22;
+constexpr int LiveIntensity = 23;
+constexpr int LiveLpcSpectrum = 26;
+constexpr int LivePowerSpectrum = 27;
+constexpr int LiveF0AndIntensity = 28;
+constexpr int LiveVowelSpace = 30;
+constexpr int LiveSpectrogramAmplitude = 31;
 }  // namespace mode
 
 inline const QColor kWaveColour(0, 128, 0);

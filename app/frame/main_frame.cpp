@@ -20,6 +20,7 @@
 #include "app/translated_text.h"
 #include "app/views/command_icons.h"
 #include "app/views/display_registry.h"
+#include "app/views/live_display.h"
 
 namespace sonarel::app {
 namespace {
@@ -57,6 +58,7 @@ CMainFrame::CMainFrame(const FrameOptions& options, Languages& languages,
       config_(options.dataFolder.toStdString()),
       view_(new CMfcView(document_, this)),
       playback_(playback),
+      live_(new LivePlayer(document_, playback, this)),
       clients_(options.dataFolder.toStdString() + "/pacb.dbf"),
       session_(options.dataFolder.toStdString()),
       ownPrompt_(options.prompt ? nullptr : std::make_unique<BoxPrompt>(this)),
@@ -98,6 +100,8 @@ CMainFrame::CMainFrame(const FrameOptions& options, Languages& languages,
   });
   connect(this, &CMainFrame::newRecordingPrepared, this, &CMainFrame::updateCommandStates);
   connect(this, &CMainFrame::newRecordingPrepared, this, &CMainFrame::updateGuide);
+  view_->setLivePlayer(live_);
+  connect(live_, &LivePlayer::ended, this, &CMainFrame::endLiveDisplay);
   if (playback_) {
     connect(playback_, &audio::PlaybackDevice::finished, this, &CMainFrame::updateCommandStates);
   }
@@ -106,6 +110,7 @@ CMainFrame::CMainFrame(const FrameOptions& options, Languages& languages,
 }
 
 CMainFrame::~CMainFrame() {
+  live_->abandon();
   if (playback_) playback_->stop();
 }
 
@@ -145,6 +150,7 @@ void CMainFrame::rebuildMenus() {
       if (info.menu != top.menu || !inMenuSet(info.set, shownSet_)) continue;
       if (!menu) {
         menu = menuBar()->addMenu(commandText(top.text));
+        menu->menuAction()->setEnabled(!live_->playing());
         topMenus_.append(menu);
       }
       if (info.separatorBefore) menu->addSeparator();

@@ -35,6 +35,7 @@ class QToolBar;
 namespace sonarel::app {
 
 class HelpWindow;
+class LivePlayer;
 
 struct FrameOptions {
   QString dataFolder;
@@ -130,6 +131,12 @@ class CMainFrame : public QMainWindow {
 
   // The commands, as the command table runs them.
   void showMode(int mode);
+  // Every live display ("Real-Time") starts here: the recording is played with display
+  // `liveMode` drawn in step with it, then the display's mode after the end is shown.
+  void startLiveDisplay(int liveMode);
+  // Ends a live display that is playing, as a stop request (nothing when none plays).
+  void stopLiveDisplay();
+  LivePlayer& livePlayer() { return *live_; }
   void play(bool fromContextMenu);
   void toggleZoom();
   void selectAll();
@@ -200,6 +207,9 @@ class CMainFrame : public QMainWindow {
 
  private:
   void createActions();
+  // The end of a live display: the whole range, the mode after the end drawn in full, the
+  // menus back.
+  void endLiveDisplay(int afterEnd, bool stopped, bool lost);
   void rebuildMenus();
   void rebuildToolBar();
   void retranslate();
@@ -237,6 +247,7 @@ class CMainFrame : public QMainWindow {
   CMfcDoc document_;
   CMfcView* view_;
   audio::PlaybackDevice* playback_;
+  LivePlayer* live_;
   audio::CaptureDevice* capture_ = nullptr;
   QHash<int, QAction*> actions_;
   QList<QAction*> recentActions_;

@@ -67,7 +67,9 @@ void CMainFrame::clearClientView() {
 }
 
 bool CMainFrame::openClientFile(records::FileNumber number, records::RecordingType type) {
-  if (!session_.hasClient() || !settleChanges()) return false;
+  if (!session_.hasClient()) return false;
+  stopLiveDisplay();
+  if (!settleChanges()) return false;
   if (playback_) playback_->stop();
   if (!session_.openClientFile(document_.state(), number, type, relay_)) return false;
   emit document_.changed();

@@ -13,6 +13,8 @@
 #include "app/frame/main_frame.h"
 #include "app/help_window.h"
 #include "app/translated_text.h"
+#include "app/views/display_registry.h"
+#include "app/views/live_display.h"
 #include "app/wait_dialog.h"
 #include "core/text_export.h"
 
@@ -21,7 +23,15 @@ namespace sonarel::app {
 void CMainFrame::runCommand(int id) {
   const CommandInfo* command = findCommand(id);
   // Shortcuts reach disabled actions' commands too: the same rule stops them here.
-  if (!command || !command->run || !commandEnabled(*command)) return;
+  if (!command || !command->run) return;
+  // Any command ends a live display that plays first (a new live display does it itself).
+  const DisplayModeEntry* shows = displayRegistry().byCommand(id);
+  if (live_->playing() && !(shows && shows->live())) {
+    stopLiveDisplay();
+    // "Play" stops whatever plays, a live display too.
+    if (id == cmd::Play) return;
+  }
+  if (!commandEnabled(*command)) return;
   command->run(*this);
 }
 

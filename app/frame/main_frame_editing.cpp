@@ -8,6 +8,7 @@
 #include "app/dialogs/editing/amplify_dialog.h"
 #include "app/frame/main_frame.h"
 #include "app/session/saving_changes.h"
+#include "app/views/live_display.h"
 
 namespace sonarel::app {
 
@@ -53,6 +54,11 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   if (!settleChanges()) {
     event->ignore();
     return;
+  }
+  // The sound stops and the live display's pictures go; nothing more is drawn.
+  if (live_->playing()) {
+    live_->abandon();
+    document_.state().clearDisplay();
   }
   QMainWindow::closeEvent(event);
 }

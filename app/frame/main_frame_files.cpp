@@ -30,6 +30,7 @@ QString localWaveFile(const QMimeData* mime) {
 }  // namespace
 
 bool CMainFrame::openFile(const QString& path) {
+  stopLiveDisplay();
   // The kind follows the rate, which is read before the samples.
   const core::OpenedWave probe = core::openWaveForRead(path.toStdString());
   const core::FileKind kind = probe.error == core::WaveError::None

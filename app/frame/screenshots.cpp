@@ -105,7 +105,9 @@ int CMfcApp::renderScreenshots(const QString& folder) {
                             ? MenuSet::Quality
                             : MenuSet::Voice;
   for (const DisplayModeEntry& entry : displayRegistry().entries()) {
-    if (!entry.screenshot || !inMenuSet(entry.kinds, shown)) continue;
+    // The live displays play the recording: their pictures come from the tests' scripted
+    // output instead.
+    if (!entry.screenshot || entry.live() || !inMenuSet(entry.kinds, shown)) continue;
     frame_->runCommand(entry.command);
     QApplication::processEvents();
     // Spectrogram pictures grow from the left over a few repaints: grab the finished one.

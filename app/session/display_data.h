@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/session/follow_up.h"
+#include "app/session/live_playback.h"
 #include "app/session/spectral_display.h"
 #include "core/analysis_range.h"
 #include "core/contours.h"
@@ -65,6 +66,10 @@ struct DisplayData {
   int language = 0;      // 0 English, 1 Spanish, 2 Korean, 3 Portuguese
   bool screen = false;   // drawn in the window, not printed or written to a file
   bool grayScale = false;  // the waveform and the spectrograms in grey levels (printing)
+  // A display drawn in step with the playback: the column the sound has reached (-1: not
+  // playing), and the spectra of the live spectrum displays.
+  int liveColumn = -1;
+  const LiveSpectra* liveSpectra = nullptr;
 
   std::int64_t count() const { return static_cast<std::int64_t>(samples.size()); }
   double rangeStartSeconds() const { return sampleRate ? double(range.first) / sampleRate : 0; }

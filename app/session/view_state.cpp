@@ -118,6 +118,17 @@ std::optional<core::Message> ViewState::toggleZoom(const core::AnalysisControl& 
   return std::nullopt;
 }
 
+void ViewState::clearDisplay() {
+  mode_ = mode::None;
+  modeNeeds_ = {};
+}
+
+void ViewState::resetRange() {
+  if (!isOpen()) return;
+  analysed().range = {0, buffer().count()};
+  zoomed_ = false;
+}
+
 std::optional<core::Message> ViewState::computeSpectra(const ModeNeeds& needs) {
   std::optional<core::Message> failure;
   if (needs.lpc) failure = spectral_.computeLpc(buffer());

@@ -85,6 +85,10 @@ class ViewState {
   std::optional<core::Message> showMode(int mode, const ModeNeeds& needs,
                                         const core::AnalysisControl& control = {});
   int displayMode() const { return mode_; }
+  // Nothing shown (a display that could not start).
+  void clearDisplay();
+  // The analysis range back to the whole recording, without zoom (the marked stretch stays).
+  void resetRange();
   // Computes what `needs` asks for without changing the display. An F0 failure stops
   // before the rest; a refused spectrum range is reported after the other spectra.
   struct NeedsOutcome {

@@ -1643,6 +1643,14 @@ Put the data back as they were before it?</source>
         <source>Clipping!</source>
         <translation>¡Saturación!</translation>
     </message>
+    <message>
+        <source>Can´t Open Waveform Output Channel!</source>
+        <translation>¡No se puede abrir el canal de salida de audio!</translation>
+    </message>
+    <message>
+        <source>Error Playing Sound File!</source>
+        <translation>¡Error al reproducir el archivo de sonido!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

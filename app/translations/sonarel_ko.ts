@@ -1643,6 +1643,14 @@ Put the data back as they were before it?</source>
         <source>Clipping!</source>
         <translation>클리핑!</translation>
     </message>
+    <message>
+        <source>Can´t Open Waveform Output Channel!</source>
+        <translation>파형 출력 채널을 열 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>Error Playing Sound File!</source>
+        <translation>사운드 파일을 재생하는 중 오류가 발생했습니다!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

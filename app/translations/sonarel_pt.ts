@@ -1643,6 +1643,14 @@ Deixar os dados como estavam antes dela?</translation>
         <source>Clipping!</source>
         <translation>Saturação!</translation>
     </message>
+    <message>
+        <source>Can´t Open Waveform Output Channel!</source>
+        <translation>Não é possível abrir o canal de saída de áudio!</translation>
+    </message>
+    <message>
+        <source>Error Playing Sound File!</source>
+        <translation>Erro ao reproduzir o arquivo de som!</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

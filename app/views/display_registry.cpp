@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "app/drawing/display_modes.h"
+#include "app/drawing/live_drawing.h"
 #include "app/drawing/quality_drawing.h"
 #include "app/drawing/spectral_drawing.h"
 #include "app/views/mode_icons.h"
@@ -99,6 +100,93 @@ std::vector<DisplayModeEntry> builtInModes() {
   };
 }
 
+// A live display (menu "Real-Time"): the command, its texts and what it needs computed before
+// the sound starts.
+DisplayModeEntry liveMode(int code, int command, const char* text, const char* tip, ModeNeeds needs,
+                          DrawRoutine draw, const char* screenshot, int afterEnd,
+                          LiveDrawing drawing = LiveDrawing::Uncover) {
+  return {.code = code,
+          .command = command,
+          .menuText = text,
+          .tip = tip,
+          .kinds = MenuSet::Voice,
+          .needs = needs,
+          .draw = draw,
+          .screenshot = screenshot,
+          .prints = false,
+          .menu = TopMenu::RealTime,
+          .afterEnd = afterEnd,
+          .liveDrawing = drawing};
+}
+
+std::vector<DisplayModeEntry> liveModes() {
+  const ModeNeeds f0{.f0 = true};
+  const ModeNeeds none;
+  return {
+      liveMode(
+          mode::LiveAudioSignal, cmd::LiveAudioSignal, QT_TRANSLATE_NOOP("Command", "Audio Signal"),
+          QT_TRANSLATE_NOOP("Command", "Play with the audio signal"), f0,
+          [](QPainter& p, const QRect& g, const DisplayData& d) {
+            drawUncovered(p, g, d, drawAudioSignal);
+          },
+          "live20-audio-signal", mode::AudioSignal),
+      liveMode(
+          mode::LiveSpectrogram, cmd::LiveSpectrogram, QT_TRANSLATE_NOOP("Command", "Spectrogram"),
+          QT_TRANSLATE_NOOP("Command", "Play with the spectrogram"), none,
+          [](QPainter& p, const QRect& g, const DisplayData& d) {
+            drawUncovered(p, g, d, drawSpectrogram, true);
+          },
+          "live21-spectrogram", mode::Spectrogram, LiveDrawing::UncoverEven),
+      liveMode(
+          mode::LiveF0, cmd::LiveF0, QT_TRANSLATE_NOOP("Command", "Fundamental Frequency (F0)"),
+          QT_TRANSLATE_NOOP("Command", "Play with the F0 contour"), f0,
+          [](QPainter& p, const QRect& g, const DisplayData& d) {
+            drawUncovered(p, g, d, [](QPainter& p2, const QRect& g2, const DisplayData& d2) {
+              drawF0Contour(p2, g2, d2);
+            });
+          },
+          "live22-f0", mode::F0),
+      liveMode(
+          mode::LiveIntensity, cmd::LiveIntensity, QT_TRANSLATE_NOOP("Command", "Intensity"),
+          QT_TRANSLATE_NOOP("Command", "Play with the intensity"), ModeNeeds{.intensity = true},
+          [](QPainter& p, const QRect& g, const DisplayData& d) {
+            drawUncovered(p, g, d, [](QPainter& p2, const QRect& g2, const DisplayData& d2) {
+              drawIntensityContour(p2, g2, d2);
+            });
+          },
+          "live23-intensity", mode::Intensity),
+      liveMode(
+          mode::LiveF0AndIntensity, cmd::LiveF0AndIntensity,
+          QT_TRANSLATE_NOOP("Command", "F0 and Intensity"),
+          QT_TRANSLATE_NOOP("Command", "Play with F0 and intensity"), f0,
+          [](QPainter& p, const QRect& g, const DisplayData& d) {
+            drawUncovered(p, g, d, drawF0AndIntensity);
+          },
+          "live28-f0-and-intensity", mode::F0AndIntensity),
+      liveMode(mode::LivePowerSpectrum, cmd::LivePowerSpectrum,
+               QT_TRANSLATE_NOOP("Command", "Power Spectrum"),
+               QT_TRANSLATE_NOOP("Command", "Play with the power spectrum"), none, drawLivePower,
+               "live27-power-spectrum", mode::PowerSpectrum, LiveDrawing::Frame),
+      liveMode(mode::LiveLpcSpectrum, cmd::LiveLpcSpectrum,
+               QT_TRANSLATE_NOOP("Command", "LPC Spectrum"),
+               QT_TRANSLATE_NOOP("Command", "Play with the LPC spectrum"), none, drawLiveLpc,
+               "live26-lpc-spectrum", mode::LpcSpectrum, LiveDrawing::Frame),
+      liveMode(mode::LiveVowelSpace, cmd::LiveVowelSpace,
+               QT_TRANSLATE_NOOP("Command", "Vowel Space"),
+               QT_TRANSLATE_NOOP("Command", "Play with the vowel space"),
+               ModeNeeds{.formants = true, .f0 = true}, drawLiveVowelSpace, "live30-vowel-space",
+               mode::VowelSpace, LiveDrawing::Frame),
+      liveMode(
+          mode::LiveSpectrogramAmplitude, cmd::LiveSpectrogramAmplitude,
+          QT_TRANSLATE_NOOP("Command", "Spectrogram - Amplitude"),
+          QT_TRANSLATE_NOOP("Command", "Play with the spectrogram and amplitude"), none,
+          [](QPainter& p, const QRect& g, const DisplayData& d) {
+            drawUncovered(p, g, d, drawSpectrogramAmplitude, true);
+          },
+          "live31-spectrogram-amplitude", mode::SpectrogramAmplitude, LiveDrawing::UncoverEven),
+  };
+}
+
 const ModeNeeds* registeredNeeds(int code) {
   const DisplayModeEntry* entry = displayRegistry().byCode(code);
   return entry ? &entry->needs : nullptr;
@@ -106,7 +194,9 @@ const ModeNeeds* registeredNeeds(int code) {
 
 }  // namespace
 
-DisplayRegistry::DisplayRegistry() : entries_(builtInModes()) {}
+DisplayRegistry::DisplayRegistry() : entries_(builtInModes()) {
+  for (const DisplayModeEntry& entry : liveModes()) entries_.push_back(entry);
+}
 
 const DisplayModeEntry* DisplayRegistry::byCode(int code) const {
   for (const DisplayModeEntry& entry : entries_)

@@ -23,6 +23,12 @@ using DrawRoutine = void (*)(QPainter& painter, const QRect& graph, const Displa
 // The text beside the pointer at `point`, or empty where there is none (outside the graph).
 using ReadoutRoutine = QString (*)(const QRect& graph, const DisplayData& data, QPoint point);
 
+enum class LiveDrawing {
+  Uncover,      // the finished picture of the mode after the end, uncovered up to the column
+  UncoverEven,  // the same, moving on even columns only
+  Frame,        // the column's own picture (a spectrum, a vowel point)
+};
+
 struct DisplayModeEntry {
   int code = mode::None;
   int command = 0;                 // the menu command that shows it
@@ -41,6 +47,11 @@ struct DisplayModeEntry {
   // Where the read-out box goes (its own placement), or null: beside the pointer.
   QRect (*readoutBox)(const QRect& graph, QPoint point) = nullptr;
   bool hidesStrip = false;  // the graph uses the waveform strip's place
+  // A display drawn in step with the playback of the recording: the mode its end shows
+  // (mode::None for the ordinary displays), and how its columns are drawn.
+  int afterEnd = mode::None;
+  LiveDrawing liveDrawing = LiveDrawing::Uncover;
+  bool live() const { return afterEnd != mode::None; }
 };
 
 class DisplayRegistry {

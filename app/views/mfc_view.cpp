@@ -13,6 +13,7 @@
 #include "app/drawing/spectral_drawing.h"
 #include "app/translated_text.h"
 #include "app/views/display_registry.h"
+#include "app/views/live_display.h"
 #include "app/views/power_spectrum_window.h"
 
 namespace sonarel::app {
@@ -60,11 +61,29 @@ CMfcView::CMfcView(CMfcDoc& document, QWidget* parent)
   connect(&growth_, &QTimer::timeout, this, &CMfcView::growPictures);
 }
 
+void CMfcView::setLivePlayer(LivePlayer* player) {
+  live_ = player;
+  connect(live_, &LivePlayer::columnReached, this, [this](int column, bool) {
+    const LiveCanvas* canvas = live_->canvas();
+    update(canvas && liveColumn_ >= 0 ? layout().toWidget(canvas->changedArea(liveColumn_, column))
+                                       : rect());
+    liveColumn_ = column;
+  });
+  connect(live_, &LivePlayer::ended, this, [this] {
+    liveColumn_ = -1;
+    update();
+  });
+}
+
 void CMfcView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const ScaledLayout layout = this->layout();
   painter.setTransform(layout.transform());
   if (layout.scale != 1.0) painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  if (live_ && live_->canvas()) {
+    live_->canvas()->paint(painter, live_->column());
+    return;
+  }
   const ViewState& state = document_.state();
   DisplayData shown = state.displayData();
   shown.spectral.progressive = true;

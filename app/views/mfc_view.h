@@ -17,6 +17,7 @@
 namespace sonarel::app {
 
 class CEspectroEnergia;
+class LivePlayer;
 
 class CMfcView : public QWidget {
   Q_OBJECT
@@ -38,6 +39,9 @@ class CMfcView : public QWidget {
   QFrame* guide() const { return guide_; }
   // Whether a command can be chosen now (the frame's rule); the context menu follows it.
   std::function<bool(int command)> commandAvailable;
+  // The player of the displays drawn in step with the sound: while it plays, the view shows
+  // its column.
+  void setLivePlayer(LivePlayer* player);
 
  signals:
   // The user asked for a context command (play, zoom, cut, copy, paste) on the selection.
@@ -74,6 +78,8 @@ class CMfcView : public QWidget {
   QLabel* guideText_;
   QWidget* guideButtons_;
   QTimer growth_;  // the spectrogram pictures grow from the left, a few columns a step
+  LivePlayer* live_ = nullptr;
+  int liveColumn_ = -1;  // the column last asked to be painted
 };
 
 }  // namespace sonarel::app
