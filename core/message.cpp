@@ -348,6 +348,13 @@ constexpr std::array kCatalogue{
           QT_TRANSLATE_NOOP("Message", "There is no page called %s for this kind of file.")},
     Entry{MessageId::ProgramNotStarted,
           QT_TRANSLATE_NOOP("Message", "%s could not be started: %s")},
+    Entry{MessageId::CompareNeedsVocalQuality,
+          QT_TRANSLATE_NOOP("Message", "File types are different\nSelect a Vocal Quality File!")},
+    Entry{MessageId::CompareNeedsVoiceAnalysis,
+          QT_TRANSLATE_NOOP("Message", "File types are different\nSelect a Voice Analysis File!")},
+    Entry{MessageId::ModelNotSaved, QT_TRANSLATE_NOOP("Message", "Error saving File as a Model!")},
+    Entry{MessageId::ReplaceModel,
+          QT_TRANSLATE_NOOP("Message", "%s already exists.\nDo you want to replace it?")},
 };
 
 }  // namespace

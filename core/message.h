@@ -176,6 +176,10 @@ enum class MessageId {
   ReportNotWritten,  // %s: the path
   PageNotKnown,      // %s: the page asked for
   ProgramNotStarted,  // %s: the program, %s: why
+  CompareNeedsVocalQuality,
+  CompareNeedsVoiceAnalysis,
+  ModelNotSaved,
+  ReplaceModel,  // %s: the model file
   // Not a message: stays last, so that tests can walk every identifier above it.
   EndOfCatalogue,
 };

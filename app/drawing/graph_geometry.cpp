@@ -20,6 +20,16 @@ GraphGeometry GraphGeometry::compactLayout() {
   return g;
 }
 
+GraphGeometry GraphGeometry::comparisonPane(QSize size) {
+  constexpr int kTop = 18, kGap = kStripGap, kStrip = 50, kBottom = 6, kLowestGraph = 100;
+  GraphGeometry g = compactLayout();
+  const int left = std::max(g.graph.left(), (size.width() - kGraphWidth) / 2);
+  const int height = std::max(kLowestGraph, size.height() - kTop - kGap - kStrip - kBottom);
+  g.graph = QRect(left, kTop, kGraphWidth, height);
+  g.strip = QRect(left, g.graph.bottom() + 1 + kGap, kGraphWidth, kStrip);
+  return g;
+}
+
 GraphGeometry GraphGeometry::forViewSize(QSize size) {
   if (size.height() < normal().extent().height() || size.width() < normal().extent().width()) {
     return compactLayout();

@@ -663,6 +663,14 @@
         <source>Write the chosen screens to a PDF file</source>
         <translation>Escribir las pantallas elegidas en un archivo PDF</translation>
     </message>
+    <message>
+        <source>Play the comparison recording</source>
+        <translation>Reproducir la grabación de comparación</translation>
+    </message>
+    <message>
+        <source>Zoom the comparison into its marked stretch, or out</source>
+        <translation>Ampliar la comparación al tramo marcado, o reducirla</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -1450,7 +1458,7 @@ Do you Want to Continue?</source>
     <message>
         <source>&quot;%s File can´t be decompressed! Verify If There is Free Space Available!
 Do You Want to Continue?</source>
-        <translation>"¡No se puede descomprimir el archivo %s! ¡Compruebe si hay espacio libre!
+        <translation>&quot;¡No se puede descomprimir el archivo %s! ¡Compruebe si hay espacio libre!
 ¿Desea continuar?</translation>
     </message>
     <message>
@@ -1510,6 +1518,163 @@ Put the data back as they were before it?</source>
     <message>
         <source>%s could not be started: %s</source>
         <translation>No se pudo iniciar %s: %s</translation>
+    </message>
+    <message>
+        <source>File types are different
+Select a Vocal Quality File!</source>
+        <translation>Los tipos de archivo son diferentes
+¡Seleccione un archivo de calidad vocal!</translation>
+    </message>
+    <message>
+        <source>File types are different
+Select a Voice Analysis File!</source>
+        <translation>Los tipos de archivo son diferentes
+¡Seleccione un archivo de análisis de voz!</translation>
+    </message>
+    <message>
+        <source>Error saving File as a Model!</source>
+        <translation>¡Error al guardar el archivo como modelo!</translation>
+    </message>
+    <message>
+        <source>%s already exists.
+Do you want to replace it?</source>
+        <translation>%s ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+</context>
+<context>
+    <name>Print</name>
+    <message>
+        <source>Client´s List</source>
+        <translation>Lista de clientes</translation>
+    </message>
+    <message>
+        <source>Page %1/%2</source>
+        <translation>Página %1/%2</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Datos personales</translation>
+    </message>
+    <message>
+        <source>Audio Signal</source>
+        <translation>Señal de audio</translation>
+    </message>
+    <message>
+        <source>Fundamental Frequency</source>
+        <translation>Frecuencia fundamental</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensidad</translation>
+    </message>
+    <message>
+        <source>F0 and Intensity</source>
+        <translation>F0 e intensidad</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>LPC Spectrum</source>
+        <translation>Espectro LPC</translation>
+    </message>
+    <message>
+        <source>Histogram (F0)</source>
+        <translation>Histograma (F0)</translation>
+    </message>
+    <message>
+        <source>Power Spectrum</source>
+        <translation>Espectro de potencia</translation>
+    </message>
+    <message>
+        <source>LPC and Power Spectrum</source>
+        <translation>Espectro LPC y de potencia</translation>
+    </message>
+    <message>
+        <source>Vowel Space</source>
+        <translation>Espacio vocálico</translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation>Espectrograma</translation>
+    </message>
+    <message>
+        <source>Spectrogram - Amplitude</source>
+        <translation>Espectrograma - Amplitud</translation>
+    </message>
+    <message>
+        <source>Phonatory Deviation Diagram</source>
+        <translation>Diagrama de desviación fonatoria</translation>
+    </message>
+    <message>
+        <source>Vocal Analysis Data</source>
+        <translation>Datos del análisis vocal</translation>
+    </message>
+    <message>
+        <source>Spectrogram, Intensity e F0</source>
+        <translation>Espectrograma, intensidad y F0</translation>
+    </message>
+    <message>
+        <source>Phonatory Deviation Diagram - Follow up</source>
+        <translation>Diagrama de desviación fonatoria - Seguimiento</translation>
+    </message>
+    <message>
+        <source>Name: </source>
+        <translation>Nombre: </translation>
+    </message>
+    <message>
+        <source>File: </source>
+        <translation>Archivo: </translation>
+    </message>
+    <message>
+        <source>Birth Date:</source>
+        <translation>Fecha de nacimiento:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Dirección:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Ciudad:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>Provincia:</translation>
+    </message>
+    <message>
+        <source>Zip:</source>
+        <translation>Código postal:</translation>
+    </message>
+    <message>
+        <source>Home Phone:</source>
+        <translation>Teléfono particular:</translation>
+    </message>
+    <message>
+        <source>Work Phone:</source>
+        <translation>Teléfono del trabajo:</translation>
+    </message>
+    <message>
+        <source>Obs.:</source>
+        <translation>Obs.:</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Voice report, file %1</source>
+        <translation>Informe de voz, archivo %1</translation>
+    </message>
+    <message>
+        <source>Voice report of %1, file %2</source>
+        <translation>Informe de voz de %1, archivo %2</translation>
     </message>
 </context>
 <context>
@@ -1639,6 +1804,17 @@ Put the data back as they were before it?</source>
     </message>
 </context>
 <context>
+    <name>sonarel::app::BackupWaitWindow</name>
+    <message>
+        <source>Wait</source>
+        <translation>Espere</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>sonarel::app::BoxPrompt</name>
     <message>
         <source>Save Changes?</source>
@@ -1658,14 +1834,90 @@ Put the data back as they were before it?</source>
     </message>
 </context>
 <context>
-    <name>sonarel::app::CRemoverFollowUp</name>
+    <name>sonarel::app::CBackup</name>
     <message>
-        <source>Remove Sound File</source>
-        <translation>Quitar archivo de sonido</translation>
+        <source>Copying...</source>
+        <translation>Copiando...</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Archivo</translation>
+        <source>decompressing:</source>
+        <translation>descomprimiendo:</translation>
+    </message>
+    <message>
+        <source>Verifying...</source>
+        <translation>Comprobando...</translation>
+    </message>
+    <message>
+        <source>Wait:</source>
+        <translation>Espere:</translation>
+    </message>
+    <message>
+        <source>Freeing Data...</source>
+        <translation>Liberando datos...</translation>
+    </message>
+    <message>
+        <source>Wait, Removing Backup Directory...</source>
+        <translation>Espere, eliminando la carpeta de la copia...</translation>
+    </message>
+    <message>
+        <source>Wait, Restoring Files...</source>
+        <translation>Espere, restaurando archivos...</translation>
+    </message>
+    <message>
+        <source>Backup/Restore</source>
+        <translation>Copia de seguridad/Restaurar</translation>
+    </message>
+    <message>
+        <source>Create Backup...</source>
+        <translation>Crear copia de seguridad...</translation>
+    </message>
+    <message>
+        <source>Restore Backup....</source>
+        <translation>Restaurar copia de seguridad....</translation>
+    </message>
+    <message>
+        <source>Send to Backup...</source>
+        <translation>Enviar a la copia de seguridad...</translation>
+    </message>
+    <message>
+        <source>Attach Files...</source>
+        <translation>Recuperar archivos...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Create a security copy of the information of all clients without these data being removed from the system.</source>
+        <translation>Crea una copia de seguridad de la información de todos los clientes sin quitar estos datos del sistema.</translation>
+    </message>
+    <message>
+        <source>Copy the chosen clients to a backup and free their recordings from the system, keeping their dates.</source>
+        <translation>Copia los clientes elegidos a una copia de seguridad y libera sus grabaciones del sistema, conservando sus fechas.</translation>
+    </message>
+    <message>
+        <source>Restore a security copy of all clients REPLACING all actual data of the system.  </source>
+        <translation>Restaura una copia de seguridad de todos los clientes REEMPLAZANDO todos los datos actuales del sistema.  </translation>
+    </message>
+    <message>
+        <source>Bring the files of the chosen clients back from a backup.</source>
+        <translation>Trae de vuelta desde una copia de seguridad los archivos de los clientes elegidos.</translation>
+    </message>
+    <message>
+        <source>Select the Clients You want to send to Backup:</source>
+        <translation>Elija los clientes que desea enviar a la copia de seguridad:</translation>
+    </message>
+    <message>
+        <source>Select the Target Directory:</source>
+        <translation>Elija la carpeta de destino:</translation>
+    </message>
+    <message>
+        <source>Select the Clients You Want to Attach Files:</source>
+        <translation>Elija los clientes cuyos archivos desea recuperar:</translation>
+    </message>
+    <message>
+        <source>Select the Source Directory:</source>
+        <translation>Elija la carpeta de origen:</translation>
     </message>
 </context>
 <context>
@@ -1747,45 +1999,6 @@ Put the data back as they were before it?</source>
     </message>
 </context>
 <context>
-    <name>sonarel::app::CGravacao</name>
-    <message>
-        <source>Record</source>
-        <translation>Grabar</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Detener</translation>
-    </message>
-    <message>
-        <source>Play</source>
-        <translation>Reproducir</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Wait, Calibrating...</source>
-        <translation>Espere, calibrando...</translation>
-    </message>
-    <message>
-        <source>Size %1 s</source>
-        <translation>Tamaño %1 s</translation>
-    </message>
-    <message>
-        <source>Pos. %1 s</source>
-        <translation>Pos. %1 s</translation>
-    </message>
-    <message>
-        <source>Rate: %1Hz</source>
-        <translation>Frecuencia: %1Hz</translation>
-    </message>
-    <message>
-        <source>Max %1 s</source>
-        <translation>Máx. %1 s</translation>
-    </message>
-</context>
-<context>
     <name>sonarel::app::CConverter</name>
     <message>
         <source>Convert File</source>
@@ -1849,6 +2062,64 @@ Put the data back as they were before it?</source>
     </message>
 </context>
 <context>
+    <name>sonarel::app::CGravacao</name>
+    <message>
+        <source>Record</source>
+        <translation>Grabar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Wait, Calibrating...</source>
+        <translation>Espere, calibrando...</translation>
+    </message>
+    <message>
+        <source>Size %1 s</source>
+        <translation>Tamaño %1 s</translation>
+    </message>
+    <message>
+        <source>Pos. %1 s</source>
+        <translation>Pos. %1 s</translation>
+    </message>
+    <message>
+        <source>Rate: %1Hz</source>
+        <translation>Frecuencia: %1Hz</translation>
+    </message>
+    <message>
+        <source>Max %1 s</source>
+        <translation>Máx. %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CImprimir</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Screens</source>
+        <translation>Pantallas</translation>
+    </message>
+    <message>
+        <source>Print page number</source>
+        <translation>Imprimir número de página</translation>
+    </message>
+    <message>
+        <source>Print sound file in gray scale</source>
+        <translation>Imprimir archivo de sonido en escala de grises</translation>
+    </message>
+</context>
+<context>
     <name>sonarel::app::CMainFrame</name>
     <message>
         <source>Sound Files (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff *.aifc);;All Files (*)</source>
@@ -1901,7 +2172,7 @@ Put the data back as they were before it?</source>
     <message>
         <source>Sonarel %1
 Acoustic assessment of the voice.</source>
-        <translation>Sonarel %1
+        <translation type="vanished">Sonarel %1
 Evaluación acústica de la voz.</translation>
     </message>
     <message>
@@ -1919,6 +2190,48 @@ Evaluación acústica de la voz.</translation>
     <message>
         <source>Report written to %1</source>
         <translation>Informe escrito en %1</translation>
+    </message>
+    <message>
+        <source>Sound Files (*.wav)</source>
+        <translation>Archivos de sonido (*.wav)</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CRemoverFollowUp</name>
+    <message>
+        <source>Remove Sound File</source>
+        <translation>Quitar archivo de sonido</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CSelPacBkp</name>
+    <message>
+        <source>Select a Client</source>
+        <translation>Elija un cliente</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Elegir todos</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -2053,6 +2366,13 @@ Evaluación acústica de la voz.</translation>
     <message>
         <source>Client Name</source>
         <translation>Nombre del cliente</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ComparisonBar</name>
+    <message>
+        <source>Comparison: %1</source>
+        <translation>Comparación: %1</translation>
     </message>
 </context>
 <context>
@@ -2226,285 +2546,6 @@ Evaluación acústica de la voz.</translation>
     <message>
         <source>Save the changes to the notes?</source>
         <translation type="vanished">¿Guardar los cambios de las notas?</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::BackupWaitWindow</name>
-    <message>
-        <source>Wait</source>
-        <translation>Espere</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::CBackup</name>
-    <message>
-        <source>Copying...</source>
-        <translation>Copiando...</translation>
-    </message>
-    <message>
-        <source>decompressing:</source>
-        <translation>descomprimiendo:</translation>
-    </message>
-    <message>
-        <source>Verifying...</source>
-        <translation>Comprobando...</translation>
-    </message>
-    <message>
-        <source>Wait:</source>
-        <translation>Espere:</translation>
-    </message>
-    <message>
-        <source>Freeing Data...</source>
-        <translation>Liberando datos...</translation>
-    </message>
-    <message>
-        <source>Wait, Removing Backup Directory...</source>
-        <translation>Espere, eliminando la carpeta de la copia...</translation>
-    </message>
-    <message>
-        <source>Wait, Restoring Files...</source>
-        <translation>Espere, restaurando archivos...</translation>
-    </message>
-    <message>
-        <source>Backup/Restore</source>
-        <translation>Copia de seguridad/Restaurar</translation>
-    </message>
-    <message>
-        <source>Create Backup...</source>
-        <translation>Crear copia de seguridad...</translation>
-    </message>
-    <message>
-        <source>Restore Backup....</source>
-        <translation>Restaurar copia de seguridad....</translation>
-    </message>
-    <message>
-        <source>Send to Backup...</source>
-        <translation>Enviar a la copia de seguridad...</translation>
-    </message>
-    <message>
-        <source>Attach Files...</source>
-        <translation>Recuperar archivos...</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>Create a security copy of the information of all clients without these data being removed from the system.</source>
-        <translation>Crea una copia de seguridad de la información de todos los clientes sin quitar estos datos del sistema.</translation>
-    </message>
-    <message>
-        <source>Copy the chosen clients to a backup and free their recordings from the system, keeping their dates.</source>
-        <translation>Copia los clientes elegidos a una copia de seguridad y libera sus grabaciones del sistema, conservando sus fechas.</translation>
-    </message>
-    <message>
-        <source>Restore a security copy of all clients REPLACING all actual data of the system.  </source>
-        <translation>Restaura una copia de seguridad de todos los clientes REEMPLAZANDO todos los datos actuales del sistema.  </translation>
-    </message>
-    <message>
-        <source>Bring the files of the chosen clients back from a backup.</source>
-        <translation>Trae de vuelta desde una copia de seguridad los archivos de los clientes elegidos.</translation>
-    </message>
-    <message>
-        <source>Select the Clients You want to send to Backup:</source>
-        <translation>Elija los clientes que desea enviar a la copia de seguridad:</translation>
-    </message>
-    <message>
-        <source>Select the Target Directory:</source>
-        <translation>Elija la carpeta de destino:</translation>
-    </message>
-    <message>
-        <source>Select the Clients You Want to Attach Files:</source>
-        <translation>Elija los clientes cuyos archivos desea recuperar:</translation>
-    </message>
-    <message>
-        <source>Select the Source Directory:</source>
-        <translation>Elija la carpeta de origen:</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::CSelPacBkp</name>
-    <message>
-        <source>Select a Client</source>
-        <translation>Elija un cliente</translation>
-    </message>
-    <message>
-        <source>Client</source>
-        <translation>Cliente</translation>
-    </message>
-    <message>
-        <source>Code</source>
-        <translation>Código</translation>
-    </message>
-    <message>
-        <source>Select All</source>
-        <translation>Elegir todos</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-</context>
-<context>
-    <name>Print</name>
-    <message>
-        <source>Client´s List</source>
-        <translation>Lista de clientes</translation>
-    </message>
-    <message>
-        <source>Page %1/%2</source>
-        <translation>Página %1/%2</translation>
-    </message>
-    <message>
-        <source>Personal Information</source>
-        <translation>Datos personales</translation>
-    </message>
-    <message>
-        <source>Audio Signal</source>
-        <translation>Señal de audio</translation>
-    </message>
-    <message>
-        <source>Fundamental Frequency</source>
-        <translation>Frecuencia fundamental</translation>
-    </message>
-    <message>
-        <source>Intensity</source>
-        <translation>Intensidad</translation>
-    </message>
-    <message>
-        <source>F0 and Intensity</source>
-        <translation>F0 e intensidad</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Estadísticas</translation>
-    </message>
-    <message>
-        <source>LPC Spectrum</source>
-        <translation>Espectro LPC</translation>
-    </message>
-    <message>
-        <source>Histogram (F0)</source>
-        <translation>Histograma (F0)</translation>
-    </message>
-    <message>
-        <source>Power Spectrum</source>
-        <translation>Espectro de potencia</translation>
-    </message>
-    <message>
-        <source>LPC and Power Spectrum</source>
-        <translation>Espectro LPC y de potencia</translation>
-    </message>
-    <message>
-        <source>Vowel Space</source>
-        <translation>Espacio vocálico</translation>
-    </message>
-    <message>
-        <source>Spectrogram</source>
-        <translation>Espectrograma</translation>
-    </message>
-    <message>
-        <source>Spectrogram - Amplitude</source>
-        <translation>Espectrograma - Amplitud</translation>
-    </message>
-    <message>
-        <source>Phonatory Deviation Diagram</source>
-        <translation>Diagrama de desviación fonatoria</translation>
-    </message>
-    <message>
-        <source>Vocal Analysis Data</source>
-        <translation>Datos del análisis vocal</translation>
-    </message>
-    <message>
-        <source>Spectrogram, Intensity e F0</source>
-        <translation>Espectrograma, intensidad y F0</translation>
-    </message>
-    <message>
-        <source>Phonatory Deviation Diagram - Follow up</source>
-        <translation>Diagrama de desviación fonatoria - Seguimiento</translation>
-    </message>
-    <message>
-        <source>Name: </source>
-        <translation>Nombre: </translation>
-    </message>
-    <message>
-        <source>File: </source>
-        <translation>Archivo: </translation>
-    </message>
-    <message>
-        <source>Birth Date:</source>
-        <translation>Fecha de nacimiento:</translation>
-    </message>
-    <message>
-        <source>Address:</source>
-        <translation>Dirección:</translation>
-    </message>
-    <message>
-        <source>City:</source>
-        <translation>Ciudad:</translation>
-    </message>
-    <message>
-        <source>State:</source>
-        <translation>Provincia:</translation>
-    </message>
-    <message>
-        <source>Zip:</source>
-        <translation>Código postal:</translation>
-    </message>
-    <message>
-        <source>Home Phone:</source>
-        <translation>Teléfono particular:</translation>
-    </message>
-    <message>
-        <source>Work Phone:</source>
-        <translation>Teléfono del trabajo:</translation>
-    </message>
-    <message>
-        <source>Obs.:</source>
-        <translation>Obs.:</translation>
-    </message>
-    <message>
-        <source>Code</source>
-        <translation>Código</translation>
-    </message>
-    <message>
-        <source>Client</source>
-        <translation>Cliente</translation>
-    </message>
-    <message>
-        <source>Voice report, file %1</source>
-        <translation>Informe de voz, archivo %1</translation>
-    </message>
-    <message>
-        <source>Voice report of %1, file %2</source>
-        <translation>Informe de voz de %1, archivo %2</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::CImprimir</name>
-    <message>
-        <source>Print</source>
-        <translation>Imprimir</translation>
-    </message>
-    <message>
-        <source>Screens</source>
-        <translation>Pantallas</translation>
-    </message>
-    <message>
-        <source>Print page number</source>
-        <translation>Imprimir número de página</translation>
-    </message>
-    <message>
-        <source>Print sound file in gray scale</source>
-        <translation>Imprimir archivo de sonido en escala de grises</translation>
     </message>
 </context>
 </TS>

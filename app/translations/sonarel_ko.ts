@@ -663,6 +663,14 @@
         <source>Write the chosen screens to a PDF file</source>
         <translation>선택한 화면을 PDF 파일로 저장</translation>
     </message>
+    <message>
+        <source>Play the comparison recording</source>
+        <translation>비교 녹음 재생</translation>
+    </message>
+    <message>
+        <source>Zoom the comparison into its marked stretch, or out</source>
+        <translation>비교 녹음을 표시한 구간으로 확대하거나 되돌리기</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -1450,7 +1458,7 @@ Do you Want to Continue?</source>
     <message>
         <source>&quot;%s File can´t be decompressed! Verify If There is Free Space Available!
 Do You Want to Continue?</source>
-        <translation>"%s 파일의 압축을 풀 수 없습니다! 여유 공간이 있는지 확인하십시오!
+        <translation>&quot;%s 파일의 압축을 풀 수 없습니다! 여유 공간이 있는지 확인하십시오!
 계속하시겠습니까?</translation>
     </message>
     <message>
@@ -1510,6 +1518,163 @@ Put the data back as they were before it?</source>
     <message>
         <source>%s could not be started: %s</source>
         <translation>%s을(를) 시작할 수 없습니다: %s</translation>
+    </message>
+    <message>
+        <source>File types are different
+Select a Vocal Quality File!</source>
+        <translation>파일 유형이 다릅니다
+음질 파일을 선택하십시오!</translation>
+    </message>
+    <message>
+        <source>File types are different
+Select a Voice Analysis File!</source>
+        <translation>파일 유형이 다릅니다
+음성 분석 파일을 선택하십시오!</translation>
+    </message>
+    <message>
+        <source>Error saving File as a Model!</source>
+        <translation>파일을 모델로 저장하는 중 오류가 발생했습니다!</translation>
+    </message>
+    <message>
+        <source>%s already exists.
+Do you want to replace it?</source>
+        <translation>%s이(가) 이미 있습니다.
+바꾸시겠습니까?</translation>
+    </message>
+</context>
+<context>
+    <name>Print</name>
+    <message>
+        <source>Client´s List</source>
+        <translation>고객 목록</translation>
+    </message>
+    <message>
+        <source>Page %1/%2</source>
+        <translation>페이지 %1/%2</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>개인 정보</translation>
+    </message>
+    <message>
+        <source>Audio Signal</source>
+        <translation>오디오 신호</translation>
+    </message>
+    <message>
+        <source>Fundamental Frequency</source>
+        <translation>기본 주파수</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>강도</translation>
+    </message>
+    <message>
+        <source>F0 and Intensity</source>
+        <translation>F0 및 강도</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>통계</translation>
+    </message>
+    <message>
+        <source>LPC Spectrum</source>
+        <translation>LPC 스펙트럼</translation>
+    </message>
+    <message>
+        <source>Histogram (F0)</source>
+        <translation>히스토그램(F0)</translation>
+    </message>
+    <message>
+        <source>Power Spectrum</source>
+        <translation>파워 스펙트럼</translation>
+    </message>
+    <message>
+        <source>LPC and Power Spectrum</source>
+        <translation>LPC 및 파워 스펙트럼</translation>
+    </message>
+    <message>
+        <source>Vowel Space</source>
+        <translation>모음 공간</translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation>스펙트로그램</translation>
+    </message>
+    <message>
+        <source>Spectrogram - Amplitude</source>
+        <translation>스펙트로그램 - 진폭</translation>
+    </message>
+    <message>
+        <source>Phonatory Deviation Diagram</source>
+        <translation>발성 편차 도표</translation>
+    </message>
+    <message>
+        <source>Vocal Analysis Data</source>
+        <translation>음성 분석 데이터</translation>
+    </message>
+    <message>
+        <source>Spectrogram, Intensity e F0</source>
+        <translation>스펙트로그램, 강도 및 F0</translation>
+    </message>
+    <message>
+        <source>Phonatory Deviation Diagram - Follow up</source>
+        <translation>발성 편차 도표 - 추적 관찰</translation>
+    </message>
+    <message>
+        <source>Name: </source>
+        <translation>이름: </translation>
+    </message>
+    <message>
+        <source>File: </source>
+        <translation>파일: </translation>
+    </message>
+    <message>
+        <source>Birth Date:</source>
+        <translation>생년월일:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>주소:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>도시:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>주/도:</translation>
+    </message>
+    <message>
+        <source>Zip:</source>
+        <translation>우편번호:</translation>
+    </message>
+    <message>
+        <source>Home Phone:</source>
+        <translation>집 전화:</translation>
+    </message>
+    <message>
+        <source>Work Phone:</source>
+        <translation>직장 전화:</translation>
+    </message>
+    <message>
+        <source>Obs.:</source>
+        <translation>비고:</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>코드</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>고객</translation>
+    </message>
+    <message>
+        <source>Voice report, file %1</source>
+        <translation>음성 보고서, 파일 %1</translation>
+    </message>
+    <message>
+        <source>Voice report of %1, file %2</source>
+        <translation>%1의 음성 보고서, 파일 %2</translation>
     </message>
 </context>
 <context>
@@ -1639,6 +1804,17 @@ Put the data back as they were before it?</source>
     </message>
 </context>
 <context>
+    <name>sonarel::app::BackupWaitWindow</name>
+    <message>
+        <source>Wait</source>
+        <translation>기다리십시오</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
     <name>sonarel::app::BoxPrompt</name>
     <message>
         <source>Save Changes?</source>
@@ -1658,14 +1834,90 @@ Put the data back as they were before it?</source>
     </message>
 </context>
 <context>
-    <name>sonarel::app::CRemoverFollowUp</name>
+    <name>sonarel::app::CBackup</name>
     <message>
-        <source>Remove Sound File</source>
-        <translation>소리 파일 빼기</translation>
+        <source>Copying...</source>
+        <translation>복사 중...</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>파일</translation>
+        <source>decompressing:</source>
+        <translation>압축 푸는 중:</translation>
+    </message>
+    <message>
+        <source>Verifying...</source>
+        <translation>확인 중...</translation>
+    </message>
+    <message>
+        <source>Wait:</source>
+        <translation>기다리십시오:</translation>
+    </message>
+    <message>
+        <source>Freeing Data...</source>
+        <translation>데이터를 비우는 중...</translation>
+    </message>
+    <message>
+        <source>Wait, Removing Backup Directory...</source>
+        <translation>기다리십시오. 백업 폴더를 지우는 중...</translation>
+    </message>
+    <message>
+        <source>Wait, Restoring Files...</source>
+        <translation>기다리십시오. 파일을 되돌리는 중...</translation>
+    </message>
+    <message>
+        <source>Backup/Restore</source>
+        <translation>백업/복원</translation>
+    </message>
+    <message>
+        <source>Create Backup...</source>
+        <translation>백업 만들기...</translation>
+    </message>
+    <message>
+        <source>Restore Backup....</source>
+        <translation>백업 복원....</translation>
+    </message>
+    <message>
+        <source>Send to Backup...</source>
+        <translation>백업으로 보내기...</translation>
+    </message>
+    <message>
+        <source>Attach Files...</source>
+        <translation>파일 되찾기...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Create a security copy of the information of all clients without these data being removed from the system.</source>
+        <translation>모든 고객 정보의 보안 사본을 만듭니다. 데이터는 시스템에서 지우지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Copy the chosen clients to a backup and free their recordings from the system, keeping their dates.</source>
+        <translation>고른 고객을 백업으로 복사하고 녹음을 시스템에서 비웁니다. 날짜는 남겨 둡니다.</translation>
+    </message>
+    <message>
+        <source>Restore a security copy of all clients REPLACING all actual data of the system.  </source>
+        <translation>모든 고객의 보안 사본을 복원하여 시스템의 현재 데이터를 모두 바꿉니다.  </translation>
+    </message>
+    <message>
+        <source>Bring the files of the chosen clients back from a backup.</source>
+        <translation>고른 고객의 파일을 백업에서 되찾습니다.</translation>
+    </message>
+    <message>
+        <source>Select the Clients You want to send to Backup:</source>
+        <translation>백업으로 보낼 고객을 고르십시오:</translation>
+    </message>
+    <message>
+        <source>Select the Target Directory:</source>
+        <translation>대상 폴더를 고르십시오:</translation>
+    </message>
+    <message>
+        <source>Select the Clients You Want to Attach Files:</source>
+        <translation>파일을 되찾을 고객을 고르십시오:</translation>
+    </message>
+    <message>
+        <source>Select the Source Directory:</source>
+        <translation>원본 폴더를 고르십시오:</translation>
     </message>
 </context>
 <context>
@@ -1747,45 +1999,6 @@ Put the data back as they were before it?</source>
     </message>
 </context>
 <context>
-    <name>sonarel::app::CGravacao</name>
-    <message>
-        <source>Record</source>
-        <translation>녹음</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>정지</translation>
-    </message>
-    <message>
-        <source>Play</source>
-        <translation>재생</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>확인</translation>
-    </message>
-    <message>
-        <source>Wait, Calibrating...</source>
-        <translation>잠시 기다리십시오. 보정 중...</translation>
-    </message>
-    <message>
-        <source>Size %1 s</source>
-        <translation>길이 %1초</translation>
-    </message>
-    <message>
-        <source>Pos. %1 s</source>
-        <translation>위치 %1초</translation>
-    </message>
-    <message>
-        <source>Rate: %1Hz</source>
-        <translation>샘플링: %1Hz</translation>
-    </message>
-    <message>
-        <source>Max %1 s</source>
-        <translation>최대 %1초</translation>
-    </message>
-</context>
-<context>
     <name>sonarel::app::CConverter</name>
     <message>
         <source>Convert File</source>
@@ -1849,6 +2062,64 @@ Put the data back as they were before it?</source>
     </message>
 </context>
 <context>
+    <name>sonarel::app::CGravacao</name>
+    <message>
+        <source>Record</source>
+        <translation>녹음</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>정지</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>재생</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Wait, Calibrating...</source>
+        <translation>잠시 기다리십시오. 보정 중...</translation>
+    </message>
+    <message>
+        <source>Size %1 s</source>
+        <translation>길이 %1초</translation>
+    </message>
+    <message>
+        <source>Pos. %1 s</source>
+        <translation>위치 %1초</translation>
+    </message>
+    <message>
+        <source>Rate: %1Hz</source>
+        <translation>샘플링: %1Hz</translation>
+    </message>
+    <message>
+        <source>Max %1 s</source>
+        <translation>최대 %1초</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CImprimir</name>
+    <message>
+        <source>Print</source>
+        <translation>인쇄</translation>
+    </message>
+    <message>
+        <source>Screens</source>
+        <translation>화면</translation>
+    </message>
+    <message>
+        <source>Print page number</source>
+        <translation>페이지 번호 인쇄</translation>
+    </message>
+    <message>
+        <source>Print sound file in gray scale</source>
+        <translation>사운드 파일을 회색조로 인쇄</translation>
+    </message>
+</context>
+<context>
     <name>sonarel::app::CMainFrame</name>
     <message>
         <source>Sound Files (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff *.aifc);;All Files (*)</source>
@@ -1901,7 +2172,7 @@ Put the data back as they were before it?</source>
     <message>
         <source>Sonarel %1
 Acoustic assessment of the voice.</source>
-        <translation>Sonarel %1
+        <translation type="vanished">Sonarel %1
 음성의 음향학적 평가.</translation>
     </message>
     <message>
@@ -1919,6 +2190,48 @@ Acoustic assessment of the voice.</source>
     <message>
         <source>Report written to %1</source>
         <translation>보고서를 %1에 저장했습니다</translation>
+    </message>
+    <message>
+        <source>Sound Files (*.wav)</source>
+        <translation>사운드 파일(*.wav)</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CRemoverFollowUp</name>
+    <message>
+        <source>Remove Sound File</source>
+        <translation>소리 파일 빼기</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>파일</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CSelPacBkp</name>
+    <message>
+        <source>Select a Client</source>
+        <translation>고객 선택</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>고객</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>코드</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>모두 선택</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
     </message>
 </context>
 <context>
@@ -2053,6 +2366,13 @@ Acoustic assessment of the voice.</source>
     <message>
         <source>Client Name</source>
         <translation>고객 이름</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ComparisonBar</name>
+    <message>
+        <source>Comparison: %1</source>
+        <translation>비교: %1</translation>
     </message>
 </context>
 <context>
@@ -2226,285 +2546,6 @@ Acoustic assessment of the voice.</source>
     <message>
         <source>Save the changes to the notes?</source>
         <translation type="vanished">메모의 변경 내용을 저장하시겠습니까?</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::BackupWaitWindow</name>
-    <message>
-        <source>Wait</source>
-        <translation>기다리십시오</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>취소</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::CBackup</name>
-    <message>
-        <source>Copying...</source>
-        <translation>복사 중...</translation>
-    </message>
-    <message>
-        <source>decompressing:</source>
-        <translation>압축 푸는 중:</translation>
-    </message>
-    <message>
-        <source>Verifying...</source>
-        <translation>확인 중...</translation>
-    </message>
-    <message>
-        <source>Wait:</source>
-        <translation>기다리십시오:</translation>
-    </message>
-    <message>
-        <source>Freeing Data...</source>
-        <translation>데이터를 비우는 중...</translation>
-    </message>
-    <message>
-        <source>Wait, Removing Backup Directory...</source>
-        <translation>기다리십시오. 백업 폴더를 지우는 중...</translation>
-    </message>
-    <message>
-        <source>Wait, Restoring Files...</source>
-        <translation>기다리십시오. 파일을 되돌리는 중...</translation>
-    </message>
-    <message>
-        <source>Backup/Restore</source>
-        <translation>백업/복원</translation>
-    </message>
-    <message>
-        <source>Create Backup...</source>
-        <translation>백업 만들기...</translation>
-    </message>
-    <message>
-        <source>Restore Backup....</source>
-        <translation>백업 복원....</translation>
-    </message>
-    <message>
-        <source>Send to Backup...</source>
-        <translation>백업으로 보내기...</translation>
-    </message>
-    <message>
-        <source>Attach Files...</source>
-        <translation>파일 되찾기...</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>닫기</translation>
-    </message>
-    <message>
-        <source>Create a security copy of the information of all clients without these data being removed from the system.</source>
-        <translation>모든 고객 정보의 보안 사본을 만듭니다. 데이터는 시스템에서 지우지 않습니다.</translation>
-    </message>
-    <message>
-        <source>Copy the chosen clients to a backup and free their recordings from the system, keeping their dates.</source>
-        <translation>고른 고객을 백업으로 복사하고 녹음을 시스템에서 비웁니다. 날짜는 남겨 둡니다.</translation>
-    </message>
-    <message>
-        <source>Restore a security copy of all clients REPLACING all actual data of the system.  </source>
-        <translation>모든 고객의 보안 사본을 복원하여 시스템의 현재 데이터를 모두 바꿉니다.  </translation>
-    </message>
-    <message>
-        <source>Bring the files of the chosen clients back from a backup.</source>
-        <translation>고른 고객의 파일을 백업에서 되찾습니다.</translation>
-    </message>
-    <message>
-        <source>Select the Clients You want to send to Backup:</source>
-        <translation>백업으로 보낼 고객을 고르십시오:</translation>
-    </message>
-    <message>
-        <source>Select the Target Directory:</source>
-        <translation>대상 폴더를 고르십시오:</translation>
-    </message>
-    <message>
-        <source>Select the Clients You Want to Attach Files:</source>
-        <translation>파일을 되찾을 고객을 고르십시오:</translation>
-    </message>
-    <message>
-        <source>Select the Source Directory:</source>
-        <translation>원본 폴더를 고르십시오:</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::CSelPacBkp</name>
-    <message>
-        <source>Select a Client</source>
-        <translation>고객 선택</translation>
-    </message>
-    <message>
-        <source>Client</source>
-        <translation>고객</translation>
-    </message>
-    <message>
-        <source>Code</source>
-        <translation>코드</translation>
-    </message>
-    <message>
-        <source>Select All</source>
-        <translation>모두 선택</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>확인</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>취소</translation>
-    </message>
-</context>
-<context>
-    <name>Print</name>
-    <message>
-        <source>Client´s List</source>
-        <translation>고객 목록</translation>
-    </message>
-    <message>
-        <source>Page %1/%2</source>
-        <translation>페이지 %1/%2</translation>
-    </message>
-    <message>
-        <source>Personal Information</source>
-        <translation>개인 정보</translation>
-    </message>
-    <message>
-        <source>Audio Signal</source>
-        <translation>오디오 신호</translation>
-    </message>
-    <message>
-        <source>Fundamental Frequency</source>
-        <translation>기본 주파수</translation>
-    </message>
-    <message>
-        <source>Intensity</source>
-        <translation>강도</translation>
-    </message>
-    <message>
-        <source>F0 and Intensity</source>
-        <translation>F0 및 강도</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>통계</translation>
-    </message>
-    <message>
-        <source>LPC Spectrum</source>
-        <translation>LPC 스펙트럼</translation>
-    </message>
-    <message>
-        <source>Histogram (F0)</source>
-        <translation>히스토그램(F0)</translation>
-    </message>
-    <message>
-        <source>Power Spectrum</source>
-        <translation>파워 스펙트럼</translation>
-    </message>
-    <message>
-        <source>LPC and Power Spectrum</source>
-        <translation>LPC 및 파워 스펙트럼</translation>
-    </message>
-    <message>
-        <source>Vowel Space</source>
-        <translation>모음 공간</translation>
-    </message>
-    <message>
-        <source>Spectrogram</source>
-        <translation>스펙트로그램</translation>
-    </message>
-    <message>
-        <source>Spectrogram - Amplitude</source>
-        <translation>스펙트로그램 - 진폭</translation>
-    </message>
-    <message>
-        <source>Phonatory Deviation Diagram</source>
-        <translation>발성 편차 도표</translation>
-    </message>
-    <message>
-        <source>Vocal Analysis Data</source>
-        <translation>음성 분석 데이터</translation>
-    </message>
-    <message>
-        <source>Spectrogram, Intensity e F0</source>
-        <translation>스펙트로그램, 강도 및 F0</translation>
-    </message>
-    <message>
-        <source>Phonatory Deviation Diagram - Follow up</source>
-        <translation>발성 편차 도표 - 추적 관찰</translation>
-    </message>
-    <message>
-        <source>Name: </source>
-        <translation>이름: </translation>
-    </message>
-    <message>
-        <source>File: </source>
-        <translation>파일: </translation>
-    </message>
-    <message>
-        <source>Birth Date:</source>
-        <translation>생년월일:</translation>
-    </message>
-    <message>
-        <source>Address:</source>
-        <translation>주소:</translation>
-    </message>
-    <message>
-        <source>City:</source>
-        <translation>도시:</translation>
-    </message>
-    <message>
-        <source>State:</source>
-        <translation>주/도:</translation>
-    </message>
-    <message>
-        <source>Zip:</source>
-        <translation>우편번호:</translation>
-    </message>
-    <message>
-        <source>Home Phone:</source>
-        <translation>집 전화:</translation>
-    </message>
-    <message>
-        <source>Work Phone:</source>
-        <translation>직장 전화:</translation>
-    </message>
-    <message>
-        <source>Obs.:</source>
-        <translation>비고:</translation>
-    </message>
-    <message>
-        <source>Code</source>
-        <translation>코드</translation>
-    </message>
-    <message>
-        <source>Client</source>
-        <translation>고객</translation>
-    </message>
-    <message>
-        <source>Voice report, file %1</source>
-        <translation>음성 보고서, 파일 %1</translation>
-    </message>
-    <message>
-        <source>Voice report of %1, file %2</source>
-        <translation>%1의 음성 보고서, 파일 %2</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::CImprimir</name>
-    <message>
-        <source>Print</source>
-        <translation>인쇄</translation>
-    </message>
-    <message>
-        <source>Screens</source>
-        <translation>화면</translation>
-    </message>
-    <message>
-        <source>Print page number</source>
-        <translation>페이지 번호 인쇄</translation>
-    </message>
-    <message>
-        <source>Print sound file in gray scale</source>
-        <translation>사운드 파일을 회색조로 인쇄</translation>
     </message>
 </context>
 </TS>

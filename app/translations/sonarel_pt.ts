@@ -663,6 +663,14 @@
         <source>Write the chosen screens to a PDF file</source>
         <translation>Gravar as telas escolhidas num arquivo PDF</translation>
     </message>
+    <message>
+        <source>Play the comparison recording</source>
+        <translation>Reproduzir a gravação de comparação</translation>
+    </message>
+    <message>
+        <source>Zoom the comparison into its marked stretch, or out</source>
+        <translation>Ampliar a comparação no trecho marcado, ou reduzi-la</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -1450,7 +1458,7 @@ Deseja continuar?</translation>
     <message>
         <source>&quot;%s File can´t be decompressed! Verify If There is Free Space Available!
 Do You Want to Continue?</source>
-        <translation>"Não é possível descompactar o arquivo %s! Verifique se há espaço livre!
+        <translation>&quot;Não é possível descompactar o arquivo %s! Verifique se há espaço livre!
 Deseja continuar?</translation>
     </message>
     <message>
@@ -1510,6 +1518,163 @@ Deixar os dados como estavam antes dela?</translation>
     <message>
         <source>%s could not be started: %s</source>
         <translation>Não foi possível iniciar %s: %s</translation>
+    </message>
+    <message>
+        <source>File types are different
+Select a Vocal Quality File!</source>
+        <translation>Os tipos de arquivo são diferentes
+Selecione um arquivo de qualidade vocal!</translation>
+    </message>
+    <message>
+        <source>File types are different
+Select a Voice Analysis File!</source>
+        <translation>Os tipos de arquivo são diferentes
+Selecione um arquivo de análise de voz!</translation>
+    </message>
+    <message>
+        <source>Error saving File as a Model!</source>
+        <translation>Erro ao salvar o arquivo como modelo!</translation>
+    </message>
+    <message>
+        <source>%s already exists.
+Do you want to replace it?</source>
+        <translation>%s já existe.
+Deseja substituí-lo?</translation>
+    </message>
+</context>
+<context>
+    <name>Print</name>
+    <message>
+        <source>Client´s List</source>
+        <translation>Lista de clientes</translation>
+    </message>
+    <message>
+        <source>Page %1/%2</source>
+        <translation>Página %1/%2</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Dados pessoais</translation>
+    </message>
+    <message>
+        <source>Audio Signal</source>
+        <translation>Sinal de áudio</translation>
+    </message>
+    <message>
+        <source>Fundamental Frequency</source>
+        <translation>Frequência fundamental</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensidade</translation>
+    </message>
+    <message>
+        <source>F0 and Intensity</source>
+        <translation>F0 e intensidade</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estatísticas</translation>
+    </message>
+    <message>
+        <source>LPC Spectrum</source>
+        <translation>Espectro LPC</translation>
+    </message>
+    <message>
+        <source>Histogram (F0)</source>
+        <translation>Histograma (F0)</translation>
+    </message>
+    <message>
+        <source>Power Spectrum</source>
+        <translation>Espectro de potência</translation>
+    </message>
+    <message>
+        <source>LPC and Power Spectrum</source>
+        <translation>Espectro LPC e de potência</translation>
+    </message>
+    <message>
+        <source>Vowel Space</source>
+        <translation>Espaço vocálico</translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation>Espectrograma</translation>
+    </message>
+    <message>
+        <source>Spectrogram - Amplitude</source>
+        <translation>Espectrograma - Amplitude</translation>
+    </message>
+    <message>
+        <source>Phonatory Deviation Diagram</source>
+        <translation>Diagrama de desvio fonatório</translation>
+    </message>
+    <message>
+        <source>Vocal Analysis Data</source>
+        <translation>Dados da análise vocal</translation>
+    </message>
+    <message>
+        <source>Spectrogram, Intensity e F0</source>
+        <translation>Espectrograma, intensidade e F0</translation>
+    </message>
+    <message>
+        <source>Phonatory Deviation Diagram - Follow up</source>
+        <translation>Diagrama de desvio fonatório - Acompanhamento</translation>
+    </message>
+    <message>
+        <source>Name: </source>
+        <translation>Nome: </translation>
+    </message>
+    <message>
+        <source>File: </source>
+        <translation>Arquivo: </translation>
+    </message>
+    <message>
+        <source>Birth Date:</source>
+        <translation>Data de nascimento:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Endereço:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Cidade:</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>Estado:</translation>
+    </message>
+    <message>
+        <source>Zip:</source>
+        <translation>CEP:</translation>
+    </message>
+    <message>
+        <source>Home Phone:</source>
+        <translation>Telefone residencial:</translation>
+    </message>
+    <message>
+        <source>Work Phone:</source>
+        <translation>Telefone comercial:</translation>
+    </message>
+    <message>
+        <source>Obs.:</source>
+        <translation>Obs.:</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Voice report, file %1</source>
+        <translation>Relatório de voz, arquivo %1</translation>
+    </message>
+    <message>
+        <source>Voice report of %1, file %2</source>
+        <translation>Relatório de voz de %1, arquivo %2</translation>
     </message>
 </context>
 <context>
@@ -1639,6 +1804,17 @@ Deixar os dados como estavam antes dela?</translation>
     </message>
 </context>
 <context>
+    <name>sonarel::app::BackupWaitWindow</name>
+    <message>
+        <source>Wait</source>
+        <translation>Aguarde</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>sonarel::app::BoxPrompt</name>
     <message>
         <source>Save Changes?</source>
@@ -1658,14 +1834,90 @@ Deixar os dados como estavam antes dela?</translation>
     </message>
 </context>
 <context>
-    <name>sonarel::app::CRemoverFollowUp</name>
+    <name>sonarel::app::CBackup</name>
     <message>
-        <source>Remove Sound File</source>
-        <translation>Remover arquivo de som</translation>
+        <source>Copying...</source>
+        <translation>Copiando...</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Arquivo</translation>
+        <source>decompressing:</source>
+        <translation>descompactando:</translation>
+    </message>
+    <message>
+        <source>Verifying...</source>
+        <translation>Verificando...</translation>
+    </message>
+    <message>
+        <source>Wait:</source>
+        <translation>Aguarde:</translation>
+    </message>
+    <message>
+        <source>Freeing Data...</source>
+        <translation>Liberando dados...</translation>
+    </message>
+    <message>
+        <source>Wait, Removing Backup Directory...</source>
+        <translation>Aguarde, removendo a pasta do backup...</translation>
+    </message>
+    <message>
+        <source>Wait, Restoring Files...</source>
+        <translation>Aguarde, restaurando arquivos...</translation>
+    </message>
+    <message>
+        <source>Backup/Restore</source>
+        <translation>Backup/Restaurar</translation>
+    </message>
+    <message>
+        <source>Create Backup...</source>
+        <translation>Criar backup...</translation>
+    </message>
+    <message>
+        <source>Restore Backup....</source>
+        <translation>Restaurar backup....</translation>
+    </message>
+    <message>
+        <source>Send to Backup...</source>
+        <translation>Enviar para o backup...</translation>
+    </message>
+    <message>
+        <source>Attach Files...</source>
+        <translation>Anexar arquivos...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Create a security copy of the information of all clients without these data being removed from the system.</source>
+        <translation>Cria uma cópia de segurança das informações de todos os clientes sem remover estes dados do sistema.</translation>
+    </message>
+    <message>
+        <source>Copy the chosen clients to a backup and free their recordings from the system, keeping their dates.</source>
+        <translation>Copia os clientes escolhidos para um backup e libera suas gravações do sistema, mantendo as datas.</translation>
+    </message>
+    <message>
+        <source>Restore a security copy of all clients REPLACING all actual data of the system.  </source>
+        <translation>Restaura uma cópia de segurança de todos os clientes SUBSTITUINDO todos os dados atuais do sistema.  </translation>
+    </message>
+    <message>
+        <source>Bring the files of the chosen clients back from a backup.</source>
+        <translation>Traz de volta de um backup os arquivos dos clientes escolhidos.</translation>
+    </message>
+    <message>
+        <source>Select the Clients You want to send to Backup:</source>
+        <translation>Escolha os clientes que deseja enviar para o backup:</translation>
+    </message>
+    <message>
+        <source>Select the Target Directory:</source>
+        <translation>Escolha a pasta de destino:</translation>
+    </message>
+    <message>
+        <source>Select the Clients You Want to Attach Files:</source>
+        <translation>Escolha os clientes cujos arquivos deseja anexar:</translation>
+    </message>
+    <message>
+        <source>Select the Source Directory:</source>
+        <translation>Escolha a pasta de origem:</translation>
     </message>
 </context>
 <context>
@@ -1747,45 +1999,6 @@ Deixar os dados como estavam antes dela?</translation>
     </message>
 </context>
 <context>
-    <name>sonarel::app::CGravacao</name>
-    <message>
-        <source>Record</source>
-        <translation>Gravar</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Parar</translation>
-    </message>
-    <message>
-        <source>Play</source>
-        <translation>Reproduzir</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Wait, Calibrating...</source>
-        <translation>Aguarde, calibrando...</translation>
-    </message>
-    <message>
-        <source>Size %1 s</source>
-        <translation>Tamanho %1 s</translation>
-    </message>
-    <message>
-        <source>Pos. %1 s</source>
-        <translation>Pos. %1 s</translation>
-    </message>
-    <message>
-        <source>Rate: %1Hz</source>
-        <translation>Taxa: %1Hz</translation>
-    </message>
-    <message>
-        <source>Max %1 s</source>
-        <translation>Máx. %1 s</translation>
-    </message>
-</context>
-<context>
     <name>sonarel::app::CConverter</name>
     <message>
         <source>Convert File</source>
@@ -1849,6 +2062,64 @@ Deixar os dados como estavam antes dela?</translation>
     </message>
 </context>
 <context>
+    <name>sonarel::app::CGravacao</name>
+    <message>
+        <source>Record</source>
+        <translation>Gravar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Wait, Calibrating...</source>
+        <translation>Aguarde, calibrando...</translation>
+    </message>
+    <message>
+        <source>Size %1 s</source>
+        <translation>Tamanho %1 s</translation>
+    </message>
+    <message>
+        <source>Pos. %1 s</source>
+        <translation>Pos. %1 s</translation>
+    </message>
+    <message>
+        <source>Rate: %1Hz</source>
+        <translation>Taxa: %1Hz</translation>
+    </message>
+    <message>
+        <source>Max %1 s</source>
+        <translation>Máx. %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CImprimir</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Screens</source>
+        <translation>Telas</translation>
+    </message>
+    <message>
+        <source>Print page number</source>
+        <translation>Imprimir número da página</translation>
+    </message>
+    <message>
+        <source>Print sound file in gray scale</source>
+        <translation>Imprimir arquivo de som em escala de cinza</translation>
+    </message>
+</context>
+<context>
     <name>sonarel::app::CMainFrame</name>
     <message>
         <source>Sound Files (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff *.aifc);;All Files (*)</source>
@@ -1901,7 +2172,7 @@ Deixar os dados como estavam antes dela?</translation>
     <message>
         <source>Sonarel %1
 Acoustic assessment of the voice.</source>
-        <translation>Sonarel %1
+        <translation type="vanished">Sonarel %1
 Avaliação acústica da voz.</translation>
     </message>
     <message>
@@ -1919,6 +2190,48 @@ Avaliação acústica da voz.</translation>
     <message>
         <source>Report written to %1</source>
         <translation>Relatório gravado em %1</translation>
+    </message>
+    <message>
+        <source>Sound Files (*.wav)</source>
+        <translation>Arquivos de som (*.wav)</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CRemoverFollowUp</name>
+    <message>
+        <source>Remove Sound File</source>
+        <translation>Remover arquivo de som</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::CSelPacBkp</name>
+    <message>
+        <source>Select a Client</source>
+        <translation>Escolha um cliente</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Escolher todos</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -2053,6 +2366,13 @@ Avaliação acústica da voz.</translation>
     <message>
         <source>Client Name</source>
         <translation>Nome do cliente</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ComparisonBar</name>
+    <message>
+        <source>Comparison: %1</source>
+        <translation>Comparação: %1</translation>
     </message>
 </context>
 <context>
@@ -2226,285 +2546,6 @@ Avaliação acústica da voz.</translation>
     <message>
         <source>Save the changes to the notes?</source>
         <translation type="vanished">Salvar as alterações das notas?</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::BackupWaitWindow</name>
-    <message>
-        <source>Wait</source>
-        <translation>Aguarde</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::CBackup</name>
-    <message>
-        <source>Copying...</source>
-        <translation>Copiando...</translation>
-    </message>
-    <message>
-        <source>decompressing:</source>
-        <translation>descompactando:</translation>
-    </message>
-    <message>
-        <source>Verifying...</source>
-        <translation>Verificando...</translation>
-    </message>
-    <message>
-        <source>Wait:</source>
-        <translation>Aguarde:</translation>
-    </message>
-    <message>
-        <source>Freeing Data...</source>
-        <translation>Liberando dados...</translation>
-    </message>
-    <message>
-        <source>Wait, Removing Backup Directory...</source>
-        <translation>Aguarde, removendo a pasta do backup...</translation>
-    </message>
-    <message>
-        <source>Wait, Restoring Files...</source>
-        <translation>Aguarde, restaurando arquivos...</translation>
-    </message>
-    <message>
-        <source>Backup/Restore</source>
-        <translation>Backup/Restaurar</translation>
-    </message>
-    <message>
-        <source>Create Backup...</source>
-        <translation>Criar backup...</translation>
-    </message>
-    <message>
-        <source>Restore Backup....</source>
-        <translation>Restaurar backup....</translation>
-    </message>
-    <message>
-        <source>Send to Backup...</source>
-        <translation>Enviar para o backup...</translation>
-    </message>
-    <message>
-        <source>Attach Files...</source>
-        <translation>Anexar arquivos...</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fechar</translation>
-    </message>
-    <message>
-        <source>Create a security copy of the information of all clients without these data being removed from the system.</source>
-        <translation>Cria uma cópia de segurança das informações de todos os clientes sem remover estes dados do sistema.</translation>
-    </message>
-    <message>
-        <source>Copy the chosen clients to a backup and free their recordings from the system, keeping their dates.</source>
-        <translation>Copia os clientes escolhidos para um backup e libera suas gravações do sistema, mantendo as datas.</translation>
-    </message>
-    <message>
-        <source>Restore a security copy of all clients REPLACING all actual data of the system.  </source>
-        <translation>Restaura uma cópia de segurança de todos os clientes SUBSTITUINDO todos os dados atuais do sistema.  </translation>
-    </message>
-    <message>
-        <source>Bring the files of the chosen clients back from a backup.</source>
-        <translation>Traz de volta de um backup os arquivos dos clientes escolhidos.</translation>
-    </message>
-    <message>
-        <source>Select the Clients You want to send to Backup:</source>
-        <translation>Escolha os clientes que deseja enviar para o backup:</translation>
-    </message>
-    <message>
-        <source>Select the Target Directory:</source>
-        <translation>Escolha a pasta de destino:</translation>
-    </message>
-    <message>
-        <source>Select the Clients You Want to Attach Files:</source>
-        <translation>Escolha os clientes cujos arquivos deseja anexar:</translation>
-    </message>
-    <message>
-        <source>Select the Source Directory:</source>
-        <translation>Escolha a pasta de origem:</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::CSelPacBkp</name>
-    <message>
-        <source>Select a Client</source>
-        <translation>Escolha um cliente</translation>
-    </message>
-    <message>
-        <source>Client</source>
-        <translation>Cliente</translation>
-    </message>
-    <message>
-        <source>Code</source>
-        <translation>Código</translation>
-    </message>
-    <message>
-        <source>Select All</source>
-        <translation>Escolher todos</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-</context>
-<context>
-    <name>Print</name>
-    <message>
-        <source>Client´s List</source>
-        <translation>Lista de clientes</translation>
-    </message>
-    <message>
-        <source>Page %1/%2</source>
-        <translation>Página %1/%2</translation>
-    </message>
-    <message>
-        <source>Personal Information</source>
-        <translation>Dados pessoais</translation>
-    </message>
-    <message>
-        <source>Audio Signal</source>
-        <translation>Sinal de áudio</translation>
-    </message>
-    <message>
-        <source>Fundamental Frequency</source>
-        <translation>Frequência fundamental</translation>
-    </message>
-    <message>
-        <source>Intensity</source>
-        <translation>Intensidade</translation>
-    </message>
-    <message>
-        <source>F0 and Intensity</source>
-        <translation>F0 e intensidade</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Estatísticas</translation>
-    </message>
-    <message>
-        <source>LPC Spectrum</source>
-        <translation>Espectro LPC</translation>
-    </message>
-    <message>
-        <source>Histogram (F0)</source>
-        <translation>Histograma (F0)</translation>
-    </message>
-    <message>
-        <source>Power Spectrum</source>
-        <translation>Espectro de potência</translation>
-    </message>
-    <message>
-        <source>LPC and Power Spectrum</source>
-        <translation>Espectro LPC e de potência</translation>
-    </message>
-    <message>
-        <source>Vowel Space</source>
-        <translation>Espaço vocálico</translation>
-    </message>
-    <message>
-        <source>Spectrogram</source>
-        <translation>Espectrograma</translation>
-    </message>
-    <message>
-        <source>Spectrogram - Amplitude</source>
-        <translation>Espectrograma - Amplitude</translation>
-    </message>
-    <message>
-        <source>Phonatory Deviation Diagram</source>
-        <translation>Diagrama de desvio fonatório</translation>
-    </message>
-    <message>
-        <source>Vocal Analysis Data</source>
-        <translation>Dados da análise vocal</translation>
-    </message>
-    <message>
-        <source>Spectrogram, Intensity e F0</source>
-        <translation>Espectrograma, intensidade e F0</translation>
-    </message>
-    <message>
-        <source>Phonatory Deviation Diagram - Follow up</source>
-        <translation>Diagrama de desvio fonatório - Acompanhamento</translation>
-    </message>
-    <message>
-        <source>Name: </source>
-        <translation>Nome: </translation>
-    </message>
-    <message>
-        <source>File: </source>
-        <translation>Arquivo: </translation>
-    </message>
-    <message>
-        <source>Birth Date:</source>
-        <translation>Data de nascimento:</translation>
-    </message>
-    <message>
-        <source>Address:</source>
-        <translation>Endereço:</translation>
-    </message>
-    <message>
-        <source>City:</source>
-        <translation>Cidade:</translation>
-    </message>
-    <message>
-        <source>State:</source>
-        <translation>Estado:</translation>
-    </message>
-    <message>
-        <source>Zip:</source>
-        <translation>CEP:</translation>
-    </message>
-    <message>
-        <source>Home Phone:</source>
-        <translation>Telefone residencial:</translation>
-    </message>
-    <message>
-        <source>Work Phone:</source>
-        <translation>Telefone comercial:</translation>
-    </message>
-    <message>
-        <source>Obs.:</source>
-        <translation>Obs.:</translation>
-    </message>
-    <message>
-        <source>Code</source>
-        <translation>Código</translation>
-    </message>
-    <message>
-        <source>Client</source>
-        <translation>Cliente</translation>
-    </message>
-    <message>
-        <source>Voice report, file %1</source>
-        <translation>Relatório de voz, arquivo %1</translation>
-    </message>
-    <message>
-        <source>Voice report of %1, file %2</source>
-        <translation>Relatório de voz de %1, arquivo %2</translation>
-    </message>
-</context>
-<context>
-    <name>sonarel::app::CImprimir</name>
-    <message>
-        <source>Print</source>
-        <translation>Imprimir</translation>
-    </message>
-    <message>
-        <source>Screens</source>
-        <translation>Telas</translation>
-    </message>
-    <message>
-        <source>Print page number</source>
-        <translation>Imprimir número da página</translation>
-    </message>
-    <message>
-        <source>Print sound file in gray scale</source>
-        <translation>Imprimir arquivo de som em escala de cinza</translation>
     </message>
 </context>
 </TS>

@@ -2,7 +2,9 @@
 #pragma once
 // The main view: paints the current display mode and the waveform strip through the shared
 // drawing routines, turns the mouse into strip selections, shows the context menu and the
-// cursor read-outs. All logic is in the document's ViewState.
+// cursor read-outs. All logic is in the document's ViewState. The same widget shows the
+// comparison in the comparison bar; while a comparison is open both use the comparison
+// layout and draw on common scales.
 
 #include <QLabel>
 #include <QTimer>
@@ -19,11 +21,16 @@ class CEspectroEnergia;
 class CMfcView : public QWidget {
   Q_OBJECT
  public:
-  explicit CMfcView(CMfcDoc& document, QWidget* parent = nullptr);
+  // With `comparison` set the view shows the document's comparison instead of its recording.
+  explicit CMfcView(CMfcDoc& document, QWidget* parent = nullptr, bool comparison = false);
 
-  GraphGeometry geometry() const { return GraphGeometry::forViewSize(size()); }
+  GraphGeometry geometry() const;
+  // What it paints: its view's data, scaled against the other view's while a comparison is
+  // open.
+  DisplayData shownData() const;
   QSize sizeHint() const override { return GraphGeometry::normal().extent(); }
-  QSize minimumSizeHint() const override { return GraphGeometry::compactLayout().extent(); }
+  // The compact layout, or one pane of the comparison layout while a comparison is open.
+  QSize minimumSizeHint() const override;
   // The single-frame spectrum window of the spectrogram displays.
   CEspectroEnergia* spectrumWindow() const { return spectrumWindow_; }
   // What a right click at `point` in a spectrogram does: fills and shows the window.
@@ -43,6 +50,10 @@ class CMfcView : public QWidget {
   void leaveEvent(QEvent* event) override;
 
  private:
+  // The view state shown: the document's, or its comparison (null while there is none).
+  ViewState* state();
+  const ViewState* state() const;
+  bool comparisonOpen() const;
   int stripX(const QPoint& point) const { return point.x() - geometry().strip.left(); }
   void showContextMenu(const QPoint& globalPosition);
   void updateReadout(const QPoint& point);
@@ -51,6 +62,7 @@ class CMfcView : public QWidget {
   void growPictures();
 
   CMfcDoc& document_;
+  bool comparison_;
   QLabel* readout_;
   bool selecting_ = false;
   bool draggingContrast_ = false;
