@@ -77,8 +77,8 @@ void drawStatisticsPanel(QPainter& painter, const QRect& graph, const DisplayDat
   const core::StatisticsReport& r = *data.statistics;
   const core::VoiceStatistics& s = r.statistics;
   const double rate = r.sampleRate ? r.sampleRate : 1.0;
-  const int line = std::max(16, std::min(22, graph.height() / 17));
-  const int left = graph.left() + 30;
+  const int line = graph.height() < 200 ? 14 : std::max(16, std::min(22, graph.height() / 17));
+  int left = graph.left() + 30;
   int y = graph.top() + line + 4;
 
   QFont bold = painter.font();
@@ -96,7 +96,17 @@ void drawStatisticsPanel(QPainter& painter, const QRect& graph, const DisplayDat
           displayText(QT_TRANSLATE_NOOP("Display", "(from %.2fs to %.2fs)")).toUtf8().constData(),
           r.range.first / rate, r.range.last / rate));
   y += line + 6;
+  // A graph too low for one column (two recordings one above the other) goes on in a
+  // second one, which starts a row lower: the first row's modes run long.
+  const int secondColumnTop = y + line;
+  const auto wrap = [&] {
+    if (y > graph.bottom() - 4 && left < graph.left() + 300) {
+      left = graph.left() + 370;
+      y = secondColumnTop;
+    }
+  };
   const auto f0Row = [&](const char* label, const QString& value) {
+    wrap();
     const int x = drawF0Label(painter, left, y, displayText(label));
     painter.drawText(std::max(x, left + 230), y, value);
     y += line;
@@ -108,6 +118,7 @@ void drawStatisticsPanel(QPainter& painter, const QRect& graph, const DisplayDat
   f0Row(QT_TRANSLATE_NOOP("Display", "SD "), QString::asprintf("%.2f Hz", s.sdF0));
   y += line / 2;
   const auto row = [&](const char* label, const QString& value) {
+    wrap();
     painter.drawText(left, y, displayText(label));
     painter.drawText(left + 230, y, value);
     y += line;
