@@ -194,7 +194,7 @@ class CMainFrame : public QMainWindow {
   std::function<std::optional<FollowUpChoice>()> chooseComparisonFile;
   std::function<QString(bool saving)> chooseModelPath;
   // The comparison bar: shown while a comparison is open.
-  class ComparisonBar* comparisonBar() const { return comparisonBar_; }
+  ComparisonBar* comparisonBar() const { return comparisonBar_; }
   // Whether the device plays the comparison's samples (else the main recording's).
   bool playingComparison() const;
   // Asks "Save Changes?" when the open recording has unsaved changes, and saves as answered:

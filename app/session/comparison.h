@@ -34,8 +34,7 @@ std::optional<core::Message> openComparison(ViewState& main, const ComparisonCho
                                             const core::AnalysisControl& control = {});
 
 // The message that refuses comparing a file of `comparisonRate` with one of `mainRate`.
-std::optional<core::Message> typeDisagreement(std::uint32_t mainRate,
-                                              std::uint32_t comparisonRate);
+std::optional<core::Message> typeDisagreement(std::uint32_t mainRate, std::uint32_t comparisonRate);
 
 // Puts the two pictures on common scales, so that they read together: one F0 scale (from
 // the lower minimum to the higher maximum) and one intensity scale (likewise) for both;

@@ -62,9 +62,9 @@ struct DisplayData {
   const FollowUpSeries* followUp = nullptr;
   int fileNumber = -1;  // of the open recording in its client folder; -1 outside one
   std::optional<records::FileDate> fileDate;
-  std::string fileName;  // the open recording's name, without its folder
-  int language = 0;      // 0 English, 1 Spanish, 2 Korean, 3 Portuguese
-  bool screen = false;   // drawn in the window, not printed or written to a file
+  std::string fileName;    // the open recording's name, without its folder
+  int language = 0;        // 0 English, 1 Spanish, 2 Korean, 3 Portuguese
+  bool screen = false;     // drawn in the window, not printed or written to a file
   bool grayScale = false;  // the waveform and the spectrograms in grey levels (printing)
   // The time the contour graphs span across their width (seconds), when two recordings
   // share one axis; 0: the analysis range's own duration.
