@@ -35,7 +35,8 @@ StartOptions parseStartOptions(const QStringList& arguments) {
       "exit-after-start", "Quit as soon as the window is painted (start-up timing).");
   const QCommandLineOption demo(
       "demo", "Create a demo register in DIR (if it holds none) and open it.", "DIR");
-  parser.addOptions({data, noSplash, language, screenshots, size, exitAfterStart, demo});
+  const QCommandLineOption compare("compare", "Show FILE2 beside FILE, as a comparison.", "FILE2");
+  parser.addOptions({data, noSplash, language, screenshots, size, exitAfterStart, demo, compare});
   parser.addPositionalArgument("FILE", "A sound file to open.");
   parser.process(arguments);
 
@@ -65,6 +66,10 @@ StartOptions parseStartOptions(const QStringList& arguments) {
     options.error = "--demo and --data both name the data folder";
   }
   if (!parser.positionalArguments().isEmpty()) options.file = parser.positionalArguments().first();
+  options.compareFile = parser.value(compare);
+  if (!options.compareFile.isEmpty() && options.file.isEmpty()) {
+    options.error = "--compare needs a FILE";
+  }
   if (!options.screenshotFolder.isEmpty() && options.file.isEmpty() &&
       options.demoFolder.isEmpty()) {
     options.error = "--screenshots needs a FILE or --demo";
@@ -154,7 +159,9 @@ bool CMfcApp::startUp(const StartOptions& options) {
     frame_->grab().save(options.screenshotFolder + "/start-window.png");
   }
   if (!options.file.isEmpty()) {
-    frame_->openFile(options.file);
+    if (frame_->openFile(options.file) && !options.compareFile.isEmpty()) {
+      frame_->compareWith(options.compareFile);
+    }
   } else if (!options.demoFolder.isEmpty()) {
     frame_->openFirstClientFile();
   }

@@ -27,6 +27,7 @@ struct StartOptions {
   std::optional<Language> language;  // --language en|es|ko|pt, for this run only
   QString file;                      // a sound file to open
   QString screenshotFolder;          // --screenshots DIR: render every display mode and quit
+  QString compareFile;               // --compare FILE2: shown beside FILE
   QSize windowSize;             // --size WxH: a normal window of that size instead of maximised
   bool exitAfterStart = false;  // --exit-after-start: quit once the window is painted
   QString demoFolder;           // --demo DIR: create a demo register there and open it

@@ -15,9 +15,11 @@
 #include "app/drawing/quality_drawing.h"
 #include "app/printing/report_command.h"
 #include "app/printing/report_document.h"
+#include "app/session/comparison.h"
 #include "app/session/report_plan.h"
 #include "app/session/sound_editing.h"
 #include "app/session/view_state.h"
+#include "bench/praat_reference.h"
 #include "bench/recordings.h"
 #include "core/atomic_file.h"
 #include "quality/segment_cache.h"
@@ -225,6 +227,69 @@ BENCHMARK(BM_ReportPdf12Pages)
     ->ArgName("rate")
     ->Arg(11025)
     ->Arg(22050)
+    ->Unit(benchmark::kMillisecond);
+
+// Opening a comparison while "F0 and Intensity" is shown, nothing computed yet: both
+// recordings' F0 and intensity contours, then both panes drawn on their common scales in
+// the comparison layout of an 800 x 600 window.
+void BM_OpenComparisonMode8(benchmark::State& state) {
+  const int rate = static_cast<int>(state.range(0));
+  const std::string& mainPath = bench::benchRecording(120, rate);
+  const std::string& otherPath = bench::benchRecording(120, rate == 22050 ? 11025 : 22050);
+  const app::GraphGeometry pane = app::GraphGeometry::comparisonPane(QSize(800, 260));
+  QImage image(pane.extent(), QImage::Format_RGB32);
+  for (auto _ : state) {
+    app::ViewState view;
+    view.open(mainPath, core::FileKind::VoiceAnalysis);
+    view.showMode(app::mode::F0AndIntensity);
+    if (app::openComparison(view, {otherPath, std::nullopt})) {
+      state.SkipWithError("the comparison did not open");
+      break;
+    }
+    app::DisplayData main = view.displayData();
+    app::DisplayData other = view.comparison()->displayData();
+    app::scaleTogether(main, other);
+    other.comparison = true;
+    for (const app::DisplayData* data : {&main, &other}) {
+      image.fill(Qt::white);
+      QPainter painter(&image);
+      app::drawDisplayMode(painter, pane, *data, app::mode::F0AndIntensity);
+    }
+  }
+}
+BENCHMARK(BM_OpenComparisonMode8)
+    ->ArgName("rate")
+    ->Arg(11025)
+    ->Arg(22050)
+    ->Unit(benchmark::kMillisecond);
+
+// Praat over the same two recordings: its autocorrelation pitch and its intensity, reading
+// excluded, summed.
+void BM_PraatPitchAndIntensityOfTwo(benchmark::State& state) {
+  const int rate = static_cast<int>(state.range(0));
+  const std::string paths[2] = {bench::benchRecording(120, rate),
+                                bench::benchRecording(120, rate == 22050 ? 11025 : 22050)};
+  for (auto _ : state) {
+    double total = 0;
+    for (const std::string& path : paths) {
+      for (const char* analysis : {"ac", "intensity"}) {
+        const auto taken = bench::praatSeconds(path, analysis);
+        if (!taken) {
+          state.SkipWithError("Praat is not installed or failed");
+          return;
+        }
+        total += *taken;
+      }
+    }
+    state.SetIterationTime(total);
+  }
+}
+BENCHMARK(BM_PraatPitchAndIntensityOfTwo)
+    ->ArgName("rate")
+    ->Arg(11025)
+    ->Arg(22050)
+    ->UseManualTime()
+    ->Iterations(3)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

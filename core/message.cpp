@@ -414,6 +414,13 @@ constexpr std::array kCatalogue{
           QT_TRANSLATE_NOOP("Message", "Can´t Open Waveform Output Channel!")},
     Entry{MessageId::ErrorPlayingSoundFile,
           QT_TRANSLATE_NOOP("Message", "Error Playing Sound File!")},
+    Entry{MessageId::CompareNeedsVocalQuality,
+          QT_TRANSLATE_NOOP("Message", "File types are different\nSelect a Vocal Quality File!")},
+    Entry{MessageId::CompareNeedsVoiceAnalysis,
+          QT_TRANSLATE_NOOP("Message", "File types are different\nSelect a Voice Analysis File!")},
+    Entry{MessageId::ModelNotSaved, QT_TRANSLATE_NOOP("Message", "Error saving File as a Model!")},
+    Entry{MessageId::ReplaceModel,
+          QT_TRANSLATE_NOOP("Message", "%s already exists.\nDo you want to replace it?")},
 };
 
 }  // namespace

@@ -211,6 +211,10 @@ enum class MessageId {
   InputClipping,
   CannotOpenWaveformOutput,
   ErrorPlayingSoundFile,
+  CompareNeedsVocalQuality,
+  CompareNeedsVoiceAnalysis,
+  ModelNotSaved,
+  ReplaceModel,  // %s: the model file
   // Not a message: stays last, so that tests can walk every identifier above it.
   EndOfCatalogue,
 };

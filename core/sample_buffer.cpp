@@ -49,6 +49,12 @@ FileKind kindForRate(std::uint32_t sampleRate) {
   return sampleRate == 44100 ? FileKind::VocalQuality : FileKind::VoiceAnalysis;
 }
 
+FileKind kindOfFile(const std::string& path) {
+  const OpenedWave probe = openWaveForRead(path);
+  return probe.error == WaveError::None ? kindForRate(probe.format.sampleRate)
+                                        : FileKind::VoiceAnalysis;
+}
+
 std::optional<Message> openSoundFile(SampleBuffer& buffer, const std::string& path,
                                      WaveError* waveError) {
   buffer.state = kStateOpening;

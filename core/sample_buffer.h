@@ -72,6 +72,9 @@ std::optional<Message> acceptanceRefusal(FileKind kind, const WaveFormat& format
 // The kind a file opened from outside a client folder is taken as: 44100 Hz is vocal
 // quality, any other rate voice analysis.
 FileKind kindForRate(std::uint32_t sampleRate);
+// The same for the file at `path`, by the rate in its header (read before any sample); a
+// file whose header cannot be read is taken as voice analysis, which then refuses it.
+FileKind kindOfFile(const std::string& path);
 
 // The longest recording opened for analysis, in the window and on the command line alike.
 // Recordings made here last at most 120 s; longer ones come from elsewhere, and the analyses

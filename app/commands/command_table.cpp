@@ -191,16 +191,18 @@ std::vector<CommandInfo> fixedCommands() {
        QT_TRANSLATE_NOOP("Command", "Show Sonarel in Portuguese"), M::Settings, S::Both, "", true,
        false, true, E::Always, [](F& f) { f.chooseLanguage(Language::Portuguese); }},
       // Compare
-      notBuilt(32873, QT_TRANSLATE_NOOP("Command", "Compare with File..."),
-               QT_TRANSLATE_NOOP("Command", "Compare with another file of the client"), M::Compare,
-               S::Voice),
-      notBuilt(32878, QT_TRANSLATE_NOOP("Command", "Open Model..."),
-               QT_TRANSLATE_NOOP("Command", "Compare with a model recording"), M::Compare,
-               S::Voice),
-      notBuilt(32877, QT_TRANSLATE_NOOP("Command", "Save as a Model..."),
-               QT_TRANSLATE_NOOP("Command", "Save the open file as a model"), M::Compare, S::Voice),
-      notBuilt(32874, QT_TRANSLATE_NOOP("Command", "Close"),
-               QT_TRANSLATE_NOOP("Command", "Close the comparison"), M::Compare, S::Voice),
+      {cmd::CompareWithFile, QT_TRANSLATE_NOOP("Command", "Compare with File..."),
+       QT_TRANSLATE_NOOP("Command", "Compare with another file of the client"), M::Compare,
+       S::Both, "", true, false, false, E::OpenClientFile, [](F& f) { f.compareWithFile(); }},
+      {cmd::OpenModel, QT_TRANSLATE_NOOP("Command", "Open Model..."),
+       QT_TRANSLATE_NOOP("Command", "Compare with a model recording"), M::Compare, S::Both, "",
+       true, false, false, E::OpenFile, [](F& f) { f.openModel(); }},
+      {cmd::SaveAsModel, QT_TRANSLATE_NOOP("Command", "Save as a Model..."),
+       QT_TRANSLATE_NOOP("Command", "Save the open file as a model"), M::Compare, S::Both, "",
+       true, false, false, E::OpenFile, [](F& f) { f.saveAsModel(); }},
+      {cmd::CloseComparison, QT_TRANSLATE_NOOP("Command", "Close"),
+       QT_TRANSLATE_NOOP("Command", "Close the comparison"), M::Compare, S::Both, "", true, true,
+       false, E::Comparison, [](F& f) { f.closeComparison(); }},
       // Help
       {cmd::HelpContents, QT_TRANSLATE_NOOP("Command", "&Contents"),
        QT_TRANSLATE_NOOP("Command", "Open the help"), M::Help, S::Both, "F1", true, false, false,
@@ -212,6 +214,14 @@ std::vector<CommandInfo> fixedCommands() {
       {cmd::PlaySelection, QT_TRANSLATE_NOOP("Command", "Play"),
        QT_TRANSLATE_NOOP("Command", "Play the marked stretch"), M::Context, S::Both, "", true,
        false, false, E::OpenFile, [](F& f) { f.play(true); }},
+      // The pop-up menu of the comparison
+      {cmd::PlayComparison, QT_TRANSLATE_NOOP("Command", "Play"),
+       QT_TRANSLATE_NOOP("Command", "Play the comparison recording"), M::Context, S::Both, "",
+       true, false, false, E::Comparison, [](F& f) { f.playComparison(); }},
+      {cmd::ZoomComparison, QT_TRANSLATE_NOOP("Command", "&Zoom +"),
+       QT_TRANSLATE_NOOP("Command", "Zoom the comparison into its marked stretch, or out"),
+       M::Context, S::Both, "", true, false, false, E::Comparison,
+       [](F& f) { f.zoomComparison(); }},
   };
 }
 

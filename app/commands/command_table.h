@@ -40,6 +40,7 @@ enum class Enable {
   Paste,           // as Edit, with a copied stretch not pasted yet
   Undo,            // as Edit, with a change to revert
   Modified,        // the open recording has changes not saved
+  Comparison,      // a comparison is open
 };
 
 class CMainFrame;
@@ -126,6 +127,12 @@ constexpr int English = 32907;
 constexpr int Korean = 32908;
 constexpr int Spanish = 32909;
 constexpr int Portuguese = 32910;
+constexpr int CompareWithFile = 32873;
+constexpr int OpenModel = 32878;
+constexpr int SaveAsModel = 32877;
+constexpr int CloseComparison = 32874;
+constexpr int PlayComparison = 32875;  // "Play" in the pop-up menu of the comparison
+constexpr int ZoomComparison = 32876;  // "&Zoom +" in the pop-up menu of the comparison
 constexpr int HelpContents = 32856;
 constexpr int About = 57664;
 }  // namespace cmd

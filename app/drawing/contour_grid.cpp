@@ -21,13 +21,17 @@ void drawContourGrid(QPainter& painter, const QRect& graph, const GridScale& sca
   painter.drawRect(graph.adjusted(0, 0, -1, -1));
 
   const auto values = gridValues(scale.bottom, scale.top);
-  // A low graph labels every other line, so that the labels keep a line's height apart.
-  const int labelStep = graph.height() / 10 < 2 * metrics.height() ? 2 : 1;
+  // A low graph (two recordings one above the other) labels every second or fifth line
+  // only, so that the labels never run into each other.
+  const int spacing = graph.height() / 10;
+  const int labelEvery = spacing + 4 >= metrics.height()       ? 1  // labels may touch
+                         : 2 * spacing >= metrics.height() + 4 ? 2
+                                                               : 5;
   for (int i = 0; i < 11; ++i) {
     const int y = static_cast<int>(valueToY(graph, values[i], scale.bottom, scale.top));
     painter.setPen(QPen(kGridColour, 1));
     painter.drawLine(graph.left(), y, graph.right(), y);
-    if (i % labelStep != 0) continue;
+    if (i % labelEvery != 0) continue;
     painter.setPen(Qt::black);
     const QString label = QString::asprintf("%.2d ", values[i]) + scale.unit;
     painter.drawText(QRect(graph.left() - 78, y - 8, 72, 16), Qt::AlignRight | Qt::AlignVCenter,

@@ -11,8 +11,7 @@ namespace sonarel::app {
 namespace {
 
 double sampleToX(const QRect& graph, const DisplayData& data, double sample) {
-  const double span = static_cast<double>(data.range.last - data.range.first);
-  return graph.left() + (sample - data.range.first) / span * graph.width();
+  return graph.left() + (sample - data.range.first) / data.axisSpanSamples() * graph.width();
 }
 
 // Whether the intensity column under `sample` is loud enough for an F0 point to be shown.
@@ -52,7 +51,7 @@ DrawnContour drawF0Contour(QPainter& painter, const QRect& graph, const DisplayD
   const F0Display& s = data.f0Display;
   drawContourGrid(painter, graph,
                   {s.minPitch, s.maxPitch, "Hz", QCoreApplication::translate("Display", "F0 (Hz)")},
-                  data.rangeStartSeconds(), data.rangeSeconds());
+                  data.rangeStartSeconds(), data.axisSpanSeconds());
   DrawnContour drawn;
   if (!data.f0 || data.f0->frameCount() == 0 || data.range.last <= data.range.first) return drawn;
 
@@ -85,18 +84,19 @@ DrawnContour drawIntensityContour(QPainter& painter, const QRect& graph, const D
   drawContourGrid(
       painter, graph,
       {s.lowLimit, s.highLimit, "dB", QCoreApplication::translate("Display", "Intensity (dB)")},
-      data.rangeStartSeconds(), data.rangeSeconds());
+      data.rangeStartSeconds(), data.axisSpanSeconds());
   DrawnContour drawn;
   if (!data.intensity || data.intensity->frameCount() == 0 || data.range.last <= data.range.first) {
     return drawn;
   }
   // One value per pixel column: the loudest frame that starts inside it.
   const double perFrame = static_cast<double>(data.count()) / data.intensity->frameCount();
-  const double span = static_cast<double>(data.range.last - data.range.first);
+  const double span = data.axisSpanSamples();
   std::vector<QPointF> line;
   line.reserve(static_cast<std::size_t>(graph.width()));
   for (int x = 0; x < graph.width(); ++x) {
     const double from = data.range.first + span * x / graph.width();
+    if (from >= static_cast<double>(data.range.last)) break;  // a shared axis runs on
     const double to = data.range.first + span * (x + 1) / graph.width();
     auto a = static_cast<std::int64_t>(std::ceil(from / perFrame));
     auto b = static_cast<std::int64_t>(std::ceil(to / perFrame));
@@ -131,7 +131,7 @@ ContourPanels contourPanels(const QRect& graph) {
 }
 
 double pointerSeconds(const QRect& graph, const DisplayData& data, QPoint point) {
-  return secondsAt(graph, data.rangeStartSeconds(), data.rangeSeconds(), point.x());
+  return secondsAt(graph, data.rangeStartSeconds(), data.axisSpanSeconds(), point.x());
 }
 
 }  // namespace

@@ -77,7 +77,8 @@ void drawPlane(QPainter& painter, const QRect& graph, const DiagramFrame& f, boo
 
   const int middle = (yt + 2 + yb) / 2;
   painter.setFont(arial(compact ? 16 : 18, true));
-  painter.setPen(mainRecordingColours().marker);
+  painter.setPen(data.comparison ? comparisonRecordingColours().marker
+                                 : mainRecordingColours().marker);
   drawTurnedText(painter, x0 + 710, middle - (compact && data.language == kKorean ? 25 : 0),
                  displayText(QT_TRANSLATE_NOOP("Display", "Phonatory Deviation Diagram")), false);
   painter.setFont(arial(18, true));
@@ -149,6 +150,10 @@ MarkColours mainRecordingColours() {
   return {QColor(0, 220, 0), QColor(0, 120, 0)};
 }
 
+MarkColours comparisonRecordingColours() {
+  return {QColor(0, 0, 250), QColor(0, 0, 120)};
+}
+
 MarkColours followUpColours(int slot) {
   static const MarkColours colours[] = {{QColor(0, 0, 255), QColor(0, 0, 180)},
                                         {QColor(220, 220, 0), QColor(170, 170, 0)},
@@ -192,17 +197,18 @@ DrawnDiagram drawDeviationDiagram(QPainter& painter, const QRect& graph, const D
   painter.setRenderHint(QPainter::Antialiasing, false);
   drawPlane(painter, graph, f, compact, data);
   painter.setRenderHint(QPainter::Antialiasing, true);
+  const MarkColours colours =
+      data.comparison ? comparisonRecordingColours() : mainRecordingColours();
   if (data.segments) {
     for (const quality::SegmentResult& segment : data.segments->segments) {
       DrawnSegment drawnSegment;
       const std::vector<quality::DiagramPoint> points =
           quality::segmentPoints(segment, rangeFirst, rangeLast);
-      drawPoints(painter, f, points, mainRecordingColours(), compact);
+      drawPoints(painter, f, points, colours, compact);
       drawnSegment.points = static_cast<int>(points.size());
       if (const auto mean = quality::meanPoint(points); mean && !followUp) {
         const QPointF centre = f.pixel(mean->irregularity, mean->noise);
-        drawMarker(painter, centre, compact ? 18 : 12, 12, mainRecordingColours().line,
-                   kMeanColour);
+        drawMarker(painter, centre, compact ? 18 : 12, 12, colours.line, kMeanColour);
         drawnSegment.mean = centre;
       }
       drawn.segments.push_back(drawnSegment);

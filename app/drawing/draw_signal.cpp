@@ -7,16 +7,17 @@
 namespace sonarel::app {
 namespace {
 
-// Min and max of the samples in each pixel column of [first, last).
+// Min and max of the samples in each pixel column of [first, last), the width spanning
+// `span` samples (at least last - first; more when the axis is shared with a longer one).
 void drawColumns(QPainter& painter, const QRect& area, std::span<const std::int16_t> samples,
-                 std::int64_t first, std::int64_t last) {
-  const double span = static_cast<double>(last - first);
-  if (span <= 0) return;
+                 std::int64_t first, std::int64_t last, double span) {
+  if (last <= first || span <= 0) return;
   const double mid = area.top() + area.height() / 2.0;
   const double scale = area.height() / 2.0 / 32768.0;
   for (int x = 0; x < area.width(); ++x) {
     auto a = first + static_cast<std::int64_t>(span * x / area.width());
     auto b = first + static_cast<std::int64_t>(span * (x + 1) / area.width());
+    if (a >= last) break;
     a = std::clamp<std::int64_t>(a, 0, static_cast<std::int64_t>(samples.size()));
     b = std::clamp<std::int64_t>(std::max(b, a + 1), 0, static_cast<std::int64_t>(samples.size()));
     if (a >= b) continue;
@@ -44,7 +45,8 @@ void drawAudioSignal(QPainter& painter, const QRect& graph, const DisplayData& d
   painter.drawLine(graph.left(), graph.center().y(), graph.right(), graph.center().y());
   painter.setClipRect(graph);
   painter.setPen(QPen(waveColour(data), 1));
-  drawColumns(painter, graph, data.samples, data.range.first, data.range.last);
+  drawColumns(painter, graph, data.samples, data.range.first, data.range.last,
+              data.axisSpanSamples());
   painter.restore();
 }
 
@@ -70,11 +72,11 @@ void drawWaveformStrip(QPainter& painter, const QRect& strip, const DisplayData&
   painter.drawRect(strip.adjusted(0, 0, -1, -1));
   painter.setClipRect(strip);
   painter.setPen(QPen(waveColour(data), 1));
-  drawColumns(painter, strip, data.samples, 0, data.count());
+  drawColumns(painter, strip, data.samples, 0, data.count(), static_cast<double>(data.count()));
   if (!marked.isEmpty()) {
     painter.setClipRect(marked);
     painter.setPen(QPen(Qt::white, 1));
-    drawColumns(painter, strip, data.samples, 0, data.count());
+    drawColumns(painter, strip, data.samples, 0, data.count(), static_cast<double>(data.count()));
   }
   painter.restore();
 }
@@ -84,7 +86,7 @@ QString audioSignalReadout(const QRect& graph, const DisplayData& data, QPoint p
   const double fromBottom = (graph.bottom() + 1 - point.y()) / static_cast<double>(graph.height());
   return QString::asprintf(
       "%.2f %%   %.2fs", (2 * fromBottom - 1) * 100,
-      secondsAt(graph, data.rangeStartSeconds(), data.rangeSeconds(), point.x()));
+      secondsAt(graph, data.rangeStartSeconds(), data.axisSpanSeconds(), point.x()));
 }
 
 }  // namespace sonarel::app

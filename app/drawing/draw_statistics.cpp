@@ -85,14 +85,17 @@ void drawStatisticsPanel(QPainter& painter, const QRect& graph, const DisplayDat
   const core::StatisticsReport& r = *data.statistics;
   const core::VoiceStatistics& s = r.statistics;
   const double rate = r.sampleRate ? r.sampleRate : 1.0;
-  // The last baseline lies 16.5 lines and 10 pixels below the top; 6 more for its descent.
-  const int line = std::min(22, (frame.height() - 16) * 2 / 33);
-  if (line < 16) {
+  // Two recordings one above the other leave a graph too low for one column of rows: the
+  // rows keep a readable height and go on in a second column. Otherwise the last baseline
+  // lies 16.5 lines and 10 pixels below the top, and 6 more for its descent.
+  const bool twoColumns = graph.height() < 200;
+  const int line = twoColumns ? 14 : std::min(22, (frame.height() - 16) * 2 / 33);
+  if (line < 16 && !twoColumns) {
     QFont small = painter.font();
     small.setPixelSize(std::max(9, line - 4));
     painter.setFont(small);
   }
-  const int left = frame.left() + 30;
+  int left = frame.left() + 30;
   const int valueRight = frame.right() - 8;
   int y = frame.top() + line + 4;
 
@@ -113,7 +116,17 @@ void drawStatisticsPanel(QPainter& painter, const QRect& graph, const DisplayDat
           displayText(QT_TRANSLATE_NOOP("Display", "(from %.2fs to %.2fs)")).toUtf8().constData(),
           r.range.first / rate, r.range.last / rate));
   y += line + 6;
+  // A graph too low for one column (two recordings one above the other) goes on in a
+  // second one, which starts a row lower: the first row's modes run long.
+  const int secondColumnTop = y + line;
+  const auto wrap = [&] {
+    if (y > frame.bottom() - 4 && left < graph.left() + 300) {
+      left = graph.left() + 370;
+      y = secondColumnTop;
+    }
+  };
   const auto f0Row = [&](const char* label, const QString& value) {
+    wrap();
     const int x = std::max(drawF0Label(painter, left, y, displayText(label)), left + 230);
     painter.drawText(x, y, painter.fontMetrics().elidedText(value, Qt::ElideRight, valueRight - x));
     y += line;
@@ -125,6 +138,7 @@ void drawStatisticsPanel(QPainter& painter, const QRect& graph, const DisplayDat
   f0Row(QT_TRANSLATE_NOOP("Display", "SD "), QString::asprintf("%.2f Hz", s.sdF0));
   y += line / 2;
   const auto row = [&](const char* label, const QString& value) {
+    wrap();
     painter.drawText(left, y, displayText(label));
     painter.drawText(left + 230, y, value);
     y += line;

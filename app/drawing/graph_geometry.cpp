@@ -31,6 +31,16 @@ QSize leastNormalExtent() {
 
 }  // namespace
 
+GraphGeometry GraphGeometry::comparisonPane(QSize size) {
+  constexpr int kTop = 18, kGap = kStripGap, kStrip = 50, kBottom = 6, kLowestGraph = 100;
+  GraphGeometry g = compactLayout();
+  const int left = std::max(g.graph.left(), (size.width() - kGraphWidth) / 2);
+  const int height = std::max(kLowestGraph, size.height() - kTop - kGap - kStrip - kBottom);
+  g.graph = QRect(left, kTop, kGraphWidth, height);
+  g.strip = QRect(left, g.graph.bottom() + 1 + kGap, kGraphWidth, kStrip);
+  return g;
+}
+
 GraphGeometry GraphGeometry::forViewSize(QSize size) {
   const QSize least = leastNormalExtent();
   if (size.height() < least.height() || size.width() < least.width()) return compactLayout();

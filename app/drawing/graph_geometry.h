@@ -29,6 +29,9 @@ struct GraphGeometry {
   static GraphGeometry forViewSize(QSize size);
   static GraphGeometry normal();
   static GraphGeometry compactLayout();
+  // The layout of each of the two views while a comparison is open, one pane of `size`:
+  // the compact layout's margins with the graph and a lower strip shrunk to fit the pane.
+  static GraphGeometry comparisonPane(QSize size);
   // The size a view needs to show the whole layout.
   QSize extent() const { return {strip.right() + (compact ? 52 : 70), strip.bottom() + 20}; }
 };

@@ -42,6 +42,7 @@ struct MarkColours {
   QColor marker;  // marker fill, legend and title text
 };
 MarkColours mainRecordingColours();
+MarkColours comparisonRecordingColours();  // the recording shown beside the open one
 MarkColours followUpColours(int slot);  // slots 0 to 4
 
 // The diagram's frame in pixels: X0 the plot's left edge, Yt its top, Yb its bottom.

@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include "app/commands/record_command.h"
 #include "app/dialogs/message_dialog.h"
@@ -19,6 +20,7 @@
 #include "app/help_window.h"
 #include "app/translated_text.h"
 #include "app/views/command_icons.h"
+#include "app/views/comparison_bar.h"
 #include "app/views/display_registry.h"
 #include "app/views/live_display.h"
 
@@ -65,7 +67,15 @@ CMainFrame::CMainFrame(const FrameOptions& options, Languages& languages,
       prompt_(options.prompt ? options.prompt : ownPrompt_.get()) {
   setObjectName("CMainFrame");
   setAcceptDrops(true);
-  setCentralWidget(view_);
+  comparisonBar_ = new ComparisonBar(document_, this);
+  auto* centre = new QWidget(this);
+  auto* panes = new QVBoxLayout(centre);
+  panes->setContentsMargins(0, 0, 0, 0);
+  panes->setSpacing(0);
+  panes->addWidget(view_, 1);
+  panes->addWidget(comparisonBar_, 1);
+  comparisonBar_->hide();
+  setCentralWidget(centre);
   // The vowel targets start from the set of the language the program starts in.
   document_.state().setDefaultVowelSet(
       spectral::DefaultVowelSet(Languages::suffixOf(languages_.current())));
@@ -90,11 +100,17 @@ CMainFrame::CMainFrame(const FrameOptions& options, Languages& languages,
   retranslate();
   connect(view_, &CMfcView::contextCommand, this, &CMainFrame::runCommand);
   connect(view_, &CMfcView::selectionChanged, this, &CMainFrame::updateSelectionStatus);
+  connect(comparisonBar_->view(), &CMfcView::contextCommand, this, &CMainFrame::runCommand);
+  comparisonBar_->view()->commandAvailable = [this](int id) {
+    const CommandInfo* command = findCommand(id);
+    return command && commandEnabled(*command);
+  };
   view_->commandAvailable = [this](int id) {
     const CommandInfo* command = findCommand(id);
     return command && commandEnabled(*command);
   };
   connect(&document_, &CMfcDoc::changed, this, [this] {
+    updateComparisonBar();
     updateCommandStates();
     updateStatus();
   });
@@ -262,6 +278,8 @@ bool CMainFrame::commandEnabled(const CommandInfo& command) const {
       return editAvailable(state, EditCommand::Undo, realTime);
     case Enable::Modified:
       return state.isOpen() && state.edits().modified();
+    case Enable::Comparison:
+      return state.comparison() && state.comparison()->isOpen();
   }
   return false;
 }

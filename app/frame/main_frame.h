@@ -16,6 +16,7 @@
 #include "app/languages.h"
 #include "app/printing/report_document.h"
 #include "app/session/client_session.h"
+#include "app/session/comparison.h"
 #include "app/session/prompt.h"
 #include "app/session/report_plan.h"
 #include "app/session/sound_editing.h"
@@ -34,6 +35,7 @@ class QToolBar;
 
 namespace sonarel::app {
 
+class ComparisonBar;
 class HelpWindow;
 class LivePlayer;
 
@@ -189,6 +191,29 @@ class CMainFrame : public QMainWindow {
   // client's file list, and drive the "Remove Sound File" dialog through the other.
   std::function<std::optional<FollowUpChoice>()> chooseFollowUpFile;
   std::function<void(class CRemoverFollowUp& dialog)> driveRemoveDialog;
+  // The comparison with a second recording: another file of the client, a model from the
+  // model folder; storing the open file as a model.
+  void compareWithFile();
+  void openModel();
+  // Compares with the sound file at `path` (its kind by its rate), as a model is.
+  void compareWith(const QString& path);
+  void saveAsModel();
+  // Closes an open comparison (stopping its playback) and repaints the main view in its
+  // mode; nothing without one. Whatever must show one recording alone (a synchronised
+  // playback) calls this first.
+  void closeComparison();
+  // The comparison pop-up menu: play its selection (or all of it; a second use stops it,
+  // and a playing main recording is stopped first), zoom it into its selection or out.
+  void playComparison();
+  void zoomComparison();
+  // Tests choose the comparison's client file (nothing: cancelled) and answer the model
+  // folder's open and save dialogs (an empty path: cancelled) through these.
+  std::function<std::optional<FollowUpChoice>()> chooseComparisonFile;
+  std::function<QString(bool saving)> chooseModelPath;
+  // The comparison bar: shown while a comparison is open.
+  ComparisonBar* comparisonBar() const { return comparisonBar_; }
+  // Whether the device plays the comparison's samples (else the main recording's).
+  bool playingComparison() const;
   // Asks "Save Changes?" when the open recording has unsaved changes, and saves as answered:
   // true when the open file may now be replaced.
   bool settleChanges();
@@ -229,6 +254,11 @@ class CMainFrame : public QMainWindow {
   void connectDialog(class MessageDialog& dialog);
 
   std::optional<FollowUpChoice> askFollowUpFile();
+  // The client's file list in selection mode; nothing when cancelled.
+  std::optional<FollowUpChoice> askClientFile();
+  // Loads `choice` as the comparison and tells what went wrong.
+  void loadComparison(const ComparisonChoice& choice);
+  void updateComparisonBar();
   // The print options dialog, then every analysis its pages need; nothing when cancelled.
   std::optional<ReportJob> chooseReport();
   bool printerChosen(QPrinter& printer);
@@ -246,6 +276,8 @@ class CMainFrame : public QMainWindow {
   ConfigFiles config_;
   CMfcDoc document_;
   CMfcView* view_;
+  ComparisonBar* comparisonBar_ = nullptr;
+  bool comparisonPlaying_ = false;  // the last playback started was the comparison's
   audio::PlaybackDevice* playback_;
   LivePlayer* live_;
   audio::CaptureDevice* capture_ = nullptr;

@@ -71,11 +71,13 @@ void CMainFrame::showMode(int mode) {
 void CMainFrame::play(bool fromContextMenu) {
   ViewState& state = document_.state();
   if (!state.isOpen() || !playback_) return;
-  // A second press stops the playback; the context command always starts a new one.
-  if (playback_->isPlaying() && !fromContextMenu) {
+  // A second press stops the playback; the context command always starts a new one, and
+  // so does a press while the comparison plays.
+  if (playback_->isPlaying() && !fromContextMenu && !comparisonPlaying_) {
     playback_->stop();
     return;
   }
+  comparisonPlaying_ = false;
   const SampleStretch stretch = state.playStretch(fromContextMenu);
   const auto samples = std::span(state.buffer().samples)
                            .subspan(static_cast<std::size_t>(stretch.start),

@@ -32,10 +32,7 @@ QString localWaveFile(const QMimeData* mime) {
 bool CMainFrame::openFile(const QString& path) {
   stopLiveDisplay();
   // The kind follows the rate, which is read before the samples.
-  const core::OpenedWave probe = core::openWaveForRead(path.toStdString());
-  const core::FileKind kind = probe.error == core::WaveError::None
-                                  ? core::kindForRate(probe.format.sampleRate)
-                                  : core::FileKind::VoiceAnalysis;
+  const core::FileKind kind = core::kindOfFile(path.toStdString());
   if (!settleChanges()) return false;
   if (playback_) playback_->stop();
   if (auto refused = document_.state().open(path.toStdString(), kind)) {

@@ -12,6 +12,10 @@ namespace sonarel::app {
 
 std::optional<FollowUpChoice> CMainFrame::askFollowUpFile() {
   if (chooseFollowUpFile) return chooseFollowUpFile();
+  return askClientFile();
+}
+
+std::optional<FollowUpChoice> CMainFrame::askClientFile() {
   FilesDialog dialog(currentFolder(), QString::fromStdString(session_.client().name),
                      languages_.current(), true, this);
   connectDialog(dialog);

@@ -15,8 +15,8 @@ void CMainFrame::startLiveDisplay(int liveMode) {
   ViewState& state = document_.state();
   const DisplayModeEntry* entry = displayRegistry().byCode(liveMode);
   if (!state.isOpen() || !entry || !entry->live()) return;
-  // A comparison that is shown is closed before anything else (the comparison view wires in
-  // here).
+  // A comparison that is shown is closed before anything else.
+  closeComparison();
   // A live display that plays ends first, as a stop request.
   stopLiveDisplay();
 

@@ -31,6 +31,7 @@ void CMainFrame::chooseBand(int command) {
                                                             : SpectrogramBand::Narrow;
   ViewState& state = document_.state();
   state.spectral().setBand(band);
+  state.shareSettingsWithComparison();
   if (state.isOpen() && state.buffer().kind == core::FileKind::VoiceAnalysis) {
     showMode(mode::Spectrogram);
   } else {
@@ -41,6 +42,7 @@ void CMainFrame::chooseBand(int command) {
 void CMainFrame::toggleBlackAndWhite() {
   ViewState& state = document_.state();
   state.spectral().toggleBlackAndWhite();
+  state.shareSettingsWithComparison();
   const int shown = state.displayMode();
   if (shown == mode::Spectrogram || shown == mode::SpectrogramAmplitude || !state.isOpen() ||
       state.buffer().kind != core::FileKind::VoiceAnalysis) {

@@ -21,10 +21,28 @@ namespace sonarel::app {
 
 namespace {
 
+bool picturesGrowing(const ViewState& state) {
+  return state.spectral().picturesGrowing() ||
+         (state.comparison() && state.comparison()->spectral().picturesGrowing());
+}
+
 bool grabFinished(CMainFrame& frame, const QString& path) {
   frame.grab();
-  while (frame.document().state().spectral().picturesGrowing()) QApplication::processEvents();
+  while (picturesGrowing(frame.document().state())) QApplication::processEvents();
   return frame.grab().save(path);
+}
+
+// The comparison's own selection and zoom, through its pop-up menu's commands.
+void comparisonExtras(CMainFrame& frame, const QString& folder) {
+  ViewState* other = frame.document().state().comparison();
+  if (!other || !other->isOpen()) return;
+  frame.runCommand(cmd::FundamentalFrequency);
+  other->pressStrip(100);
+  other->dragStrip(400);
+  other->releaseStrip(400);
+  frame.runCommand(cmd::ZoomComparison);
+  grabFinished(frame, folder + "/comparison-zoomed-f0.png");
+  frame.runCommand(cmd::ZoomComparison);
 }
 
 // The grey spectrogram, the single-frame spectrum window and a zoomed spectrum.
@@ -33,11 +51,14 @@ void spectralExtras(CMainFrame& frame, const QString& folder) {
   frame.runCommand(cmd::BlackAndWhite);
   grabFinished(frame, folder + "/mode1-black-and-white.png");
   frame.runCommand(cmd::BlackAndWhite);
-  const QRect graph = frame.view()->geometry().graph;
-  frame.view()->showFrameSpectrum(graph.center());
-  QApplication::processEvents();
-  frame.view()->spectrumWindow()->grab().save(folder + "/spectrum-window.png");
-  frame.view()->spectrumWindow()->hide();
+  // The single-frame window belongs to a spectrogram shown alone.
+  if (!frame.document().state().comparison()) {
+    const QRect graph = frame.view()->geometry().graph;
+    frame.view()->showFrameSpectrum(graph.center());
+    QApplication::processEvents();
+    frame.view()->spectrumWindow()->grab().save(folder + "/spectrum-window.png");
+    frame.view()->spectrumWindow()->hide();
+  }
   frame.document().state().pressStrip(200);
   frame.document().state().releaseStrip(420);
   frame.runCommand(cmd::PowerAndLpc);
@@ -104,10 +125,16 @@ int CMfcApp::renderScreenshots(const QString& folder) {
   const MenuSet shown = frame_->document().state().buffer().kind == core::FileKind::VocalQuality
                             ? MenuSet::Quality
                             : MenuSet::Voice;
+  // A display that closes the comparison comes after the comparison's own pictures.
+  std::vector<const DisplayModeEntry*> last;
   for (const DisplayModeEntry& entry : displayRegistry().entries()) {
     // The live displays play the recording: their pictures come from the tests' scripted
     // output instead.
     if (!entry.screenshot || entry.live() || !inMenuSet(entry.kinds, shown)) continue;
+    if (entry.needs.closesComparison) {
+      last.push_back(&entry);
+      continue;
+    }
     frame_->runCommand(entry.command);
     QApplication::processEvents();
     // Spectrogram pictures grow from the left over a few repaints: grab the finished one.
@@ -115,6 +142,12 @@ int CMfcApp::renderScreenshots(const QString& folder) {
   }
   if (frame_->document().state().buffer().kind == core::FileKind::VoiceAnalysis) {
     spectralExtras(*frame_, folder);
+  }
+  comparisonExtras(*frame_, folder);
+  for (const DisplayModeEntry* entry : last) {
+    frame_->runCommand(entry->command);
+    QApplication::processEvents();
+    if (!grabFinished(*frame_, folder + "/" + entry->screenshot + ".png")) return 1;
   }
   // A selection and a zoom, as a user makes them.
   frame_->document().state().pressStrip(200);

@@ -174,10 +174,7 @@ int runReportCommand(const QStringList& arguments, QTextStream& out, QTextStream
     }
   }
 
-  const core::OpenedWave probe = core::openWaveForRead(file.toStdString());
-  const core::FileKind kind = probe.error == core::WaveError::None
-                                  ? core::kindForRate(probe.format.sampleRate)
-                                  : core::FileKind::VoiceAnalysis;
+  const core::FileKind kind = core::kindOfFile(file.toStdString());
   if (auto refused = view.open(file.toStdString(), kind)) return refuse(err, *refused);
 
   ReportJob job;

@@ -4,6 +4,7 @@
 // results of the view. Pointers are null for results not computed; a routine then draws
 // its frame without the missing curve.
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -62,19 +63,30 @@ struct DisplayData {
   const FollowUpSeries* followUp = nullptr;
   int fileNumber = -1;  // of the open recording in its client folder; -1 outside one
   std::optional<records::FileDate> fileDate;
-  std::string fileName;  // the open recording's name, without its folder
-  int language = 0;      // 0 English, 1 Spanish, 2 Korean, 3 Portuguese
-  bool screen = false;   // drawn in the window, not printed or written to a file
+  std::string fileName;    // the open recording's name, without its folder
+  int language = 0;        // 0 English, 1 Spanish, 2 Korean, 3 Portuguese
+  bool screen = false;     // drawn in the window, not printed or written to a file
   bool grayScale = false;  // the waveform and the spectrograms in grey levels (printing)
   // A display drawn in step with the playback: the column the sound has reached (-1: not
   // playing), and the spectra of the live spectrum displays.
   int liveColumn = -1;
   const LiveSpectra* liveSpectra = nullptr;
+  // The time the contour graphs span across their width (seconds), when two recordings
+  // share one axis; 0: the analysis range's own duration.
+  double axisSeconds = 0;
+  bool comparison = false;  // the recording shown beside the open one (its own colours)
 
   std::int64_t count() const { return static_cast<std::int64_t>(samples.size()); }
   double rangeStartSeconds() const { return sampleRate ? double(range.first) / sampleRate : 0; }
   double rangeSeconds() const {
     return sampleRate ? double(range.last - range.first) / sampleRate : 0;
+  }
+  // The seconds the time axis spans: the shared axis, else the analysis range.
+  double axisSpanSeconds() const { return axisSeconds > 0 ? axisSeconds : rangeSeconds(); }
+  // The samples the time axis spans (at least the range).
+  double axisSpanSamples() const {
+    const double own = static_cast<double>(range.last - range.first);
+    return axisSeconds > 0 ? std::max(own, axisSeconds * sampleRate) : own;
   }
 };
 

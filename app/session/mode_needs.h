@@ -22,6 +22,9 @@ struct ModeNeeds {
   // A recording without any analysable segment is refused ("There is no area to be
   // analysed!") and nothing is shown.
   bool segmentsRequired = false;
+  // Showing it closes an open comparison (a display of one recording with others of its
+  // own).
+  bool closesComparison = false;
 };
 
 // The needs of the mode with `code`, or null for a code that names no mode.

@@ -10,14 +10,61 @@
 
 namespace sonarel::app {
 
+ComparisonSlot::ComparisonSlot() = default;
+ComparisonSlot::~ComparisonSlot() = default;
+ComparisonSlot::ComparisonSlot(const ComparisonSlot&) {}
+ComparisonSlot& ComparisonSlot::operator=(const ComparisonSlot&) {
+  view.reset();
+  return *this;
+}
+ComparisonSlot::ComparisonSlot(ComparisonSlot&&) noexcept = default;
+ComparisonSlot& ComparisonSlot::operator=(ComparisonSlot&&) noexcept = default;
+
+ViewState& ViewState::makeComparison() {
+  if (!comparison_.view) comparison_.view = std::make_unique<ViewState>();
+  ViewState& other = *comparison_.view;
+  other.close();
+  other.diagnosticSink_ = diagnosticSink_;
+  other.f0Settings_ = f0Settings_;
+  other.vowelSet_ = vowelSet_;
+  other.vowelTargets_ = vowelTargets_;
+  other.language_ = language_;
+  shareSettingsWithComparison();
+  return other;
+}
+
+void ViewState::shareSettingsWithComparison() {
+  if (!comparison_.view) return;
+  ViewState& other = *comparison_.view;
+  core::F0Settings f0 = f0Settings_;
+  f0.minPitch = other.f0Settings_.minPitch;
+  f0.maxPitch = other.f0Settings_.maxPitch;
+  if (f0.method != other.f0Settings_.method || f0.style != other.f0Settings_.style ||
+      f0.silenceThreshold != other.f0Settings_.silenceThreshold) {
+    other.f0Settings_ = f0;
+    if (other.isOpen()) other.analysed().flags.f0Computed = false;
+  }
+  other.intensitySettings_ = intensitySettings_;
+  SpectralState& spectral = other.spectral_;
+  spectral.setPowerSettings(spectral_.powerSettings());
+  spectral.setLpcSettings(spectral_.lpcSettings());
+  spectral.setBand(spectral_.spectrogramSettings().band);
+  if (spectral.spectrogramSettings().blackAndWhite != spectral_.spectrogramSettings().blackAndWhite)
+    spectral.toggleBlackAndWhite();
+  spectral.setContrast(spectral_.spectrogramSettings().contrast);
+}
+
 std::optional<core::Message> ViewState::open(const std::string& path, core::FileKind kind) {
   if (auto refused = recording_.open(path, kind)) return refused;
   edits_.reset();
   startOver();
+  // A comparison sat beside the recording that was open.
+  closeComparison();
   return std::nullopt;
 }
 
 void ViewState::close() {
+  closeComparison();
   recording_.close();
   edits_.reset();
   startOver();
@@ -215,6 +262,18 @@ ViewState::NeedsOutcome ViewState::computeNeeds(const ModeNeeds& needs,
 std::optional<core::Message> ViewState::showMode(int mode, const ModeNeeds& needs,
                                                  const core::AnalysisControl& control) {
   if (!isOpen()) return std::nullopt;
+  if (needs.closesComparison) closeComparison();
+  std::optional<core::Message> own = showOwnMode(mode, needs, control);
+  ViewState* other = comparison();
+  if (mode_ != mode || !other || !other->isOpen()) return own;
+  if (own && own->id == core::MessageId::AnalysisCancelled) return own;
+  shareSettingsWithComparison();
+  std::optional<core::Message> theirs = other->showMode(mode, needs, control);
+  return own ? own : theirs;
+}
+
+std::optional<core::Message> ViewState::showOwnMode(int mode, const ModeNeeds& needs,
+                                                    const core::AnalysisControl& control) {
   const NeedsOutcome outcome = computeNeeds(needs, control);
   if (outcome.f0Failure) {
     if (outcome.f0Failure->id == core::MessageId::AnalysisCancelled) return outcome.f0Failure;
@@ -271,10 +330,15 @@ void ViewState::setDefaultVowelSet(int vowelSet) {
 void ViewState::setF0Settings(const core::F0Settings& settings) {
   f0Settings_ = settings;
   analysed().flags.f0Computed = false;
+  if (ViewState* other = comparison(); other && other->isOpen()) {
+    other->analysed().flags.f0Computed = false;
+  }
+  shareSettingsWithComparison();
 }
 
 void ViewState::setIntensitySettings(const core::IntensitySettings& settings) {
   intensitySettings_ = settings;
+  shareSettingsWithComparison();
 }
 
 SampleStretch ViewState::playStretch(bool fromContextMenu) const {

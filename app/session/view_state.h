@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,6 +34,22 @@
 #include "spectral/vowel_targets.h"
 
 namespace sonarel::app {
+
+class ViewState;
+
+// Where a view keeps its comparison view. A copy of the view starts without one: the
+// comparison belongs to the view that opened it.
+class ComparisonSlot {
+ public:
+  ComparisonSlot();
+  ~ComparisonSlot();
+  ComparisonSlot(const ComparisonSlot&);
+  ComparisonSlot& operator=(const ComparisonSlot&);
+  ComparisonSlot(ComparisonSlot&&) noexcept;
+  ComparisonSlot& operator=(ComparisonSlot&&) noexcept;
+
+  std::unique_ptr<ViewState> view;
+};
 
 // A stretch of samples: [start, start + length).
 struct SampleStretch {
@@ -89,6 +106,7 @@ class ViewState {
   void clearDisplay();
   // The analysis range back to the whole recording, without zoom (the marked stretch stays).
   void resetRange();
+  const ModeNeeds& modeNeeds() const { return modeNeeds_; }
   // Computes what `needs` asks for without changing the display. An F0 failure stops
   // before the rest; a refused spectrum range is reported after the other spectra.
   struct NeedsOutcome {
@@ -160,10 +178,32 @@ class ViewState {
   // What the drawing routines read.
   DisplayData displayData() const;
 
+  // The comparison: a second view owned by this one, with its own recording, range, zoom
+  // and results; null while none is open (see comparison.h for opening one). Every mode
+  // shown here is computed for it too.
+  ViewState* comparison() { return comparison_.view.get(); }
+  const ViewState* comparison() const { return comparison_.view.get(); }
+  // An empty comparison view with this view's analysis settings (an open one is emptied
+  // and reused).
+  ViewState& makeComparison();
+  void closeComparison() { comparison_.view.reset(); }
+  // Hands the analysis settings the comparison shares to it: the F0 method, style and
+  // silence threshold (its pitch range stays its client type's), the intensity settings and
+  // the spectra and spectrogram settings. Nothing without a comparison.
+  void shareSettingsWithComparison();
+  // Nothing shown any more (the display a comparison cannot sit beside).
+  void showNothing() {
+    mode_ = mode::None;
+    modeNeeds_ = {};
+  }
+  bool showingModeThatClosesComparison() const { return modeNeeds_.closesComparison; }
+
   static constexpr int kGraphColumns = 680;
 
  private:
   std::function<void(const std::string&)> diagnosticSink_;
+  std::optional<core::Message> showOwnMode(int mode, const ModeNeeds& needs,
+                                           const core::AnalysisControl& control);
   void computeRangeResults();
   std::optional<core::Message> computeSpectra(const ModeNeeds& needs);
   // Drops every result computed for an earlier revision of the samples.
@@ -197,6 +237,7 @@ class ViewState {
   quality::SegmentTable segments_;
   FollowUpSeries followUp_;
   int language_ = 0;
+  ComparisonSlot comparison_;
 };
 
 }  // namespace sonarel::app

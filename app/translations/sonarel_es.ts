@@ -679,6 +679,14 @@
         <source>Open a register of example clients in a new window</source>
         <translation>Abrir un registro de clientes de ejemplo en una ventana nueva</translation>
     </message>
+    <message>
+        <source>Play the comparison recording</source>
+        <translation>Reproducir la grabación de comparación</translation>
+    </message>
+    <message>
+        <source>Zoom the comparison into its marked stretch, or out</source>
+        <translation>Ampliar la comparación al tramo marcado, o reducirla</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -1651,6 +1659,28 @@ Put the data back as they were before it?</source>
         <source>Error Playing Sound File!</source>
         <translation>¡Error al reproducir el archivo de sonido!</translation>
     </message>
+    <message>
+        <source>File types are different
+Select a Vocal Quality File!</source>
+        <translation>Los tipos de archivo son diferentes
+¡Seleccione un archivo de calidad vocal!</translation>
+    </message>
+    <message>
+        <source>File types are different
+Select a Voice Analysis File!</source>
+        <translation>Los tipos de archivo son diferentes
+¡Seleccione un archivo de análisis de voz!</translation>
+    </message>
+    <message>
+        <source>Error saving File as a Model!</source>
+        <translation>¡Error al guardar el archivo como modelo!</translation>
+    </message>
+    <message>
+        <source>%s already exists.
+Do you want to replace it?</source>
+        <translation>%s ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2059,6 +2089,10 @@ Evaluación acústica de la voz.</translation>
     <message>
         <source>Report written to %1</source>
         <translation>Informe escrito en %1</translation>
+    </message>
+    <message>
+        <source>Sound Files (*.wav)</source>
+        <translation>Archivos de sonido (*.wav)</translation>
     </message>
 </context>
 <context>
@@ -2684,6 +2718,13 @@ Evaluación acústica de la voz.</translation>
     <message>
         <source>LPC AutoCorrelation</source>
         <translation>Autocorrelación LPC</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ComparisonBar</name>
+    <message>
+        <source>Comparison: %1</source>
+        <translation>Comparación: %1</translation>
     </message>
 </context>
 </TS>

@@ -679,6 +679,14 @@
         <source>Open a register of example clients in a new window</source>
         <translation>새 창에서 예제 고객 등록부 열기</translation>
     </message>
+    <message>
+        <source>Play the comparison recording</source>
+        <translation>비교 녹음 재생</translation>
+    </message>
+    <message>
+        <source>Zoom the comparison into its marked stretch, or out</source>
+        <translation>비교 녹음을 표시한 구간으로 확대하거나 되돌리기</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -1651,6 +1659,28 @@ Put the data back as they were before it?</source>
         <source>Error Playing Sound File!</source>
         <translation>사운드 파일을 재생하는 중 오류가 발생했습니다!</translation>
     </message>
+    <message>
+        <source>File types are different
+Select a Vocal Quality File!</source>
+        <translation>파일 유형이 다릅니다
+음질 파일을 선택하십시오!</translation>
+    </message>
+    <message>
+        <source>File types are different
+Select a Voice Analysis File!</source>
+        <translation>파일 유형이 다릅니다
+음성 분석 파일을 선택하십시오!</translation>
+    </message>
+    <message>
+        <source>Error saving File as a Model!</source>
+        <translation>파일을 모델로 저장하는 중 오류가 발생했습니다!</translation>
+    </message>
+    <message>
+        <source>%s already exists.
+Do you want to replace it?</source>
+        <translation>%s이(가) 이미 있습니다.
+바꾸시겠습니까?</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2059,6 +2089,10 @@ Acoustic assessment of the voice.</source>
     <message>
         <source>Report written to %1</source>
         <translation>보고서를 %1에 저장했습니다</translation>
+    </message>
+    <message>
+        <source>Sound Files (*.wav)</source>
+        <translation>사운드 파일(*.wav)</translation>
     </message>
 </context>
 <context>
@@ -2684,6 +2718,13 @@ Acoustic assessment of the voice.</source>
     <message>
         <source>LPC AutoCorrelation</source>
         <translation>LPC 자기상관</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ComparisonBar</name>
+    <message>
+        <source>Comparison: %1</source>
+        <translation>비교: %1</translation>
     </message>
 </context>
 </TS>

@@ -679,6 +679,14 @@
         <source>Open a register of example clients in a new window</source>
         <translation>Abrir um registro de clientes de exemplo em uma nova janela</translation>
     </message>
+    <message>
+        <source>Play the comparison recording</source>
+        <translation>Reproduzir a gravação de comparação</translation>
+    </message>
+    <message>
+        <source>Zoom the comparison into its marked stretch, or out</source>
+        <translation>Ampliar a comparação no trecho marcado, ou reduzi-la</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -1651,6 +1659,28 @@ Deixar os dados como estavam antes dela?</translation>
         <source>Error Playing Sound File!</source>
         <translation>Erro ao reproduzir o arquivo de som!</translation>
     </message>
+    <message>
+        <source>File types are different
+Select a Vocal Quality File!</source>
+        <translation>Os tipos de arquivo são diferentes
+Selecione um arquivo de qualidade vocal!</translation>
+    </message>
+    <message>
+        <source>File types are different
+Select a Voice Analysis File!</source>
+        <translation>Os tipos de arquivo são diferentes
+Selecione um arquivo de análise de voz!</translation>
+    </message>
+    <message>
+        <source>Error saving File as a Model!</source>
+        <translation>Erro ao salvar o arquivo como modelo!</translation>
+    </message>
+    <message>
+        <source>%s already exists.
+Do you want to replace it?</source>
+        <translation>%s já existe.
+Deseja substituí-lo?</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2059,6 +2089,10 @@ Avaliação acústica da voz.</translation>
     <message>
         <source>Report written to %1</source>
         <translation>Relatório gravado em %1</translation>
+    </message>
+    <message>
+        <source>Sound Files (*.wav)</source>
+        <translation>Arquivos de som (*.wav)</translation>
     </message>
 </context>
 <context>
@@ -2684,6 +2718,13 @@ Avaliação acústica da voz.</translation>
     <message>
         <source>LPC AutoCorrelation</source>
         <translation>Autocorrelação LPC</translation>
+    </message>
+</context>
+<context>
+    <name>sonarel::app::ComparisonBar</name>
+    <message>
+        <source>Comparison: %1</source>
+        <translation>Comparação: %1</translation>
     </message>
 </context>
 </TS>

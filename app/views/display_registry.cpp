@@ -94,7 +94,7 @@ std::vector<DisplayModeEntry> builtInModes() {
        nullptr, nullptr, "mode14-spectrogram-intensity-f0"},
       {mode::FollowUp, cmd::FollowUpView, QT_TRANSLATE_NOOP("Command", "View"),
        QT_TRANSLATE_NOOP("Command", "Show the follow-up diagram"), "", S::Quality,
-       ModeNeeds{.segments = true},
+       ModeNeeds{.segments = true, .closesComparison = true},
        [](QPainter& p, const QRect& g, const DisplayData& d) { drawFollowUpDiagram(p, g, d); },
        nullptr, nullptr, "mode17-follow-up", true, false, TopMenu::FollowUp, nullptr, true},
   };

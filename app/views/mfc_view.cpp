@@ -7,10 +7,12 @@
 #include <QPainter>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <span>
 
 #include "app/commands/command_table.h"
 #include "app/drawing/display_modes.h"
 #include "app/drawing/spectral_drawing.h"
+#include "app/session/comparison.h"
 #include "app/translated_text.h"
 #include "app/views/display_registry.h"
 #include "app/views/live_display.h"
@@ -24,9 +26,10 @@ const char* const kReadoutStyle =
 
 }  // namespace
 
-CMfcView::CMfcView(CMfcDoc& document, QWidget* parent)
+CMfcView::CMfcView(CMfcDoc& document, QWidget* parent, bool comparison)
     : QWidget(parent),
       document_(document),
+      comparison_(comparison),
       readout_(new QLabel(this)),
       spectrumWindow_(new CEspectroEnergia(this)),
       guide_(new QFrame(this)),
@@ -41,10 +44,11 @@ CMfcView::CMfcView(CMfcDoc& document, QWidget* parent)
   readout_->hide();
   connect(&document_, &CMfcDoc::changed, this, qOverload<>(&QWidget::update));
   connect(&document_, &CMfcDoc::changed, this, [this] {
-    if (!document_.state().isOpen()) spectrumWindow_->hide();
+    if (!state() || !state()->isOpen() || comparisonOpen()) spectrumWindow_->hide();
+    updateGeometry();  // the layout changes when a comparison opens or closes
   });
   connect(spectrumWindow_, &CEspectroEnergia::dismissed, this, [this] {
-    document_.state().clearSelection();
+    if (state()) state()->clearSelection();
     updateLogical(geometry().strip);
   });
   guide_->setObjectName("guide");
@@ -75,21 +79,61 @@ void CMfcView::setLivePlayer(LivePlayer* player) {
   });
 }
 
+ViewState* CMfcView::state() {
+  return comparison_ ? document_.state().comparison() : &document_.state();
+}
+
+const ViewState* CMfcView::state() const {
+  return comparison_ ? document_.state().comparison() : &document_.state();
+}
+
+bool CMfcView::comparisonOpen() const {
+  const ViewState* other = document_.state().comparison();
+  return other && other->isOpen();
+}
+
+ScaledLayout CMfcView::layout() const {
+  if (!comparisonOpen()) return ScaledLayout::forViewSize(size());
+  ScaledLayout pane;
+  pane.geometry = GraphGeometry::comparisonPane(size());
+  return pane;
+}
+
+QSize CMfcView::minimumSizeHint() const {
+  return comparisonOpen() ? GraphGeometry::comparisonPane(QSize()).extent()
+                          : GraphGeometry::compactLayout().extent();
+}
+
+DisplayData CMfcView::shownData() const {
+  const ViewState* shown = state();
+  if (!shown) return {};
+  DisplayData own = shown->displayData();
+  if (comparisonOpen()) {
+    DisplayData main = comparison_ ? document_.state().displayData() : own;
+    DisplayData other = comparison_ ? own : document_.state().comparison()->displayData();
+    scaleTogether(main, other);
+    own = comparison_ ? other : main;
+    own.comparison = comparison_;
+  }
+  return own;
+}
+
 void CMfcView::paintEvent(QPaintEvent*) {
+  const ViewState* shown = state();
+  if (!shown) return;
   QPainter painter(this);
   const ScaledLayout layout = this->layout();
   painter.setTransform(layout.transform());
   if (layout.scale != 1.0) painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  if (live_ && live_->canvas()) {
+  if (live_ && live_->canvas() && !comparison_) {
     live_->canvas()->paint(painter, live_->column());
     return;
   }
-  const ViewState& state = document_.state();
-  DisplayData shown = state.displayData();
-  shown.spectral.progressive = true;
-  shown.screen = true;
-  drawDisplayMode(painter, layout.geometry, shown, state.displayMode());
-  if (state.spectral().picturesGrowing()) growth_.start();
+  DisplayData picture = shownData();
+  picture.spectral.progressive = true;
+  picture.screen = true;
+  drawDisplayMode(painter, layout.geometry, picture, shown->displayMode());
+  if (shown->spectral().picturesGrowing()) growth_.start();
 }
 
 void CMfcView::setGuide(const QString& text, const QList<QAction*>& actions) {
@@ -125,7 +169,8 @@ void CMfcView::resizeEvent(QResizeEvent* event) {
 }
 
 void CMfcView::growPictures() {
-  document_.state().spectral().advancePictures();
+  if (!state()) return;
+  state()->spectral().advancePictures();
   updateLogical(geometry().graph.adjusted(-2, -16, 2, 2));
 }
 
@@ -134,7 +179,7 @@ QPoint CMfcView::logicalPoint(const QMouseEvent* event) const {
 }
 
 void CMfcView::mousePressEvent(QMouseEvent* event) {
-  if (!document_.state().isOpen()) return;
+  if (!state() || !state()->isOpen()) return;
   const QPoint point = logicalPoint(event);
   if (event->button() == Qt::RightButton) {
     showFrameSpectrum(point);
@@ -143,10 +188,10 @@ void CMfcView::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   if (startContrastDrag(point)) return;
   if (!geometry().strip.contains(point)) return;
-  const DisplayModeEntry* shown = displayRegistry().byCode(document_.state().displayMode());
+  const DisplayModeEntry* shown = displayRegistry().byCode(state()->displayMode());
   if (shown && shown->hidesStrip) return;
   selecting_ = true;
-  document_.state().pressStrip(stripX(point));
+  state()->pressStrip(stripX(point));
   updateLogical(geometry().strip);
   emit selectionChanged();
 }
@@ -154,8 +199,8 @@ void CMfcView::mousePressEvent(QMouseEvent* event) {
 void CMfcView::mouseMoveEvent(QMouseEvent* event) {
   const QPoint point = logicalPoint(event);
   if (draggingContrast_) dragContrast(point);
-  if (selecting_) {
-    document_.state().dragStrip(std::clamp(stripX(point), 0, kGraphWidth));
+  if (selecting_ && state()) {
+    state()->dragStrip(std::clamp(stripX(point), 0, kGraphWidth));
     updateLogical(geometry().strip);
     emit selectionChanged();
   }
@@ -168,16 +213,16 @@ void CMfcView::mouseReleaseEvent(QMouseEvent* event) {
     draggingContrast_ = false;
     return;
   }
-  if (event->button() != Qt::LeftButton || !selecting_) return;
+  if (event->button() != Qt::LeftButton || !selecting_ || !state()) return;
   selecting_ = false;
-  const bool marked = document_.state().releaseStrip(stripX(logicalPoint(event)));
+  const bool marked = state()->releaseStrip(stripX(logicalPoint(event)));
   updateLogical(geometry().strip);
   emit selectionChanged();
   if (marked) showContextMenu(event->globalPosition().toPoint());
 }
 
 bool CMfcView::startContrastDrag(const QPoint& point) {
-  const ViewState& state = document_.state();
+  const ViewState& state = *this->state();
   const auto marker = contrastMarker(state.displayMode(), geometry().graph,
                                      state.spectral().spectrogramSettings().contrast);
   if (!marker || !marker->adjusted(-3, -3, 3, 3).contains(point)) return false;
@@ -186,15 +231,19 @@ bool CMfcView::startContrastDrag(const QPoint& point) {
 }
 
 void CMfcView::dragContrast(const QPoint& point) {
-  ViewState& state = document_.state();
+  if (!this->state()) return;
+  ViewState& state = *this->state();
   const auto contrast = contrastAt(state.displayMode(), geometry().graph, point);
   if (!contrast || *contrast == state.spectral().spectrogramSettings().contrast) return;
   state.spectral().setContrast(*contrast);
-  update();
+  if (!comparison_) document_.state().shareSettingsWithComparison();
+  emit document_.changed();
 }
 
 void CMfcView::showFrameSpectrum(const QPoint& point) {
-  const ViewState& state = document_.state();
+  // Not while a comparison is shown: the window belongs to a single spectrogram.
+  if (!this->state() || comparisonOpen()) return;
+  const ViewState& state = *this->state();
   if (!state.isOpen() || spectrumWindow_->isVisible()) return;
   const auto at = spectrogramPointAt(state.displayMode(), geometry().graph, point);
   if (!at) return;
@@ -214,14 +263,20 @@ void CMfcView::leaveEvent(QEvent*) {
 
 void CMfcView::showContextMenu(const QPoint& globalPosition) {
   QMenu menu(this);
-  const struct {
+  struct Entry {
     int id;
     const char* text;
-  } entries[] = {{cmd::PlaySelection, QT_TRANSLATE_NOOP("Command", "Play")},
-                 {cmd::Zoom, QT_TRANSLATE_NOOP("Command", "&Zoom +")},
-                 {cmd::Cut, QT_TRANSLATE_NOOP("Command", "Cut")},
-                 {cmd::Copy, QT_TRANSLATE_NOOP("Command", "&Copy")},
-                 {cmd::Paste, QT_TRANSLATE_NOOP("Command", "&Paste")}};
+  };
+  static const Entry kMain[] = {{cmd::PlaySelection, QT_TRANSLATE_NOOP("Command", "Play")},
+                                {cmd::Zoom, QT_TRANSLATE_NOOP("Command", "&Zoom +")},
+                                {cmd::Cut, QT_TRANSLATE_NOOP("Command", "Cut")},
+                                {cmd::Copy, QT_TRANSLATE_NOOP("Command", "&Copy")},
+                                {cmd::Paste, QT_TRANSLATE_NOOP("Command", "&Paste")}};
+  static const Entry kComparison[] = {
+      {cmd::PlayComparison, QT_TRANSLATE_NOOP("Command", "Play")},
+      {cmd::ZoomComparison, QT_TRANSLATE_NOOP("Command", "&Zoom +")}};
+  const std::span<const Entry> entries =
+      comparison_ ? std::span<const Entry>(kComparison) : std::span<const Entry>(kMain);
   for (const auto& entry : entries) {
     QAction* action = menu.addAction(commandText(entry.text));
     action->setEnabled(entry.id == cmd::PlaySelection ||
@@ -232,8 +287,9 @@ void CMfcView::showContextMenu(const QPoint& globalPosition) {
 }
 
 void CMfcView::updateReadout(const QPoint& point) {
-  const ViewState& state = document_.state();
-  const QString text = cursorReadout(state.displayMode(), geometry(), state.displayData(), point);
+  if (!this->state()) return;
+  const ViewState& state = *this->state();
+  const QString text = cursorReadout(state.displayMode(), geometry(), shownData(), point);
   const DisplayModeEntry* shown = displayRegistry().byCode(state.displayMode());
   const QRect box =
       shown && shown->readoutBox ? shown->readoutBox(geometry().graph, point) : QRect();

@@ -2,7 +2,9 @@
 #pragma once
 // The main view: paints the current display mode and the waveform strip through the shared
 // drawing routines, turns the mouse into strip selections, shows the context menu and the
-// cursor read-outs. All logic is in the document's ViewState.
+// cursor read-outs. All logic is in the document's ViewState. The same widget shows the
+// comparison in the comparison bar; while a comparison is open both use the comparison
+// layout and draw on common scales.
 
 #include <QAction>
 #include <QFrame>
@@ -22,13 +24,20 @@ class LivePlayer;
 class CMfcView : public QWidget {
   Q_OBJECT
  public:
-  explicit CMfcView(CMfcDoc& document, QWidget* parent = nullptr);
+  // With `comparison` set the view shows the document's comparison instead of its recording.
+  explicit CMfcView(CMfcDoc& document, QWidget* parent = nullptr, bool comparison = false);
 
   // The layout in logical units (680 columns across the graph), and its scale on the widget.
+  // While a comparison is open each of the two views has one pane of the comparison layout,
+  // unscaled.
+  ScaledLayout layout() const;
   GraphGeometry geometry() const { return layout().geometry; }
-  ScaledLayout layout() const { return ScaledLayout::forViewSize(size()); }
+  // What it paints: its view's data, scaled against the other view's while a comparison is
+  // open.
+  DisplayData shownData() const;
   QSize sizeHint() const override { return GraphGeometry::normal().extent(); }
-  QSize minimumSizeHint() const override { return GraphGeometry::compactLayout().extent(); }
+  // The compact layout, or one pane of the comparison layout while a comparison is open.
+  QSize minimumSizeHint() const override;
   // The single-frame spectrum window of the spectrogram displays.
   CEspectroEnergia* spectrumWindow() const { return spectrumWindow_; }
   // What a right click at logical `point` in a spectrogram does: fills and shows the window.
@@ -58,6 +67,10 @@ class CMfcView : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // The view state shown: the document's, or its comparison (null while there is none).
+  ViewState* state();
+  const ViewState* state() const;
+  bool comparisonOpen() const;
   int stripX(const QPoint& point) const { return point.x() - geometry().strip.left(); }
   // The logical point under a mouse event, and the widget area of a logical rectangle.
   QPoint logicalPoint(const QMouseEvent* event) const;
@@ -70,6 +83,7 @@ class CMfcView : public QWidget {
   void placeGuide();
 
   CMfcDoc& document_;
+  bool comparison_;
   QLabel* readout_;
   bool selecting_ = false;
   bool draggingContrast_ = false;
