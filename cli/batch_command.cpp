@@ -74,8 +74,7 @@ std::vector<BatchRow> analyseAll(const Arguments& args, const VoiceOptions& opti
 int runBatch(const std::vector<std::string>& words, Streams streams) {
   auto valued = voiceOptionNames();
   valued.insert("--out");
-  valued.erase("--from");
-  valued.erase("--to");
+  for (const std::string& name : rangeOptionNames()) valued.erase(name);
   const Arguments args = parseArguments(words, valued, {});
   if (!args.error.empty()) return usageError(streams, args.error);
   if (args.positional.empty()) return usageError(streams, "batch takes FILE_OR_FOLDER...");

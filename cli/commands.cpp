@@ -53,12 +53,12 @@ std::vector<Command>& commandList() {
        "                file)\n",
        runIntensity},
       {"stats", "stats FILE [OPTIONS]                statistics of F0 and intensity over a range",
-       "usage: sonarel-cli stats FILE [--from SAMPLE] [--to SAMPLE]\n"
+       "usage: sonarel-cli stats FILE [--from S] [--to S]\n"
        "                         [--method ac|cc|srpd|amdf|rapt]\n"
        "                         [--min HZ] [--max HZ] [--silence DB] [--kind voice|quality]\n"
        "Prints the statistics text of the window's export: F0 modes, mean, extremes and\n"
        "spread, intensity extremes, mean and spread, voiced and speech shares and the F0\n"
-       "range in semitones, from sample --from (0) to sample --to (the end). F0 by\n"
+       "range in semitones, from --from (0) to --to (the end) seconds. F0 by\n"
        "autocorrelation (ac, the default), cross-correlation (cc), SRPD (srpd), AMDF (amdf)\n"
        "or the normalised cross-correlation tracker (rapt; see f0 --help) between --min (70)\n"
        "and --max (400) Hz; intensity columns below --silence (10) dB count as silence.\n",
@@ -174,8 +174,7 @@ std::vector<Command>& commandList() {
        "  --copy S E --paste-at T    inserts a copy of the sound from S to E before time T\n"
        "FILE opens as in the window: 16-bit mono, at most 22050 Hz or exactly 44100 Hz.\n",
        runEdit},
-      {"resample",
-       "resample IN OUT --rate R            any sound file as 16-bit mono WAVE",
+      {"resample", "resample IN OUT --rate R            any sound file as 16-bit mono WAVE",
        "usage: sonarel-cli resample IN OUT --rate 11025|22050|44100 [--channel left|right|mix]\n"
        "Reads IN (WAVE of any width, FLAC, Ogg Vorbis or Opus, MP3, AIFF and whatever else\n"
        "libsndfile reads) and writes OUT as a 16-bit mono WAVE file at R Hz, as the window's\n"
@@ -267,7 +266,10 @@ namespace {
 void printHelp(std::ostream& out) {
   out << "usage: sonarel-cli SUBCOMMAND [ARGUMENTS]\n\nSubcommands:\n";
   for (const Command& command : commands()) out << "  " << command.synopsis << "\n";
-  out << "\nsonarel-cli SUBCOMMAND --help describes one subcommand.\n"
+  out << "\nA range is --from S and --to S in seconds, or --from-sample N and --to-sample N in\n"
+         "samples, on every subcommand that takes one; a range that is empty or runs backwards,\n"
+         "or starts after the recording, is a usage error. Numbers are decimal.\n"
+         "\nsonarel-cli SUBCOMMAND --help describes one subcommand.\n"
          "Exit status: 0 success, 1 a file could not be read or analysed, 2 a usage error.\n";
 }
 

@@ -43,33 +43,27 @@ void printGauges(std::ostream& out, const quality::QualityAverages& a) {
 }  // namespace
 
 int runQualityReport(const std::vector<std::string>& words, Streams streams) {
-  const Arguments args = parseArguments(words, {"--from", "--to"}, {});
+  const Arguments args = parseArguments(words, rangeOptionNames(), {});
   if (!args.error.empty() || args.positional.size() != 1) {
     return usageError(streams, args.error.empty() ? "quality-report takes one FILE" : args.error);
   }
-  std::optional<double> from = 0.0, to;
-  if (auto text = args.option("--from")) from = parseSeconds(*text);
-  if (auto text = args.option("--to")) {
-    to = parseSeconds(*text);
-    if (!to) return usageError(streams, "--to takes a time in seconds");
-  }
-  if (!from) return usageError(streams, "--from takes a time in seconds");
-  if (to && *to < *from) return usageError(streams, "--to is before --from");
-
   core::SampleBuffer recording;
   quality::SegmentTable table;
   if (auto status = segmentsOfFile(args.positional[0], false, recording, table, streams)) {
     return *status;
   }
+  const RangeChoice chosen = readRange(args, recording.count(), recording.format.sampleRate);
+  if (!chosen.error.empty()) return usageError(streams, chosen.error);
   const double rate = recording.format.sampleRate;
-  const double first = *from * rate;
-  const double last = to ? *to * rate : static_cast<double>(recording.count());
-  streams.out << "Statistics\n" << line("(from %.2fs to %.2fs)\n", first / rate, last / rate);
+  const double first = static_cast<double>(chosen.range.first);
+  const double last = static_cast<double>(chosen.range.end);
   const quality::QualityAverages a = quality::averageQualityMeasures(table.segments, first, last);
   if (a.segmentsUsed == 0) {
-    streams.out << core::Message{core::MessageId::NoPointAvailable}.text() << "\n";
-    return kExitOk;
+    // Nothing to average is a refusal, not a report.
+    streams.err << core::Message{core::MessageId::NoPointAvailable}.text() << "\n";
+    return kExitBadInput;
   }
+  streams.out << "Statistics\n" << line("(from %.2fs to %.2fs)\n", first / rate, last / rate);
   // The F0 figures come from the F0 contour of the whole file (default settings:
   // autocorrelation, 70 to 400 Hz), summarised over the same range.
   core::VoiceAnalysis voice;

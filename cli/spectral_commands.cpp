@@ -17,30 +17,6 @@
 namespace sonarel::cli {
 namespace {
 
-struct SampleSpan {
-  std::int64_t first = 0;
-  std::int64_t end = 0;
-};
-
-// --from and --to in seconds, as samples of the open recording (the whole of it by default).
-std::optional<SampleSpan> rangeOption(const Arguments& args, const core::SampleBuffer& buffer,
-                                      std::string& error) {
-  SampleSpan span{0, buffer.count()};
-  for (const char* name : {"--from", "--to"}) {
-    const auto text = args.option(name);
-    if (!text) continue;
-    const auto value = parseSeconds(*text);
-    if (!value) {
-      error = std::string(name) + " takes a time in seconds";
-      return std::nullopt;
-    }
-    const auto sample = std::min<std::int64_t>(
-        static_cast<std::int64_t>(*value * buffer.format.sampleRate), buffer.count());
-    (std::string(name) == "--from" ? span.first : span.end) = sample;
-  }
-  return span;
-}
-
 std::optional<spectral::SpectrumWindow> windowOption(const Arguments& args) {
   const auto named = args.option("--window").value_or("hamming");
   if (named == "hamming") return spectral::SpectrumWindow::Hamming;
@@ -66,21 +42,20 @@ void printLevels(std::ostream& out, const float* levels, std::size_t count) {
   }
 }
 
-// Opens FILE and reads --from/--to; the exit status to stop with, or nothing.
+// Opens FILE and reads its range; the exit status to stop with, or nothing.
 std::optional<int> openWithRange(const Arguments& args, core::SampleBuffer& buffer,
-                                 SampleSpan& span, Streams streams) {
+                                 SampleRange& span, Streams streams) {
   if (auto stop = openForAnalysis(args, args.positional[0], buffer, streams)) return stop;
-  std::string error;
-  const auto range = rangeOption(args, buffer, error);
-  if (!range) return usageError(streams, error);
-  span = *range;
+  const RangeChoice chosen = readRange(args, buffer.count(), buffer.format.sampleRate);
+  if (!chosen.error.empty()) return usageError(streams, chosen.error);
+  span = chosen.range;
   return std::nullopt;
 }
 
 }  // namespace
 
 int runSpectrum(const std::vector<std::string>& words, Streams streams) {
-  const Arguments args = parseArguments(words, {"--fft", "--window", "--from", "--to"}, {});
+  const Arguments args = parseArguments(words, withRangeOptions({"--fft", "--window"}), {});
   if (!args.error.empty() || args.positional.size() != 1) {
     return usageError(streams, args.error.empty() ? "spectrum takes one FILE" : args.error);
   }
@@ -89,7 +64,7 @@ int runSpectrum(const std::vector<std::string>& words, Streams streams) {
   const auto window = windowOption(args);
   if (!window) return usageError(streams, "--window takes rect or hamming");
   core::SampleBuffer buffer;
-  SampleSpan span;
+  SampleRange span;
   if (auto stop = openWithRange(args, buffer, span, streams)) return *stop;
   const auto levels =
       spectral::PowerSpectrum(buffer.samples, span.first, span.end, {*size, *window});
@@ -99,7 +74,7 @@ int runSpectrum(const std::vector<std::string>& words, Streams streams) {
 
 int runLpc(const std::vector<std::string>& words, Streams streams) {
   const Arguments args =
-      parseArguments(words, {"--order", "--window", "--from", "--to", "--seed"}, {});
+      parseArguments(words, withRangeOptions({"--order", "--window", "--seed"}), {});
   if (!args.error.empty() || args.positional.size() != 1) {
     return usageError(streams, args.error.empty() ? "lpc takes one FILE" : args.error);
   }
@@ -112,7 +87,7 @@ int runLpc(const std::vector<std::string>& words, Streams streams) {
     return usageError(streams, "--seed takes a whole number from 0 to 4294967295");
   }
   core::SampleBuffer buffer;
-  SampleSpan span;
+  SampleRange span;
   if (auto stop = openWithRange(args, buffer, span, streams)) return *stop;
   spectral::DitherSource dither(static_cast<std::uint32_t>(*seed));
   const auto result =
@@ -127,7 +102,7 @@ int runLpc(const std::vector<std::string>& words, Streams streams) {
 
 int runSpectrogram(const std::vector<std::string>& words, Streams streams) {
   const Arguments args =
-      parseArguments(words, {"--png", "--band", "--contrast", "--height", "--from", "--to"},
+      parseArguments(words, withRangeOptions({"--png", "--band", "--contrast", "--height"}),
                      {"--gray", "--levels"});
   if (!args.error.empty() || args.positional.size() != 1) {
     return usageError(streams, args.error.empty() ? "spectrogram takes one FILE" : args.error);
@@ -153,7 +128,7 @@ int runSpectrogram(const std::vector<std::string>& words, Streams streams) {
     return usageError(streams, "--height takes a whole number of rows from 1 to 1024");
   }
   core::SampleBuffer buffer;
-  SampleSpan span;
+  SampleRange span;
   if (auto stop = openWithRange(args, buffer, span, streams)) return *stop;
 
   const spectral::SpectrogramPicture picture =

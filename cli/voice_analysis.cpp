@@ -28,9 +28,9 @@ std::optional<core::Message> analyseVoice(core::SampleBuffer& buffer, const Voic
   if (run.message) return run.message;
 
   const core::SampleIndex count = buffer.count();
-  const core::SampleIndex first = std::clamp<core::SampleIndex>(options.from.value_or(0), 0, count);
-  const core::SampleIndex last =
-      std::clamp<core::SampleIndex>(options.to.value_or(count), first, count);
+  const SampleRange range = options.range.value_or(SampleRange{0, count});
+  const core::SampleIndex first = std::clamp<core::SampleIndex>(range.first, 0, count);
+  const core::SampleIndex last = std::clamp<core::SampleIndex>(range.end, first, count);
   out.f0 = std::move(results.f0);
   out.intensity = results.intensityColumns;
   out.report.range = {first, last};

@@ -21,7 +21,7 @@ namespace sonarel::cli {
 
 struct VoiceOptions {
   core::F0Settings f0;  // method, range and silence threshold, checked as the dialog does
-  std::optional<core::SampleIndex> from, to;  // samples; the whole file by default
+  std::optional<SampleRange> range;  // the whole file by default
 };
 
 // The words every voice-analysis subcommand takes as options with values.
@@ -32,7 +32,8 @@ const std::set<std::string>& voiceOptionNames();
 std::optional<core::F0Method> f0MethodOption(const Arguments& args);
 inline constexpr const char* kMethodChoices = "--method takes ac, cc, srpd, amdf or rapt";
 
-// Reads --method, --min, --max, --silence, --from and --to; the message when one is wrong.
+// Reads --method, --min, --max and --silence; the message when one is wrong. The range is
+// read once the recording is open (readRange).
 std::optional<std::string> readVoiceOptions(const Arguments& args, VoiceOptions& options);
 
 struct VoiceAnalysis {

@@ -16,6 +16,9 @@ std::optional<int> analyseFile(const Arguments& args, const std::string& path,
   if (auto wrong = readVoiceOptions(args, options)) return usageError(streams, *wrong);
   core::SampleBuffer buffer;
   if (auto stop = openForAnalysis(args, path, buffer, streams)) return stop;
+  const RangeChoice chosen = readRange(args, buffer.count(), buffer.format.sampleRate);
+  if (!chosen.error.empty()) return usageError(streams, chosen.error);
+  options.range = chosen.range;
   const auto failure = analyseVoice(buffer, options, analysis);
   for (const std::string& line : analysis.diagnostics) streams.err << line;
   if (failure) {
