@@ -141,8 +141,8 @@ RangeChoice readRange(const Arguments& args, std::int64_t sampleCount, double sa
     return choice;
   }
   choice.range.first = from.value_or(0);
-  choice.range.end = std::min(to.value_or(sampleCount), sampleCount);
-  if (choice.range.first >= choice.range.end) {
+  choice.range.last = std::min(to.value_or(sampleCount), sampleCount);
+  if (choice.range.first >= choice.range.last) {
     choice.error = "the range " + fromName + " to " + toName + " is empty";
   }
   return choice;

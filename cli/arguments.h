@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "core/sample_buffer.h"
+
 namespace sonarel::cli {
 
 struct Arguments {
@@ -38,19 +40,13 @@ std::optional<double> parseSeconds(const std::string& text);
 const std::set<std::string>& rangeOptionNames();
 std::set<std::string> withRangeOptions(std::set<std::string> valued);
 
-// A range of samples of one recording, first included, end excluded.
-struct SampleRange {
-  std::int64_t first = 0;
-  std::int64_t end = 0;
-};
-
 // Reads the range options against a recording of `sampleCount` samples at `sampleRate` Hz:
 // the whole recording by default, an end past the recording cut to it. A malformed number,
 // seconds mixed with samples, or a range that starts at or after its end (or after the
 // recording) gives the usage message instead.
 struct RangeChoice {
-  SampleRange range;
-  std::string error;  // empty when `range` holds
+  core::SampleRange range;  // first included, last excluded
+  std::string error;        // empty when `range` holds
 };
 RangeChoice readRange(const Arguments& args, std::int64_t sampleCount, double sampleRate);
 

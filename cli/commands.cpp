@@ -269,6 +269,11 @@ void printHelp(std::ostream& out) {
   out << "\nA range is --from S and --to S in seconds, or --from-sample N and --to-sample N in\n"
          "samples, on every subcommand that takes one; a range that is empty or runs backwards,\n"
          "or starts after the recording, is a usage error. Numbers are decimal.\n"
+         "\n--format csv or --format json on f0, intensity, stats, quality, quality-report,\n"
+         "formants, spectrum, lpc, clients, files and batch prints the same figures for other\n"
+         "programs: CSV with the units in the column names (f0_Hz), JSON as one object with\n"
+         "\"fields\", \"units\", \"columns\" and \"rows\". --format text, the default, is the "
+         "text.\n"
          "\nsonarel-cli SUBCOMMAND --help describes one subcommand.\n"
          "Exit status: 0 success, 1 a file could not be read or analysed, 2 a usage error.\n";
 }

@@ -192,7 +192,7 @@ int runReport(const std::vector<std::string>& words, Streams streams) {
   const RangeChoice chosen = readRange(args, count, rate);
   if (!chosen.error.empty()) return usageError(streams, chosen.error);
   const core::SampleIndex first = chosen.range.first;
-  const core::SampleIndex last = chosen.range.end;
+  const core::SampleIndex last = chosen.range.last;
 
   // The F0 figures as the window computes them: the contour of the whole recording (default
   // settings), summarised over the range.

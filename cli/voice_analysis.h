@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/output_format.h"
 #include "core/analysis_control.h"
 #include "core/contours.h"
 #include "core/f0_settings.h"
@@ -21,7 +22,7 @@ namespace sonarel::cli {
 
 struct VoiceOptions {
   core::F0Settings f0;  // method, range and silence threshold, checked as the dialog does
-  std::optional<SampleRange> range;  // the whole file by default
+  std::optional<core::SampleRange> range;  // the whole file by default
 };
 
 // The words every voice-analysis subcommand takes as options with values.
@@ -49,5 +50,14 @@ struct VoiceAnalysis {
 std::optional<core::Message> analyseVoice(core::SampleBuffer& buffer, const VoiceOptions& options,
                                           VoiceAnalysis& out,
                                           const core::AnalysisControl& control = {});
+
+// The statistics as named figures with their units (F0 in Hz, intensity in dB, shares in
+// percent), in the order of the export text, for the machine-readable outputs of stats and
+// batch.
+struct Figure {
+  Column column;
+  Value value;
+};
+std::vector<Figure> statisticsFigures(const core::StatisticsReport& report);
 
 }  // namespace sonarel::cli

@@ -31,12 +31,29 @@ std::optional<int> analyseFile(const Arguments& args, const std::string& path,
 }  // namespace
 
 int runStats(const std::vector<std::string>& words, Streams streams) {
-  const Arguments args = parseArguments(words, voiceOptionNames(), {});
+  auto valued = voiceOptionNames();
+  valued.insert("--format");
+  const Arguments args = parseArguments(words, valued, {});
   if (!args.error.empty()) return usageError(streams, args.error);
   if (args.positional.size() != 1) return usageError(streams, "stats takes one FILE");
+  const auto format = formatOption(args);
+  if (!format) return usageError(streams, kFormatChoices);
   VoiceAnalysis analysis;
   if (auto stop = analyseFile(args, args.positional[0], analysis, streams)) return *stop;
-  streams.out << core::statisticsExportText(analysis.report) << "\n";
+  if (*format == OutputFormat::Text) {
+    streams.out << core::statisticsExportText(analysis.report) << "\n";
+    return kExitOk;
+  }
+  const core::StatisticsReport& report = analysis.report;
+  Output output("stats");
+  output.field("file", "", Value::text(args.positional[0]))
+      .field("from", "s", Value::number(double(report.range.first) / report.sampleRate, 6))
+      .field("to", "s", Value::number(double(report.range.last) / report.sampleRate, 6));
+  for (Figure& figure : statisticsFigures(report)) {
+    output.field(std::move(figure.column.name), std::move(figure.column.unit),
+                 std::move(figure.value));
+  }
+  writeOutput(streams.out, *format, output);
   return kExitOk;
 }
 
