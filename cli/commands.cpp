@@ -63,11 +63,21 @@ std::vector<Command>& commandList() {
        "or the normalised cross-correlation tracker (rapt; see f0 --help) between --min (70)\n"
        "and --max (400) Hz; intensity columns below --silence (10) dB count as silence.\n",
        runStats},
-      {"export", "export f0|intensity|stats FILE --out OUT [OPTIONS]   write an export file",
+      {"export",
+       "export f0|intensity|stats|pitchtier|textgrid FILE --out OUT [OPTIONS]\n"
+       "                                     write an export file or a Praat object",
        "usage: sonarel-cli export f0|intensity|stats FILE --out OUT [stats options]\n"
+       "       sonarel-cli export pitchtier|textgrid FILE --out OUT [--method M] [--min HZ]\n"
+       "                          [--max HZ] [--silence DB] [--kind voice|quality]\n"
        "Writes the F0 text (one line per frame), the intensity text (340 lines) or the\n"
        "statistics text to OUT exactly as the window saves it (CR LF line ends). The\n"
-       "options are those of stats. OUT is replaced only once it is completely written.\n",
+       "options are those of stats. OUT is replaced only once it is completely written.\n"
+       "pitchtier and textgrid write Praat objects in its long text format, for Read from\n"
+       "file: a PitchTier with one point per voiced F0 frame (at the times f0 --frames\n"
+       "prints), and a TextGrid with a \"voicing\" tier (voiced/unvoiced F0 frames), a\n"
+       "\"speech\" tier (speech/silence, the intensity columns against --silence, as stats\n"
+       "counts them) and, for a vocal-quality recording, a \"segments\" tier of the analysed\n"
+       "segments numbered from 1. Both cover the whole recording.\n",
        runExport},
       {"batch", "batch [OPTIONS] FILE_OR_FOLDER...   one CSV row of statistics per recording",
        "usage: sonarel-cli batch [--out FILE] [--method ac|cc|srpd|amdf|rapt] [--min HZ]\n"

@@ -37,6 +37,7 @@ std::optional<core::Message> analyseVoice(core::SampleBuffer& buffer, const Voic
   out.report.sampleRate = buffer.format.sampleRate;
   out.report.statistics =
       core::computeVoiceStatistics({out.f0, out.intensity, count, out.report.range});
+  out.silenceThresholdDb = options.f0.silenceThreshold;
   out.report.shares = core::computeTimeShares(out.f0, out.intensity, count, out.report.range,
                                               options.f0.silenceThreshold);
   return std::nullopt;

@@ -41,6 +41,7 @@ struct VoiceAnalysis {
   core::F0Contour f0;
   core::IntensityColumns intensity{};
   core::StatisticsReport report;
+  double silenceThresholdDb = 0;         // intensity columns below it are silence
   std::vector<std::string> diagnostics;  // the tracker's lines for standard error
 };
 

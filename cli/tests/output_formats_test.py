@@ -12,7 +12,8 @@ import struct
 import subprocess
 import sys
 import tempfile
-import wave
+
+from cli_fixtures import write_wave
 
 CLI = sys.argv[1]
 failures = []
@@ -21,22 +22,6 @@ failures = []
 def check(condition, what):
     if not condition:
         failures.append(what)
-
-
-def write_wave(path, rate, seconds, f0_start, f0_end):
-    """A sawtooth gliding from f0_start to f0_end Hz, 16-bit mono."""
-    count = int(rate * seconds)
-    phase = 0.0
-    frames = bytearray()
-    for i in range(count):
-        f0 = f0_start + (f0_end - f0_start) * i / count
-        phase = (phase + f0 / rate) % 1.0
-        frames += struct.pack("<h", int(12000 * (2 * phase - 1)))
-    with wave.open(path, "wb") as w:
-        w.setnchannels(1)
-        w.setsampwidth(2)
-        w.setframerate(rate)
-        w.writeframes(bytes(frames))
 
 
 def write_register(path, clients):
