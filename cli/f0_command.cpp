@@ -47,8 +47,13 @@ int runF0(const std::vector<std::string>& words, Streams streams) {
   const auto settings = settingsOption(args);
   if (auto* what = std::get_if<std::string>(&settings)) return usageError(streams, *what);
 
+  const InputFile input(args.positional[0]);
+  if (auto stop = input.failure(streams)) return *stop;
   core::SampleBuffer buffer;
-  if (auto stop = openForAnalysis(args, args.positional[0], buffer, streams)) return *stop;
+  if (auto stop = openForAnalysis(args, input.path(), buffer, streams,
+                                  args.positional[0] == "-" ? kStandardInputName : "")) {
+    return *stop;
+  }
   core::VoiceAnalysis results;
   const core::F0Result run = core::computeF0(buffer, std::get<core::F0Settings>(settings), results);
   for (const std::string& line : run.diagnostics) streams.err << line;

@@ -18,7 +18,12 @@ std::optional<int> analyseFile(const Arguments& args, const std::string& path,
                                core::SampleBuffer& buffer) {
   VoiceOptions options;
   if (auto wrong = readVoiceOptions(args, options)) return usageError(streams, *wrong);
-  if (auto stop = openForAnalysis(args, path, buffer, streams)) return stop;
+  const InputFile input(path);
+  if (auto stop = input.failure(streams)) return stop;
+  if (auto stop = openForAnalysis(args, input.path(), buffer, streams,
+                                  path == "-" ? kStandardInputName : "")) {
+    return stop;
+  }
   const RangeChoice chosen = readRange(args, buffer.count(), buffer.format.sampleRate);
   if (!chosen.error.empty()) return usageError(streams, chosen.error);
   options.range = chosen.range;
@@ -128,6 +133,7 @@ int runExport(const std::vector<std::string>& words, Streams streams) {
   }
   const auto out = args.option("--out");
   if (!out) return usageError(streams, "export needs --out OUT");
+  if (args.positional[1] == "-") return usageError(streams, "export reads a FILE, not -");
   if (praat) {
     for (const std::string& name : rangeOptionNames()) {
       if (args.option(name))

@@ -348,6 +348,15 @@ constexpr std::array kCatalogue{
           QT_TRANSLATE_NOOP("Message", "There is no page called %s for this kind of file.")},
     Entry{MessageId::ProgramNotStarted,
           QT_TRANSLATE_NOOP("Message", "%s could not be started: %s")},
+    Entry{MessageId::ReasonNotWaveFile, QT_TRANSLATE_NOOP("Message", "not a WAVE file")},
+    Entry{MessageId::ReasonCannotRead,
+          QT_TRANSLATE_NOOP("Message", "the file ends before its samples do")},
+    Entry{MessageId::ReasonCorruptFile,
+          QT_TRANSLATE_NOOP("Message", "the file's chunks are damaged")},
+    Entry{MessageId::ReasonOutOfMemory,
+          QT_TRANSLATE_NOOP("Message", "not enough memory for its samples")},
+    Entry{MessageId::ReasonNotRegularFile, QT_TRANSLATE_NOOP("Message", "not a regular file")},
+    Entry{MessageId::ReasonNoSamples, QT_TRANSLATE_NOOP("Message", "it holds no sample")},
 };
 
 }  // namespace

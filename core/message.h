@@ -176,6 +176,12 @@ enum class MessageId {
   ReportNotWritten,  // %s: the path
   PageNotKnown,      // %s: the page asked for
   ProgramNotStarted,  // %s: the program, %s: why
+  ReasonNotWaveFile,  // why a sound file could not be read: it is no WAVE file
+  ReasonCannotRead,   // ... reading stopped before the end
+  ReasonCorruptFile,  // ... its chunks contradict each other
+  ReasonOutOfMemory,  // ... its samples do not fit in memory
+  ReasonNotRegularFile,  // ... it is a folder, a pipe or a device
+  ReasonNoSamples,       // ... it holds no sample
   // Not a message: stays last, so that tests can walk every identifier above it.
   EndOfCatalogue,
 };

@@ -1511,6 +1511,30 @@ Put the data back as they were before it?</source>
         <source>%s could not be started: %s</source>
         <translation>No se pudo iniciar %s: %s</translation>
     </message>
+    <message>
+        <source>not a WAVE file</source>
+        <translation>no es un archivo WAVE</translation>
+    </message>
+    <message>
+        <source>the file ends before its samples do</source>
+        <translation>el archivo termina antes que sus muestras</translation>
+    </message>
+    <message>
+        <source>the file&apos;s chunks are damaged</source>
+        <translation>los bloques del archivo están dañados</translation>
+    </message>
+    <message>
+        <source>not enough memory for its samples</source>
+        <translation>no hay memoria suficiente para sus muestras</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it holds no sample</source>
+        <translation>no contiene ninguna muestra</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -1511,6 +1511,30 @@ Put the data back as they were before it?</source>
         <source>%s could not be started: %s</source>
         <translation>%s을(를) 시작할 수 없습니다: %s</translation>
     </message>
+    <message>
+        <source>not a WAVE file</source>
+        <translation>WAVE 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>the file ends before its samples do</source>
+        <translation>샘플보다 파일이 먼저 끝납니다</translation>
+    </message>
+    <message>
+        <source>the file&apos;s chunks are damaged</source>
+        <translation>파일의 청크가 손상되었습니다</translation>
+    </message>
+    <message>
+        <source>not enough memory for its samples</source>
+        <translation>샘플을 담을 메모리가 부족합니다</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>일반 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>it holds no sample</source>
+        <translation>샘플이 하나도 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

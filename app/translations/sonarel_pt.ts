@@ -1511,6 +1511,30 @@ Deixar os dados como estavam antes dela?</translation>
         <source>%s could not be started: %s</source>
         <translation>Não foi possível iniciar %s: %s</translation>
     </message>
+    <message>
+        <source>not a WAVE file</source>
+        <translation>não é um arquivo WAVE</translation>
+    </message>
+    <message>
+        <source>the file ends before its samples do</source>
+        <translation>o arquivo termina antes de suas amostras</translation>
+    </message>
+    <message>
+        <source>the file&apos;s chunks are damaged</source>
+        <translation>os blocos do arquivo estão danificados</translation>
+    </message>
+    <message>
+        <source>not enough memory for its samples</source>
+        <translation>não há memória suficiente para suas amostras</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>it holds no sample</source>
+        <translation>não contém nenhuma amostra</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -71,7 +71,7 @@ TEST(CliQuality, RecordingsWithoutVoicingOrOfAnotherRateAreBadInput) {
       dir.write("v.wav", testing::simpleWave(22050, testing::sine(150, 22050, 22050)));
   r = runCli({"quality-report", slow});
   EXPECT_EQ(r.status, kExitBadInput);
-  EXPECT_EQ(r.err, "Sample Rate must be 44100 Hz, 16 bits,Mono!\n");
+  EXPECT_EQ(r.err, slow + ": Sample Rate must be 44100 Hz, 16 bits,Mono!\n");
 }
 
 TEST(CliQualityReport, PrintsTheAveragesAndGaugesOverTheRange) {

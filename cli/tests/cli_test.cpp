@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <sstream>
 
@@ -32,7 +33,7 @@ TEST(CliInfo, PrintsTheFormatAndTheKindTheRateImplies) {
 
   r = runCli({"info", quality, "--kind", "voice"});
   EXPECT_EQ(r.status, kExitBadInput);
-  EXPECT_EQ(r.err, "Sample Rate must be 11025 Hz or 22050 Hz, 16 bits,Mono!\n");
+  EXPECT_EQ(r.err, quality + ": Sample Rate must be 11025 Hz or 22050 Hz, 16 bits,Mono!\n");
   EXPECT_NE(r.out.find("sample rate: 44100"), std::string::npos) << "fields still printed";
 }
 
@@ -41,16 +42,24 @@ TEST(CliInfo, ReadErrorsAndEmptyFilesExitOne) {
   const auto broken = dir.write("b.wav", testing::Bytes{'R', 'I', 'F', 'F', 0, 0});
   Outcome r = runCli({"info", broken});
   EXPECT_EQ(r.status, kExitBadInput);
-  EXPECT_EQ(r.err, "Error Reading File! (0xE101)\n");
+  EXPECT_EQ(r.err, "Error Reading File! (0xE101): " + broken + ": not a WAVE file\n");
   EXPECT_TRUE(r.out.empty());
 
   r = runCli({"info", dir.file("missing.wav")});
-  EXPECT_EQ(r.err, "Error Reading File! (0xE100)\n");
+  EXPECT_EQ(r.err, "Error Reading File! (0xE100): " + dir.file("missing.wav") +
+                       ": No such file or directory\n");
+  // A file that exists but may not be read says so.
+  const auto locked = dir.write("locked.wav", testing::simpleWave(11025, {1}));
+  chmod(locked.c_str(), 0);
+  if (access(locked.c_str(), R_OK) != 0) {  // root reads it anyway
+    r = runCli({"info", locked});
+    EXPECT_EQ(r.err, "Error Reading File! (0xE100): " + locked + ": Permission denied\n");
+  }
 
   const auto empty = dir.write("e.wav", testing::simpleWave(11025, {}));
   r = runCli({"info", empty});
   EXPECT_EQ(r.status, kExitBadInput);
-  EXPECT_EQ(r.err, "Error Reading File!\n");
+  EXPECT_EQ(r.err, "Error Reading File!: " + empty + ": it holds no sample\n");
 }
 
 TEST(CliInfo, AFifoIsRefusedAtOnceAndNamed) {
@@ -60,7 +69,7 @@ TEST(CliInfo, AFifoIsRefusedAtOnceAndNamed) {
   for (const char* command : {"info", "f0", "quality"}) {
     const Outcome r = runCli({command, fifo});
     EXPECT_EQ(r.status, kExitBadInput) << command;
-    EXPECT_EQ(r.err, "Error Reading File! (0xE100): " + fifo + "\n") << command;
+    EXPECT_EQ(r.err, "Error Reading File! (0xE100): " + fifo + ": not a regular file\n") << command;
   }
 }
 

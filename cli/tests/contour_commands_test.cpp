@@ -68,7 +68,7 @@ TEST(CliF0, SettingsAreCheckedAsTheDialogChecksThem) {
   const auto quality = dir.write("q.wav", testing::simpleWave(44100, {1, 2}));
   const Outcome refused = runCli({"f0", quality, "--kind", "voice"});
   EXPECT_EQ(refused.status, kExitBadInput);
-  EXPECT_EQ(refused.err, "Sample Rate must be 11025 Hz or 22050 Hz, 16 bits,Mono!\n");
+  EXPECT_EQ(refused.err, quality + ": Sample Rate must be 11025 Hz or 22050 Hz, 16 bits,Mono!\n");
 }
 
 // Each of the other trackers through the command line: its own frame rate, the F0 of a tone,
