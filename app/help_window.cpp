@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/languages.h"
+
 namespace sonarel::app {
 
 HelpWindow::HelpWindow(QWidget* parent)
@@ -27,13 +29,17 @@ HelpWindow::HelpWindow(QWidget* parent)
 }
 
 void HelpWindow::showContents(const QString& languageSuffix) {
-  const QString translated = QString(":/help/%1/index.html").arg(languageSuffix);
+  // The installed pages when the program runs from its installation, else its own copies.
+  const QString installed = Languages::installedFile("help");
+  const QString root = installed.isEmpty() ? ":/help" : installed;
+  const QString translated = QString("%1/%2/index.html").arg(root, languageSuffix);
   const QString folder = !languageSuffix.isEmpty() && QFile::exists(translated)
-                             ? ":/help/" + languageSuffix
-                             : ":/help/en";
-  browser_->setSearchPaths({folder, ":/help/en"});
+                             ? root + "/" + languageSuffix
+                             : root + "/en";
+  browser_->setSearchPaths({folder, root + "/en"});
   // The full address, so that a change of language loads the other folder's page.
-  browser_->setSource(QUrl("qrc" + folder + "/index.html"));
+  browser_->setSource(installed.isEmpty() ? QUrl("qrc" + folder + "/index.html")
+                                          : QUrl::fromLocalFile(folder + "/index.html"));
   browser_->clearHistory();
   show();
   raise();

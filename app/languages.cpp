@@ -2,6 +2,8 @@
 #include "app/languages.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 
 namespace sonarel::app {
@@ -34,6 +36,12 @@ const char* Languages::suffixOf(Language language) {
   return "";
 }
 
+QString Languages::installedFile(const QString& relative) {
+  const QString path =
+      QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/sonarel/" + relative);
+  return QFileInfo::exists(path) ? path : QString();
+}
+
 bool Languages::apply(Language language) {
   if (ours_) QCoreApplication::removeTranslator(ours_.get());
   if (qt_) QCoreApplication::removeTranslator(qt_.get());
@@ -44,7 +52,9 @@ bool Languages::apply(Language language) {
   if (language == Language::English) return true;
 
   auto ours = std::make_unique<QTranslator>();
-  if (!ours->load(QString(":/i18n/sonarel_%1.qm").arg(suffixOf(language)))) return false;
+  const QString name = QString("sonarel_%1.qm").arg(suffixOf(language));
+  const QString installed = installedFile("translations/" + name);
+  if (!ours->load(installed.isEmpty() ? ":/i18n/" + name : installed)) return false;
   QCoreApplication::installTranslator(ours.get());
   ours_ = std::move(ours);
   auto qt = std::make_unique<QTranslator>();

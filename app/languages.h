@@ -20,6 +20,10 @@ class Languages {
 
   static QLocale localeOf(Language language);
   static const char* suffixOf(Language language);  // "es", "ko", "pt"; "" for English
+  // `relative` under the installation's share/sonarel folder (PREFIX/share/sonarel beside
+  // PREFIX/bin, where the program runs from), or an empty string when that does not exist,
+  // as in the build tree: the copies compiled into the program serve then.
+  static QString installedFile(const QString& relative);
 
  private:
   Language current_ = Language::English;

@@ -76,11 +76,13 @@ std::vector<BatchRow> analyseAll(const Arguments& args, const VoiceOptions& opti
 int runBatch(const std::vector<std::string>& words, Streams streams) {
   auto valued = voiceOptionNames();
   valued.insert("--out");
-  valued.erase("--from");
-  valued.erase("--to");
+  valued.insert("--format");
+  for (const std::string& name : rangeOptionNames()) valued.erase(name);
   const Arguments args = parseArguments(words, valued, {});
   if (!args.error.empty()) return usageError(streams, args.error);
   if (args.positional.empty()) return usageError(streams, "batch takes FILE_OR_FOLDER...");
+  const auto format = formatOption(args);
+  if (!format) return usageError(streams, kFormatChoices);
   VoiceOptions options;
   if (auto wrong = readVoiceOptions(args, options)) return usageError(streams, *wrong);
 
@@ -90,7 +92,9 @@ int runBatch(const std::vector<std::string>& words, Streams streams) {
     streams.err << core::Message{core::MessageId::FileNotFound, {path}}.text() << "\n";
   }
   const std::vector<BatchRow> rows = analyseAll(args, options, files, streams.err);
-  const std::string table = batchCsv(rows);
+  const std::string table = *format == OutputFormat::Csv    ? batchOutput(rows).csv()
+                            : *format == OutputFormat::Json ? batchOutput(rows).json()
+                                                            : batchCsv(rows);
   if (const auto out = args.option("--out")) {
     if (!core::writeFileAtomically(*out, table)) {
       streams.err << core::writeFailure(*out, {core::MessageId::CannotSaveTextFile}).text() << "\n";

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/batch_table.h"
+#include "cli/voice_analysis.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -16,13 +17,7 @@ bool isWave(const std::filesystem::path& path) {
 }
 
 std::string quoted(const std::string& field) {
-  if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
-  std::string out = "\"";
-  for (char c : field) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  return out + "\"";
+  return csvQuoted(field);
 }
 
 std::string number(double value) {
@@ -102,6 +97,34 @@ std::string batchCsv(const std::vector<BatchRow>& rows) {
     }
   }
   return out;
+}
+
+Output batchOutput(const std::vector<BatchRow>& rows) {
+  Output output("batch");
+  std::vector<Column> columns = {{"path", ""}, {"rate", "Hz"}, {"duration", "s"}, {"samples", ""}};
+  for (Figure& figure : statisticsFigures({})) columns.push_back(std::move(figure.column));
+  columns.push_back({"error", ""});
+  const std::size_t figureCount = columns.size() - 5;
+  output.columns(std::move(columns));
+  for (const BatchRow& row : rows) {
+    std::vector<Value> values = {Value::text(row.path)};
+    if (row.sampleRate > 0) {
+      values.push_back(Value::integer(row.sampleRate));
+      values.push_back(Value::number(row.durationSeconds, 3));
+      values.push_back(Value::integer(row.sampleCount));
+    } else {
+      values.insert(values.end(), 3, Value::null());
+    }
+    if (row.analysed) {
+      for (Figure& figure : statisticsFigures(row.report))
+        values.push_back(std::move(figure.value));
+    } else {
+      values.insert(values.end(), figureCount, Value::null());
+    }
+    values.push_back(row.error.empty() ? Value::null() : Value::text(row.error));
+    output.row(std::move(values));
+  }
+  return output;
 }
 
 }  // namespace sonarel::cli

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/output_format.h"
 #include "core/text_export.h"
 
 namespace sonarel::cli {
@@ -27,5 +28,8 @@ std::vector<std::string> collectWaveFiles(const std::vector<std::string>& paths,
 
 // A header line and one line per row, fields quoted where they need it.
 std::string batchCsv(const std::vector<BatchRow>& rows);
+
+// The same rows for --format csv|json, with the units in the column names.
+Output batchOutput(const std::vector<BatchRow>& rows);
 
 }  // namespace sonarel::cli

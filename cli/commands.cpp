@@ -10,6 +10,10 @@ namespace sonarel::cli {
 
 namespace {
 
+// The last line of the help of every subcommand with machine-readable output.
+#define SONAREL_FORMAT_HELP \
+  "  --format text|csv|json   the output: this text (the default), CSV or JSON\n"
+
 std::vector<Command>& commandList() {
   static std::vector<Command> table = {
       {"info", "info FILE [--kind voice|quality]   format, length and acceptance of a WAVE file",
@@ -37,7 +41,8 @@ std::vector<Command>& commandList() {
        "                dialog checks them (min at least 50, max at most 1200, min below max)\n"
        "  --kind        how the file is opened (see info); by default from its rate\n"
        "  --frames      print \"time value\" per frame instead, the time in seconds where the\n"
-       "                displays put the frame (frame i of n at i/n of the file)\n",
+       "                displays put the frame (frame i of n at i/n of the "
+       "file)\n" SONAREL_FORMAT_HELP,
        runF0},
       {"intensity",
        "intensity FILE [--kind voice|quality] [--frames]\n"
@@ -50,24 +55,35 @@ std::vector<Command>& commandList() {
        "                by default from the file's rate (44100 Hz is quality)\n"
        "  --frames      print the whole contour as \"time value\" lines instead, the time in\n"
        "                seconds where the displays put the frame (frame i of n at i/n of the\n"
-       "                file)\n",
+       "                file)\n" SONAREL_FORMAT_HELP,
        runIntensity},
       {"stats", "stats FILE [OPTIONS]                statistics of F0 and intensity over a range",
-       "usage: sonarel-cli stats FILE [--from SAMPLE] [--to SAMPLE]\n"
+       "usage: sonarel-cli stats FILE [--from S] [--to S]\n"
        "                         [--method ac|cc|srpd|amdf|rapt]\n"
        "                         [--min HZ] [--max HZ] [--silence DB] [--kind voice|quality]\n"
        "Prints the statistics text of the window's export: F0 modes, mean, extremes and\n"
        "spread, intensity extremes, mean and spread, voiced and speech shares and the F0\n"
-       "range in semitones, from sample --from (0) to sample --to (the end). F0 by\n"
+       "range in semitones, from --from (0) to --to (the end) seconds. F0 by\n"
        "autocorrelation (ac, the default), cross-correlation (cc), SRPD (srpd), AMDF (amdf)\n"
        "or the normalised cross-correlation tracker (rapt; see f0 --help) between --min (70)\n"
-       "and --max (400) Hz; intensity columns below --silence (10) dB count as silence.\n",
+       "and --max (400) Hz; intensity columns below --silence (10) dB count as "
+       "silence.\n" SONAREL_FORMAT_HELP,
        runStats},
-      {"export", "export f0|intensity|stats FILE --out OUT [OPTIONS]   write an export file",
+      {"export",
+       "export f0|intensity|stats|pitchtier|textgrid FILE --out OUT [OPTIONS]\n"
+       "                                     write an export file or a Praat object",
        "usage: sonarel-cli export f0|intensity|stats FILE --out OUT [stats options]\n"
+       "       sonarel-cli export pitchtier|textgrid FILE --out OUT [--method M] [--min HZ]\n"
+       "                          [--max HZ] [--silence DB] [--kind voice|quality]\n"
        "Writes the F0 text (one line per frame), the intensity text (340 lines) or the\n"
        "statistics text to OUT exactly as the window saves it (CR LF line ends). The\n"
-       "options are those of stats. OUT is replaced only once it is completely written.\n",
+       "options are those of stats. OUT is replaced only once it is completely written.\n"
+       "pitchtier and textgrid write Praat objects in its long text format, for Read from\n"
+       "file: a PitchTier with one point per voiced F0 frame (at the times f0 --frames\n"
+       "prints), and a TextGrid with a \"voicing\" tier (voiced/unvoiced F0 frames), a\n"
+       "\"speech\" tier (speech/silence, the intensity columns against --silence, as stats\n"
+       "counts them) and, for a vocal-quality recording, a \"segments\" tier of the analysed\n"
+       "segments numbered from 1. Both cover the whole recording.\n",
        runExport},
       {"batch", "batch [OPTIONS] FILE_OR_FOLDER...   one CSV row of statistics per recording",
        "usage: sonarel-cli batch [--out FILE] [--method ac|cc|srpd|amdf|rapt] [--min HZ]\n"
@@ -79,7 +95,7 @@ std::vector<Command>& commandList() {
        "min/max/mean/SD intensity, voiced, voiceless, speech and silence percentages, and\n"
        "an error column for files that could not be analysed. A bad file never stops the\n"
        "batch; progress goes to standard error; all cores are used. Exits 1 if any file\n"
-       "could not be analysed.\n",
+       "could not be analysed.\n" SONAREL_FORMAT_HELP,
        runBatch},
       {"quality", "quality FILE [--cache]              voiced segments and per-frame measures",
        "usage: sonarel-cli quality FILE [--cache]\n"
@@ -91,7 +107,7 @@ std::vector<Command>& commandList() {
        "computed in a frame is 0.\n"
        "--cache  reuse the segment cache beside FILE (FILE with \"dat\" for its last three\n"
        "         characters) when it matches the recording's length, and write it after an\n"
-       "         analysis, as the workstation does.\n",
+       "         analysis, as the workstation does.\n" SONAREL_FORMAT_HELP,
        runQuality},
       {"quality-report", "quality-report FILE [--from S] [--to S]   averages of the vocal analysis",
        "usage: sonarel-cli quality-report FILE [--from S] [--to S]\n"
@@ -101,7 +117,7 @@ std::vector<Command>& commandList() {
        "report's averages of jitter, shimmer, correlation, irregularity and its spread, GNE,\n"
        "noise and its spread (per segment over its frames wholly inside the range, then the\n"
        "mean over segments); and the colour of each of the five gauges against its normal\n"
-       "limit.\n",
+       "limit.\n" SONAREL_FORMAT_HELP,
        runQualityReport},
       {"formants", "formants FILE [--kind voice|quality]   F1, F2 and F3 of every 50-ms block",
        "usage: sonarel-cli formants FILE [--kind voice|quality]\n"
@@ -110,7 +126,8 @@ std::vector<Command>& commandList() {
        "rate / 1000 + 2 after pre-emphasis and a Hamming window, and the roots of the\n"
        "predictor. Prints one line per block: its first sample, its length in samples and\n"
        "F1, F2 and F3 in Hz (\"%.1f\"), 0 where the block has fewer formants.\n"
-       "  --kind        how the file is opened (see info); by default from its rate\n",
+       "  --kind        how the file is opened (see info); by default from its "
+       "rate\n" SONAREL_FORMAT_HELP,
        runFormants},
       {"spectrum",
        "spectrum FILE [--fft N] [--window rect|hamming] [--from S] [--to S]\n"
@@ -121,7 +138,8 @@ std::vector<Command>& commandList() {
        "default) as the window's Power Spectrum display computes it: N/2 levels in dB, one\n"
        "\"%.3f\" line per bin, bin k at k*rate/N Hz. The range is cut into frames of N samples\n"
        "(512 by default) every 0.390625*N samples, Hamming-windowed unless --window rect,\n"
-       "and their powers averaged. A range shorter than N gives 0 in every bin.\n",
+       "and their powers averaged. A range shorter than N gives 0 in every "
+       "bin.\n" SONAREL_FORMAT_HELP,
        runSpectrum},
       {"lpc",
        "lpc FILE [--order P] [--window rect|hamming] [--from S] [--to S] [--seed N]\n"
@@ -132,7 +150,7 @@ std::vector<Command>& commandList() {
        "level i in dB at i*rate/1360 Hz, from an all-pole fit of order P (14 by default) to\n"
        "the whole range. A small random dither is added to the samples first; --seed (1 by\n"
        "default) chooses it, so a seed always gives the same curve. A range shorter than 1024\n"
-       "samples is refused with the window's message and exit status 1.\n",
+       "samples is refused with the window's message and exit status 1.\n" SONAREL_FORMAT_HELP,
        runLpc},
       {"spectrogram",
        "spectrogram FILE --png OUT [--band B] [--gray] [--contrast N] [--height R] [--levels]\n"
@@ -151,14 +169,14 @@ std::vector<Command>& commandList() {
        "usage: sonarel-cli clients DATA_DIR\n"
        "Lists the client register pacb.dbf of a data folder, one client per line in table\n"
        "order: the code (\"%03d\"), the name, the type (Man, Woman, Child or Singer) and the\n"
-       "number of files in the client's folder, separated by tabs.\n",
+       "number of files in the client's folder, separated by tabs.\n" SONAREL_FORMAT_HELP,
        runClients},
       {"files", "files DATA_DIR CODE                 a client's files, newest first",
        "usage: sonarel-cli files DATA_DIR CODE\n"
        "Lists the files of client CODE as the workstation's file list shows them, newest\n"
        "first: \"MM/DD/YYYY File N\", the kind (voice analysis, vocal quality, either with\n"
        "data, or backed up) and the first paragraph of the notes (\"?\" for a file sent to\n"
-       "backup), separated by tabs.\n",
+       "backup), separated by tabs.\n" SONAREL_FORMAT_HELP,
        runFiles},
       {"edit", "edit FILE --out OUT OPERATION...    cut, silence, amplify or copy and paste",
        "usage: sonarel-cli edit FILE --out OUT OPERATION...\n"
@@ -174,8 +192,7 @@ std::vector<Command>& commandList() {
        "  --copy S E --paste-at T    inserts a copy of the sound from S to E before time T\n"
        "FILE opens as in the window: 16-bit mono, at most 22050 Hz or exactly 44100 Hz.\n",
        runEdit},
-      {"resample",
-       "resample IN OUT --rate R            any sound file as 16-bit mono WAVE",
+      {"resample", "resample IN OUT --rate R            any sound file as 16-bit mono WAVE",
        "usage: sonarel-cli resample IN OUT --rate 11025|22050|44100 [--channel left|right|mix]\n"
        "Reads IN (WAVE of any width, FLAC, Ogg Vorbis or Opus, MP3, AIFF and whatever else\n"
        "libsndfile reads) and writes OUT as a 16-bit mono WAVE file at R Hz, as the window's\n"
@@ -245,6 +262,12 @@ std::vector<Command>& commandList() {
        "  --language     the language of the texts and of the date (English by default)\n"
        "The drawing is done by sonarel-report, installed beside sonarel-cli.\n",
        runReportPdf},
+      {"completion", "completion bash                     the bash completion of sonarel-cli",
+       "usage: sonarel-cli completion bash\n"
+       "Prints the bash completion of sonarel-cli: subcommands, their options and the values\n"
+       "of options that take one of a few words, then file names. Installed with the program;\n"
+       "by hand: source <(sonarel-cli completion bash)\n",
+       runCompletion},
   };
   return table;
 }
@@ -267,7 +290,17 @@ namespace {
 void printHelp(std::ostream& out) {
   out << "usage: sonarel-cli SUBCOMMAND [ARGUMENTS]\n\nSubcommands:\n";
   for (const Command& command : commands()) out << "  " << command.synopsis << "\n";
-  out << "\nsonarel-cli SUBCOMMAND --help describes one subcommand.\n"
+  out << "\nA range is --from S and --to S in seconds, or --from-sample N and --to-sample N in\n"
+         "samples, on every subcommand that takes one; a range that is empty or runs backwards,\n"
+         "or starts after the recording, is a usage error. Numbers are decimal.\n"
+         "\n--format csv or --format json on f0, intensity, stats, quality, quality-report,\n"
+         "formants, spectrum, lpc, clients, files and batch prints the same figures for other\n"
+         "programs: CSV with the units in the column names (f0_Hz), JSON as one object with\n"
+         "\"fields\", \"units\", \"columns\" and \"rows\". --format text, the default, is the "
+         "text.\n"
+         "\nFILE may be - on info, f0 and stats: the WAVE file is read from standard input.\n"
+         "sonarel-cli completion bash prints the bash completion of these subcommands.\n"
+         "\nsonarel-cli SUBCOMMAND --help describes one subcommand.\n"
          "Exit status: 0 success, 1 a file could not be read or analysed, 2 a usage error.\n";
 }
 

@@ -54,5 +54,6 @@ int runBackupCommand(const std::vector<std::string>& words, Streams streams);
 int runRestoreCommand(const std::vector<std::string>& words, Streams streams);
 int runRecover(const std::vector<std::string>& words, Streams streams);
 int runReportPdf(const std::vector<std::string>& words, Streams streams);
+int runCompletion(const std::vector<std::string>& words, Streams streams);
 
 }  // namespace sonarel::cli

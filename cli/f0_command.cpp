@@ -5,6 +5,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/frame_lines.h"
+#include "cli/output_format.h"
 #include "cli/sound_file_option.h"
 #include "cli/voice_analysis.h"
 #include "core/contour_text.h"
@@ -35,15 +36,22 @@ std::variant<core::F0Settings, std::string> settingsOption(const Arguments& args
 
 int runF0(const std::vector<std::string>& words, Streams streams) {
   const Arguments args =
-      parseArguments(words, {"--method", "--min", "--max", "--kind"}, {"--frames"});
+      parseArguments(words, {"--method", "--min", "--max", "--kind", "--format"}, {"--frames"});
   if (!args.error.empty() || args.positional.size() != 1) {
     return usageError(streams, args.error.empty() ? "f0 takes one FILE" : args.error);
   }
+  const auto format = formatOption(args);
+  if (!format) return usageError(streams, kFormatChoices);
   const auto settings = settingsOption(args);
   if (auto* what = std::get_if<std::string>(&settings)) return usageError(streams, *what);
 
+  const InputFile input(args.positional[0]);
+  if (auto stop = input.failure(streams)) return *stop;
   core::SampleBuffer buffer;
-  if (auto stop = openForAnalysis(args, args.positional[0], buffer, streams)) return *stop;
+  if (auto stop = openForAnalysis(args, input.path(), buffer, streams,
+                                  args.positional[0] == "-" ? kStandardInputName : "")) {
+    return *stop;
+  }
   core::VoiceAnalysis results;
   const core::F0Result run = core::computeF0(buffer, std::get<core::F0Settings>(settings), results);
   for (const std::string& line : run.diagnostics) streams.err << line;
@@ -51,7 +59,15 @@ int runF0(const std::vector<std::string>& words, Streams streams) {
     streams.err << run.message->text() << "\n";
     return kExitBadInput;
   }
-  if (args.has("--frames")) {
+  if (*format != OutputFormat::Text) {
+    Output output("f0");
+    output.field("file", "", Value::text(args.positional[0]))
+        .field("sample_rate", "Hz", Value::integer(buffer.format.sampleRate))
+        .field("method", "", Value::text(args.option("--method").value_or("ac")))
+        .field("frames", "", Value::integer(static_cast<long long>(results.f0.values.size())));
+    addFrameRows(output, results.f0.values, buffer.count(), buffer.format.sampleRate, "f0", "Hz");
+    writeOutput(streams.out, *format, output);
+  } else if (args.has("--frames")) {
     printFrameLines(streams.out, results.f0.values, buffer.count(), buffer.format.sampleRate);
   } else {
     streams.out << core::f0ExportText(results.f0);

@@ -15,9 +15,13 @@ int runInfo(const std::vector<std::string>& words, Streams streams) {
   if (!args.error.empty() || args.positional.size() != 1) {
     return usageError(streams, args.error.empty() ? "info takes one FILE" : args.error);
   }
-  const std::string& path = args.positional[0];
-  const core::LoadedWave wave = core::loadWave(path);
-  if (wave.error != core::WaveError::None) return reportReadError(streams, wave.error, path);
+  const InputFile input(args.positional[0]);
+  if (auto stop = input.failure(streams)) return *stop;
+  const std::string path = args.positional[0] == "-" ? kStandardInputName : args.positional[0];
+  const core::LoadedWave wave = core::loadWave(input.path());
+  if (wave.error != core::WaveError::None) {
+    return reportReadError(streams, wave.error, input.path(), path);
+  }
 
   const auto kind = kindOption(args, wave.format.sampleRate);
   if (!kind) return usageError(streams, "--kind takes voice or quality");
@@ -38,15 +42,13 @@ int runInfo(const std::vector<std::string>& words, Streams streams) {
               << "samples: " << frames << "\n"
               << "duration: " << duration << " s\n";
   if (wave.samples.empty()) {
-    streams.err << core::Message{core::MessageId::ErrorReadingFile}
-                       .with({core::MessageId::FileNoSamples, {path}})
-                       .lines()
-                << "\n";
-    return kExitBadInput;
+    return reportRefusal(streams,
+                         core::Message{core::MessageId::ErrorReadingFile}.with(
+                             {core::MessageId::FileNoSamples, {input.path()}}),
+                         input.path(), path);
   }
-  if (auto refused = core::acceptanceRefusal(*kind, f, path)) {
-    streams.err << refused->lines() << "\n";
-    return kExitBadInput;
+  if (auto refused = core::acceptanceRefusal(*kind, f, input.path())) {
+    return reportRefusal(streams, *refused, input.path(), path);
   }
   streams.out << core::Message{*kind == core::FileKind::VocalQuality
                                    ? core::MessageId::AcceptedVocalQuality

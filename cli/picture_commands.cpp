@@ -177,31 +177,22 @@ int runDiagram(const std::vector<std::string>& words, Streams streams) {
 }
 
 int runReport(const std::vector<std::string>& words, Streams streams) {
-  const Arguments args = parseArguments(words, {"--png", "--from", "--to"}, {});
+  const Arguments args = parseArguments(words, withRangeOptions({"--png"}), {});
   if (!args.error.empty()) return usageError(streams, args.error);
   const std::optional<std::string> png = args.option("--png");
   if (!png || args.positional.size() != 1) {
     return usageError(streams, "report takes FILE --png OUT");
   }
-  std::optional<double> from = 0.0, to;
-  if (auto text = args.option("--from")) from = parseSeconds(*text);
-  if (!from) return usageError(streams, "--from takes a time in seconds");
-  if (auto text = args.option("--to")) {
-    to = parseSeconds(*text);
-    if (!to) return usageError(streams, "--to takes a time in seconds");
-  }
-  if (to && *to < *from) return usageError(streams, "--to is before --from");
-
   core::SampleBuffer recording;
   quality::SegmentTable table;
   const std::string& path = args.positional[0];
   if (auto status = segmentsOfFile(path, false, recording, table, streams)) return *status;
   const double rate = recording.format.sampleRate;
   const auto count = recording.count();
-  const auto first =
-      std::min<core::SampleIndex>(static_cast<core::SampleIndex>(*from * rate), count);
-  const auto last =
-      to ? std::min<core::SampleIndex>(static_cast<core::SampleIndex>(*to * rate), count) : count;
+  const RangeChoice chosen = readRange(args, count, rate);
+  if (!chosen.error.empty()) return usageError(streams, chosen.error);
+  const core::SampleIndex first = chosen.range.first;
+  const core::SampleIndex last = chosen.range.last;
 
   // The F0 figures as the window computes them: the contour of the whole recording (default
   // settings), summarised over the range.

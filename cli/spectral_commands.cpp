@@ -7,6 +7,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/output_format.h"
 #include "cli/png_writer.h"
 #include "cli/sound_file_option.h"
 #include "core/atomic_file.h"
@@ -16,30 +17,6 @@
 
 namespace sonarel::cli {
 namespace {
-
-struct SampleSpan {
-  std::int64_t first = 0;
-  std::int64_t end = 0;
-};
-
-// --from and --to in seconds, as samples of the open recording (the whole of it by default).
-std::optional<SampleSpan> rangeOption(const Arguments& args, const core::SampleBuffer& buffer,
-                                      std::string& error) {
-  SampleSpan span{0, buffer.count()};
-  for (const char* name : {"--from", "--to"}) {
-    const auto text = args.option(name);
-    if (!text) continue;
-    const auto value = parseSeconds(*text);
-    if (!value) {
-      error = std::string(name) + " takes a time in seconds";
-      return std::nullopt;
-    }
-    const auto sample = std::min<std::int64_t>(
-        static_cast<std::int64_t>(*value * buffer.format.sampleRate), buffer.count());
-    (std::string(name) == "--from" ? span.first : span.end) = sample;
-  }
-  return span;
-}
 
 std::optional<spectral::SpectrumWindow> windowOption(const Arguments& args) {
   const auto named = args.option("--window").value_or("hamming");
@@ -58,51 +35,76 @@ std::optional<int> choiceOption(const Arguments& args, const std::string& name, 
   return std::nullopt;
 }
 
-void printLevels(std::ostream& out, const float* levels, std::size_t count) {
-  char text[32];
-  for (std::size_t i = 0; i < count; ++i) {
-    std::snprintf(text, sizeof text, "%.3f\n", static_cast<double>(levels[i]));
-    out << text;
+// The levels as "%.3f" lines, or in a machine-readable format as rows of index, frequency
+// (index * hzPerIndex) and level.
+void printLevels(Streams streams, OutputFormat format, const char* subcommand,
+                 const Arguments& args, const core::SampleRange& span, double rate,
+                 const float* levels, std::size_t count, double hzPerIndex) {
+  if (format == OutputFormat::Text) {
+    char text[32];
+    for (std::size_t i = 0; i < count; ++i) {
+      std::snprintf(text, sizeof text, "%.3f\n", static_cast<double>(levels[i]));
+      streams.out << text;
+    }
+    return;
   }
+  Output output(subcommand);
+  output.field("file", "", Value::text(args.positional[0]))
+      .field("sample_rate", "Hz", Value::integer(static_cast<long long>(rate)))
+      .field("from", "s", Value::number(static_cast<double>(span.first) / rate, 6))
+      .field("to", "s", Value::number(static_cast<double>(span.last) / rate, 6));
+  output.columns({{"index", ""}, {"frequency", "Hz"}, {"level", "dB"}});
+  for (std::size_t i = 0; i < count; ++i) {
+    output.row({Value::integer(static_cast<long long>(i)),
+                Value::number(static_cast<double>(i) * hzPerIndex, 3),
+                Value::number(levels[i], 3)});
+  }
+  writeOutput(streams.out, format, output);
 }
 
-// Opens FILE and reads --from/--to; the exit status to stop with, or nothing.
+// Opens FILE and reads its range; the exit status to stop with, or nothing.
 std::optional<int> openWithRange(const Arguments& args, core::SampleBuffer& buffer,
-                                 SampleSpan& span, Streams streams) {
+                                 core::SampleRange& span, Streams streams) {
   if (auto stop = openForAnalysis(args, args.positional[0], buffer, streams)) return stop;
-  std::string error;
-  const auto range = rangeOption(args, buffer, error);
-  if (!range) return usageError(streams, error);
-  span = *range;
+  const RangeChoice chosen = readRange(args, buffer.count(), buffer.format.sampleRate);
+  if (!chosen.error.empty()) return usageError(streams, chosen.error);
+  span = chosen.range;
   return std::nullopt;
 }
 
 }  // namespace
 
 int runSpectrum(const std::vector<std::string>& words, Streams streams) {
-  const Arguments args = parseArguments(words, {"--fft", "--window", "--from", "--to"}, {});
+  const Arguments args =
+      parseArguments(words, withRangeOptions({"--fft", "--window", "--format"}), {});
   if (!args.error.empty() || args.positional.size() != 1) {
     return usageError(streams, args.error.empty() ? "spectrum takes one FILE" : args.error);
   }
+  const auto format = formatOption(args);
+  if (!format) return usageError(streams, kFormatChoices);
   const auto size = choiceOption(args, "--fft", 512, {256, 512, 1024});
   if (!size) return usageError(streams, "--fft takes 256, 512 or 1024");
   const auto window = windowOption(args);
   if (!window) return usageError(streams, "--window takes rect or hamming");
   core::SampleBuffer buffer;
-  SampleSpan span;
+  core::SampleRange span;
   if (auto stop = openWithRange(args, buffer, span, streams)) return *stop;
   const auto levels =
-      spectral::PowerSpectrum(buffer.samples, span.first, span.end, {*size, *window});
-  printLevels(streams.out, levels.data(), levels.size() / 2);
+      spectral::PowerSpectrum(buffer.samples, span.first, span.last, {*size, *window});
+  const double rate = buffer.format.sampleRate;
+  printLevels(streams, *format, "spectrum", args, span, rate, levels.data(), levels.size() / 2,
+              rate / *size);
   return kExitOk;
 }
 
 int runLpc(const std::vector<std::string>& words, Streams streams) {
   const Arguments args =
-      parseArguments(words, {"--order", "--window", "--from", "--to", "--seed"}, {});
+      parseArguments(words, withRangeOptions({"--order", "--window", "--seed", "--format"}), {});
   if (!args.error.empty() || args.positional.size() != 1) {
     return usageError(streams, args.error.empty() ? "lpc takes one FILE" : args.error);
   }
+  const auto format = formatOption(args);
+  if (!format) return usageError(streams, kFormatChoices);
   const auto order = choiceOption(args, "--order", 14, {10, 14, 28});
   if (!order) return usageError(streams, "--order takes 10, 14 or 28");
   const auto window = windowOption(args);
@@ -112,22 +114,24 @@ int runLpc(const std::vector<std::string>& words, Streams streams) {
     return usageError(streams, "--seed takes a whole number from 0 to 4294967295");
   }
   core::SampleBuffer buffer;
-  SampleSpan span;
+  core::SampleRange span;
   if (auto stop = openWithRange(args, buffer, span, streams)) return *stop;
   spectral::DitherSource dither(static_cast<std::uint32_t>(*seed));
   const auto result =
-      spectral::LpcSpectrum(buffer.samples, span.first, span.end, {*order, *window}, dither);
+      spectral::LpcSpectrum(buffer.samples, span.first, span.last, {*order, *window}, dither);
   if (result.refused) {
     streams.err << result.refused->lines() << "\n";
     return kExitBadInput;
   }
-  printLevels(streams.out, result.levels.data(), result.levels.size());
+  const double rate = buffer.format.sampleRate;
+  printLevels(streams, *format, "lpc", args, span, rate, result.levels.data(), result.levels.size(),
+              rate / 1360.0);
   return kExitOk;
 }
 
 int runSpectrogram(const std::vector<std::string>& words, Streams streams) {
   const Arguments args =
-      parseArguments(words, {"--png", "--band", "--contrast", "--height", "--from", "--to"},
+      parseArguments(words, withRangeOptions({"--png", "--band", "--contrast", "--height"}),
                      {"--gray", "--levels"});
   if (!args.error.empty() || args.positional.size() != 1) {
     return usageError(streams, args.error.empty() ? "spectrogram takes one FILE" : args.error);
@@ -153,11 +157,11 @@ int runSpectrogram(const std::vector<std::string>& words, Streams streams) {
     return usageError(streams, "--height takes a whole number of rows from 1 to 1024");
   }
   core::SampleBuffer buffer;
-  SampleSpan span;
+  core::SampleRange span;
   if (auto stop = openWithRange(args, buffer, span, streams)) return *stop;
 
   const spectral::SpectrogramPicture picture =
-      spectral::SpectrogramLevels({buffer.samples, span.first, span.end, buffer.format.sampleRate,
+      spectral::SpectrogramLevels({buffer.samples, span.first, span.last, buffer.format.sampleRate,
                                    band, static_cast<int>(*height)});
   if (args.has("--levels")) {
     for (int row = 0; row < picture.rows; ++row) {

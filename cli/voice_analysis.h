@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/output_format.h"
 #include "core/analysis_control.h"
 #include "core/contours.h"
 #include "core/f0_settings.h"
@@ -21,7 +22,7 @@ namespace sonarel::cli {
 
 struct VoiceOptions {
   core::F0Settings f0;  // method, range and silence threshold, checked as the dialog does
-  std::optional<core::SampleIndex> from, to;  // samples; the whole file by default
+  std::optional<core::SampleRange> range;  // the whole file by default
 };
 
 // The words every voice-analysis subcommand takes as options with values.
@@ -32,13 +33,15 @@ const std::set<std::string>& voiceOptionNames();
 std::optional<core::F0Method> f0MethodOption(const Arguments& args);
 inline constexpr const char* kMethodChoices = "--method takes ac, cc, srpd, amdf or rapt";
 
-// Reads --method, --min, --max, --silence, --from and --to; the message when one is wrong.
+// Reads --method, --min, --max and --silence; the message when one is wrong. The range is
+// read once the recording is open (readRange).
 std::optional<std::string> readVoiceOptions(const Arguments& args, VoiceOptions& options);
 
 struct VoiceAnalysis {
   core::F0Contour f0;
   core::IntensityColumns intensity{};
   core::StatisticsReport report;
+  double silenceThresholdDb = 0;         // intensity columns below it are silence
   std::vector<std::string> diagnostics;  // the tracker's lines for standard error
 };
 
@@ -48,5 +51,14 @@ struct VoiceAnalysis {
 std::optional<core::Message> analyseVoice(core::SampleBuffer& buffer, const VoiceOptions& options,
                                           VoiceAnalysis& out,
                                           const core::AnalysisControl& control = {});
+
+// The statistics as named figures with their units (F0 in Hz, intensity in dB, shares in
+// percent), in the order of the export text, for the machine-readable outputs of stats and
+// batch.
+struct Figure {
+  Column column;
+  Value value;
+};
+std::vector<Figure> statisticsFigures(const core::StatisticsReport& report);
 
 }  // namespace sonarel::cli

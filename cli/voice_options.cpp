@@ -6,8 +6,8 @@
 namespace sonarel::cli {
 
 const std::set<std::string>& voiceOptionNames() {
-  static const std::set<std::string> names = {"--method", "--min", "--max", "--silence",
-                                              "--from",   "--to",  "--kind"};
+  static const std::set<std::string> names =
+      withRangeOptions({"--method", "--min", "--max", "--silence", "--kind"});
   return names;
 }
 
@@ -25,14 +25,6 @@ std::optional<std::string> readVoiceOptions(const Arguments& args, VoiceOptions&
   if (const auto* refused = std::get_if<core::Message>(&checked)) return refused->text();
   options.f0 = std::get<core::F0Settings>(checked);
 
-  for (const char* name : {"--from", "--to"}) {
-    const auto text = args.option(name);
-    if (!text) continue;
-    const auto value = parseInteger(*text);
-    if (!value || *value < 0) return std::string(name) + " takes a sample number, 0 or more";
-    (std::string(name) == "--from" ? options.from : options.to) = *value;
-  }
-  if (options.from && options.to && *options.from > *options.to) return "--from is after --to";
   return std::nullopt;
 }
 

@@ -90,9 +90,11 @@ TEST(CliQualityReport, PrintsTheAveragesAndGaugesOverTheRange) {
                            "\nNoise SD: ", "\n  Jitter        green, bar "}) {
     EXPECT_NE(r.out.find(line), std::string::npos) << line;
   }
+  // Nothing to average is a refusal: on standard error, with a failing status.
   r = runCli({"quality-report", wav, "--from", "0.5", "--to", "0.6"});
-  EXPECT_EQ(r.status, kExitOk);
-  EXPECT_EQ(r.out, "Statistics\n(from 0.50s to 0.60s)\nThere is no point available!\n");
+  EXPECT_EQ(r.status, kExitBadInput);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "There is no point available!\n");
 }
 
 TEST(CliQualityReport, BadRangesAreUsageErrors) {
@@ -102,6 +104,7 @@ TEST(CliQualityReport, BadRangesAreUsageErrors) {
        std::vector<std::vector<std::string>>{{"quality-report", wav, "--from", "soon"},
                                              {"quality-report", wav, "--from", "-1"},
                                              {"quality-report", wav, "--from", "1", "--to", "0.5"},
+                                             {"quality-report", wav, "--from", "100"},
                                              {"quality-report", wav, "--cache"},
                                              {"quality", wav, "--from", "1"},
                                              {"quality"}}) {
