@@ -348,6 +348,18 @@ constexpr std::array kCatalogue{
           QT_TRANSLATE_NOOP("Message", "There is no page called %s for this kind of file.")},
     Entry{MessageId::ProgramNotStarted,
           QT_TRANSLATE_NOOP("Message", "%s could not be started: %s")},
+    Entry{MessageId::ClinicalTooShort,
+          QT_TRANSLATE_NOOP("Message",
+                            "%s is too short for the clinical measures: it lasts %s s, and they "
+                            "need a vowel of at least %s s.")},
+    Entry{MessageId::ClinicalSilent,
+          QT_TRANSLATE_NOOP("Message", "%s is silent: there is no voice to measure.")},
+    Entry{MessageId::ClinicalNotPeriodic,
+          QT_TRANSLATE_NOOP("Message",
+                            "%s holds no periodic voice: the clinical measures need a sustained "
+                            "vowel.")},
+    Entry{MessageId::ClinicalNoVoicedSpeech,
+          QT_TRANSLATE_NOOP("Message", "No voiced speech was found in %s.")},
 };
 
 }  // namespace
