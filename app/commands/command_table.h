@@ -95,6 +95,7 @@ constexpr int DeviationDiagram = 32832;
 constexpr int SpectrogramIntensityF0 = 32835;
 constexpr int FollowUpAdd = 32892;
 constexpr int FollowUpView = 32893;
+constexpr int ClinicalMeasures = 32896;
 constexpr int FollowUpRemove = 32894;
 constexpr int FollowUpClean = 32895;
 constexpr int ConfigureF0 = 33001;
