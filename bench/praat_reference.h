@@ -8,8 +8,8 @@
 
 namespace sonarel::bench {
 
-// Seconds Praat took for `analysis` ("ac", "cc", "intensity" or "formants") of the file, reading
-// excluded; nothing if Praat is not installed or failed.
+// Seconds Praat took for `analysis` ("ac", "cc", "intensity", "formants" or "clinical") of the
+// file, reading excluded; nothing if Praat is not installed or failed.
 std::optional<double> praatSeconds(const std::string& path, const std::string& analysis,
                                    double floorHz = 70, double ceilingHz = 400);
 

@@ -119,6 +119,19 @@ std::vector<Command>& commandList() {
        "mean over segments); and the colour of each of the five gauges against its normal\n"
        "limit.\n" SONAREL_FORMAT_HELP,
        runQualityReport},
+      {"clinical",
+       "clinical VOWEL [--speech FILE] [--format text|csv|json]   CPPS, HNR, shimmer, AVQI",
+       "usage: sonarel-cli clinical VOWEL [--speech FILE] [--format text|csv|json]\n"
+       "                             [--measured OUT.wav]\n"
+       "Measures a 44100 Hz sustained vowel, with running speech if --speech is given, as\n"
+       "voice clinics do: smoothed cepstral peak prominence (CPPS), harmonics-to-noise ratio\n"
+       "(cross-correlation), local shimmer in % and dB, the slope and tilt of the long-term\n"
+       "spectrum, and the Acoustic Voice Quality Index 03.01 made of them, each with its\n"
+       "published normal limit. The sound measured is the voiced parts of the speech followed\n"
+       "by the last 3 s of the vowel (all of it if shorter; at least 1 s is needed).\n"
+       "--format    text (default), csv or json\n"
+       "--measured  also write that sound to OUT.wav\n",
+       runClinical},
       {"formants", "formants FILE [--kind voice|quality]   F1, F2 and F3 of every 50-ms block",
        "usage: sonarel-cli formants FILE [--kind voice|quality]\n"
        "Tracks the formants of a whole WAVE file as the vowel-space display does: blocks of\n"

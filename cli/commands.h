@@ -53,6 +53,7 @@ int runImport(const std::vector<std::string>& words, Streams streams);
 int runBackupCommand(const std::vector<std::string>& words, Streams streams);
 int runRestoreCommand(const std::vector<std::string>& words, Streams streams);
 int runRecover(const std::vector<std::string>& words, Streams streams);
+int runClinical(const std::vector<std::string>& words, Streams streams);
 int runReportPdf(const std::vector<std::string>& words, Streams streams);
 int runCompletion(const std::vector<std::string>& words, Streams streams);
 

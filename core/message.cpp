@@ -421,6 +421,18 @@ constexpr std::array kCatalogue{
     Entry{MessageId::ModelNotSaved, QT_TRANSLATE_NOOP("Message", "Error saving File as a Model!")},
     Entry{MessageId::ReplaceModel,
           QT_TRANSLATE_NOOP("Message", "%s already exists.\nDo you want to replace it?")},
+    Entry{MessageId::ClinicalTooShort,
+          QT_TRANSLATE_NOOP("Message",
+                            "%s is too short for the clinical measures: it lasts %s s, and they "
+                            "need a vowel of at least %s s.")},
+    Entry{MessageId::ClinicalSilent,
+          QT_TRANSLATE_NOOP("Message", "%s is silent: there is no voice to measure.")},
+    Entry{MessageId::ClinicalNotPeriodic,
+          QT_TRANSLATE_NOOP("Message",
+                            "%s holds no periodic voice: the clinical measures need a sustained "
+                            "vowel.")},
+    Entry{MessageId::ClinicalNoVoicedSpeech,
+          QT_TRANSLATE_NOOP("Message", "No voiced speech was found in %s.")},
 };
 
 }  // namespace

@@ -215,6 +215,13 @@ enum class MessageId {
   CompareNeedsVoiceAnalysis,
   ModelNotSaved,
   ReplaceModel,  // %s: the model file
+  ReportNotWritten,        // %s: the path
+  PageNotKnown,            // %s: the page asked for
+  ProgramNotStarted,       // %s: the program, %s: why
+  ClinicalTooShort,        // %s: the file, %s: its seconds, %s: the seconds needed
+  ClinicalSilent,          // %s: the file
+  ClinicalNotPeriodic,     // %s: the file
+  ClinicalNoVoicedSpeech,  // %s: the file
   // Not a message: stays last, so that tests can walk every identifier above it.
   EndOfCatalogue,
 };

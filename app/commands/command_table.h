@@ -108,6 +108,7 @@ constexpr int LiveVowelSpace = 32806;
 constexpr int LiveSpectrogramAmplitude = 32888;
 constexpr int FollowUpAdd = 32892;
 constexpr int FollowUpView = 32893;
+constexpr int ClinicalMeasures = 32896;
 constexpr int FollowUpRemove = 32894;
 constexpr int FollowUpClean = 32895;
 constexpr int ConfigureF0 = 33001;

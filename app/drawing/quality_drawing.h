@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/session/display_data.h"
+#include "quality/clinical/avqi.h"
 #include "quality/quality_averages.h"
 #include "records/session_file.h"
 
@@ -24,6 +25,7 @@ constexpr int VocalAnalysisData = 11;
 constexpr int DeviationDiagram = 12;
 constexpr int SpectrogramIntensityF0 = 14;
 constexpr int FollowUp = 17;
+constexpr int ClinicalMeasures = 18;
 }  // namespace mode
 
 // The layout for graphs lower than the normal one (small screens): smaller marks and fonts.
@@ -106,6 +108,14 @@ struct DrawnReport {
   bool gauges = false;  // the gauges were drawn
 };
 DrawnReport drawVocalAnalysisData(QPainter& painter, const QRect& graph, const DisplayData& data);
+
+// Mode 18: CPPS, HNR, local shimmer, the long-term spectrum's slope and tilt and AVQI of the
+// analysis range (the whole recording without one), each beside its published normal limit;
+// the refusal's message instead when the range is silent, noise or too short. Returns the
+// values drawn.
+std::optional<quality::clinical::ClinicalMeasures> drawClinicalMeasures(QPainter& painter,
+                                                                        const QRect& graph,
+                                                                        const DisplayData& data);
 
 // The five gauges; where each bar was drawn and in which colour, for the tests.
 struct DrawnGauge {

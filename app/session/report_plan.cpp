@@ -14,9 +14,9 @@ const std::vector<int>& reportPageOrder(core::FileKind kind) {
   // with amplitude.
   static const std::vector<int> voice{
       page::PersonalInformation, 0, 2, 3, 8, 5, 6, 4, 7, 9, 10, 1, 16};
-  // Personal information, deviation diagram, vocal analysis data, spectrogram with intensity
-  // and F0, follow-up diagram.
-  static const std::vector<int> quality{page::PersonalInformation, 12, 11, 14, 17};
+  // Personal information, deviation diagram, vocal analysis data, clinical measures,
+  // spectrogram with intensity and F0, follow-up diagram.
+  static const std::vector<int> quality{page::PersonalInformation, 12, 11, 18, 14, 17};
   return kind == core::FileKind::VocalQuality ? quality : voice;
 }
 

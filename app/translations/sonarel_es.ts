@@ -687,6 +687,14 @@
         <source>Zoom the comparison into its marked stretch, or out</source>
         <translation>Ampliar la comparación al tramo marcado, o reducirla</translation>
     </message>
+    <message>
+        <source>Clinical Measures (CPPS, HNR, AVQI)</source>
+        <translation>Medidas clínicas (CPPS, HNR, AVQI)</translation>
+    </message>
+    <message>
+        <source>Show CPPS, HNR, shimmer and AVQI with their normal limits</source>
+        <translation>Mostrar CPPS, HNR, shimmer y AVQI con sus límites normales</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -877,6 +885,42 @@
     <message>
         <source> (Hz)</source>
         <translation> (Hz)</translation>
+    </message>
+    <message>
+        <source>Clinical measures of the sustained vowel</source>
+        <translation>Medidas clínicas de la vocal sostenida</translation>
+    </message>
+    <message>
+        <source>AVQI (version 03.01)</source>
+        <translation>AVQI (versión 03.01)</translation>
+    </message>
+    <message>
+        <source>Smoothed cepstral peak prominence (CPPS)</source>
+        <translation>Prominencia del pico cepstral suavizada (CPPS)</translation>
+    </message>
+    <message>
+        <source>Harmonics-to-noise ratio (HNR)</source>
+        <translation>Relación armónicos-ruido (HNR)</translation>
+    </message>
+    <message>
+        <source>Shimmer (local)</source>
+        <translation>Shimmer (local)</translation>
+    </message>
+    <message>
+        <source>Long-term spectrum: slope</source>
+        <translation>Espectro a largo plazo: pendiente</translation>
+    </message>
+    <message>
+        <source>Long-term spectrum: tilt</source>
+        <translation>Espectro a largo plazo: inclinación</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Vowel measured: %1 s</source>
+        <translation>Vocal medida: %1 s</translation>
     </message>
 </context>
 <context>
@@ -1680,6 +1724,22 @@ Select a Voice Analysis File!</source>
 Do you want to replace it?</source>
         <translation>%s ya existe.
 ¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>%s is too short for the clinical measures: it lasts %s s, and they need a vowel of at least %s s.</source>
+        <translation>%s es demasiado corto para las medidas clínicas: dura %s s, y necesitan una vocal de al menos %s s.</translation>
+    </message>
+    <message>
+        <source>%s is silent: there is no voice to measure.</source>
+        <translation>%s está en silencio: no hay voz que medir.</translation>
+    </message>
+    <message>
+        <source>%s holds no periodic voice: the clinical measures need a sustained vowel.</source>
+        <translation>%s no contiene voz periódica: las medidas clínicas necesitan una vocal sostenida.</translation>
+    </message>
+    <message>
+        <source>No voiced speech was found in %s.</source>
+        <translation>No se encontró habla sonora en %s.</translation>
     </message>
 </context>
 <context>

@@ -687,6 +687,14 @@
         <source>Zoom the comparison into its marked stretch, or out</source>
         <translation>비교 녹음을 표시한 구간으로 확대하거나 되돌리기</translation>
     </message>
+    <message>
+        <source>Clinical Measures (CPPS, HNR, AVQI)</source>
+        <translation>임상 측정 (CPPS, HNR, AVQI)</translation>
+    </message>
+    <message>
+        <source>Show CPPS, HNR, shimmer and AVQI with their normal limits</source>
+        <translation>CPPS, HNR, 쉬머와 AVQI를 정상 한계와 함께 표시</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -877,6 +885,42 @@
     <message>
         <source> (Hz)</source>
         <translation> (Hz)</translation>
+    </message>
+    <message>
+        <source>Clinical measures of the sustained vowel</source>
+        <translation>지속 모음의 임상 측정</translation>
+    </message>
+    <message>
+        <source>AVQI (version 03.01)</source>
+        <translation>AVQI (버전 03.01)</translation>
+    </message>
+    <message>
+        <source>Smoothed cepstral peak prominence (CPPS)</source>
+        <translation>평활화 켑스트럼 피크 돌출도 (CPPS)</translation>
+    </message>
+    <message>
+        <source>Harmonics-to-noise ratio (HNR)</source>
+        <translation>배음 대 잡음비 (HNR)</translation>
+    </message>
+    <message>
+        <source>Shimmer (local)</source>
+        <translation>쉬머 (국소)</translation>
+    </message>
+    <message>
+        <source>Long-term spectrum: slope</source>
+        <translation>장기 평균 스펙트럼: 기울기</translation>
+    </message>
+    <message>
+        <source>Long-term spectrum: tilt</source>
+        <translation>장기 평균 스펙트럼: 경사</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>값</translation>
+    </message>
+    <message>
+        <source>Vowel measured: %1 s</source>
+        <translation>측정한 모음: %1초</translation>
     </message>
 </context>
 <context>
@@ -1680,6 +1724,22 @@ Select a Voice Analysis File!</source>
 Do you want to replace it?</source>
         <translation>%s이(가) 이미 있습니다.
 바꾸시겠습니까?</translation>
+    </message>
+    <message>
+        <source>%s is too short for the clinical measures: it lasts %s s, and they need a vowel of at least %s s.</source>
+        <translation>%s은(는) 임상 측정에 너무 짧습니다: 길이가 %s초이며, 최소 %s초의 모음이 필요합니다.</translation>
+    </message>
+    <message>
+        <source>%s is silent: there is no voice to measure.</source>
+        <translation>%s은(는) 무음입니다: 측정할 음성이 없습니다.</translation>
+    </message>
+    <message>
+        <source>%s holds no periodic voice: the clinical measures need a sustained vowel.</source>
+        <translation>%s에는 주기적인 음성이 없습니다: 임상 측정에는 지속 모음이 필요합니다.</translation>
+    </message>
+    <message>
+        <source>No voiced speech was found in %s.</source>
+        <translation>%s에서 유성 발화를 찾지 못했습니다.</translation>
     </message>
 </context>
 <context>

@@ -687,6 +687,14 @@
         <source>Zoom the comparison into its marked stretch, or out</source>
         <translation>Ampliar a comparação no trecho marcado, ou reduzi-la</translation>
     </message>
+    <message>
+        <source>Clinical Measures (CPPS, HNR, AVQI)</source>
+        <translation>Medidas clínicas (CPPS, HNR, AVQI)</translation>
+    </message>
+    <message>
+        <source>Show CPPS, HNR, shimmer and AVQI with their normal limits</source>
+        <translation>Mostrar CPPS, HNR, shimmer e AVQI com seus limites normais</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -877,6 +885,42 @@
     <message>
         <source> (Hz)</source>
         <translation> (Hz)</translation>
+    </message>
+    <message>
+        <source>Clinical measures of the sustained vowel</source>
+        <translation>Medidas clínicas da vogal sustentada</translation>
+    </message>
+    <message>
+        <source>AVQI (version 03.01)</source>
+        <translation>AVQI (versão 03.01)</translation>
+    </message>
+    <message>
+        <source>Smoothed cepstral peak prominence (CPPS)</source>
+        <translation>Proeminência do pico cepstral suavizada (CPPS)</translation>
+    </message>
+    <message>
+        <source>Harmonics-to-noise ratio (HNR)</source>
+        <translation>Relação harmônico-ruído (HNR)</translation>
+    </message>
+    <message>
+        <source>Shimmer (local)</source>
+        <translation>Shimmer (local)</translation>
+    </message>
+    <message>
+        <source>Long-term spectrum: slope</source>
+        <translation>Espectro de longo prazo: inclinação</translation>
+    </message>
+    <message>
+        <source>Long-term spectrum: tilt</source>
+        <translation>Espectro de longo prazo: declive</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Vowel measured: %1 s</source>
+        <translation>Vogal medida: %1 s</translation>
     </message>
 </context>
 <context>
@@ -1680,6 +1724,22 @@ Selecione um arquivo de análise de voz!</translation>
 Do you want to replace it?</source>
         <translation>%s já existe.
 Deseja substituí-lo?</translation>
+    </message>
+    <message>
+        <source>%s is too short for the clinical measures: it lasts %s s, and they need a vowel of at least %s s.</source>
+        <translation>%s é curto demais para as medidas clínicas: dura %s s, e elas precisam de uma vogal de pelo menos %s s.</translation>
+    </message>
+    <message>
+        <source>%s is silent: there is no voice to measure.</source>
+        <translation>%s está em silêncio: não há voz para medir.</translation>
+    </message>
+    <message>
+        <source>%s holds no periodic voice: the clinical measures need a sustained vowel.</source>
+        <translation>%s não contém voz periódica: as medidas clínicas precisam de uma vogal sustentada.</translation>
+    </message>
+    <message>
+        <source>No voiced speech was found in %s.</source>
+        <translation>Nenhuma fala sonora foi encontrada em %s.</translation>
     </message>
 </context>
 <context>

@@ -92,6 +92,12 @@ std::vector<DisplayModeEntry> builtInModes() {
          drawSpectrogramIntensityF0(p, g, d);
        },
        nullptr, nullptr, "mode14-spectrogram-intensity-f0"},
+      {mode::ClinicalMeasures, cmd::ClinicalMeasures,
+       QT_TRANSLATE_NOOP("Command", "Clinical Measures (CPPS, HNR, AVQI)"),
+       QT_TRANSLATE_NOOP("Command", "Show CPPS, HNR, shimmer and AVQI with their normal limits"),
+       "", S::Quality, none,
+       [](QPainter& p, const QRect& g, const DisplayData& d) { drawClinicalMeasures(p, g, d); },
+       nullptr, nullptr, "mode18-clinical-measures"},
       {mode::FollowUp, cmd::FollowUpView, QT_TRANSLATE_NOOP("Command", "View"),
        QT_TRANSLATE_NOOP("Command", "Show the follow-up diagram"), "", S::Quality,
        ModeNeeds{.segments = true, .closesComparison = true},

@@ -13,28 +13,9 @@
 namespace sonarel::quality {
 namespace {
 
-// The samples without their mean, with the largest excursion positive. Ties of the two
-// peaks are broken by the sign of the third moment, so x and -x give the same signal.
 std::vector<float> prepare(std::span<const std::int16_t> samples) {
   std::vector<float> x(samples.begin(), samples.end());
-  double sum = 0;
-  for (float v : x) sum += v;
-  const float mean = static_cast<float>(sum / static_cast<double>(x.size()));
-  float top = 0, bottom = 0;
-  for (float& v : x) {
-    v -= mean;
-    top = std::max(top, v);
-    bottom = std::min(bottom, v);
-  }
-  bool flip = -bottom > top;
-  if (-bottom == top) {
-    double skew = 0;
-    for (float v : x) skew += double(v) * v * v;
-    flip = skew < 0;
-  }
-  if (flip) {
-    for (float& v : x) v = -v;
-  }
+  centreWithPeaksUp(x);
   return x;
 }
 

@@ -123,4 +123,26 @@ std::vector<Cycle> markCycles(std::span<const float> x, double fs) {
   return cycles;
 }
 
+void centreWithPeaksUp(std::vector<float>& x) {
+  if (x.empty()) return;
+  double sum = 0;
+  for (float v : x) sum += v;
+  const float mean = static_cast<float>(sum / static_cast<double>(x.size()));
+  float top = 0, bottom = 0;
+  for (float& v : x) {
+    v -= mean;
+    top = std::max(top, v);
+    bottom = std::min(bottom, v);
+  }
+  bool flip = -bottom > top;
+  if (-bottom == top) {
+    double skew = 0;
+    for (float v : x) skew += double(v) * v * v;
+    flip = skew < 0;
+  }
+  if (flip) {
+    for (float& v : x) v = -v;
+  }
+}
+
 }  // namespace sonarel::quality

@@ -28,6 +28,10 @@ struct Cycle {
   bool continuesRun = false;  // valid, and the cycle before it is valid and adjacent
 };
 
+// Removes the mean of x and turns it so that its largest excursion is positive. Ties of the
+// two peaks are broken by the sign of the third moment, so x and -x give the same signal.
+void centreWithPeaksUp(std::vector<float>& x);
+
 // `x` is the segment with its mean removed, in the polarity whose largest peaks are
 // positive.
 std::vector<Cycle> markCycles(std::span<const float> x, double sampleRate);

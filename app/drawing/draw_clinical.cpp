@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The clinical measures of the analysis range as a table: each measure, its value, its
+// published normal limit and whether the value lies within it; or the refusal's message.
+
+#include <QCoreApplication>
+#include <cstdint>
+#include <mutex>
+
+#include "app/drawing/quality_drawing.h"
+#include "app/translated_text.h"
+#include "quality/clinical/clinical_constants.h"
+
+namespace sonarel::app {
+namespace {
+
+namespace clinical = quality::clinical;
+
+QString displayText(const char* text) {
+  return QCoreApplication::translate("Display", text);
+}
+
+// The last outcome, kept while the samples and the range stay the same: the window repaints
+// far more often than the range changes, and the measures take a good part of a second.
+struct CachedOutcome {
+  const std::int16_t* samples = nullptr;
+  std::size_t count = 0;
+  std::int64_t first = -1, last = -1;
+  std::string name;
+  clinical::ClinicalOutcome outcome;
+};
+
+clinical::ClinicalOutcome outcomeOf(const DisplayData& data) {
+  static std::mutex lock;
+  static CachedOutcome cache;
+  const std::lock_guard<std::mutex> guard(lock);
+  const auto first = std::clamp<std::int64_t>(data.range.first, 0, data.count());
+  auto last = std::clamp<std::int64_t>(data.range.last, first, data.count());
+  if (last == first) last = data.count();  // no range: the whole recording
+  if (cache.samples != data.samples.data() || cache.count != data.samples.size() ||
+      cache.first != first || cache.last != last || cache.name != data.fileName) {
+    clinical::ClinicalInput input;
+    input.vowel = data.samples.subspan(static_cast<std::size_t>(first),
+                                       static_cast<std::size_t>(last - first));
+    input.vowelName = data.fileName;
+    input.sampleRate = data.sampleRate;
+    cache = {data.samples.data(),
+             data.samples.size(),
+             first,
+             last,
+             data.fileName,
+             clinical::measureClinical(input)};
+    cache.outcome.measured.clear();
+  }
+  return cache.outcome;
+}
+
+}  // namespace
+
+std::optional<clinical::ClinicalMeasures> drawClinicalMeasures(QPainter& painter,
+                                                               const QRect& graph,
+                                                               const DisplayData& data) {
+  painter.save();
+  painter.fillRect(graph, Qt::white);
+  const bool compact = compactGraph(graph);
+  QFont font("Arial");
+  font.setPixelSize(compact ? 11 : 15);
+  font.setBold(true);
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  const int margin = compact ? 8 : 16;
+  const int line = painter.fontMetrics().height() + (compact ? 4 : 8);
+  int top = graph.top() + margin;
+  painter.drawText(graph.left() + margin, top + painter.fontMetrics().ascent(),
+                   displayText("Clinical measures of the sustained vowel"));
+  top += line * 3 / 2;
+
+  const clinical::ClinicalOutcome outcome = outcomeOf(data);
+  if (!outcome.measures) {
+    font.setBold(false);
+    painter.setFont(font);
+    const QRect box(graph.left() + margin, top, graph.width() - 2 * margin, graph.bottom() - top);
+    painter.drawText(box, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
+                     outcome.refusal ? messageText(*outcome.refusal) : QString());
+    painter.restore();
+    return std::nullopt;
+  }
+  const clinical::ClinicalMeasures& m = *outcome.measures;
+  struct Row {
+    QString label;
+    double value;
+    const char* unit;
+    char relation;  // '<', '>' or 0 when no limit is published
+    double limit;
+  };
+  using namespace clinical;
+  const Row rows[] = {
+      {displayText("AVQI (version 03.01)"), m.avqi, "", '<', kNormalAvqiBelow},
+      {displayText("Smoothed cepstral peak prominence (CPPS)"), m.cppsDb, "dB", '>',
+       kNormalCppsAbove},
+      {displayText("Harmonics-to-noise ratio (HNR)"), m.hnrDb, "dB", '>', kNormalHnrAbove},
+      {displayText("Shimmer (local)"), m.shimmerPercent, "%", '<', kNormalShimmerPercentBelow},
+      {displayText("Shimmer (local)"), m.shimmerDb, "dB", '<', kNormalShimmerDbBelow},
+      {displayText("Long-term spectrum: slope"), m.slopeDb, "dB", 0, 0},
+      {displayText("Long-term spectrum: tilt"), m.tiltDb, "dB", 0, 0},
+  };
+  const int valueX = graph.left() + graph.width() * 55 / 100;
+  const int normalX = graph.left() + graph.width() * 72 / 100;
+  painter.drawText(valueX, top + painter.fontMetrics().ascent(), displayText("Value"));
+  painter.drawText(normalX, top + painter.fontMetrics().ascent(), displayText("Normal"));
+  top += line;
+  font.setBold(false);
+  painter.setFont(font);
+  for (const Row& row : rows) {
+    const int baseline = top + painter.fontMetrics().ascent();
+    const bool within = row.relation == '<' ? row.value < row.limit : row.value > row.limit;
+    if (row.relation) {
+      // A band behind the row: green within the normal limit, red outside it.
+      painter.fillRect(QRect(graph.left() + margin / 2, top - 2, graph.width() - margin, line - 2),
+                       within ? QColor(214, 240, 214) : QColor(248, 214, 214));
+    }
+    painter.setPen(Qt::black);
+    painter.drawText(graph.left() + margin, baseline, row.label);
+    painter.drawText(valueX, baseline,
+                     QString::number(row.value, 'f', 2) + (row.unit[0] ? " " : "") + row.unit);
+    painter.drawText(normalX, baseline,
+                     row.relation
+                         ? QString("%1 %2").arg(QChar(row.relation)).arg(row.limit, 0, 'f', 2)
+                         : QString::fromUtf8("\u2014"));
+    top += line;
+  }
+  top += line / 2;
+  painter.drawText(graph.left() + margin, top + painter.fontMetrics().ascent(),
+                   displayText("Vowel measured: %1 s").arg(m.vowelSeconds, 0, 'f', 2));
+  painter.restore();
+  return m;
+}
+
+}  // namespace sonarel::app

@@ -1,0 +1,330 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "quality/clinical/clinical_measures.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "dsp/fft.h"
+#include "dsp/peaks.h"
+#include "dsp/windows.h"
+#include "quality/analysis/downsample_to_10k.h"
+#include "quality/analysis/period_marking.h"
+#include "quality/clinical/clinical_constants.h"
+
+namespace sonarel::quality::clinical {
+namespace {
+
+using dsp::AlignedVector;
+using dsp::Complex;
+
+std::size_t powerOfTwoAtLeast(std::size_t n) {
+  std::size_t size = 2;
+  while (size < n) size *= 2;
+  return size;
+}
+
+// Frames of `length` samples every `step`, as many as fit, the run centred in the sound.
+struct FramePlacement {
+  std::size_t count = 0;
+  std::size_t first = 0;
+};
+
+FramePlacement placeFrames(std::size_t total, std::size_t length, std::size_t step) {
+  if (total < length || step == 0) return {};
+  const std::size_t count = (total - length) / step + 1;
+  return {count, (total - length - (count - 1) * step) / 2};
+}
+
+// The value at the vertex of the parabola through (-1, left), (0, middle), (1, right), at
+// the offset dsp::parabolicPeakOffset gives.
+double parabolicPeakValue(double left, double middle, double right) {
+  const double d = dsp::parabolicPeakOffset(left, middle, right);
+  return middle + 0.5 * d * (right - left) + 0.5 * d * d * (left - 2 * middle + right);
+}
+
+double median(std::vector<double>& values) {
+  const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+  std::nth_element(values.begin(), middle, values.end());
+  double m = *middle;
+  if (values.size() % 2 == 0) m = 0.5 * (m + *std::max_element(values.begin(), middle));
+  return m;
+}
+
+// Moving average of `values[i * stride]`, i = 0 .. count-1, over 2 * half + 1 neighbours
+// (fewer at the ends), written back in place.
+void movingAverage(double* values, std::size_t count, std::size_t stride, std::size_t half,
+                   std::vector<double>& scratch) {
+  scratch.assign(count + 1, 0.0);
+  for (std::size_t i = 0; i < count; ++i) scratch[i + 1] = scratch[i] + values[i * stride];
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::size_t lo = i >= half ? i - half : 0;
+    const std::size_t hi = std::min(count, i + half + 1);
+    values[i * stride] = (scratch[hi] - scratch[lo]) / static_cast<double>(hi - lo);
+  }
+}
+
+}  // namespace
+
+CppsSettings defaultCppsSettings() {
+  return {kCppsTimeSmoothingS, kCppsQuefrencySmoothingS, kCppsPeakMinPitchHz, kCppsPeakMaxPitchHz};
+}
+
+std::optional<double> smoothedCepstralPeakProminence(std::span<const float> x, double sampleRate,
+                                                     const CppsSettings& settings) {
+  const double rate = 2 * kCepstrumMaxFrequencyHz;
+  std::vector<float> y;
+  if (sampleRate == 44100.0) {
+    y = downsample44100To10000(x);
+  } else if (sampleRate == rate) {
+    y.assign(x.begin(), x.end());
+  } else {
+    return std::nullopt;
+  }
+  const std::size_t window =
+      static_cast<std::size_t>(std::lround(kCepstrumWindowPeriods / kCepstrumPitchFloorHz * rate));
+  const std::size_t step = static_cast<std::size_t>(std::lround(kCepstrumTimeStepS * rate));
+  const FramePlacement frames = placeFrames(y.size(), window, step);
+  if (frames.count == 0) return std::nullopt;
+
+  const double emphasis = std::exp(-2 * std::numbers::pi * kCepstrumPreEmphasisHz / rate);
+  std::vector<double> e(y.size());
+  e[0] = y[0];
+  for (std::size_t n = 1; n < y.size(); ++n) e[n] = y[n] - emphasis * y[n - 1];
+
+  // Zero-padded to twice the power of two: the log spectrum is sampled finely enough that
+  // its cepstrum does not fold, and the trend line reaches 0.1 s.
+  const std::size_t size = 2 * powerOfTwoAtLeast(window);
+  const dsp::RealFft& fft = dsp::RealFft::ofSize(size);
+  const std::size_t bins = fft.binCount();
+  std::vector<double> weights(window);
+  for (std::size_t n = 0; n < window; ++n) weights[n] = dsp::hannWeight(n, window);
+  AlignedVector<double> frame(size, 0.0), cepstrum(size);
+  AlignedVector<Complex> spectrum(bins);
+  // Power cepstra, frame after frame, bins 0 .. size/2 (quefrency q / rate).
+  std::vector<double> power(frames.count * bins);
+  for (std::size_t f = 0; f < frames.count; ++f) {
+    const double* from = e.data() + frames.first + f * step;
+    for (std::size_t n = 0; n < window; ++n) frame[n] = from[n] * weights[n];
+    fft.forward(frame, spectrum);
+    for (Complex& bin : spectrum) bin = Complex(std::log(std::norm(bin) + 1e-30), 0.0);
+    fft.inverse(spectrum, cepstrum);
+    for (std::size_t q = 0; q < bins; ++q) power[f * bins + q] = cepstrum[q] * cepstrum[q];
+  }
+
+  std::vector<double> scratch;
+  const auto timeHalf =
+      static_cast<std::size_t>(std::lround(settings.timeSmoothingS / kCepstrumTimeStepS)) / 2;
+  const auto quefrencyHalf =
+      static_cast<std::size_t>(std::lround(settings.quefrencySmoothingS * rate)) / 2;
+  for (std::size_t q = 0; q < bins; ++q)
+    movingAverage(power.data() + q, frames.count, bins, timeHalf, scratch);
+  for (std::size_t f = 0; f < frames.count; ++f)
+    movingAverage(power.data() + f * bins, bins, 1, quefrencyHalf, scratch);
+
+  const auto peakFirst = static_cast<std::size_t>(std::ceil(rate / settings.peakMaxPitchHz));
+  const auto peakLast =
+      std::min(bins - 2, static_cast<std::size_t>(rate / settings.peakMinPitchHz));
+  const auto trendFirst = static_cast<std::size_t>(std::lround(kCppsTrendFromS * rate));
+  const std::size_t trendCount = bins - trendFirst;
+  const std::size_t half = trendCount / 2;
+  std::vector<double> db(bins), slopes, intercepts;
+  double sum = 0;
+  for (std::size_t f = 0; f < frames.count; ++f) {
+    for (std::size_t q = 0; q < bins; ++q) db[q] = 10 * std::log10(power[f * bins + q] + 1e-300);
+    std::size_t top = peakFirst;
+    for (std::size_t q = peakFirst; q <= peakLast; ++q)
+      if (db[q] > db[top]) top = q;
+    const double peakQuefrency = top + dsp::parabolicPeakOffset(db[top - 1], db[top], db[top + 1]);
+    const double peakDb = parabolicPeakValue(db[top - 1], db[top], db[top + 1]);
+    slopes.clear();
+    for (std::size_t i = trendFirst; i + half < bins; ++i)
+      slopes.push_back((db[i + half] - db[i]) / static_cast<double>(half));
+    const double slope = median(slopes);
+    intercepts.clear();
+    for (std::size_t q = trendFirst; q < bins; ++q) intercepts.push_back(db[q] - slope * q);
+    const double intercept = median(intercepts);
+    sum += peakDb - (intercept + slope * peakQuefrency);
+  }
+  return sum / static_cast<double>(frames.count);
+}
+
+std::vector<CorrelationFrame> correlationFrames(std::span<const float> x, double sampleRate) {
+  const auto window =
+      static_cast<std::size_t>(kHnrPeriodsPerWindow * sampleRate / kHnrPitchFloorHz);
+  const auto maxLag = static_cast<std::size_t>(sampleRate / kHnrPitchFloorHz);
+  const std::size_t span = window + maxLag;
+  const auto step = static_cast<std::size_t>(std::lround(kHnrTimeStepS * sampleRate));
+  const FramePlacement frames = placeFrames(x.size(), span, step);
+  std::vector<CorrelationFrame> out;
+  if (frames.count == 0 || window < 4) return out;
+
+  double globalMean = 0;
+  for (float v : x) globalMean += v;
+  globalMean /= static_cast<double>(x.size());
+  double globalPeak = 0;
+  for (float v : x) globalPeak = std::max(globalPeak, std::abs(v - globalMean));
+  if (globalPeak == 0) return out;
+
+  const std::size_t size = powerOfTwoAtLeast(window + span);
+  const dsp::RealFft& fft = dsp::RealFft::ofSize(size);
+  AlignedVector<double> a(size, 0.0), b(size, 0.0), product(size);
+  AlignedVector<Complex> aBins(fft.binCount()), bBins(fft.binCount());
+  std::vector<double> energy(span + 1), r(maxLag + 1);
+  out.reserve(frames.count);
+  for (std::size_t f = 0; f < frames.count; ++f) {
+    const std::size_t start = frames.first + f * step;
+    double mean = 0;
+    for (std::size_t n = 0; n < span; ++n) mean += x[start + n];
+    mean /= static_cast<double>(span);
+    double localPeak = 0;
+    for (std::size_t n = 0; n < span; ++n) {
+      b[n] = x[start + n] - mean;
+      localPeak = std::max(localPeak, std::abs(b[n]));
+      energy[n + 1] = energy[n] + b[n] * b[n];
+    }
+    for (std::size_t n = 0; n < window; ++n) a[n] = b[n];
+    fft.forward(a, aBins);
+    fft.forward(b, bBins);
+    for (std::size_t k = 0; k < aBins.size(); ++k) aBins[k] = std::conj(aBins[k]) * bBins[k];
+    fft.inverse(aBins, product);
+    const double own = energy[window];
+    for (std::size_t lag = 0; lag <= maxLag; ++lag) {
+      const double other = energy[lag + window] - energy[lag];
+      r[lag] = own > 0 && other > 0
+                   ? product[lag] / static_cast<double>(size) / std::sqrt(own * other)
+                   : 0.0;
+    }
+    double best = 0;
+    for (std::size_t lag = 2; lag < maxLag; ++lag) {
+      if (r[lag] > 0 && r[lag] > r[lag - 1] && r[lag] >= r[lag + 1]) {
+        double value = parabolicPeakValue(r[lag - 1], r[lag], r[lag + 1]);
+        if (value > 1) value = 1 / value;
+        best = std::max(best, value);
+      }
+    }
+    CorrelationFrame frame;
+    frame.centre = static_cast<double>(start) + 0.5 * static_cast<double>(span);
+    frame.r = best;
+    frame.peakRatio = localPeak / globalPeak;
+    const double unvoiced = std::max(0.0, 2 - frame.peakRatio / kHnrSilenceThreshold);
+    frame.voiced = best > 0 && best > unvoiced;
+    out.push_back(frame);
+  }
+  return out;
+}
+
+std::optional<Harmonicity> harmonicityCc(std::span<const float> x, double sampleRate) {
+  const std::vector<CorrelationFrame> frames = correlationFrames(x, sampleRate);
+  double sum = 0;
+  int voiced = 0, sounding = 0, periodic = 0;
+  for (const CorrelationFrame& frame : frames) {
+    if (frame.peakRatio >= kHnrSilenceThreshold) {
+      ++sounding;
+      if (frame.r >= kVoicingCorrelation) ++periodic;
+    }
+    if (!frame.voiced) continue;
+    const double r = std::clamp(frame.r, 1e-15, 1 - 1e-15);
+    sum += 10 * std::log10(r / (1 - r));
+    ++voiced;
+  }
+  if (voiced == 0) return std::nullopt;
+  return Harmonicity{sum / voiced, sounding > 0 ? double(periodic) / sounding : 0.0};
+}
+
+std::optional<AmplitudeShimmer> localShimmer(std::span<const float> x, double sampleRate) {
+  std::vector<float> centred(x.begin(), x.end());
+  centreWithPeaksUp(centred);
+  const std::vector<Cycle> cycles = markCycles(centred, sampleRate);
+  // The peak of each cycle, to a fraction of a sample.
+  std::vector<double> peaks(cycles.size(), 0.0);
+  for (std::size_t i = 0; i < cycles.size(); ++i) {
+    const Cycle& c = cycles[i];
+    if (!c.valid) continue;
+    const auto first = static_cast<std::size_t>(std::max(1.0, std::ceil(c.start)));
+    const auto end = std::min(centred.size() - 1, static_cast<std::size_t>(c.start + c.period));
+    std::size_t top = first;
+    for (std::size_t n = first; n < end; ++n)
+      if (centred[n] > centred[top]) top = n;
+    if (top >= end) continue;
+    peaks[i] = parabolicPeakValue(centred[top - 1], centred[top], centred[top + 1]);
+  }
+  double difference = 0, ratioDb = 0, amplitude = 0;
+  int pairs = 0;
+  for (std::size_t i = 1; i < cycles.size(); ++i) {
+    const Cycle& before = cycles[i - 1];
+    const Cycle& after = cycles[i];
+    if (!after.continuesRun || !before.valid || peaks[i - 1] <= 0 || peaks[i] <= 0) continue;
+    const double periodRatio =
+        std::max(before.period, after.period) / std::min(before.period, after.period);
+    const double peakRatio = std::max(peaks[i - 1], peaks[i]) / std::min(peaks[i - 1], peaks[i]);
+    if (periodRatio > kShimmerMaxPeriodFactor || peakRatio > kShimmerMaxAmplitudeFactor) continue;
+    difference += std::abs(peaks[i] - peaks[i - 1]);
+    ratioDb += std::abs(20 * std::log10(peaks[i] / peaks[i - 1]));
+    amplitude += 0.5 * (peaks[i] + peaks[i - 1]);
+    ++pairs;
+  }
+  if (pairs == 0 || amplitude <= 0) return std::nullopt;
+  return AmplitudeShimmer{100 * difference / amplitude, ratioDb / pairs};
+}
+
+std::optional<SpectralSlopes> longTermSlopes(std::span<const float> x, double sampleRate) {
+  if (x.size() < 2 || sampleRate / 2 < kLtasHighBandTopHz) return std::nullopt;
+  const std::size_t size = powerOfTwoAtLeast(x.size());
+  const dsp::RealFft& fft = dsp::RealFft::ofSize(size);
+  AlignedVector<double> samples(size, 0.0);
+  std::copy(x.begin(), x.end(), samples.begin());
+  AlignedVector<Complex> spectrum(fft.binCount());
+  fft.forward(samples, spectrum);
+  // Mean power in each 1-Hz band up to the top of the high band.
+  const auto bandCount = static_cast<std::size_t>(kLtasHighBandTopHz / kLtasBandHz);
+  std::vector<double> band(bandCount, 0.0);
+  std::vector<int> members(bandCount, 0);
+  const double binHz = sampleRate / static_cast<double>(size);
+  for (std::size_t k = 0; k < spectrum.size(); ++k) {
+    const auto j = static_cast<std::size_t>(k * binHz / kLtasBandHz);
+    if (j >= bandCount) break;
+    band[j] += std::norm(spectrum[k]);
+    ++members[j];
+  }
+  const auto lowTop = static_cast<std::size_t>(kLtasLowBandHz / kLtasBandHz);
+  // 10 log10 of (mean of the high bands) / (mean of the low bands), over the bands given by
+  // value(j), empty bands skipped.
+  auto energyRatioDb = [&](auto value) {
+    double low = 0, high = 0;
+    int lows = 0, highs = 0;
+    for (std::size_t j = 0; j < bandCount; ++j) {
+      if (members[j] == 0) continue;
+      (j < lowTop ? low : high) += value(j);
+      ++(j < lowTop ? lows : highs);
+    }
+    if (lows == 0 || highs == 0 || low <= 0 || high <= 0) return std::optional<double>();
+    return std::optional<double>(10 * std::log10((high / highs) / (low / lows)));
+  };
+  for (std::size_t j = 0; j < bandCount; ++j)
+    if (members[j] > 0) band[j] /= members[j];
+  const auto slope = energyRatioDb([&](std::size_t j) { return band[j]; });
+  // Least-squares line through the bands' dB values from kLtasTrendFromHz on.
+  double n = 0, sf = 0, sd = 0, sff = 0, sfd = 0;
+  for (std::size_t j = 0; j < bandCount; ++j) {
+    const double centre = (j + 0.5) * kLtasBandHz;
+    if (members[j] == 0 || centre < kLtasTrendFromHz || band[j] <= 0) continue;
+    const double d = 10 * std::log10(band[j]);
+    n += 1;
+    sf += centre;
+    sd += d;
+    sff += centre * centre;
+    sfd += centre * d;
+  }
+  const double denominator = n * sff - sf * sf;
+  if (!slope || n < 2 || denominator <= 0) return std::nullopt;
+  const double lineSlope = (n * sfd - sf * sd) / denominator;
+  const double lineIntercept = (sd - lineSlope * sf) / n;
+  const auto tilt = energyRatioDb([&](std::size_t j) {
+    return std::pow(10.0, (lineIntercept + lineSlope * (j + 0.5) * kLtasBandHz) / 10);
+  });
+  if (!tilt) return std::nullopt;
+  return SpectralSlopes{*slope, *tilt};
+}
+
+}  // namespace sonarel::quality::clinical
