@@ -200,9 +200,9 @@ enum class MessageId {
   ExportFolderMissing,  // %s: the folder
   ExportNotWritten,     // %s: the path
   // a typed value that is not a number
-  NotANumber,  // %s: what was typed
-  MarkedStretch,      // %s start, %s end, %s length (seconds, formatted)
-  NotesPreview,       // %s: the first paragraph of the notes
+  NotANumber,     // %s: what was typed
+  MarkedStretch,  // %s start, %s end, %s length (seconds, formatted)
+  NotesPreview,   // %s: the first paragraph of the notes
   StartHint,
   ClientStartHint,  // %s: the client's name
   RecordNewFileHint,
@@ -214,10 +214,7 @@ enum class MessageId {
   CompareNeedsVocalQuality,
   CompareNeedsVoiceAnalysis,
   ModelNotSaved,
-  ReplaceModel,  // %s: the model file
-  ReportNotWritten,        // %s: the path
-  PageNotKnown,            // %s: the page asked for
-  ProgramNotStarted,       // %s: the program, %s: why
+  ReplaceModel,            // %s: the model file
   ClinicalTooShort,        // %s: the file, %s: its seconds, %s: the seconds needed
   ClinicalSilent,          // %s: the file
   ClinicalNotPeriodic,     // %s: the file
