@@ -326,17 +326,22 @@ TEST_F(LiveDisplays, MidPlayTheAnalysisAndTheCursorStandAtTheColumn) {
     hearBlock(339);
     ASSERT_EQ(live().column(), 340);
     const QImage view = frame->view()->grab().toImage();
-    const GraphGeometry g = frame->view()->geometry();
-    EXPECT_EQ(view.pixelColor(g.strip.left() + 340, g.strip.center().y() + 20), kLiveCursorColour)
+    // The view may be scaled to its window: logical points are looked up through its layout.
+    const ScaledLayout layout = frame->view()->layout();
+    const GraphGeometry& g = layout.geometry;
+    const auto colourAt = [&](int x, int y) {
+      return view.pixelColor(layout.toWidget(QPoint(x, y)));
+    };
+    EXPECT_EQ(colourAt(g.strip.left() + 340, g.strip.center().y() + 20), kLiveCursorColour)
         << entry->menuText;
-    EXPECT_NE(view.pixelColor(g.strip.left() + 341, g.strip.center().y() + 20), kLiveCursorColour);
+    EXPECT_NE(colourAt(g.strip.left() + 341, g.strip.center().y() + 20), kLiveCursorColour);
     if (entry->liveDrawing != LiveDrawing::Frame) {
       // Something of the analysis to the left of the cursor, nothing to its right.
       const auto inked = [&](int from, int to) {
         int count = 0;
         for (int x = g.graph.left() + from; x < g.graph.left() + to; ++x)
           for (int y = g.graph.top() + 2; y < g.graph.bottom() - 2; ++y)
-            if (view.pixelColor(x, y) != Qt::white) ++count;
+            if (colourAt(x, y) != Qt::white) ++count;
         return count;
       };
       EXPECT_GT(inked(300, 340), inked(400, 440) + 40) << entry->menuText;

@@ -126,6 +126,8 @@ void CMfcView::paintEvent(QPaintEvent*) {
   painter.setTransform(layout.transform());
   if (layout.scale != 1.0) painter.setRenderHint(QPainter::SmoothPixmapTransform);
   if (live_ && live_->canvas() && !comparison_) {
+    // Unsmoothed, so that the one-column cursor stays one sharp colour at any scale.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     live_->canvas()->paint(painter, live_->column());
     return;
   }
