@@ -45,7 +45,7 @@ struct MarkColours {
 };
 MarkColours mainRecordingColours();
 MarkColours comparisonRecordingColours();  // the recording shown beside the open one
-MarkColours followUpColours(int slot);  // slots 0 to 4
+MarkColours followUpColours(int slot);     // slots 0 to 4
 
 // The diagram's frame in pixels: X0 the plot's left edge, Yt its top, Yb its bottom.
 struct DiagramFrame {

@@ -70,7 +70,7 @@ void CMfcView::setLivePlayer(LivePlayer* player) {
   connect(live_, &LivePlayer::columnReached, this, [this](int column, bool) {
     const LiveCanvas* canvas = live_->canvas();
     update(canvas && liveColumn_ >= 0 ? layout().toWidget(canvas->changedArea(liveColumn_, column))
-                                       : rect());
+                                      : rect());
     liveColumn_ = column;
   });
   connect(live_, &LivePlayer::ended, this, [this] {
