@@ -8,14 +8,13 @@
 
 #include <QImage>
 #include <QPainter>
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
 
 #include "app/drawing/display_modes.h"
 #include "app/session/view_state.h"
 #include "app/views/display_registry.h"
 #include "app/views/live_display.h"
+#include "bench/praat_reference.h"
 #include "bench/recordings.h"
 
 namespace {
@@ -93,13 +92,12 @@ void BM_SoxSpectrogramColumn(benchmark::State& state) {
   const std::string command =
       "sox '" + input + "' -n spectrogram -x 680 -y 257 -o /dev/null" + " 2>/dev/null";
   for (auto _ : state) {
-    const auto start = std::chrono::steady_clock::now();
-    if (std::system(command.c_str()) != 0) {
+    const auto seconds = bench::commandSeconds(command);
+    if (!seconds) {
       state.SkipWithError("sox is not installed or failed");
       break;
     }
-    state.SetIterationTime(
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / 680);
+    state.SetIterationTime(*seconds / 680);
   }
 }
 

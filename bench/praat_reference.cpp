@@ -22,6 +22,12 @@ std::optional<double> praatSeconds(const std::string& path, const std::string& a
   return seconds;
 }
 
+std::optional<double> commandSeconds(const std::string& command) {
+  const auto start = std::chrono::steady_clock::now();
+  if (std::system(command.c_str()) != 0) return std::nullopt;
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
 std::optional<double> referenceSeconds(const std::string& tool, const std::string& path) {
   if (tool == "pda" || tool == "pda_cpu") {
     const std::string command = "pda '" + path +

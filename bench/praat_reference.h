@@ -19,4 +19,8 @@ std::optional<double> praatSeconds(const std::string& path, const std::string& a
 // if the program is missing or failed.
 std::optional<double> referenceSeconds(const std::string& tool, const std::string& path);
 
+// Wall-clock seconds a shell command took, program start included; nothing if it failed
+// (a peer that is not installed, for one).
+std::optional<double> commandSeconds(const std::string& command);
+
 }  // namespace sonarel::bench

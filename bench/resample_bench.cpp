@@ -6,10 +6,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
 
+#include "bench/praat_reference.h"
 #include "bench/recordings.h"
 #include "core/wave_file.h"
 #include "spectral/resample.h"
@@ -65,13 +64,12 @@ void BM_Sox(benchmark::State& state, const char* effect) {
   const std::string command = "sox '" + input + "' '" + OutputPath() + "' " + effect + " " +
                               std::to_string(to) + " 2>/dev/null";
   for (auto _ : state) {
-    const auto start = std::chrono::steady_clock::now();
-    if (std::system(command.c_str()) != 0) {
+    const auto seconds = bench::commandSeconds(command);
+    if (!seconds) {
       state.SkipWithError("sox is not installed or failed");
       break;
     }
-    state.SetIterationTime(
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    state.SetIterationTime(*seconds);
   }
 }
 BENCHMARK_CAPTURE(BM_Sox, rate, "rate")
