@@ -20,8 +20,10 @@ void dottedGridPen(QPainter& painter) {
   painter.setPen(QPen(kGridColour, 1, Qt::DotLine));
 }
 
-// Levels -10 to 90 dB up the left edge and the frequency labels under the graph.
-void drawSpectrumAxes(QPainter& painter, const QRect& graph, std::uint32_t rate) {
+// Levels -10 to 90 dB up the left edge and the frequency labels under the graph. Beside a
+// comparison the last label (the Nyquist frequency) is left out.
+void drawSpectrumAxes(QPainter& painter, const QRect& graph, std::uint32_t rate,
+                      bool besideComparison) {
   const int left = graph.left();
   const int bottom = graph.top() + graph.height();
   const int height = graph.height();
@@ -46,6 +48,7 @@ void drawSpectrumAxes(QPainter& painter, const QRect& graph, std::uint32_t rate)
       dottedGridPen(painter);
       painter.drawLine(x, graph.top(), x, bottom);
     }
+    if (i == 6 && besideComparison) continue;
     painter.setPen(Qt::black);
     painter.drawText(QRect(x - 40, bottom + 3, 80, 16), Qt::AlignHCenter | Qt::AlignTop,
                      QString::asprintf("%.1f kHz", value));
@@ -115,7 +118,7 @@ double spectrumYToLevel(const QRect& graph, int y) {
 void drawPowerSpectrum(QPainter& painter, const QRect& graph, const DisplayData& data) {
   painter.save();
   painter.setFont(axisFont(painter));
-  drawSpectrumAxes(painter, graph, data.sampleRate);
+  drawSpectrumAxes(painter, graph, data.sampleRate, data.besideComparison);
   drawPowerCurve(painter, graph, data);
   drawSpectrumTitle(painter, graph,
                     {{displayText(QT_TRANSLATE_NOOP("Display", "Power Spectrum")), kPowerColour}});
@@ -125,7 +128,7 @@ void drawPowerSpectrum(QPainter& painter, const QRect& graph, const DisplayData&
 void drawLpcSpectrum(QPainter& painter, const QRect& graph, const DisplayData& data) {
   painter.save();
   painter.setFont(axisFont(painter));
-  drawSpectrumAxes(painter, graph, data.sampleRate);
+  drawSpectrumAxes(painter, graph, data.sampleRate, data.besideComparison);
   drawLpcCurve(painter, graph, data);
   drawSpectrumTitle(painter, graph,
                     {{displayText(QT_TRANSLATE_NOOP("Display", "LPC Spectrum")), kLpcColour}});
@@ -135,7 +138,7 @@ void drawLpcSpectrum(QPainter& painter, const QRect& graph, const DisplayData& d
 void drawPowerAndLpc(QPainter& painter, const QRect& graph, const DisplayData& data) {
   painter.save();
   painter.setFont(axisFont(painter));
-  drawSpectrumAxes(painter, graph, data.sampleRate);
+  drawSpectrumAxes(painter, graph, data.sampleRate, data.besideComparison);
   drawPowerCurve(painter, graph, data);
   drawLpcCurve(painter, graph, data);
   drawSpectrumTitle(painter, graph,

@@ -69,6 +69,7 @@ void scaleTogether(DisplayData& main, DisplayData& comparison) {
     data->intensityDisplay.lowLimit = low;
     data->intensityDisplay.highLimit = high;
     data->axisSeconds = 0;
+    data->besideComparison = true;
   }
   const double a = main.rangeSeconds();
   const double b = comparison.rangeSeconds();

@@ -74,7 +74,8 @@ struct DisplayData {
   // The time the contour graphs span across their width (seconds), when two recordings
   // share one axis; 0: the analysis range's own duration.
   double axisSeconds = 0;
-  bool comparison = false;  // the recording shown beside the open one (its own colours)
+  bool comparison = false;        // the recording shown beside the open one (its own colours)
+  bool besideComparison = false;  // either of the two views while a comparison is shown
 
   std::int64_t count() const { return static_cast<std::int64_t>(samples.size()); }
   double rangeStartSeconds() const { return sampleRate ? double(range.first) / sampleRate : 0; }

@@ -15,6 +15,7 @@
 #include "app/drawing/display_modes.h"
 #include "app/drawing/spectral_drawing.h"
 #include "app/frame/main_frame.h"
+#include "app/session/comparison.h"
 #include "app/session/prompt.h"
 #include "app/session/view_state.h"
 #include "app/views/power_spectrum_window.h"
@@ -86,6 +87,36 @@ TEST_F(SpectralViewTest, PowerSpectrumDrawsItsRedPeakAtTheTone) {
   }
   EXPECT_NEAR(bestX - g.graph.left(), 2000.0 / 5512.5 * 680, 3);
   EXPECT_EQ(topmostPixel(image, g.graph.left() + 400, kLpcColour, g.graph), -1) << "no LPC curve";
+}
+
+TEST_F(SpectralViewTest, BesideAComparisonTheLastFrequencyLabelIsLeftOut) {
+  open(11025, testing::sine(2000, 11025, 11025, 12000));
+  ASSERT_FALSE(state.showMode(mode::PowerSpectrum));
+  DisplayData alone = state.displayData();
+  DisplayData beside = alone;
+  DisplayData other = alone;
+  scaleTogether(beside, other);
+  ASSERT_TRUE(beside.besideComparison && other.besideComparison);
+  const auto draw = [&](const DisplayData& data) {
+    QImage image(g.extent(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    drawDisplayMode(painter, g, data, mode::PowerSpectrum);
+    return image;
+  };
+  const auto inked = [](const QImage& image, const QRect& area) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x)
+        count += image.pixelColor(x, y) != Qt::white;
+    return count;
+  };
+  // "5.5 kHz" under the right end, and "0.0 kHz" under the left, which stays.
+  const QRect last(g.graph.right() - 20, g.graph.bottom() + 4, 40, 14);
+  const QRect first(g.graph.left() - 20, g.graph.bottom() + 4, 40, 14);
+  EXPECT_GT(inked(draw(alone), last), 20);
+  EXPECT_EQ(inked(draw(beside), last), 0);
+  EXPECT_EQ(inked(draw(beside), first), inked(draw(alone), first));
 }
 
 TEST_F(SpectralViewTest, LpcRefusalKeepsTheDisplayAndCancelsTheZoom) {
