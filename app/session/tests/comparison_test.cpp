@@ -250,5 +250,17 @@ TEST(Models, AKilledSaveLeavesTheOldOrTheNewModelWhole) {
                           {readBytes(sources[0]), readBytes(sources[1])});
 }
 
+TEST(Models, AFullDiskOrAReadOnlyFolderKeepsTheOldModel) {
+  ScratchDir dir;
+  const std::string small = dir.write("a.wav", testing::simpleWave(22050, testing::noise(2205, 1)));
+  const std::string large =
+      dir.write("b.wav", testing::simpleWave(22050, testing::noise(22050 * 2, 2)));
+  const std::string model = *modelFolder(dir.path().string()) + "/model.wav";
+  ASSERT_FALSE(saveAsModel(small, model));
+  testing::expectFullDiskKeepsTheOldFile(
+      model, [&] { return !saveAsModel(large, model); }, 16384);
+  testing::expectReadOnlyFolderKeepsTheOldFile(model, [&] { return !saveAsModel(large, model); });
+}
+
 }  // namespace
 }  // namespace sonarel::app
