@@ -230,11 +230,8 @@ std::optional<double> waveDurationSeconds(const std::string& path) {
   if (findDataChunk(*opened.handle, data) != WaveError::None) return std::nullopt;
   const std::uint64_t present = opened.handle->reader->available(data);
   const WaveFormat& format = opened.format;
-  const unsigned frameBytes =
-      format.blockAlign > 0 ? format.blockAlign
-                            : std::max(1u, format.channels * ((format.bitsPerSample + 7u) / 8u));
   if (format.sampleRate == 0) return std::nullopt;
-  return static_cast<double>(present / frameBytes) / format.sampleRate;
+  return static_cast<double>(present / frameBytes(format)) / format.sampleRate;
 }
 
 LoadedWave loadWave(const std::string& path, double longestSeconds) {
