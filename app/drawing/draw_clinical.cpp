@@ -19,10 +19,12 @@ QString displayText(const char* text) {
   return QCoreApplication::translate("Display", text);
 }
 
-// The last outcome, kept while the samples and the range stay the same: the window repaints
-// far more often than the range changes, and the measures take a good part of a second.
+// The last outcome, kept while the samples (their revision: an edit changes them in place)
+// and the range stay the same: the window repaints far more often than the range changes,
+// and the measures take a good part of a second.
 struct CachedOutcome {
   const std::int16_t* samples = nullptr;
+  std::uint64_t revision = 0;
   std::size_t count = 0;
   std::int64_t first = -1, last = -1;
   std::string name;
@@ -36,14 +38,16 @@ clinical::ClinicalOutcome outcomeOf(const DisplayData& data) {
   const auto first = std::clamp<std::int64_t>(data.range.first, 0, data.count());
   auto last = std::clamp<std::int64_t>(data.range.last, first, data.count());
   if (last == first) last = data.count();  // no range: the whole recording
-  if (cache.samples != data.samples.data() || cache.count != data.samples.size() ||
-      cache.first != first || cache.last != last || cache.name != data.fileName) {
+  if (cache.samples != data.samples.data() || cache.revision != data.revision ||
+      cache.count != data.samples.size() || cache.first != first || cache.last != last ||
+      cache.name != data.fileName) {
     clinical::ClinicalInput input;
     input.vowel = data.samples.subspan(static_cast<std::size_t>(first),
                                        static_cast<std::size_t>(last - first));
     input.vowelName = data.fileName;
     input.sampleRate = data.sampleRate;
     cache = {data.samples.data(),
+             data.revision,
              data.samples.size(),
              first,
              last,

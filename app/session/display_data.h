@@ -76,6 +76,7 @@ struct DisplayData {
   double axisSeconds = 0;
   bool comparison = false;        // the recording shown beside the open one (its own colours)
   bool besideComparison = false;  // either of the two views while a comparison is shown
+  std::uint64_t revision = 0;     // of the samples: raised by every edit
 
   std::int64_t count() const { return static_cast<std::int64_t>(samples.size()); }
   double rangeStartSeconds() const { return sampleRate ? double(range.first) / sampleRate : 0; }
