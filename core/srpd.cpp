@@ -128,10 +128,6 @@ std::vector<float> srpdFrames(std::span<const std::int16_t> x, const SrpdParamet
   values.reserve(static_cast<std::size_t>(count / g.shift));
   const int stride = p.decimation;
   const double rate = p.sampleFreq;
-  // The stretches compared at lag n are n samples long, but never shorter than the analysis
-  // length (nor longer than the segment allows): on a few samples, band-limited noise
-  // correlates as well as a voice does at short lags.
-  const auto window = [&](int n) { return std::min(std::max(n, g.length), 2 * g.nMax); };
 
   VoicingState state = VoicingState::Unvoiced;
   double lastPitch = 0;       // Hz, the pitch of the previous frame when it was voiced
@@ -151,7 +147,8 @@ std::vector<float> srpdFrames(std::span<const std::int16_t> x, const SrpdParamet
     const double trackLow = tracking ? rate / (1.25 * lastPitch) : 0;
     const double trackHigh = tracking ? rate / (0.8 * lastPitch) : 0;
 
-    // Silence: both stretches of nMin samples around the reference must swing 2 tSilent.
+    // Silence: around the reference, both stretches of nMin samples must reach 2 tSilent in
+    // |max| + |min|, so that a stretch on one flank of a loud low tone still counts as sound.
     int beforeMin = std::numeric_limits<int>::max(), beforeMax = std::numeric_limits<int>::min();
     int afterMin = beforeMin, afterMax = beforeMax;
     for (int j = 0; j < g.nMin; j += stride) {
@@ -162,13 +159,14 @@ std::vector<float> srpdFrames(std::span<const std::int16_t> x, const SrpdParamet
       afterMin = std::min(afterMin, b);
       afterMax = std::max(afterMax, b);
     }
-    const bool silent =
-        beforeMax - beforeMin < 2 * p.tSilent || afterMax - afterMin < 2 * p.tSilent;
+    const bool silent = std::abs(beforeMax) + std::abs(beforeMin) < 2 * p.tSilent ||
+                        std::abs(afterMax) + std::abs(afterMin) < 2 * p.tSilent;
 
     double pitch = 0;
     double best = 0;
     if (!silent) {
       // Coarse pass: the best coefficient of each positive lobe that reaches the threshold.
+      // A lobe still open at nMax is no candidate: its peak may lie beyond the range.
       coarseLags.clear();
       double previous = 0;
       int signChanges = 0;
@@ -176,7 +174,7 @@ std::vector<float> srpdFrames(std::span<const std::int16_t> x, const SrpdParamet
       double lobeBest = 0;
       int lobeLag = 0;
       for (int n = g.nMin; n <= g.nMax; n += stride) {
-        const double c = stretchCorrelation(x.data(), r, n, window(n), stride);
+        const double c = stretchCorrelation(x.data(), r, n, n, stride);
         // Stretches of about one period each hold two periods, four zero crossings, but
         // sampled every stride-th sample just short of two periods they may show three: the
         // count is taken one stride further on.
@@ -196,7 +194,6 @@ std::vector<float> srpdFrames(std::span<const std::int16_t> x, const SrpdParamet
         }
         previous = c;
       }
-      if (lobeLag > 0) coarseLags.push_back(lobeLag);
 
       // Fine pass: every lag within one stride of a coarse candidate at full resolution,
       // the best placed between samples by a parabola.
@@ -207,7 +204,7 @@ std::vector<float> srpdFrames(std::span<const std::int16_t> x, const SrpdParamet
         int bestLag = lo;
         double bestC = -2;
         for (int n = lo; n <= hi; ++n) {
-          const double c = stretchCorrelation(x.data(), r, n, window(n), 1);
+          const double c = stretchCorrelation(x.data(), r, n, n, 1);
           if (c > bestC) {
             bestC = c;
             bestLag = n;
@@ -216,16 +213,17 @@ std::vector<float> srpdFrames(std::span<const std::int16_t> x, const SrpdParamet
         double offset = 0;
         if (bestLag > g.nMin && bestLag < g.nMax) {
           offset = dsp::parabolicPeakOffset(
-              stretchCorrelation(x.data(), r, bestLag - 1, window(bestLag - 1), 1), bestC,
-              stretchCorrelation(x.data(), r, bestLag + 1, window(bestLag + 1), 1));
+              stretchCorrelation(x.data(), r, bestLag - 1, bestLag - 1, 1), bestC,
+              stretchCorrelation(x.data(), r, bestLag + 1, bestLag + 1, 1));
         }
         candidates.push_back({bestLag + offset, bestC});
         best = std::max(best, bestC);
       }
 
-      // The decision: the strongest candidate above the threshold, unless a candidate at a
-      // whole fraction of its period is also strong (period doubling), or peak tracking
-      // finds a strong one near the previous pitch.
+      // The decision: the strongest candidate above the threshold, unless a candidate at
+      // half its period is also strong (period doubling), or peak tracking finds a strong
+      // one near the previous pitch. Higher multiples are not looked for: at a few times
+      // the pitch, a formant's ringing over a short stretch correlates as well as a period.
       const Candidate* chosen = nullptr;
       for (const Candidate& c : candidates) {
         if (c.coefficient >= threshold && (!chosen || c.coefficient > chosen->coefficient)) {
@@ -236,8 +234,7 @@ std::vector<float> srpdFrames(std::span<const std::int16_t> x, const SrpdParamet
         for (const Candidate& c : candidates) {
           if (c.lag >= chosen->lag || c.coefficient < p.tDh) continue;
           const double ratio = chosen->lag / c.lag;
-          const double multiple = std::round(ratio);
-          if (multiple >= 2 && std::abs(ratio - multiple) < 0.1 * multiple) {
+          if (std::abs(ratio - 2) < 0.2) {
             chosen = &c;
             break;
           }
