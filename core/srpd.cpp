@@ -13,6 +13,8 @@ namespace sonarel::core {
 namespace {
 
 constexpr int kPreFilterTaps = 99;
+// The largest ratio between the pitches of a voiced onset and the frame after it.
+constexpr double kOnsetSpread = 1.25;
 
 std::int16_t saturate16(double v) {
   const double r = std::nearbyint(v);
@@ -21,34 +23,81 @@ std::int16_t saturate16(double v) {
   return static_cast<std::int16_t>(r);
 }
 
-// The normalised correlation of x[r - n + j] with x[r + j] for j = 0, stride, 2 stride, ...
-// below `window`: the stretch of `window` samples from r - n against the one from r.
-double stretchCorrelation(const std::int16_t* x, std::int64_t r, int n, int window, int stride) {
-  std::int64_t xy = 0, xx = 0, yy = 0;
-  const std::int16_t* before = x + r - n;
-  const std::int16_t* after = x + r;
-  for (int j = 0; j < window; j += stride) {
-    const std::int32_t a = before[j];
-    const std::int32_t b = after[j];
-    xy += a * b;
-    xx += a * a;
-    yy += b * b;
-  }
-  const double e = static_cast<double>(xx) * static_cast<double>(yy);
-  return e > 0 ? static_cast<double>(xy) / std::sqrt(e) : 0.0;
-}
+// The normalised correlation, at lag n, of the stretch of n samples before the reference
+// point r with the n samples from r, both taken every stride-th sample (x[r - n + j] against
+// x[r + j], j = 0, stride, ...). The lags of one pass grow by a fixed step, each stretch then
+// gains one sample, so the energies are carried from lag to lag; the sums are exact integers,
+// so the result does not depend on the order of the lags.
+class StretchCorrelation {
+ public:
+  StretchCorrelation(const std::int16_t* x, std::int64_t r, int stride)
+      : x_(x), r_(r), stride_(stride) {}
 
-// The zero crossings of every stride-th sample from r - n to r + n.
-int stretchCrossings(const std::int16_t* x, std::int64_t r, int n, int stride) {
-  int crossings = 0;
-  bool previous = x[r - n] >= 0;
-  for (std::int64_t i = r - n + stride; i < r + n; i += stride) {
-    const bool sign = x[i] >= 0;
-    crossings += sign != previous;
-    previous = sign;
+  double at(int n) {
+    const std::int16_t* before = x_ + r_ - n;
+    const std::int16_t* after = x_ + r_;
+    if (n == lag_ + stride_ && (n - 1) / stride_ == (lag_ - 1) / stride_ + 1) {
+      const std::int64_t a = before[0];
+      const std::int64_t b = after[(n - 1) / stride_ * stride_];
+      xx_ += a * a;
+      yy_ += b * b;
+    } else {
+      xx_ = yy_ = 0;
+      for (int j = 0; j < n; j += stride_) {
+        xx_ += std::int64_t{before[j]} * before[j];
+        yy_ += std::int64_t{after[j]} * after[j];
+      }
+    }
+    lag_ = n;
+    std::int64_t xy = 0;
+    for (int j = 0; j < n; j += stride_) xy += std::int32_t{before[j]} * after[j];
+    const double e = static_cast<double>(xx_) * static_cast<double>(yy_);
+    return e > 0 ? static_cast<double>(xy) / std::sqrt(e) : 0.0;
   }
-  return crossings;
-}
+
+ private:
+  const std::int16_t* x_;
+  std::int64_t r_;
+  int stride_;
+  int lag_ = -1;
+  std::int64_t xx_ = 0, yy_ = 0;
+};
+
+// The zero crossings of every stride-th sample from r - m to r + m. Over m growing by the
+// stride the grid keeps its phase and gains one sample at each end, so the count is carried.
+class StretchCrossings {
+ public:
+  StretchCrossings(const std::int16_t* x, std::int64_t r, int stride)
+      : x_(x), r_(r), stride_(stride) {}
+
+  int at(int m) {
+    if (m == m_ + stride_) {
+      count_ += (x_[r_ - m] >= 0) != (x_[r_ - m + stride_] >= 0);
+      const std::int64_t next = last_ + stride_;
+      if (next < r_ + m) {
+        count_ += (x_[last_] >= 0) != (x_[next] >= 0);
+        last_ = next;
+      }
+    } else {
+      count_ = 0;
+      last_ = r_ - m;
+      for (std::int64_t i = r_ - m + stride_; i < r_ + m; i += stride_) {
+        count_ += (x_[last_] >= 0) != (x_[i] >= 0);
+        last_ = i;
+      }
+    }
+    m_ = m;
+    return count_;
+  }
+
+ private:
+  const std::int16_t* x_;
+  std::int64_t r_;
+  int stride_;
+  int m_ = -1;
+  int count_ = 0;
+  std::int64_t last_ = 0;  // the last sample of the grid below r + m
+};
 
 enum class VoicingState { Unvoiced, Voiced, Held };
 
@@ -109,12 +158,21 @@ std::vector<std::int16_t> srpdLowPass(std::span<const std::int16_t> samples, dou
   const std::size_t half = kPreFilterTaps / 2;
   std::vector<float> padded(samples.size() + 2 * half, 0.0f);
   std::copy(samples.begin(), samples.end(), padded.begin() + static_cast<std::ptrdiff_t>(half));
+  // A block of outputs at a time, tap by tap: each output still adds its products in tap
+  // order, as a plain dot product would, but the loop over outputs runs in vector registers.
+  constexpr std::size_t kBlock = 2048;
   std::vector<std::int16_t> out(samples.size());
-  for (std::size_t i = 0; i < samples.size(); ++i) {
-    const float* x = padded.data() + i;
-    float sum = 0;
-    for (int k = 0; k < kPreFilterTaps; ++k) sum += taps[k] * x[k];
-    out[i] = saturate16(sum);
+  std::vector<float> sums(kBlock);
+  for (std::size_t begin = 0; begin < samples.size(); begin += kBlock) {
+    const std::size_t size = std::min(kBlock, samples.size() - begin);
+    std::fill(sums.begin(), sums.end(), 0.0f);
+    for (int k = 0; k < kPreFilterTaps; ++k) {
+      const float tap = taps[static_cast<std::size_t>(k)];
+      const float* x = padded.data() + begin + static_cast<std::size_t>(k);
+      float* sum = sums.data();
+      for (std::size_t i = 0; i < size; ++i) sum[i] += tap * x[i];
+    }
+    for (std::size_t i = 0; i < size; ++i) out[begin + i] = saturate16(sums[i]);
   }
   return out;
 }
@@ -137,6 +195,9 @@ std::vector<float> srpdFrames(std::span<const std::int16_t> x, const SrpdParamet
   double heldPitch = 0;
   std::vector<int> coarseLags;
   std::vector<Candidate> candidates;
+  std::vector<double> fine;   // one candidate's full-resolution coefficients
+  bool onsetPending = false;  // the first voiced frame after unvoiced ones, not yet confirmed
+  std::size_t onsetIndex = 0;
 
   for (std::int64_t start = 0; start < count && start + g.segment <= count; start += g.shift) {
     const std::int64_t r = start + g.nMax;
@@ -173,12 +234,14 @@ std::vector<float> srpdFrames(std::span<const std::int16_t> x, const SrpdParamet
       int bestSignChanges = -1;
       double lobeBest = 0;
       int lobeLag = 0;
+      StretchCorrelation coarse(x.data(), r, stride);
+      StretchCrossings crossingsAt(x.data(), r, stride);
       for (int n = g.nMin; n <= g.nMax; n += stride) {
-        const double c = stretchCorrelation(x.data(), r, n, n, stride);
+        const double c = coarse.at(n);
         // Stretches of about one period each hold two periods, four zero crossings, but
         // sampled every stride-th sample just short of two periods they may show three: the
         // count is taken one stride further on.
-        const int crossings = stretchCrossings(x.data(), r, std::min(n + stride, g.nMax), stride);
+        const int crossings = crossingsAt.at(std::min(n + stride, g.nMax));
         if (n > g.nMin && (c >= 0) != (previous >= 0)) ++signChanges;
         if (lobeLag > 0 && signChanges > bestSignChanges) {
           coarseLags.push_back(lobeLag);
@@ -199,22 +262,26 @@ std::vector<float> srpdFrames(std::span<const std::int16_t> x, const SrpdParamet
       // the best placed between samples by a parabola.
       candidates.clear();
       for (int lag : coarseLags) {
+        // The lags lo - 1 .. hi + 1, so that the parabola finds its neighbours computed.
         const int lo = std::max(g.nMin, lag - stride + 1);
         const int hi = std::min(g.nMax, lag + stride - 1);
+        const int first = std::max(g.nMin, lo - 1);
+        const int last = std::min(g.nMax, hi + 1);
+        fine.clear();
+        StretchCorrelation full(x.data(), r, 1);
+        for (int n = first; n <= last; ++n) fine.push_back(full.at(n));
+        const auto c = [&](int n) { return fine[static_cast<std::size_t>(n - first)]; };
         int bestLag = lo;
         double bestC = -2;
         for (int n = lo; n <= hi; ++n) {
-          const double c = stretchCorrelation(x.data(), r, n, n, 1);
-          if (c > bestC) {
-            bestC = c;
+          if (c(n) > bestC) {
+            bestC = c(n);
             bestLag = n;
           }
         }
         double offset = 0;
         if (bestLag > g.nMin && bestLag < g.nMax) {
-          offset = dsp::parabolicPeakOffset(
-              stretchCorrelation(x.data(), r, bestLag - 1, bestLag - 1, 1), bestC,
-              stretchCorrelation(x.data(), r, bestLag + 1, bestLag + 1, 1));
+          offset = dsp::parabolicPeakOffset(c(bestLag - 1), bestC, c(bestLag + 1));
         }
         candidates.push_back({bestLag + offset, bestC});
         best = std::max(best, bestC);
@@ -222,8 +289,9 @@ std::vector<float> srpdFrames(std::span<const std::int16_t> x, const SrpdParamet
 
       // The decision: the strongest candidate above the threshold, unless a candidate at
       // half its period is also strong (period doubling), or peak tracking finds a strong
-      // one near the previous pitch. Higher multiples are not looked for: at a few times
-      // the pitch, a formant's ringing over a short stretch correlates as well as a period.
+      // one near the previous pitch. Other fractions are not looked for: at three or five
+      // times the pitch, a formant's ringing over a short stretch correlates as well as the
+      // period does.
       const Candidate* chosen = nullptr;
       for (const Candidate& c : candidates) {
         if (c.coefficient >= threshold && (!chosen || c.coefficient > chosen->coefficient)) {
@@ -231,33 +299,58 @@ std::vector<float> srpdFrames(std::span<const std::int16_t> x, const SrpdParamet
         }
       }
       if (chosen) {
-        for (const Candidate& c : candidates) {
-          if (c.lag >= chosen->lag || c.coefficient < p.tDh) continue;
-          const double ratio = chosen->lag / c.lag;
-          if (std::abs(ratio - 2) < 0.2) {
-            chosen = &c;
-            break;
-          }
-        }
-        if (tracking) {
+        // A candidate at half the chosen lag that reaches tDh takes its place, as often as
+        // that holds: a tone's multiples all correlate alike, and the fourth may come out
+        // strongest by a hair.
+        for (bool moved = true; moved;) {
+          moved = false;
           for (const Candidate& c : candidates) {
-            if (c.coefficient >= p.tDh && c.lag >= trackLow && c.lag <= trackHigh) {
+            if (c.lag < chosen->lag && c.coefficient >= p.tDh &&
+                std::abs(chosen->lag / c.lag - 2) < 0.2) {
               chosen = &c;
+              moved = true;
               break;
             }
           }
+        }
+        if (tracking) {
+          // The strongest near the previous pitch: the first one found there may be a
+          // weaker, shorter lag that only grazes the range.
+          const Candidate* near = nullptr;
+          for (const Candidate& c : candidates) {
+            if (c.coefficient >= p.tDh && c.lag >= trackLow && c.lag <= trackHigh &&
+                (!near || c.coefficient > near->coefficient)) {
+              near = &c;
+            }
+          }
+          if (near) chosen = near;
         }
         pitch = rate / chosen->lag;
       }
     }
 
-    // The state machine; a held frame is settled by the frame after it.
+    // The state machine; a held frame is settled by the frame after it, and so is the first
+    // voiced frame after an unvoiced one: it stands when the next frame is voiced within a
+    // quarter of its pitch. Noise, whose short stretches correlate well now and then, gives
+    // single frames or runs whose pitch leaps from frame to frame; a voice does not.
     const bool heldBefore = state == VoicingState::Held;
     const std::size_t index = values.size();
     values.push_back(0.0f);
     if (pitch > 0) {
       if (heldBefore && heldPitch > 0.625 * pitch && heldPitch < 1.75 * pitch) {
         values[heldIndex] = static_cast<float>(heldPitch);
+      }
+      if (onsetPending) {
+        const double ratio = pitch / values[onsetIndex];
+        if (ratio > 1 / kOnsetSpread && ratio < kOnsetSpread) {
+          onsetPending = false;
+        } else {
+          values[onsetIndex] = 0.0f;  // a leap: this frame is the onset to be confirmed
+          onsetIndex = index;
+        }
+      } else if (state == VoicingState::Unvoiced) {
+        onsetPending = true;
+        onsetIndex = index;
       }
       values[index] = static_cast<float>(pitch);
       if (lastPitch > 0) earlierPitch = lastPitch;
@@ -277,6 +370,10 @@ std::vector<float> srpdFrames(std::span<const std::int16_t> x, const SrpdParamet
       lastPitch = 0;
       state = VoicingState::Unvoiced;
     }
+    if (onsetPending && index != onsetIndex) {
+      values[onsetIndex] = 0.0f;  // the frame after the onset was not voiced
+      onsetPending = false;
+    }
     if (heldBefore && state != VoicingState::Voiced) {
       // The held frame is closed as unvoiced; its value stays 0.
       if (lastPitch > 0) earlierPitch = lastPitch;
@@ -285,6 +382,7 @@ std::vector<float> srpdFrames(std::span<const std::int16_t> x, const SrpdParamet
     }
     lastBest = best;
   }
+  if (onsetPending) values[onsetIndex] = 0.0f;
   return values;
 }
 
