@@ -362,7 +362,8 @@ bool RaptTracker::process(std::span<const float> buffer) {
     s.rho.assign(static_cast<std::size_t>(coarseLags), 0.0);
     dsp::slidingCorrelation(
         std::span<const float>(s.coarse).subspan(static_cast<std::size_t>(coarseStart)),
-        static_cast<std::size_t>(s.coarseWindow), static_cast<std::size_t>(s.coarseMinLag), s.rho);
+        static_cast<std::size_t>(s.coarseWindow), static_cast<std::size_t>(s.coarseMinLag), s.rho,
+        static_cast<double>(s.coarseWindow) * p.quietPower);
     const double top = *std::max_element(s.rho.begin(), s.rho.end());
     std::vector<std::pair<double, double>> peaks;  // (value, full-rate lag)
     for (int i = 1; i + 1 < coarseLags; ++i) {
@@ -391,7 +392,8 @@ bool RaptTracker::process(std::span<const float> buffer) {
       s.rho.assign(static_cast<std::size_t>(lastLag - first + 1), 0.0);
       dsp::slidingCorrelation(
           std::span<const float>(s.signal).subspan(static_cast<std::size_t>(start)),
-          static_cast<std::size_t>(s.window), static_cast<std::size_t>(first), s.rho);
+          static_cast<std::size_t>(s.window), static_cast<std::size_t>(first), s.rho,
+          static_cast<double>(s.window) * p.quietPower);
       int at = lo;
       for (int lag = lo; lag <= hi; ++lag) {
         if (s.rho[lag - first] > s.rho[at - first]) at = lag;

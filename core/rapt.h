@@ -37,6 +37,10 @@ struct RaptParameters {
   double frameStep = 0.01;   // s
   double windDur = 0.0075;   // s, the correlation window
   int nCands = 20;           // candidates per frame, the unvoiced one included
+  // The mean square, in the input's units, at which a perfectly periodic window's NCCF is
+  // halved: the energies are raised by it, so that dither and the last bits of a fade-out
+  // (a 16-bit sine of amplitude one) do not read as voice; one of amplitude two still does.
+  double quietPower = 0.7;
 };
 
 struct RaptFrame {

@@ -9,7 +9,7 @@
 namespace sonarel::dsp {
 
 void slidingCorrelation(std::span<const float> x, std::size_t length, std::size_t firstLag,
-                        std::span<double> rho) {
+                        std::span<double> rho, double energyFloor) {
   if (rho.empty()) return;
   assert(x.size() >= firstLag + rho.size() - 1 + length);
   // The dot products first, eight lags over one pass of the stretch: each sum still adds its
@@ -47,7 +47,7 @@ void slidingCorrelation(std::span<const float> x, std::size_t length, std::size_
       const double out = x[lag - 1], in = x[lag - 1 + length];
       eLag += in * in - out * out;
     }
-    const double norm = std::sqrt(e0 * std::max(eLag, 0.0));
+    const double norm = std::sqrt((e0 + energyFloor) * (std::max(eLag, 0.0) + energyFloor));
     rho[i] = norm > 0 ? rho[i] / norm : 0.0;
   }
 }

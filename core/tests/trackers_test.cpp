@@ -4,6 +4,7 @@
 // diagnostics, its buffers and its 10-s stretches.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/amdf.h"
@@ -208,6 +209,20 @@ TEST(RaptStretches, TheFileGivesOneValuePerCentisecond) {
   EXPECT_EQ(track.values.size(), 2530u);
   EXPECT_NEAR(track.values[999], 150.0, 1.5) << "the end of the first stretch";
   EXPECT_NEAR(track.values[1000], 150.0, 1.5) << "the start of the second";
+}
+
+// A tone of one 16-bit step is dither, not voice; from two steps up it is a tone like any other.
+TEST(RaptStretches, QuietestTonesAreUnvoiced) {
+  const auto voicedShare = [](double peak) {
+    const RaptTrack track = trackRaptFile(testing::sine(200, 11025, 11025, peak), 11025);
+    EXPECT_TRUE(track.ok);
+    const auto near = std::count_if(track.values.begin(), track.values.end(),
+                                    [](float v) { return std::abs(v - 200.0f) < 2.0f; });
+    return static_cast<double>(near) / static_cast<double>(track.values.size());
+  };
+  EXPECT_EQ(voicedShare(1), 0.0);
+  EXPECT_GT(voicedShare(2), 0.9);
+  EXPECT_GT(voicedShare(8000), 0.9);
 }
 
 }  // namespace
