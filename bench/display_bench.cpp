@@ -91,7 +91,8 @@ void BM_ZoomStatistics(benchmark::State& state) {
 BENCHMARK(BM_ZoomStatistics)->Unit(benchmark::kMillisecond);
 
 // Drawing the spectrogram of a two-minute 44100 Hz recording from nothing (the picture is not
-// kept between iterations): 680 transforms of 4096 points and the painting.
+// kept between iterations): 680 transforms of 4096 points per picture and the painting, in a
+// view whose graph is `width` pixels wide (the layout scaled as on screen).
 void BM_DrawSpectrogramFromScratch(benchmark::State& state) {
   static app::ViewState view = [] {
     app::ViewState s;
@@ -99,21 +100,26 @@ void BM_DrawSpectrogramFromScratch(benchmark::State& state) {
     return s;
   }();
   const int mode = static_cast<int>(state.range(0));
-  const app::GraphGeometry geometry = app::GraphGeometry::normal();
-  QImage image(geometry.extent(), QImage::Format_RGB32);
+  const double scale = static_cast<double>(state.range(1)) / app::kGraphWidth;
+  const QSize least = app::GraphGeometry::normal().extent();
+  const app::ScaledLayout layout = app::ScaledLayout::forViewSize(
+      QSize(static_cast<int>(least.width() * scale), static_cast<int>(least.height() * scale)));
+  QImage image(layout.toWidget(QRect(QPoint(0, 0), layout.geometry.extent())).size(),
+               QImage::Format_RGB32);
   for (auto _ : state) {
     app::SpectrogramCaches caches;
     app::DisplayData data = view.displayData();
     data.spectral.caches = &caches;
     image.fill(Qt::white);
     QPainter painter(&image);
-    app::drawDisplayMode(painter, geometry, data, mode);
+    painter.setTransform(layout.transform());
+    if (layout.scale != 1.0) painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    app::drawDisplayMode(painter, layout.geometry, data, mode);
   }
 }
 BENCHMARK(BM_DrawSpectrogramFromScratch)
-    ->ArgName("mode")
-    ->Arg(app::mode::Spectrogram)
-    ->Arg(app::mode::SpectrogramAmplitude)
+    ->ArgNames({"mode", "width"})
+    ->ArgsProduct({{app::mode::Spectrogram, app::mode::SpectrogramAmplitude}, {680, 1280, 1920}})
     ->Unit(benchmark::kMillisecond);
 
 // The first repaint after an edit: the edit has ended the display and dropped every result,

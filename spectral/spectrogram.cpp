@@ -2,7 +2,10 @@
 #include "spectral/spectrogram.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <exception>
+#include <thread>
 
 #include "dsp/windows.h"
 #include "spectral/fft_kernels.h"
@@ -10,6 +13,11 @@
 namespace sonarel::spectral {
 
 namespace {
+
+// Columns a thread takes at a time, and the fewest columns worth a thread of their own.
+constexpr int kColumnsPerBlock = 8;
+constexpr int kColumnsPerThread = 16;
+constexpr int kMostThreads = 16;
 
 bool quarterBand(std::uint32_t rate) {
   return rate >= 44100;
@@ -114,44 +122,80 @@ SpectrogramBuilder::SpectrogramBuilder(const SpectrogramRequest& request)
     weights_[k] = dsp::hammingWeight(k, weights_.size());
   }
   bins_ = rowBins<BinSpan>(n, picture.rows, request.rate);
-  frame_.resize(static_cast<std::size_t>(n));
-  next_ = 0;
+  // Frames move right with the column, so once one overruns the samples so do all after it.
+  while (end_ < picture.columns && !overruns(end_)) ++end_;
+  threads_ = std::clamp(
+      request.threads > 0 ? request.threads : static_cast<int>(std::thread::hardware_concurrency()),
+      1, kMostThreads);
+  next_ = end_ > 0 ? 0 : picture.columns;
+}
+
+std::int64_t SpectrogramBuilder::frameStart(int column) const {
+  const std::int64_t centre = static_cast<std::int64_t>(column) * span_ / picture_.columns;
+  return centre + 1 - static_cast<std::int64_t>(weights_.size() / 2);
+}
+
+bool SpectrogramBuilder::overruns(int column) const {
+  const auto length = static_cast<std::int64_t>(weights_.size());
+  return frameStart(column) - 1 + length > available_ - 1;
 }
 
 bool SpectrogramBuilder::advance(int columns) {
-  for (int i = 0; i < columns && !done(); ++i) {
-    if (!computeColumn(next_)) {
-      next_ = picture_.columns;  // a frame overran the samples: the rest stays background
-      break;
-    }
-    ++next_;
-  }
+  if (done()) return false;
+  const auto last =
+      static_cast<int>(std::min<std::int64_t>(std::int64_t{next_} + std::max(columns, 0), end_));
+  computeColumns(next_, last);
+  next_ = last >= end_ ? picture_.columns : last;  // past end_ everything stays background
   return !done();
 }
 
-// False when the column's frame runs past the available samples.
-bool SpectrogramBuilder::computeColumn(int c) {
+// Hands out blocks of columns to the threads; the calling thread is one of them. Columns
+// write disjoint pixels, so no thread waits for another until the join.
+void SpectrogramBuilder::computeColumns(int first, int last) {
+  if (last <= first) return;
+  const int workers = std::clamp((last - first) / kColumnsPerThread, 1, threads_);
+  while (frames_.size() < static_cast<std::size_t>(workers))
+    frames_.emplace_back(static_cast<std::size_t>(picture_.fftSize));
+  std::atomic<int> nextBlock{first};
+  auto work = [this, last, &nextBlock](std::vector<float>& frame) {
+    for (;;) {
+      const int begin = nextBlock.fetch_add(kColumnsPerBlock, std::memory_order_relaxed);
+      if (begin >= last) return;
+      for (int c = begin; c < std::min(begin + kColumnsPerBlock, last); ++c)
+        computeColumn(c, frame);
+    }
+  };
+  std::vector<std::thread> helpers;
+  try {
+    helpers.reserve(static_cast<std::size_t>(workers - 1));
+    for (int w = 1; w < workers; ++w)
+      helpers.emplace_back(work, std::ref(frames_[static_cast<std::size_t>(w)]));
+  } catch (const std::exception&) {
+    // No more threads to be had: those started and this one take every block between them.
+  }
+  work(frames_.front());
+  for (std::thread& helper : helpers) helper.join();
+}
+
+void SpectrogramBuilder::computeColumn(int c, std::vector<float>& frame) {
+  const std::int64_t start = frameStart(c);
+  if (first_ + start < 0) return;  // before the recording: background
   const int length = static_cast<int>(weights_.size());
-  const std::int64_t centre = static_cast<std::int64_t>(c) * span_ / picture_.columns;
-  const std::int64_t start = centre + 1 - length / 2;  // relative to the range start
-  if (first_ + start < 0) return true;                 // before the recording: background
-  if (centre - length / 2 + length > available_ - 1) return false;
   const std::int16_t* samples = samples_.data() + first_ + start;
   for (int k = 0; k < length; ++k)
-    frame_[static_cast<std::size_t>(k)] =
+    frame[static_cast<std::size_t>(k)] =
         static_cast<float>(samples[k] * weights_[static_cast<std::size_t>(k)]);
-  std::fill(frame_.begin() + length, frame_.end(), 0.0f);
-  PackedRealFft(frame_.data(), frame_.size() / 2, 1);
+  std::fill(frame.begin() + length, frame.end(), 0.0f);
+  PackedRealFft(frame.data(), frame.size() / 2, 1);
 
   const int rows = picture_.rows;
   for (int j = 0; j < rows; ++j) {
-    const int level = levelOf(frame_.data(), bins_[static_cast<std::size_t>(j)], floor_);
+    const int level = levelOf(frame.data(), bins_[static_cast<std::size_t>(j)], floor_);
     const auto index = static_cast<std::size_t>(rows - 1 - j) * picture_.columns + c;
     picture_.levels[index] = static_cast<float>(level);
     picture_.entries[index] = static_cast<std::uint8_t>(
         level > 0 ? std::max(0, kBackgroundEntry - level) : kBackgroundEntry);
   }
-  return true;
 }
 
 SpectrogramPicture SpectrogramLevels(const SpectrogramRequest& request) {

@@ -58,6 +58,9 @@ struct SpectrogramRequest {
   int rows = 0;  // picture height R
   int columns = kSpectrogramColumns;
   bool printing = false;
+  // Threads that compute the columns: 0 takes one per processor, 1 the calling thread only.
+  // The picture does not depend on it.
+  int threads = 0;
 };
 
 struct SpectrogramPicture {
@@ -78,6 +81,8 @@ struct SpectrogramPicture {
 };
 
 // Builds a picture column by column, so that a display can show it growing from the left.
+// Each column is one transform of its own frame, so the columns of a step are spread over the
+// request's threads; every thread has its own transform buffer, allocated once per builder.
 class SpectrogramBuilder {
  public:
   explicit SpectrogramBuilder(const SpectrogramRequest& request);
@@ -93,16 +98,21 @@ class SpectrogramBuilder {
     int begin = 0;
     int end = 0;
   };
-  bool computeColumn(int column);
+  std::int64_t frameStart(int column) const;  // relative to the range start
+  bool overruns(int column) const;
+  void computeColumns(int first, int last);
+  void computeColumn(int column, std::vector<float>& frame);
 
   SpectrogramPicture picture_;
   std::span<const std::int16_t> samples_;
   std::int64_t first_ = 0, available_ = 0, span_ = 0;
   int floor_ = 0;
   int next_ = 0;
+  int end_ = 0;  // the first column whose frame overruns the samples: background from there
+  int threads_ = 1;
   std::vector<double> weights_;
-  std::vector<BinSpan> bins_;  // bins of each row, from the bottom row up
-  std::vector<float> frame_;
+  std::vector<BinSpan> bins_;               // bins of each row, from the bottom row up
+  std::vector<std::vector<float>> frames_;  // one transform buffer per thread
 };
 
 // Columns whose frame would begin before the recording's first sample, or that come after a

@@ -42,25 +42,6 @@ spectral::SpectrogramBand bandOf(const DisplayData& data) {
   return data.spectral.spectrogram.band;
 }
 
-// The picture's computed columns in the palette of `settings`; the rest is background.
-QImage colouredPicture(const spectral::SpectrogramPicture& picture, int columnsDone,
-                       const SpectrogramSettings& settings, int width, int height) {
-  const spectral::Palette palette =
-      spectral::SpectrogramPalette(settings.contrast, settings.blackAndWhite);
-  QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
-  const spectral::Rgb ground = palette[spectral::kBackgroundEntry];
-  image.fill(QColor(ground.r, ground.g, ground.b));
-  const int columns = std::min(columnsDone, image.width());
-  for (int row = 0; row < picture.rows && row < image.height(); ++row) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
-    for (int c = 0; c < columns; ++c) {
-      const spectral::Rgb colour = palette[static_cast<std::size_t>(picture.entry(c, row))];
-      line[c] = qRgb(colour.r, colour.g, colour.b);
-    }
-  }
-  return image;
-}
-
 }  // namespace
 
 void drawSpectrogramPicture(QPainter& painter, const QRect& panel, const DisplayData& data,
@@ -81,13 +62,18 @@ void drawSpectrogramPicture(QPainter& painter, const QRect& panel, const Display
                                                data.spectral.printing};
     const spectral::SpectrogramPicture& picture =
         cache->picture(request, data.spectral.revision, !data.spectral.progressive);
-    const QImage image = colouredPicture(picture, cache->columnsDone(), data.spectral.spectrogram,
-                                         request.columns, request.rows);
-    const QRect target(panel.left() + 1, panel.top(), image.width(), panel.height());
-    if (image.height() == target.height()) {
-      painter.drawImage(target.topLeft(), image);
-    } else {
-      painter.drawImage(target, image);
+    const std::vector<std::uint32_t>& colours = cache->colours(data.spectral.spectrogram);
+    if (!colours.empty()) {
+      // Drawn straight from the cache's pixels, which outlive the paint: no copy per repaint.
+      const QImage image(reinterpret_cast<const uchar*>(colours.data()), picture.columns,
+                         picture.rows, static_cast<qsizetype>(picture.columns) * 4,
+                         QImage::Format_RGB32);
+      const QRect target(panel.left() + 1, panel.top(), image.width(), panel.height());
+      if (image.height() == target.height()) {
+        painter.drawImage(target.topLeft(), image);
+      } else {
+        painter.drawImage(target, image);
+      }
     }
   }
   painter.setPen(QPen(QColor(120, 120, 120), 1));

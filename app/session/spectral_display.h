@@ -30,6 +30,7 @@ class SpectrogramPictureCache {
   SpectrogramPictureCache(const SpectrogramPictureCache&) {}
   SpectrogramPictureCache& operator=(const SpectrogramPictureCache&) {
     builder_.reset();
+    colours_.clear();
     return *this;
   }
   SpectrogramPictureCache(SpectrogramPictureCache&&) noexcept = default;
@@ -43,6 +44,10 @@ class SpectrogramPictureCache {
   bool advance();
   int columnsDone() const { return builder_ ? builder_->columnsDone() : 0; }
   bool growing() const { return builder_ && !builder_->done(); }
+  // The picture in the palette of `settings` as 0xffRRGGBB words, row by row from the top,
+  // with the columns not computed yet in the background colour; empty before any picture.
+  // Kept between repaints until the picture grows or changes or the settings change.
+  const std::vector<std::uint32_t>& colours(const SpectrogramSettings& settings);
 
  private:
   struct Key {
@@ -52,12 +57,24 @@ class SpectrogramPictureCache {
     std::uint32_t rate = 0;
     spectral::SpectrogramBand band{};
     int rows = 0;
+    int columns = 0;
     bool printing = false;
     bool operator==(const Key&) const = default;
   };
 
+  struct ColourKey {
+    std::uint64_t picture = 0;
+    int columnsDone = -1;
+    int contrast = 0;
+    bool blackAndWhite = false;
+    bool operator==(const ColourKey&) const = default;
+  };
+
   Key key_;
   std::unique_ptr<spectral::SpectrogramBuilder> builder_;
+  std::uint64_t pictures_ = 0;  // pictures started, so that the colours know theirs
+  ColourKey colourKey_;
+  std::vector<std::uint32_t> colours_;
 };
 
 // Three pictures: mode 1 and the upper and lower pictures of mode 16.

@@ -174,5 +174,66 @@ TEST(SpectrogramBuilder, ColumnsInSlicesGiveTheWholePicture) {
   EXPECT_EQ(builder.picture().levels, SpectrogramLevels(request).levels);
 }
 
+// The columns of a picture are spread over threads in blocks handed out as they finish, so
+// which thread computes a column varies from run to run: the picture must not.
+TEST(SpectrogramThreads, ParallelPictureEqualsSingleThreaded) {
+  struct Case {
+    std::uint32_t rate;
+    SpectrogramBand band;
+    int rows;
+    int columns;
+    std::int64_t first, last;
+    bool printing;
+  };
+  const auto x11 = noise(3 * 11025, 5);
+  const auto x22 = noise(2 * 22050, 6);
+  const auto x44 = noise(44100, 7);
+  const std::vector<std::pair<std::span<const std::int16_t>, Case>> cases = {
+      {x11, {11025, SpectrogramBand::Narrow, 200, 680, 0, 3 * 11025, false}},  // overruns
+      {x11, {11025, SpectrogramBand::Wide, 360, 250, 5000, 9000, false}},
+      {x22, {22050, SpectrogramBand::Middle, 301, 160, 0, 2 * 22050, false}},
+      {x22, {22050, SpectrogramBand::Narrow, 64, 37, 100, 2 * 22050 - 40, false}},
+      {x44, {44100, SpectrogramBand::Wide, 175, 90, 0, 44100, true}},
+      {x44, {44100, SpectrogramBand::Narrow, 360, 70, 0, 44100, false}},
+  };
+  for (const auto& [samples, c] : cases) {
+    SpectrogramRequest request{samples, c.first, c.last,    c.rate,
+                               c.band,  c.rows,  c.columns, c.printing};
+    request.threads = 1;
+    const SpectrogramPicture single = SpectrogramLevels(request);
+    ASSERT_NE(single.entries, std::vector<std::uint8_t>(single.entries.size(), kBackgroundEntry));
+    for (int threads : {2, 3, 7}) {
+      request.threads = threads;
+      const SpectrogramPicture parallel = SpectrogramLevels(request);
+      EXPECT_EQ(parallel.entries, single.entries) << c.rate << " " << c.rows << " " << threads;
+      EXPECT_EQ(parallel.levels, single.levels) << c.rate << " " << c.rows << " " << threads;
+      if (threads != 3) continue;
+      // Growing on screen: a step at a time, each step spread over the threads.
+      SpectrogramBuilder builder(request);
+      while (builder.advance(40)) {
+      }
+      EXPECT_EQ(builder.picture().entries, single.entries) << c.rate << " " << threads;
+    }
+  }
+}
+
+// A frame running past the samples ends the picture: that column and every later one stay
+// background however the columns are shared out, and the builder reports it done.
+TEST(SpectrogramThreads, OverrunEndsThePictureOnEveryThreadCount) {
+  const auto x = noise(11025, 8);
+  for (int threads : {1, 2, 7}) {
+    SpectrogramRequest request{x, 0, 11025, 11025, SpectrogramBand::Narrow, 50};
+    request.threads = threads;
+    SpectrogramBuilder builder(request);
+    EXPECT_FALSE(builder.advance(680));
+    EXPECT_TRUE(builder.done());
+    EXPECT_EQ(builder.columnsDone(), 680);
+    const SpectrogramPicture& p = builder.picture();
+    EXPECT_FALSE(columnIsBackground(p, 600)) << threads;
+    EXPECT_TRUE(columnIsBackground(p, 679)) << threads;
+    EXPECT_FALSE(builder.advance(10));
+  }
+}
+
 }  // namespace
 }  // namespace sonarel::spectral
