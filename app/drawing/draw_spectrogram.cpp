@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <algorithm>
+#include <cmath>
 
 #include "app/drawing/display_modes.h"
 #include "app/drawing/fitted_text.h"
@@ -170,8 +171,12 @@ struct LegendPlace {
   int rows = kLegendRows;
   bool pressed = false;  // into a low graph
   // Where contrast `c` (1..99) lies on the legend, and back.
-  int rowOf(int c) const { return top - 1 + (c - 4) * rows / kLegendRows; }
-  int contrastAt(int y) const { return (y - (top - 1)) * kLegendRows / rows + 4; }
+  int rowOf(int c) const {
+    return top - 1 + static_cast<int>(std::lround((c - 4) * double(rows) / kLegendRows));
+  }
+  int contrastAt(int y) const {
+    return static_cast<int>(std::lround((y - (top - 1)) * double(kLegendRows) / rows)) + 4;
+  }
 };
 
 LegendPlace legendPlace(const QRect& graph) {
