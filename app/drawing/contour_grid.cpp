@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/drawing/contour_grid.h"
 
+#include "app/drawing/fitted_text.h"
 #include "app/drawing/graph_geometry.h"
 
 namespace sonarel::app {
@@ -54,8 +55,11 @@ void drawContourGrid(QPainter& painter, const QRect& graph, const GridScale& sca
   painter.translate(graph.right() + 8 + metrics.height(), graph.center().y());
   painter.rotate(-90);
   painter.setPen(Qt::black);
-  painter.drawText(QRect(-graph.height() / 2, -metrics.height(), graph.height(), metrics.height()),
-                   Qt::AlignCenter, scale.title);
+  // A low graph's title may reach a few rows past its ends, into the margins.
+  const int room = graph.height() + 8;
+  const QString title = fitText(painter, scale.title, room);
+  painter.drawText(QRect(-room / 2, -metrics.height(), room, metrics.height()), Qt::AlignCenter,
+                   title);
   painter.restore();
 }
 

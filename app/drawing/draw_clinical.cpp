@@ -66,17 +66,24 @@ std::optional<clinical::ClinicalMeasures> drawClinicalMeasures(QPainter& painter
   painter.save();
   painter.fillRect(graph, Qt::white);
   const bool compact = compactGraph(graph);
+  // A low graph (a comparison pane) sets the rows close and the headers beside the title.
+  const bool low = graph.height() < kShortReportHeight;
   QFont font("Arial");
   font.setPixelSize(compact ? 11 : 15);
   font.setBold(true);
   painter.setFont(font);
   painter.setPen(Qt::black);
-  const int margin = compact ? 8 : 16;
-  const int line = painter.fontMetrics().height() + (compact ? 4 : 8);
-  int top = graph.top() + margin;
-  painter.drawText(graph.left() + margin, top + painter.fontMetrics().ascent(),
-                   displayText("Clinical measures of the sustained vowel"));
-  top += line * 3 / 2;
+  const int margin = low ? 4 : compact ? 8 : 16;
+  const int line = painter.fontMetrics().height() + (low ? 1 : compact ? 4 : 8);
+  const int titleTop = graph.top() + margin;
+  int top = titleTop;
+  const QString title = displayText("Clinical measures of the sustained vowel");
+  painter.drawText(graph.left() + margin, top + painter.fontMetrics().ascent(), title);
+  const int valueX = graph.left() + graph.width() * 55 / 100;
+  const int normalX = graph.left() + graph.width() * 72 / 100;
+  const bool headersBeside =
+      low && graph.left() + margin + painter.fontMetrics().horizontalAdvance(title) + 8 < valueX;
+  if (!headersBeside) top += low ? line : line * 3 / 2;
 
   const clinical::ClinicalOutcome outcome = outcomeOf(data);
   if (!outcome.measures) {
@@ -107,10 +114,9 @@ std::optional<clinical::ClinicalMeasures> drawClinicalMeasures(QPainter& painter
       {displayText("Long-term spectrum: slope"), m.slopeDb, "dB", 0, 0},
       {displayText("Long-term spectrum: tilt"), m.tiltDb, "dB", 0, 0},
   };
-  const int valueX = graph.left() + graph.width() * 55 / 100;
-  const int normalX = graph.left() + graph.width() * 72 / 100;
   painter.drawText(valueX, top + painter.fontMetrics().ascent(), displayText("Value"));
   painter.drawText(normalX, top + painter.fontMetrics().ascent(), displayText("Normal"));
+  const int headersRight = normalX + painter.fontMetrics().horizontalAdvance(displayText("Normal"));
   top += line;
   font.setBold(false);
   painter.setFont(font);
@@ -119,8 +125,9 @@ std::optional<clinical::ClinicalMeasures> drawClinicalMeasures(QPainter& painter
     const bool within = row.relation == '<' ? row.value < row.limit : row.value > row.limit;
     if (row.relation) {
       // A band behind the row: green within the normal limit, red outside it.
-      painter.fillRect(QRect(graph.left() + margin / 2, top - 2, graph.width() - margin, line - 2),
-                       within ? QColor(214, 240, 214) : QColor(248, 214, 214));
+      const QRect band(graph.left() + margin / 2, top - (low ? 0 : 2), graph.width() - margin,
+                       line - (low ? 1 : 2));
+      painter.fillRect(band, within ? QColor(214, 240, 214) : QColor(248, 214, 214));
     }
     painter.setPen(Qt::black);
     painter.drawText(graph.left() + margin, baseline, row.label);
@@ -132,9 +139,15 @@ std::optional<clinical::ClinicalMeasures> drawClinicalMeasures(QPainter& painter
                          : QString::fromUtf8("\u2014"));
     top += line;
   }
-  top += line / 2;
-  painter.drawText(graph.left() + margin, top + painter.fontMetrics().ascent(),
-                   displayText("Vowel measured: %1 s").arg(m.vowelSeconds, 0, 'f', 2));
+  const QString measured = displayText("Vowel measured: %1 s").arg(m.vowelSeconds, 0, 'f', 2);
+  const int measuredX = graph.right() - margin - painter.fontMetrics().horizontalAdvance(measured);
+  if (headersBeside && measuredX > headersRight + 12) {
+    // At the end of the title's line, where a low graph has room for it.
+    painter.drawText(measuredX, titleTop + painter.fontMetrics().ascent(), measured);
+  } else {
+    top += low ? 0 : line / 2;
+    painter.drawText(graph.left() + margin, top + painter.fontMetrics().ascent(), measured);
+  }
   painter.restore();
   return m;
 }

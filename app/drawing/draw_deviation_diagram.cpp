@@ -3,6 +3,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "app/drawing/fitted_text.h"
 #include "app/drawing/quality_drawing.h"
 #include "quality/diagram_points.h"
 
@@ -79,8 +80,15 @@ void drawPlane(QPainter& painter, const QRect& graph, const DiagramFrame& f, boo
   painter.setFont(arial(compact ? 16 : 18, true));
   painter.setPen(data.comparison ? comparisonRecordingColours().marker
                                  : mainRecordingColours().marker);
-  drawTurnedText(painter, x0 + 710, middle - (compact && data.language == kKorean ? 25 : 0),
-                 displayText(QT_TRANSLATE_NOOP("Display", "Phonatory Deviation Diagram")), false);
+  // Beside a low graph (a comparison pane) the name is centred on the frame and may reach
+  // past it by a few rows at either end.
+  const bool low = yb - yt < kShortReportHeight;
+  const QString name =
+      fitText(painter, displayText(QT_TRANSLATE_NOOP("Display", "Phonatory Deviation Diagram")),
+              yb - yt + 64);
+  const bool raised = compact && data.language == kKorean && !low;
+  drawTurnedText(painter, x0 + 710, low ? (yt + yb + 32) / 2 : middle - (raised ? 25 : 0), name,
+                 false);
   painter.setFont(arial(18, true));
   painter.setPen(Qt::black);
   const QString across =

@@ -2,8 +2,10 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <algorithm>
+#include <cmath>
 
 #include "app/drawing/display_modes.h"
+#include "app/drawing/fitted_text.h"
 #include "app/drawing/spectral_drawing.h"
 
 namespace sonarel::app {
@@ -11,6 +13,13 @@ namespace {
 
 constexpr int kPanelHeight = 175;
 constexpr int kLegendRows = 99;
+// Panels lower than this have their frequency labels and band name set smaller.
+constexpr int kLowPanel = 100;
+
+QFont smallerFont(QFont font) {
+  font.setPixelSize(9);
+  return font;
+}
 
 QString displayText(const char* text) {
   return QCoreApplication::translate("Display", text);
@@ -79,15 +88,24 @@ void drawSpectrogramPicture(QPainter& painter, const QRect& panel, const Display
   painter.setPen(QPen(QColor(120, 120, 120), 1));
   painter.drawRect(panel.adjusted(0, -1, 1, 0));
 
-  const int divisions = panel.height() < 300 ? 4 : 8;
+  // A low panel (a comparison pane) labels three rows in a smaller font, inside its own
+  // height, so that the labels, the time labels under them and the band name stay apart.
+  const bool low = panel.height() < kLowPanel;
+  const QFont labels = painter.font();
+  if (low) painter.setFont(smallerFont(labels));
+  const int divisions = low ? 2 : panel.height() < 300 ? 4 : 8;
   const double top = spectral::SpectrogramTopFrequency(data.sampleRate);
   const int bottom = panel.top() + panel.height();
   painter.setPen(Qt::black);
   for (int i = 0; i <= divisions; ++i) {
     const int y = bottom - i * panel.height() / divisions;
-    painter.drawText(QRect(panel.left() - 62, y - 7, 58, 14), Qt::AlignRight | Qt::AlignVCenter,
+    QRect box(panel.left() - 62, y - 7, 58, 14);
+    if (low && i == 0) box.moveBottom(bottom);
+    if (low && i == divisions) box.moveTop(panel.top() - 1);
+    painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter,
                      QString::asprintf("%.3d Hz", static_cast<int>(i * top / divisions)));
   }
+  painter.setFont(labels);
   const double start = data.rangeStartSeconds();
   const double duration = data.rangeSeconds();
   for (int i = 0; i <= 6; ++i) {
@@ -96,8 +114,11 @@ void drawSpectrogramPicture(QPainter& painter, const QRect& panel, const Display
                      QString::asprintf("%.2f s", start + i * duration / 6));
   }
   // Turned upwards, the name lies left of its anchor by the font's ascent: kept on screen.
+  if (low) painter.setFont(smallerFont(labels));
+  const QString name = low ? fitText(painter, bandName(band), panel.height() + 4) : bandName(band);
   drawUpwards(painter, std::max(painter.fontMetrics().ascent() + 1, panel.left() - 66),
-              panel.center().y(), bandName(band), bandColour);
+              panel.center().y(), name, bandColour);
+  painter.setFont(labels);
 }
 
 namespace {
@@ -126,10 +147,37 @@ void drawMarker(QPainter& painter, const QRect& marker, bool vertical) {
   painter.restore();
 }
 
-// The colour legend's left edge: closer to the pictures on a low graph, whose view has less
-// room on the right, so that the legend, its marker and the title stay on screen.
-int legendLeft(const QRect& graph) {
-  return graph.left() + (graph.height() < kLeastGraphHeight ? 700 : 711);
+// The colour legend: its left edge closer to the pictures on a low graph, whose view has less
+// room on the right, so that the legend, its marker and the title stay on screen. `top` is
+// the row of the legend's first entry; `rows` the rows it spans, one a palette entry where
+// the graph has room for all of them (the contrast's marker then moves a row per dB).
+struct LegendPlace {
+  int left = 0;
+  int top = 0;
+  int rows = kLegendRows;
+  bool pressed = false;  // into a low graph
+  // Where contrast `c` (1..99) lies on the legend, and back.
+  int rowOf(int c) const {
+    return top - 1 + static_cast<int>(std::lround((c - 4) * double(rows) / kLegendRows));
+  }
+  int contrastAt(int y) const {
+    return static_cast<int>(std::lround((y - (top - 1)) * double(kLegendRows) / rows)) + 4;
+  }
+};
+
+LegendPlace legendPlace(const QRect& graph) {
+  LegendPlace place;
+  place.left = graph.left() + (graph.height() < kLeastGraphHeight ? 700 : 711);
+  place.top = graph.top() + 39;
+  // Below that, the legend and its value would run past the lower picture into its time
+  // labels: a comparison pane presses the legend into the pictures' height.
+  constexpr int kLegendGraph = 39 + kLegendRows + 17;
+  if (graph.height() < kLegendGraph) {
+    place.pressed = true;
+    place.top = graph.top() - 10;
+    place.rows = std::min(kLegendRows, graph.height() - 7);
+  }
+  return place;
 }
 
 }  // namespace
@@ -168,24 +216,28 @@ void drawSpectrogramAmplitude(QPainter& painter, const QRect& graph, const Displ
   const SpectrogramSettings& settings = data.spectral.spectrogram;
   const spectral::Palette palette =
       spectral::SpectrogramPalette(settings.contrast, settings.blackAndWhite);
-  const int legend = legendLeft(graph);
-  for (int i = 0; i < kLegendRows; ++i) {
-    const spectral::Rgb c = palette[static_cast<std::size_t>(i)];
-    painter.fillRect(legend, graph.top() + 39 + i, 12, 1, QColor(c.r, c.g, c.b));
+  const LegendPlace place = legendPlace(graph);
+  const int legend = place.left;
+  for (int i = 0; i < place.rows; ++i) {
+    const spectral::Rgb c = palette[static_cast<std::size_t>(i * kLegendRows / place.rows)];
+    painter.fillRect(legend, place.top + i, 12, 1, QColor(c.r, c.g, c.b));
   }
   painter.setPen(QPen(QColor(120, 120, 120), 1));
-  painter.drawRect(legend - 1, graph.top() + 38, 13, kLegendRows + 1);
-  painter.drawLine(legend + 22, graph.top() + 38, legend + 22, graph.top() + 139);
+  painter.drawRect(legend - 1, place.top - 1, 13, place.rows + 1);
+  painter.drawLine(legend + 22, place.top - 1, legend + 22, place.top + place.rows + 1);
   if (auto marker = contrastMarker(mode::SpectrogramAmplitude, graph, settings.contrast)) {
     drawMarker(painter, *marker, true);
     // The value under the legend, where even the compact layout has room for it.
     painter.setPen(Qt::black);
-    painter.drawText(QRect(legend - 6, graph.top() + 142, 40, 14), Qt::AlignCenter,
+    painter.drawText(QRect(legend - 6, place.top + place.rows + 4, 40, 14), Qt::AlignCenter,
                      QString::asprintf("%02d dB", settings.contrast));
   }
-  drawUpwards(painter, legend + (graph.height() < kLeastGraphHeight ? 36 : 14),
-              panels.narrow.center().y() + 20,
-              displayText(QT_TRANSLATE_NOOP("Display", "Spectrogram")), kBandNameColour);
+  // A pressed legend leaves no room for the name beside it; the band names say what is shown.
+  if (!place.pressed) {
+    drawUpwards(painter, legend + (graph.height() < kLeastGraphHeight ? 36 : 14),
+                panels.narrow.center().y() + 20,
+                displayText(QT_TRANSLATE_NOOP("Display", "Spectrogram")), kBandNameColour);
+  }
   painter.restore();
 }
 
@@ -195,8 +247,9 @@ std::optional<QRect> contrastMarker(int displayMode, const QRect& graph, int con
     return QRect(x - 4, graph.top() + graph.height() + 14, 9, 9);
   }
   if (displayMode == mode::SpectrogramAmplitude) {
-    const int y = graph.top() + 38 + contrast - 4;
-    return QRect(legendLeft(graph) + 19, y - 4, 9, 9);
+    const LegendPlace place = legendPlace(graph);
+    const int y = place.rowOf(contrast);
+    return QRect(place.left + 19, y - 4, 9, 9);
   }
   return std::nullopt;
 }
@@ -206,7 +259,7 @@ std::optional<int> contrastAt(int displayMode, const QRect& graph, QPoint point)
   if (displayMode == mode::Spectrogram) {
     contrast = (point.x() - graph.left()) * 100 / 198 + 2;
   } else if (displayMode == mode::SpectrogramAmplitude) {
-    contrast = point.y() - (graph.top() + 38) + 4;
+    contrast = legendPlace(graph).contrastAt(point.y());
   } else {
     return std::nullopt;
   }

@@ -31,13 +31,23 @@ QSize leastNormalExtent() {
 
 }  // namespace
 
+namespace {
+
+// A comparison pane: the graph's top margin, the strip's height and the margin under it.
+constexpr int kPaneTop = 18, kPaneStrip = 50, kPaneBottom = 6, kLowestPaneGraph = 100;
+
+int paneHeight(int graphHeight) {
+  return kPaneTop + graphHeight + kStripGap + kPaneStrip + kPaneBottom;
+}
+
+}  // namespace
+
 GraphGeometry GraphGeometry::comparisonPane(QSize size) {
-  constexpr int kTop = 18, kGap = kStripGap, kStrip = 50, kBottom = 6, kLowestGraph = 100;
   GraphGeometry g = compactLayout();
   const int left = std::max(g.graph.left(), (size.width() - kGraphWidth) / 2);
-  const int height = std::max(kLowestGraph, size.height() - kTop - kGap - kStrip - kBottom);
-  g.graph = QRect(left, kTop, kGraphWidth, height);
-  g.strip = QRect(left, g.graph.bottom() + 1 + kGap, kGraphWidth, kStrip);
+  const int height = std::max(kLowestPaneGraph, size.height() - paneHeight(0));
+  g.graph = QRect(left, kPaneTop, kGraphWidth, height);
+  g.strip = QRect(left, g.graph.bottom() + 1 + kStripGap, kGraphWidth, kPaneStrip);
   return g;
 }
 
@@ -67,6 +77,22 @@ ScaledLayout ScaledLayout::forViewSize(QSize size) {
   const QSize logical(static_cast<int>(size.width() / layout.scale),
                       static_cast<int>(size.height() / layout.scale));
   layout.geometry = GraphGeometry::forViewSize(logical);
+  return layout;
+}
+
+ScaledLayout ScaledLayout::forComparisonPane(QSize size) {
+  ScaledLayout layout;
+  const QSize least(GraphGeometry::comparisonPane(QSize()).extent().width(),
+                    paneHeight(kLeastScaledPaneGraph));
+  if (size.width() <= least.width() || size.height() <= least.height()) {
+    layout.geometry = GraphGeometry::comparisonPane(size);
+    return layout;
+  }
+  layout.scale = std::min(static_cast<double>(size.width()) / least.width(),
+                          static_cast<double>(size.height()) / least.height());
+  const QSize logical(static_cast<int>(size.width() / layout.scale),
+                      static_cast<int>(size.height() / layout.scale));
+  layout.geometry = GraphGeometry::comparisonPane(logical);
   return layout;
 }
 

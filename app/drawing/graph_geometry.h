@@ -17,6 +17,8 @@ constexpr int kStripHeight = 110;
 constexpr int kStripGap = 50;
 constexpr int kLeastGraphHeight = 360;
 constexpr int kMostGraphHeight = 560;
+// The graph height in a comparison pane below which the pane is drawn unscaled.
+constexpr int kLeastScaledPaneGraph = 150;
 
 struct GraphGeometry {
   QRect graph;  // the analysis graph
@@ -46,6 +48,10 @@ struct ScaledLayout {
   QPointF offset;          // where the logical origin lies on the widget
 
   static ScaledLayout forViewSize(QSize size);
+  // One pane of the comparison layout, scaled the same way: panes with room for more than a
+  // graph of kLeastScaledPaneGraph rows draw the pane's columns at a uniform scale filling
+  // the pane; smaller panes get the unscaled pane.
+  static ScaledLayout forComparisonPane(QSize size);
   QTransform transform() const { return QTransform(scale, 0, 0, scale, offset.x(), offset.y()); }
   QPoint toLogical(QPointF widgetPoint) const;
   // The first widget pixel inside a logical pixel (toLogical() of it gives that pixel back).

@@ -101,12 +101,25 @@ QString deviationReadout(const QRect& graph, const DisplayData& data, QPoint poi
 // or to its left within 40 pixels of the plot's right edge; an empty rectangle outside.
 QRect deviationReadoutBox(const QRect& graph, QPoint point);
 
+// Where a gauge of mode 11 and its bar were drawn and in which colour, for the tests.
+struct DrawnGauge {
+  QRect outline;
+  QRect bar;
+  QColor colour;
+  bool overflow = false;
+};
+
 // Mode 11.
 struct DrawnReport {
   quality::QualityAverages averages;
-  bool values = false;  // the figures were written
-  bool gauges = false;  // the gauges were drawn
+  bool values = false;                  // the figures were written
+  bool gauges = false;                  // the gauges were drawn
+  std::vector<QRect> texts;             // where each title, label and figure went
+  std::vector<DrawnGauge> drawnGauges;  // the gauges, where they went
 };
+// Graphs lower than this (a comparison pane) get the report pressed onto fewer lines: the
+// rows of the normal layout would run into each other.
+constexpr int kShortReportHeight = 200;
 DrawnReport drawVocalAnalysisData(QPainter& painter, const QRect& graph, const DisplayData& data);
 
 // Mode 18: CPPS, HNR, local shimmer, the long-term spectrum's slope and tilt and AVQI of the
@@ -118,12 +131,6 @@ std::optional<quality::clinical::ClinicalMeasures> drawClinicalMeasures(QPainter
                                                                         const DisplayData& data);
 
 // The five gauges; where each bar was drawn and in which colour, for the tests.
-struct DrawnGauge {
-  QRect outline;
-  QRect bar;
-  QColor colour;
-  bool overflow = false;
-};
 std::vector<DrawnGauge> drawQualityGauges(QPainter& painter, const QRect& graph,
                                           const quality::QualityAverages& averages);
 

@@ -68,6 +68,7 @@ CMainFrame::CMainFrame(const FrameOptions& options, Languages& languages,
   setObjectName("CMainFrame");
   setAcceptDrops(true);
   comparisonBar_ = new ComparisonBar(document_, this);
+  view_->pairWith(comparisonBar_->view());
   auto* centre = new QWidget(this);
   auto* panes = new QVBoxLayout(centre);
   panes->setContentsMargins(0, 0, 0, 0);

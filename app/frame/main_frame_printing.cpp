@@ -60,7 +60,7 @@ std::optional<ReportJob> CMainFrame::chooseReport() {
   std::optional<core::Message> failure;
   {
     WaitDialog wait(this, tr("Analysing the recording..."));
-    failure = prepareReport(state, nullptr, job.pages, wait.control());
+    failure = prepareReport(state, state.comparison(), job.pages, wait.control());
   }
   busy_ = false;
   updateCommandStates();
@@ -71,6 +71,14 @@ std::optional<ReportJob> CMainFrame::chooseReport() {
   }
   job.subject = reportSubject();
   job.main = state.displayData();
+  // An open comparison is printed under each graph, on the scales the screen shows it with.
+  if (const ViewState* other = state.comparison(); other && other->isOpen()) {
+    DisplayData compared = other->displayData();
+    scaleTogether(job.main, compared);
+    compared.comparison = true;
+    job.comparison = compared;
+    job.comparisonFile = QFileInfo(QString::fromStdString(other->buffer().path)).fileName();
+  }
   return job;
 }
 

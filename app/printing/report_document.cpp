@@ -21,7 +21,8 @@ namespace {
 constexpr double kHeaderBottom = 40;  // page units: the rule under the header
 constexpr double kBodyTop = 54;
 constexpr double kFooterHeight = 34;
-constexpr double kTitleHeight = 28;  // the page's title above its graph
+constexpr double kTitleHeight = 28;    // the page's title above its graph
+constexpr double kCaptionHeight = 20;  // the recording's name over each of two graphs
 
 QString printText(const char* text) {
   return QCoreApplication::translate("Print", text);
@@ -100,19 +101,33 @@ void drawPersonalInformation(QPainter& painter, const QPagedPaintDevice& device,
 }
 
 // The display's layout (graph and strip, as on a normal screen) scaled into `body`, once
-// for the main recording and, below it, once for the comparison.
-void drawDisplays(QPainter& painter, const QRectF& body, int page, const DisplayData& main,
-                  const DisplayData* comparison) {
+// for the main recording and, below it, once for the comparison. With a comparison each
+// graph is captioned with the recording it shows, so that the two cannot be mistaken.
+void drawDisplays(QPainter& painter, const QPagedPaintDevice& device, const QRectF& body, int page,
+                  const ReportJob& job, const DisplayData& main, const DisplayData* comparison) {
   const GraphGeometry layout = GraphGeometry::normal();
   const QSize extent = layout.extent();
   const int places = comparison ? 2 : 1;
+  const double caption = comparison ? kCaptionHeight : 0;
   const double slotHeight = body.height() / places;
-  const double scale = std::min(body.width() / extent.width(), slotHeight / extent.height());
+  const double scale =
+      std::min(body.width() / extent.width(), (slotHeight - caption) / extent.height());
   const DisplayData* shown[] = {&main, comparison};
+  const QString captions[] = {
+      headerTexts(job.subject).file,
+      printText(QT_TRANSLATE_NOOP("Print", "Comparison: %1")).arg(job.comparisonFile)};
   for (int k = 0; k < places; ++k) {
+    const double top = body.top() + k * slotHeight;
+    const double left = body.left() + (body.width() - extent.width() * scale) / 2;
+    if (comparison) {
+      painter.save();
+      painter.setFont(pageFont(device, "Arial", 10, true));
+      painter.drawText(QRectF(left, top, extent.width() * scale, caption),
+                       Qt::AlignLeft | Qt::AlignVCenter, captions[k]);
+      painter.restore();
+    }
     painter.save();
-    painter.translate(body.left() + (body.width() - extent.width() * scale) / 2,
-                      body.top() + k * slotHeight);
+    painter.translate(left, top + caption);
     painter.scale(scale, scale);
     painter.setClipRect(QRect(QPoint(0, 0), extent));
     drawDisplayMode(painter, layout, *shown[k], page);
@@ -218,7 +233,10 @@ bool paintReport(QPagedPaintDevice& device, const ReportJob& job) {
     } else if (reportPagePrintable(page)) {
       const double top = kBodyTop + kTitleHeight + 6;
       const QRectF body(0, top, kPageUnitsAcross, height - kFooterHeight - top);
-      drawDisplays(painter, body, page, main, comparison ? &*comparison : nullptr);
+      // A display that closes a comparison on screen (the follow-up) is printed alone.
+      const DisplayModeEntry* entry = displayRegistry().byCode(page);
+      const bool beside = comparison && !(entry && entry->needs.closesComparison);
+      drawDisplays(painter, device, body, page, job, main, beside ? &*comparison : nullptr);
     }
     if (job.pageNumbers) drawFooter(painter, device, height, i + 1, count);
   }

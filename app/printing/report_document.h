@@ -42,6 +42,7 @@ struct ReportJob {
   ReportSubject subject;
   DisplayData main;                       // with every result the pages need
   std::optional<DisplayData> comparison;  // printed below the main graph
+  QString comparisonFile;                 // the compared recording's name, over its graph
 };
 
 // The title of a page in the dialogs and above its graph, and its English text (null for a

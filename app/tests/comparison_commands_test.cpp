@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QTest>
+#include <QTimer>
 #include <filesystem>
 
 #include "app/commands/command_table.h"
@@ -100,6 +102,50 @@ TEST_F(ComparisonCommands, AClientFileIsShownInTheBarUntilClose) {
   EXPECT_FALSE(frame->comparisonBar()->isVisible());
   QApplication::processEvents();  // the main view takes the whole window again
   EXPECT_FALSE(frame->view()->geometry().compact);
+  expectMainUntouched();
+}
+
+// A large window draws both panes at one scale that fills them, as it does a single view,
+// and the mouse still reaches the logical columns of each pane; a small one stays unscaled.
+TEST_F(ComparisonCommands, BothPanesScaleInALargeWindowAndTheMouseFollows) {
+  frame->runCommand(cmd::FundamentalFrequency);
+  compareWith(2, RecordingType::VoiceAnalysis);
+  frame->resize(1920, 1080);
+  QApplication::processEvents();
+  for (CMfcView* view : {frame->view(), frame->comparisonBar()->view()}) {
+    const ScaledLayout layout = view->layout();
+    EXPECT_GT(layout.scale, 1.4);
+    EXPECT_GE(layout.geometry.graph.height(), kLeastScaledPaneGraph);
+    const QRect graph = layout.toWidget(layout.geometry.graph);
+    EXPECT_GT(graph.width(), view->width() * 55 / 100) << "the pane uses the room it has";
+    EXPECT_LE(layout.toWidget(layout.geometry.strip).bottom(), view->height());
+    EXPECT_GE(graph.top(), 0);
+  }
+  // One scale and one place for both graphs, so that they read together.
+  const ScaledLayout upper = frame->view()->layout();
+  const ScaledLayout lower = frame->comparisonBar()->view()->layout();
+  EXPECT_DOUBLE_EQ(upper.scale, lower.scale);
+  EXPECT_EQ(upper.toWidget(upper.geometry.graph).left(),
+            lower.toWidget(lower.geometry.graph).left());
+  EXPECT_EQ(upper.geometry.graph.size(), lower.geometry.graph.size());
+  // A drag on the comparison's strip marks its own columns, not the main view's.
+  CMfcView* pane = frame->comparisonBar()->view();
+  const QRect strip = pane->geometry().strip;
+  const auto at = [pane](QPoint logical) { return pane->layout().toWidget(logical); };
+  QTimer::singleShot(50, [] {
+    if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+  });
+  QTest::mousePress(pane, Qt::LeftButton, {}, at(strip.topLeft() + QPoint(120, 20)));
+  QTest::mouseMove(pane, at(strip.topLeft() + QPoint(300, 20)));
+  QTest::mouseRelease(pane, Qt::LeftButton, {}, at(strip.topLeft() + QPoint(450, 20)));
+  EXPECT_EQ(state().comparison()->selection().x1, 120);
+  EXPECT_EQ(state().comparison()->selection().x2, 450);
+  EXPECT_TRUE(state().selection().empty());
+
+  frame->resize(800, 600);
+  QApplication::processEvents();
+  EXPECT_EQ(frame->view()->layout().scale, 1.0);
+  EXPECT_EQ(frame->comparisonBar()->view()->layout().scale, 1.0);
   expectMainUntouched();
 }
 

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 
 #include "app/commands/command_table.h"
+#include "app/drawing/display_modes.h"
 #include "app/frame/main_frame.h"
 #include "app/printing/print_dialog.h"
 #include "app/printing/report_command.h"
@@ -25,6 +26,7 @@
 #include "app/session/view_state.h"
 #include "audio/scripted_playback_device.h"
 #include "core/tests/signal_fixtures.h"
+#include "core/tests/wave_fixtures.h"
 #include "core/wave_file.h"
 #include "records/client_table.h"
 #include "records/tests/folder_fixtures.h"
@@ -536,6 +538,59 @@ TEST_F(PrintCommands, ExportWritesThePdfWithoutAPrinter) {
   if (popplerMissing()) return;
   EXPECT_EQ(pdfPages(exported), 2);
   EXPECT_TRUE(pdfText(exported, 2).contains("File: 001"));
+}
+
+// How many pixels of `colour` (give or take a little) lie in `area`.
+int pixelsOf(const QImage& picture, const QRect& area, const QColor& colour) {
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) {
+      const QColor c = picture.pixelColor(x, y);
+      if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+              std::abs(c.blue() - colour.blue()) <
+          60)
+        ++count;
+    }
+  return count;
+}
+
+TEST_F(PrintCommands, AnOpenComparisonIsPrintedUnderEachGraphNamedAndOnCommonScales) {
+  // The comparison: higher and shorter, so that its own F0 scale would differ.
+  ASSERT_FALSE(core::writeWave(folder.recordingPath(RecordingType::VoiceAnalysis, 2),
+                               core::pcm16MonoFormat(11025),
+                               testing::sine(330, 11025, 11025 * 3 / 2, 9000)));
+  frame->chooseComparisonFile = [] { return FollowUpChoice{2, RecordingType::VoiceAnalysis}; };
+  frame->runCommand(cmd::CompareWithFile);
+  ASSERT_NE(frame->document().state().comparison(), nullptr);
+  tickAndPrint({kPersonal, kIntensity, kF0});
+  frame->chooseSavePath = [this](const QString&) { return pdf; };
+  frame->runCommand(cmd::ExportReportPdf);
+  EXPECT_TRUE(frame->document().state().comparison()->buffer().flags.f0Computed)
+      << "the comparison's pages are computed too";
+  if (popplerMissing()) return;
+  ASSERT_EQ(pdfPages(pdf), 3);
+  EXPECT_FALSE(pdfText(pdf, 1).contains("Comparison")) << "the personal data are the client's";
+  const QString f0Page = pdfText(pdf, 2);
+  ASSERT_TRUE(f0Page.contains("Fundamental Frequency"));
+  EXPECT_TRUE(f0Page.contains("File: 001"));
+  EXPECT_TRUE(f0Page.contains("Comparison: wv002.wav"));
+  EXPECT_EQ(f0Page.count("F0 (Hz)"), 2) << f0Page.toStdString();
+  // Both contours are drawn, one in each half of the page's body.
+  const QImage page = pdfPicture(pdf, 2, 60);
+  ASSERT_FALSE(page.isNull());
+  const int half = page.height() / 2;
+  const QRect upper(0, page.height() / 8, page.width(), half - page.height() / 8);
+  const QRect lower(0, half, page.width(), page.height() * 3 / 8);
+  EXPECT_GT(pixelsOf(page, upper, kF0Colour), 20);
+  EXPECT_GT(pixelsOf(page, lower, kF0Colour), 20);
+  // One F0 scale for both: the text of the scales repeats line for line.
+  const QStringList lines = f0Page.split('\n');
+  QStringList scale;
+  for (const QString& line : lines)
+    if (QRegularExpression("^\\s*\\d+ Hz\\s*$").match(line).hasMatch()) scale << line.trimmed();
+  ASSERT_FALSE(scale.isEmpty()) << f0Page.toStdString();
+  ASSERT_EQ(scale.size() % 2, 0) << scale.join(',').toStdString();
+  EXPECT_EQ(scale.mid(0, scale.size() / 2), scale.mid(scale.size() / 2));
 }
 
 TEST_F(PrintCommands, TheVocalQualityDialogListsTheRegisteredQualityPages) {

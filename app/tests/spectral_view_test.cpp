@@ -205,6 +205,23 @@ TEST_F(SpectralViewTest, SpectrogramReadoutsAndMarkersFollowTheirScales) {
             spectral::kMaxContrast);
   EXPECT_FALSE(contrastAt(mode::PowerSpectrum, graph, marker->center()));
 
+  // In a low comparison pane the legend is pressed into the pictures' height: its marker
+  // stays beside the pictures and a drag onto it still reads its contrast (to the step a
+  // pressed row holds).
+  for (const int height : {100, 130}) {
+    const QRect pane(62, 18, 680, height);
+    const AmplitudePanels pictures = amplitudePanels(pane);
+    for (int contrast = spectral::kMinContrast; contrast <= spectral::kMaxContrast; ++contrast) {
+      const auto at = contrastMarker(mode::SpectrogramAmplitude, pane, contrast);
+      ASSERT_TRUE(at);
+      EXPECT_GE(at->center().y(), pictures.wide.top() - 1) << contrast;
+      EXPECT_LE(at->center().y(), pictures.narrow.bottom() - 14) << "above its value's text";
+      const auto back = contrastAt(mode::SpectrogramAmplitude, pane, at->center());
+      ASSERT_TRUE(back);
+      EXPECT_NEAR(*back, contrast, 1) << contrast << " in " << height;
+    }
+  }
+
   // Mode 16: a point counts within the picture it falls in.
   const AmplitudePanels panels = amplitudePanels(graph);
   EXPECT_EQ(panels.wide.height(), 175);

@@ -241,6 +241,48 @@ TEST(ReportPicture, NoFrameInRangeWritesTheTitleAndNoFigures) {
   EXPECT_FLOAT_EQ(drawn.averages.irregularity, 2.0f);
 }
 
+// In a comparison pane the graph is about 100 rows high: the report's rows once ran into
+// each other there. Every text must stay clear of the others and of the gauges, inside the
+// report's frame, at the lowest pane, at a scaled one and just under the normal rows.
+TEST(ReportPicture, InALowPaneNoTextOverlapsAnotherOrAGauge) {
+  Recording r;
+  r.table.segments = {segment(0, 66150, {1, 2, 3}, {1, 1, 1})};
+  core::StatisticsReport statistics;
+  statistics.statistics.meanF0 = 212.5;
+  statistics.statistics.sdF0 = 31.25;
+  statistics.statistics.modeCount = 6;  // the longest modes text there is
+  statistics.statistics.modes = {180.25, 200.5, 220.75, 240.0, 260.25, 280.5};
+  DisplayData data = r.data();
+  data.statistics = &statistics;
+  for (const int language : {0, 2}) {
+    for (const int height : {100, 150, kShortReportHeight - 1}) {
+      SCOPED_TRACE(::testing::Message() << "height " << height << " language " << language);
+      data.language = language;
+      const QRect graph(62, 18, 680, height);
+      QImage image = blank(300);
+      QPainter painter(&image);
+      const DrawnReport drawn = drawVocalAnalysisData(painter, graph, data);
+      painter.end();
+      ASSERT_TRUE(drawn.values && drawn.gauges);
+      ASSERT_EQ(drawn.drawnGauges.size(), 5u);
+      ASSERT_GE(drawn.texts.size(), 20u);
+      const QRect frame(QPoint(graph.left() - 50, graph.top() - 8),
+                        QPoint(graph.left() + 730, graph.bottom() + 41));
+      for (std::size_t i = 0; i < drawn.texts.size(); ++i) {
+        const QRect text = drawn.texts[i];
+        EXPECT_TRUE(frame.contains(text)) << i;
+        for (std::size_t j = i + 1; j < drawn.texts.size(); ++j)
+          EXPECT_FALSE(text.intersects(drawn.texts[j])) << i << " and " << j;
+        for (const DrawnGauge& gauge : drawn.drawnGauges) {
+          // The gauge with its bracket over it and its scale under it.
+          EXPECT_FALSE(text.intersects(gauge.outline.adjusted(-8, -6, 14, 12))) << i;
+          EXPECT_TRUE(frame.contains(gauge.outline.adjusted(0, -6, 0, 12)));
+        }
+      }
+    }
+  }
+}
+
 TEST(SpectrogramCurves, FlatIntensitySitsOnTheFootAndNoF0CurveWithoutVoicing) {
   Recording r;
   core::IntensityColumns columns{};

@@ -2622,6 +2622,10 @@ Evaluación acústica de la voz.</translation>
         <translation>Página %1/%2</translation>
     </message>
     <message>
+        <source>Comparison: %1</source>
+        <translation>Comparación: %1</translation>
+    </message>
+    <message>
         <source>Personal Information</source>
         <translation>Datos personales</translation>
     </message>

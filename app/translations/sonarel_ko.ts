@@ -2622,6 +2622,10 @@ Acoustic assessment of the voice.</source>
         <translation>페이지 %1/%2</translation>
     </message>
     <message>
+        <source>Comparison: %1</source>
+        <translation>비교: %1</translation>
+    </message>
+    <message>
         <source>Personal Information</source>
         <translation>개인 정보</translation>
     </message>

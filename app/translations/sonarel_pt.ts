@@ -2622,6 +2622,10 @@ Avaliação acústica da voz.</translation>
         <translation>Página %1/%2</translation>
     </message>
     <message>
+        <source>Comparison: %1</source>
+        <translation>Comparação: %1</translation>
+    </message>
+    <message>
         <source>Personal Information</source>
         <translation>Dados pessoais</translation>
     </message>

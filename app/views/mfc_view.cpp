@@ -92,11 +92,19 @@ bool CMfcView::comparisonOpen() const {
   return other && other->isOpen();
 }
 
+void CMfcView::pairWith(CMfcView* other) {
+  partner_ = other;
+  other->partner_ = this;
+}
+
+QSize CMfcView::paneSize() const {
+  if (!partner_ || !partner_->isVisible() || partner_->size().isEmpty()) return size();
+  return size().boundedTo(partner_->size());
+}
+
 ScaledLayout CMfcView::layout() const {
-  if (!comparisonOpen()) return ScaledLayout::forViewSize(size());
-  ScaledLayout pane;
-  pane.geometry = GraphGeometry::comparisonPane(size());
-  return pane;
+  return comparisonOpen() ? ScaledLayout::forComparisonPane(paneSize())
+                          : ScaledLayout::forViewSize(size());
 }
 
 QSize CMfcView::minimumSizeHint() const {
@@ -168,6 +176,8 @@ void CMfcView::placeGuide() {
 void CMfcView::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   placeGuide();
+  // The other pane's scale follows this one's size.
+  if (partner_ && comparisonOpen()) partner_->update();
 }
 
 void CMfcView::growPictures() {

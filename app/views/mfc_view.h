@@ -29,7 +29,7 @@ class CMfcView : public QWidget {
 
   // The layout in logical units (680 columns across the graph), and its scale on the widget.
   // While a comparison is open each of the two views has one pane of the comparison layout,
-  // unscaled.
+  // scaled the same way, both at the scale of the smaller pane.
   ScaledLayout layout() const;
   GraphGeometry geometry() const { return layout().geometry; }
   // What it paints: its view's data, scaled against the other view's while a comparison is
@@ -51,6 +51,9 @@ class CMfcView : public QWidget {
   // The player of the displays drawn in step with the sound: while it plays, the view shows
   // its column.
   void setLivePlayer(LivePlayer* player);
+  // Pairs the main view with the comparison's: while a comparison is open both draw at the
+  // scale that fits the smaller of the two, so that their graphs line up.
+  void pairWith(CMfcView* other);
 
  signals:
   // The user asked for a context command (play, zoom, cut, copy, paste) on the selection.
@@ -71,6 +74,8 @@ class CMfcView : public QWidget {
   ViewState* state();
   const ViewState* state() const;
   bool comparisonOpen() const;
+  // The size both panes are laid out for while a comparison is open.
+  QSize paneSize() const;
   int stripX(const QPoint& point) const { return point.x() - geometry().strip.left(); }
   // The logical point under a mouse event, and the widget area of a logical rectangle.
   QPoint logicalPoint(const QMouseEvent* event) const;
@@ -93,7 +98,8 @@ class CMfcView : public QWidget {
   QWidget* guideButtons_;
   QTimer growth_;  // the spectrogram pictures grow from the left, a few columns a step
   LivePlayer* live_ = nullptr;
-  int liveColumn_ = -1;  // the column last asked to be painted
+  CMfcView* partner_ = nullptr;  // the other view of a comparison
+  int liveColumn_ = -1;          // the column last asked to be painted
 };
 
 }  // namespace sonarel::app
