@@ -7,6 +7,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "dsp/fast_log.h"
 #include "dsp/fft.h"
 #include "dsp/fft_resample.h"
 #include "dsp/peaks.h"
@@ -50,6 +51,8 @@ class Cepstrogram {
       kCepstrumWindowPeriods / kCepstrumPitchFloorHz * kAnalysisRate + 0.5);
   static constexpr std::size_t kSize = 1024;  // the power of two at or above kWindow
   static constexpr std::size_t kBins = kSize / 2 + 1;
+  // Rows are stored kStride apart, an even count, so that loops over whole rows run in pairs.
+  static constexpr std::size_t kStride = kBins + 1;
   static_assert(kSize >= kWindow && kSize / 2 < kWindow);
 
   Cepstrogram(std::vector<double> samples, std::size_t ringRows)
@@ -59,7 +62,7 @@ class Cepstrogram {
         cepstrum_(kSize),
         spectrum_(fft_.binCount()),
         weights_(kWindow),
-        ring_(ringRows * kBins),
+        ring_(ringRows * kStride, 0.0),
         ringFrame_(ringRows, kNone) {
     for (std::size_t n = 0; n < kWindow; ++n) weights_[n] = dsp::gaussianWeight(n, kWindow);
     const auto step = kCepstrumTimeStepS * kAnalysisRate;
@@ -78,7 +81,7 @@ class Cepstrogram {
   // Frame f's cepstrum, valid until `ringRows` other frames have been asked for.
   const double* row(std::size_t f) {
     const std::size_t slot = f % ringFrame_.size();
-    double* out = ring_.data() + slot * kBins;
+    double* out = ring_.data() + slot * kStride;
     if (ringFrame_[slot] != f) {
       compute(f, out);
       ringFrame_[slot] = f;
@@ -96,17 +99,23 @@ class Cepstrogram {
     const std::ptrdiff_t start = static_cast<std::ptrdiff_t>(std::floor((centreTwice - 1) / 2.0)) -
                                  static_cast<std::ptrdiff_t>(kWindow / 2);
     const auto total = static_cast<std::ptrdiff_t>(samples_.size());
-    double mean = 0;
-    for (std::size_t n = 0; n < kWindow; ++n) {
-      const std::ptrdiff_t i = start + static_cast<std::ptrdiff_t>(n);
-      frame_[n] = i >= 0 && i < total ? samples_[static_cast<std::size_t>(i)] : 0.0;
-      mean += frame_[n];
+    double* frame = frame_.data();
+    if (start >= 0 && start + static_cast<std::ptrdiff_t>(kWindow) <= total) {
+      std::copy_n(samples_.data() + start, kWindow, frame);
+    } else {
+      for (std::size_t n = 0; n < kWindow; ++n) {
+        const std::ptrdiff_t i = start + static_cast<std::ptrdiff_t>(n);
+        frame[n] = i >= 0 && i < total ? samples_[static_cast<std::size_t>(i)] : 0.0;
+      }
     }
+    double mean = 0;
+    for (std::size_t n = 0; n < kWindow; ++n) mean += frame[n];
     mean /= static_cast<double>(kWindow);
-    for (std::size_t n = 0; n < kWindow; ++n) frame_[n] = (frame_[n] - mean) * weights_[n];
+    const double* weights = weights_.data();
+    for (std::size_t n = 0; n < kWindow; ++n) frame[n] = (frame[n] - mean) * weights[n];
     std::fill(frame_.begin() + kWindow, frame_.end(), 0.0);
     fft_.forward(frame_, spectrum_);
-    for (Complex& bin : spectrum_) bin = Complex(std::log(std::norm(bin) + 1e-300), 0.0);
+    for (Complex& bin : spectrum_) bin = Complex(dsp::fastLog(std::norm(bin) + 1e-300), 0.0);
     fft_.inverse(spectrum_, cepstrum_);
     for (std::size_t q = 0; q < kBins; ++q) out[q] = cepstrum_[q] * cepstrum_[q];
   }
@@ -213,29 +222,40 @@ std::optional<double> smoothedCepstralPeakProminence(std::span<const float> x, d
   ProminenceOfFrame prominence(peakFirst, peakLast);
 
   // Averages near the ends use the weights of the neighbours that exist, rescaled.
-  std::vector<double> timeSmoothed(bins), smoothed(bins), db(bins);
+  constexpr std::size_t stride = Cepstrogram::kStride;
+  std::vector<double> timeSmoothed(stride), db(bins);
+  std::vector<double> edgeWeightSums(bins, 0.0);
+  for (std::size_t q = 0; q < bins; ++q)
+    for (std::size_t j = 0; j < quefrencyWeights.size(); ++j)
+      if (q + j >= quefrencyReach && q + j - quefrencyReach < bins)
+        edgeWeightSums[q] += quefrencyWeights[j];
+  const double toDb = 10 / std::numbers::ln10;
   double sum = 0;
   for (std::size_t f = 0; f < frames; ++f) {
     std::fill(timeSmoothed.begin(), timeSmoothed.end(), 0.0);
     double weightSum = 0;
     for (std::size_t j = 0; j < timeWeights.size(); ++j) {
       if (f + j < timeReach || f + j - timeReach >= frames) continue;
-      const double* row = cepstrogram.row(f + j - timeReach);
+      const double* __restrict row = cepstrogram.row(f + j - timeReach);
+      double* __restrict into = timeSmoothed.data();
       const double w = timeWeights[j];
-      for (std::size_t q = 0; q < bins; ++q) timeSmoothed[q] += w * row[q];
+      for (std::size_t q = 0; q < stride; ++q) into[q] += w * row[q];
       weightSum += w;
     }
+    const std::size_t interiorEnd = bins - quefrencyReach;
     for (std::size_t q = 0; q < bins; ++q) {
-      double value = 0, weights = 0;
-      const std::size_t lo = q >= quefrencyReach ? 0 : quefrencyReach - q;
-      const std::size_t hi = std::min(quefrencyWeights.size(), bins + quefrencyReach - q);
-      for (std::size_t j = lo; j < hi; ++j) {
-        value += quefrencyWeights[j] * timeSmoothed[q + j - quefrencyReach];
-        weights += quefrencyWeights[j];
+      double value = 0;
+      if (q >= quefrencyReach && q < interiorEnd) {
+        const double* from = timeSmoothed.data() + q - quefrencyReach;
+        for (std::size_t j = 0; j < quefrencyWeights.size(); ++j)
+          value += quefrencyWeights[j] * from[j];
+      } else {
+        for (std::size_t j = 0; j < quefrencyWeights.size(); ++j)
+          if (q + j >= quefrencyReach && q + j - quefrencyReach < bins)
+            value += quefrencyWeights[j] * timeSmoothed[q + j - quefrencyReach];
       }
-      smoothed[q] = value / (weights * weightSum);
+      db[q] = toDb * dsp::fastLog(value / (edgeWeightSums[q] * weightSum) + 1e-300);
     }
-    for (std::size_t q = 0; q < bins; ++q) db[q] = 10 * std::log10(smoothed[q] + 1e-300);
     sum += prominence(db);
   }
   return sum / static_cast<double>(frames);
