@@ -38,15 +38,7 @@ std::vector<Row> rowsOf(const clinical::ClinicalMeasures& m) {
       {"ltas_slope_db", "LTAS slope", "dB", m.slopeDb, "", 0},
       {"ltas_tilt_db", "LTAS tilt", "dB", m.tiltDb, "", 0},
       {"avqi", "AVQI 03.01", "", m.avqi, "<", kNormalAvqiBelow},
-      {"vowel_s", "vowel measured", "s", m.vowelSeconds, "", 0},
-      {"speech_s", "voiced speech measured", "s", m.speechSeconds, "", 0},
   };
-}
-
-std::string number(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.3f", value);
-  return text;
 }
 
 bool withinNormal(const Row& row) {
@@ -75,53 +67,45 @@ std::optional<int> load(const std::string& path, std::vector<std::int16_t>& samp
 
 }  // namespace
 
-std::optional<ClinicalFormat> clinicalFormatNamed(const std::string& word) {
-  if (word == "text") return ClinicalFormat::Text;
-  if (word == "csv") return ClinicalFormat::Csv;
-  if (word == "json") return ClinicalFormat::Json;
-  return std::nullopt;
+std::string clinicalText(const clinical::ClinicalMeasures& m) {
+  std::string out;
+  for (const Row& row : rowsOf(m)) {
+    char line[160];
+    std::snprintf(line, sizeof line, "%-24s %9.3f %-3s", row.label, row.value, row.unit);
+    out += line;
+    if (row.relation[0]) {
+      std::snprintf(line, sizeof line, "  normal %s %.2f  %s", row.relation, row.limit,
+                    withinNormal(row) ? "within" : "outside");
+      out += line;
+    }
+    out += "\n";
+  }
+  char line[160];
+  std::snprintf(line, sizeof line, "%-24s %9.3f %-3s\n%-24s %9.3f %-3s\n", "vowel measured",
+                m.vowelSeconds, "s", "voiced speech measured", m.speechSeconds, "s");
+  return out + line;
 }
 
-std::string formatClinical(const clinical::ClinicalMeasures& m, ClinicalFormat format) {
-  const std::vector<Row> rows = rowsOf(m);
-  std::string out;
-  switch (format) {
-    case ClinicalFormat::Text:
-      for (const Row& row : rows) {
-        char line[160];
-        std::snprintf(line, sizeof line, "%-24s %9.3f %-3s", row.label, row.value, row.unit);
-        out += line;
-        if (row.relation[0]) {
-          std::snprintf(line, sizeof line, "  normal %s %.2f  %s", row.relation, row.limit,
-                        withinNormal(row) ? "within" : "outside");
-          out += line;
-        }
-        out += "\n";
-      }
-      break;
-    case ClinicalFormat::Csv:
-      out = "measure,value,normal_relation,normal_limit\n";
-      for (const Row& row : rows) {
-        out += std::string(row.key) + "," + number(row.value) + "," + row.relation + "," +
-               (row.relation[0] ? number(row.limit) : "") + "\n";
-      }
-      break;
-    case ClinicalFormat::Json:
-      out = "{";
-      for (std::size_t i = 0; i < rows.size(); ++i) {
-        const Row& row = rows[i];
-        out += std::string(i ? ",\n " : "\n ") + "\"" + row.key +
-               "\": {\"value\": " + number(row.value);
-        if (row.relation[0]) {
-          out += std::string(", \"normal\": \"") + row.relation + " " + number(row.limit) +
-                 "\", \"within_normal\": " + (withinNormal(row) ? "true" : "false");
-        }
-        out += "}";
-      }
-      out += "\n}\n";
-      break;
+Output clinicalOutput(const clinical::ClinicalMeasures& m, const std::string& vowelPath,
+                      const std::optional<std::string>& speechPath) {
+  Output output("clinical");
+  output.field("vowel", "", Value::text(vowelPath))
+      .field("speech", "", speechPath ? Value::text(*speechPath) : Value::null())
+      .field("vowel_measured", "s", Value::number(m.vowelSeconds, 3))
+      .field("speech_measured", "s", Value::number(m.speechSeconds, 3));
+  output.columns({{"measure", ""},
+                  {"value", ""},
+                  {"unit", ""},
+                  {"normal_relation", ""},
+                  {"normal_limit", ""},
+                  {"within_normal", ""}});
+  for (const Row& row : rowsOf(m)) {
+    const bool limited = row.relation[0] != 0;
+    output.row({Value::text(row.key), Value::number(row.value, 3), Value::text(row.unit),
+                Value::text(row.relation), limited ? Value::number(row.limit, 2) : Value::null(),
+                limited ? Value::integer(withinNormal(row) ? 1 : 0) : Value::null()});
   }
-  return out;
+  return output;
 }
 
 int runClinical(const std::vector<std::string>& words, Streams streams) {
@@ -129,8 +113,8 @@ int runClinical(const std::vector<std::string>& words, Streams streams) {
   if (!args.error.empty() || args.positional.size() != 1) {
     return usageError(streams, args.error.empty() ? "clinical takes one VOWEL file" : args.error);
   }
-  const auto format = clinicalFormatNamed(args.option("--format").value_or("text"));
-  if (!format) return usageError(streams, "--format takes text, csv or json");
+  const auto format = formatOption(args);
+  if (!format) return usageError(streams, kFormatChoices);
 
   std::vector<std::int16_t> vowel, speech;
   clinical::ClinicalInput input;
@@ -154,7 +138,12 @@ int runClinical(const std::vector<std::string>& words, Streams streams) {
       return kExitBadInput;
     }
   }
-  streams.out << formatClinical(*outcome.measures, *format);
+  if (*format == OutputFormat::Text) {
+    streams.out << clinicalText(*outcome.measures);
+  } else {
+    writeOutput(streams.out, *format,
+                clinicalOutput(*outcome.measures, input.vowelName, args.option("--speech")));
+  }
   return kExitOk;
 }
 

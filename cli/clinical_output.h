@@ -1,20 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The text of the clinical measures in the three output formats of the clinical subcommand:
-// one row per measure with its value and its published normal limit.
+// The clinical measures as the clinical subcommand prints them: one row per measure with its
+// value, its unit and its published normal limit. The text form is the subcommand's own; CSV
+// and JSON go through the output layer every subcommand shares (cli/output_format.h).
 
 #include <optional>
 #include <string>
 
+#include "cli/output_format.h"
 #include "quality/clinical/avqi.h"
 
 namespace sonarel::cli {
 
-enum class ClinicalFormat { Text, Csv, Json };
+std::string clinicalText(const quality::clinical::ClinicalMeasures& m);
 
-// "text", "csv" or "json"; nothing for another word.
-std::optional<ClinicalFormat> clinicalFormatNamed(const std::string& word);
-
-std::string formatClinical(const quality::clinical::ClinicalMeasures& m, ClinicalFormat format);
+// Fields: the files and the seconds of each that were measured; table: measure, value, unit,
+// normal_relation ("<", ">" or empty), normal_limit and within_normal (1, 0 or empty).
+Output clinicalOutput(const quality::clinical::ClinicalMeasures& m, const std::string& vowelPath,
+                      const std::optional<std::string>& speechPath);
 
 }  // namespace sonarel::cli

@@ -129,8 +129,7 @@ std::vector<Command>& commandList() {
        "spectrum, and the Acoustic Voice Quality Index 03.01 made of them, each with its\n"
        "published normal limit. The sound measured is the voiced parts of the speech followed\n"
        "by the last 3 s of the vowel (all of it if shorter; at least 1 s is needed).\n"
-       "--format    text (default), csv or json\n"
-       "--measured  also write that sound to OUT.wav\n",
+       "  --measured OUT.wav       also write that sound to OUT.wav\n" SONAREL_FORMAT_HELP,
        runClinical},
       {"formants", "formants FILE [--kind voice|quality]   F1, F2 and F3 of every 50-ms block",
        "usage: sonarel-cli formants FILE [--kind voice|quality]\n"

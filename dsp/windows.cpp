@@ -28,4 +28,10 @@ double hannAtMidpoints(std::size_t n, std::size_t length) {
          0.5 * std::cos(2 * M_PI * (static_cast<double>(n) + 0.5) / static_cast<double>(length));
 }
 
+double gaussianWeight(std::size_t n, std::size_t length) {
+  const double u = (static_cast<double>(n) + 0.5) / static_cast<double>(length) - 0.5;
+  const double edge = std::exp(-12.0);
+  return (std::exp(-48.0 * u * u) - edge) / (1.0 - edge);
+}
+
 }  // namespace sonarel::dsp

@@ -23,4 +23,8 @@ double hannWithOpenEnds(std::size_t n, std::size_t length);
 // midpoints of `length` equal cells, symmetric and never 0.
 double hannAtMidpoints(std::size_t n, std::size_t length);
 
+// The Gaussian exp(-48 u^2), u = (n + 1/2) / length - 1/2, lowered by its value at the ends
+// (exp(-12)) and rescaled to peak at 1: a window whose effective length is half the frame.
+double gaussianWeight(std::size_t n, std::size_t length);
+
 }  // namespace sonarel::dsp

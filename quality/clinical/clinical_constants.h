@@ -18,27 +18,38 @@
 //  [MW15] Maryn Y, Weenink D (2015). Objective dysphonia measures in the program Praat: smoothed
 //         cepstral peak prominence and acoustic voice quality index. J Voice 29(1):35-43. The
 //         analysis settings of CPPS and of the AVQI measures used in clinics.
+//  [BM15] Barsties B, Maryn Y (2015). Der Acoustic Voice Quality Index in Deutsch: ein
+//         Messverfahren zur allgemeinen Stimmqualitaet. HNO 63(6):411-420. AVQI version 03.01:
+//         the vowel's last 3 s after the voiced speech, and its regression,
+//         AVQI = 2.8902 (4.152 - 0.177 CPPS - 0.006 HNR - 0.037 Shim% + 0.941 ShdB
+//                         + 0.01 slope + 0.093 tilt).
+//         The weights were checked against three independent implementations of 03.01; the
+//         older 02.03 regression (different weights and an added 1.797) is not used.
 //  [BM16] Barsties B, Maryn Y (2016). External validation of the Acoustic Voice Quality Index
 //         version 03.01 with extended representativity. Ann Otol Rhinol Laryngol
-//         125(7):571-583. The weights of AVQI 03.01 and its normal threshold, 2.43.
+//         125(7):571-583. Its best threshold between normal and dysphonic voices: 2.43.
 //  [M10]  Maryn Y, Corthals P, Van Cauwenberge P, Roy N, De Bodt M (2010). Toward improved
 //         ecological validity in the acoustic measurement of overall voice quality: combining
 //         continuous speech and sustained vowels. J Voice 24(5):540-555. AVQI measures the
 //         voiced parts of running speech followed by the sustained vowel, as one sound; the
-//         later versions [MW15], [BM16] take the last 3 s of the vowel.
+//         version 03.01 [BM15] takes the last 3 s of the vowel.
 //  [MHM20] Murton O, Hillman R, Mehta D (2020). Cepstral peak prominence values for clinical
-//         voice evaluation. Am J Speech Lang Pathol 29(3):1596-1607. CPPS cut-offs for the
-//         sustained vowel measured with the settings below.
-//  [PM]   The manual of Praat, pages "Voice 3. Shimmer" (local shimmer thresholds quoted there
-//         from a clinical analysis program) and "Harmonicity" (about 20 dB for a healthy /a/).
+//         voice evaluation. Am J Speech Lang Pathol 29(3):1596-1607. The cut-off for the
+//         sustained /a/ measured with the settings below: 14.45 dB (9.33 dB for read speech).
+//  [PM]   The manual of Praat, pages "Voice 3. Shimmer" (the thresholds for pathology of local
+//         shimmer, 3.810 %, and of local shimmer in dB, 0.350 dB, quoted there from a clinical
+//         analysis program) and "Harmonicity" (about 20 dB for a healthy /a/ or /i/); pages
+//         "Sound: To PowerCepstrogram", "PowerCepstrogram: Smooth" and "PowerCepstrum: Get peak
+//         prominence" for the steps of the cepstral analysis whose outcome CPPS is compared
+//         with (scripts/compare-clinical).
 //  [OURS] Our own choice where the sources leave room; the report of the comparison with Praat
 //         (scripts/compare-clinical) shows its effect.
 
 namespace sonarel::quality::clinical {
 
 // --- CPPS [MW15] settings, definition [H94], [HH96] ---
-inline constexpr double kCepstrumPitchFloorHz = 60.0;      // [MW15] window = 3 periods of it...
-inline constexpr double kCepstrumWindowPeriods = 6.0;      // [OURS] ...each side: 0.1 s in all
+inline constexpr double kCepstrumPitchFloorHz = 60.0;      // [MW15] effective window 3 periods:
+inline constexpr double kCepstrumWindowPeriods = 6.0;      // [PM] the Gaussian frame twice that
 inline constexpr double kCepstrumTimeStepS = 0.002;        // [MW15]
 inline constexpr double kCepstrumMaxFrequencyHz = 5000.0;  // [MW15] analysis at 10 kHz
 inline constexpr double kCepstrumPreEmphasisHz = 50.0;     // [MW15]
@@ -46,7 +57,9 @@ inline constexpr double kCppsTimeSmoothingS = 0.01;        // [MW15], [HH96]
 inline constexpr double kCppsQuefrencySmoothingS = 0.001;  // [MW15], [HH96]
 inline constexpr double kCppsPeakMinPitchHz = 60.0;        // [MW15] peak searched between
 inline constexpr double kCppsPeakMaxPitchHz = 330.0;       //        1/330 s and 1/60 s
-inline constexpr double kCppsTrendFromS = 0.001;           // [H94] trend line from 1 ms up
+// The trend line: [H94] fitted it from 1 ms up by least squares; [MW15]'s robust fit, as run
+// with the trend range "0.001 to 0", spans every quefrency above 0. We fit that span, the
+// choice that agrees with the published settings' outcome (scripts/compare-clinical).
 
 // --- HNR by cross-correlation [B93], settings [MW15] ---
 inline constexpr double kHnrTimeStepS = 0.01;
@@ -68,7 +81,7 @@ inline constexpr double kLtasHighBandTopHz = 10000.0;
 inline constexpr double kLtasTrendFromHz = 1.0;  // tilt: the same on a regression line
 inline constexpr double kLtasBandHz = 1.0;       // 1-Hz bands
 
-// --- AVQI 03.01 [BM16] ---
+// --- AVQI 03.01 [BM15] ---
 // AVQI = kAvqiScale * (kAvqiConstant + wCpps CPPS + wHnr HNR + wShim shimmer% +
 //                      wShdb shimmer dB + wSlope slope + wTilt tilt)
 inline constexpr double kAvqiScale = 2.8902;
@@ -79,7 +92,7 @@ inline constexpr double kAvqiWeightShimmerPercent = -0.037;
 inline constexpr double kAvqiWeightShimmerDb = 0.941;
 inline constexpr double kAvqiWeightSlope = 0.01;
 inline constexpr double kAvqiWeightTilt = 0.093;
-inline constexpr double kAvqiVowelTailS = 3.0;  // [M10], [BM16] the last 3 s of the vowel
+inline constexpr double kAvqiVowelTailS = 3.0;  // [BM15] the last 3 s of the vowel
 // Voiced parts of the speech [M10]: sounding (within kSpeechSilenceDb of the loudest
 // 10-ms frame) and periodic (correlation at least kVoicingCorrelation) frames [OURS].
 inline constexpr double kSpeechSilenceDb = 25.0;  // [OURS], as the silence detection of [MW15]

@@ -3,12 +3,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "dsp/fft.h"
 #include "dsp/peaks.h"
-#include "dsp/windows.h"
-#include "quality/analysis/downsample_to_10k.h"
 #include "quality/analysis/period_marking.h"
 #include "quality/clinical/clinical_constants.h"
 
@@ -43,111 +40,7 @@ double parabolicPeakValue(double left, double middle, double right) {
   return middle + 0.5 * d * (right - left) + 0.5 * d * d * (left - 2 * middle + right);
 }
 
-double median(std::vector<double>& values) {
-  const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-  std::nth_element(values.begin(), middle, values.end());
-  double m = *middle;
-  if (values.size() % 2 == 0) m = 0.5 * (m + *std::max_element(values.begin(), middle));
-  return m;
-}
-
-// Moving average of `values[i * stride]`, i = 0 .. count-1, over 2 * half + 1 neighbours
-// (fewer at the ends), written back in place.
-void movingAverage(double* values, std::size_t count, std::size_t stride, std::size_t half,
-                   std::vector<double>& scratch) {
-  scratch.assign(count + 1, 0.0);
-  for (std::size_t i = 0; i < count; ++i) scratch[i + 1] = scratch[i] + values[i * stride];
-  for (std::size_t i = 0; i < count; ++i) {
-    const std::size_t lo = i >= half ? i - half : 0;
-    const std::size_t hi = std::min(count, i + half + 1);
-    values[i * stride] = (scratch[hi] - scratch[lo]) / static_cast<double>(hi - lo);
-  }
-}
-
 }  // namespace
-
-CppsSettings defaultCppsSettings() {
-  return {kCppsTimeSmoothingS, kCppsQuefrencySmoothingS, kCppsPeakMinPitchHz, kCppsPeakMaxPitchHz};
-}
-
-std::optional<double> smoothedCepstralPeakProminence(std::span<const float> x, double sampleRate,
-                                                     const CppsSettings& settings) {
-  const double rate = 2 * kCepstrumMaxFrequencyHz;
-  std::vector<float> y;
-  if (sampleRate == 44100.0) {
-    y = downsample44100To10000(x);
-  } else if (sampleRate == rate) {
-    y.assign(x.begin(), x.end());
-  } else {
-    return std::nullopt;
-  }
-  const std::size_t window =
-      static_cast<std::size_t>(std::lround(kCepstrumWindowPeriods / kCepstrumPitchFloorHz * rate));
-  const std::size_t step = static_cast<std::size_t>(std::lround(kCepstrumTimeStepS * rate));
-  const FramePlacement frames = placeFrames(y.size(), window, step);
-  if (frames.count == 0) return std::nullopt;
-
-  const double emphasis = std::exp(-2 * std::numbers::pi * kCepstrumPreEmphasisHz / rate);
-  std::vector<double> e(y.size());
-  e[0] = y[0];
-  for (std::size_t n = 1; n < y.size(); ++n) e[n] = y[n] - emphasis * y[n - 1];
-
-  // Zero-padded to twice the power of two: the log spectrum is sampled finely enough that
-  // its cepstrum does not fold, and the trend line reaches 0.1 s.
-  const std::size_t size = 2 * powerOfTwoAtLeast(window);
-  const dsp::RealFft& fft = dsp::RealFft::ofSize(size);
-  const std::size_t bins = fft.binCount();
-  std::vector<double> weights(window);
-  for (std::size_t n = 0; n < window; ++n) weights[n] = dsp::hannWeight(n, window);
-  AlignedVector<double> frame(size, 0.0), cepstrum(size);
-  AlignedVector<Complex> spectrum(bins);
-  // Power cepstra, frame after frame, bins 0 .. size/2 (quefrency q / rate).
-  std::vector<double> power(frames.count * bins);
-  for (std::size_t f = 0; f < frames.count; ++f) {
-    const double* from = e.data() + frames.first + f * step;
-    for (std::size_t n = 0; n < window; ++n) frame[n] = from[n] * weights[n];
-    fft.forward(frame, spectrum);
-    for (Complex& bin : spectrum) bin = Complex(std::log(std::norm(bin) + 1e-30), 0.0);
-    fft.inverse(spectrum, cepstrum);
-    for (std::size_t q = 0; q < bins; ++q) power[f * bins + q] = cepstrum[q] * cepstrum[q];
-  }
-
-  std::vector<double> scratch;
-  const auto timeHalf =
-      static_cast<std::size_t>(std::lround(settings.timeSmoothingS / kCepstrumTimeStepS)) / 2;
-  const auto quefrencyHalf =
-      static_cast<std::size_t>(std::lround(settings.quefrencySmoothingS * rate)) / 2;
-  for (std::size_t q = 0; q < bins; ++q)
-    movingAverage(power.data() + q, frames.count, bins, timeHalf, scratch);
-  for (std::size_t f = 0; f < frames.count; ++f)
-    movingAverage(power.data() + f * bins, bins, 1, quefrencyHalf, scratch);
-
-  const auto peakFirst = static_cast<std::size_t>(std::ceil(rate / settings.peakMaxPitchHz));
-  const auto peakLast =
-      std::min(bins - 2, static_cast<std::size_t>(rate / settings.peakMinPitchHz));
-  const auto trendFirst = static_cast<std::size_t>(std::lround(kCppsTrendFromS * rate));
-  const std::size_t trendCount = bins - trendFirst;
-  const std::size_t half = trendCount / 2;
-  std::vector<double> db(bins), slopes, intercepts;
-  double sum = 0;
-  for (std::size_t f = 0; f < frames.count; ++f) {
-    for (std::size_t q = 0; q < bins; ++q) db[q] = 10 * std::log10(power[f * bins + q] + 1e-300);
-    std::size_t top = peakFirst;
-    for (std::size_t q = peakFirst; q <= peakLast; ++q)
-      if (db[q] > db[top]) top = q;
-    const double peakQuefrency = top + dsp::parabolicPeakOffset(db[top - 1], db[top], db[top + 1]);
-    const double peakDb = parabolicPeakValue(db[top - 1], db[top], db[top + 1]);
-    slopes.clear();
-    for (std::size_t i = trendFirst; i + half < bins; ++i)
-      slopes.push_back((db[i + half] - db[i]) / static_cast<double>(half));
-    const double slope = median(slopes);
-    intercepts.clear();
-    for (std::size_t q = trendFirst; q < bins; ++q) intercepts.push_back(db[q] - slope * q);
-    const double intercept = median(intercepts);
-    sum += peakDb - (intercept + slope * peakQuefrency);
-  }
-  return sum / static_cast<double>(frames.count);
-}
 
 std::vector<CorrelationFrame> correlationFrames(std::span<const float> x, double sampleRate) {
   const auto window =
@@ -177,10 +70,12 @@ std::vector<CorrelationFrame> correlationFrames(std::span<const float> x, double
     double mean = 0;
     for (std::size_t n = 0; n < span; ++n) mean += x[start + n];
     mean /= static_cast<double>(span);
-    double localPeak = 0;
+    double localPeak = 0, centrePeak = 0;
+    const std::size_t centreFrom = (span - window) / 2, centreTo = centreFrom + window;
     for (std::size_t n = 0; n < span; ++n) {
       b[n] = x[start + n] - mean;
       localPeak = std::max(localPeak, std::abs(b[n]));
+      if (n >= centreFrom && n < centreTo) centrePeak = std::max(centrePeak, std::abs(b[n]));
       energy[n + 1] = energy[n] + b[n] * b[n];
     }
     for (std::size_t n = 0; n < window; ++n) a[n] = b[n];
@@ -207,7 +102,8 @@ std::vector<CorrelationFrame> correlationFrames(std::span<const float> x, double
     frame.centre = static_cast<double>(start) + 0.5 * static_cast<double>(span);
     frame.r = best;
     frame.peakRatio = localPeak / globalPeak;
-    const double unvoiced = std::max(0.0, 2 - frame.peakRatio / kHnrSilenceThreshold);
+    frame.centrePeakRatio = centrePeak / globalPeak;
+    const double unvoiced = std::max(0.0, 2 - frame.centrePeakRatio / kHnrSilenceThreshold);
     frame.voiced = best > 0 && best > unvoiced;
     out.push_back(frame);
   }
