@@ -97,11 +97,11 @@ void BM_RepaintDisplay(benchmark::State& state) {
 }
 BENCHMARK(BM_RepaintDisplay)
     ->Apply([](benchmark::internal::Benchmark* bench) {
-      modesAtWidths(bench, {app::mode::None, app::mode::AudioSignal, app::mode::F0,
-                            app::mode::Intensity, app::mode::Histogram, app::mode::Statistics,
-                            app::mode::F0AndIntensity, app::mode::PowerSpectrum,
-                            app::mode::PowerAndLpc, app::mode::Spectrogram,
-                            app::mode::SpectrogramAmplitude});
+      modesAtWidths(bench,
+                    {app::mode::None, app::mode::AudioSignal, app::mode::F0, app::mode::Intensity,
+                     app::mode::Histogram, app::mode::Statistics, app::mode::F0AndIntensity,
+                     app::mode::PowerSpectrum, app::mode::PowerAndLpc, app::mode::Spectrogram,
+                     app::mode::SpectrogramAmplitude});
     })
     ->Unit(benchmark::kMillisecond);
 
@@ -124,8 +124,12 @@ void BM_DragSelectionStep(benchmark::State& state) {
   view.releaseStrip(x);
   view.clearSelection();
 }
-BENCHMARK(BM_DragSelectionStep)->ArgName("px")->Arg(680)->Arg(1280)->Arg(1920)->Unit(
-    benchmark::kMillisecond);
+BENCHMARK(BM_DragSelectionStep)
+    ->ArgName("px")
+    ->Arg(680)
+    ->Arg(1280)
+    ->Arg(1920)
+    ->Unit(benchmark::kMillisecond);
 
 // Zooming into a stretch and out again with the statistics shown (the range results are
 // recomputed, the contours are not).
