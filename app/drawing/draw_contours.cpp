@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "app/drawing/contour_grid.h"
@@ -50,6 +51,38 @@ void strokeRuns(QPainter& painter, std::span<const core::CurvePoint> points, boo
     }
   }
   stroke();
+}
+
+// What the polyline `points` (gaps between runs) covers of each device column of `space`:
+// the lowest and highest device row, NaN where it does not pass.
+std::pair<std::vector<double>, std::vector<double>> columnCover(
+    std::span<const core::CurvePoint> points, const DeviceColumns& space) {
+  const auto n = static_cast<std::size_t>(space.columns);
+  std::vector<double> low(n, kGap), high(n, kGap);
+  const auto cover = [&](double x, double y) {
+    const double column = std::floor(x - space.left);
+    if (column < 0 || column >= static_cast<double>(n)) return;
+    const auto c = static_cast<std::size_t>(column);
+    low[c] = std::isnan(low[c]) ? y : std::min(low[c], y);
+    high[c] = std::isnan(high[c]) ? y : std::max(high[c], y);
+  };
+  const auto device = [&](const core::CurvePoint& p) {
+    return space.toDevice.map(QPointF(p.x, p.y));
+  };
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    if (points[i].gap()) continue;
+    const QPointF p = device(points[i]);
+    cover(p.x(), p.y());
+    if (i + 1 >= points.size() || points[i + 1].gap()) continue;
+    // Where the segment to the next point crosses each column edge.
+    const QPointF q = device(points[i + 1]);
+    for (double edge = std::floor(p.x()) + 1; edge < q.x(); ++edge) {
+      const double y = p.y() + (q.y() - p.y()) * (edge - p.x()) / (q.x() - p.x());
+      cover(edge - 0.5, y);
+      cover(edge + 0.5, y);
+    }
+  }
+  return {std::move(low), std::move(high)};
 }
 
 // The extremes of the intensity frames that start in each of `columns` columns across the
@@ -116,12 +149,19 @@ DrawnContour drawF0Contour(QPainter& painter, const QRect& graph, const DisplayD
   if (space.device) {
     points = s.line ? core::thinCurve(points, space.grid()) : core::thinDots(points, space.grid());
   }
+  constexpr double kLineWidth = 2.0;
   painter.save();
   painter.setClipRect(graph);
   painter.setRenderHint(QPainter::Antialiasing, true);
-  painter.setPen(QPen(kF0Colour, s.line ? 2.0 : 1.0));
+  painter.setPen(QPen(kF0Colour, s.line ? kLineWidth : 1.0));
   painter.setBrush(kF0Colour);
-  strokeRuns(painter, points, s.line);
+  if (s.line && space.device && space.toDevice.m11() > 1) {
+    // Scaled up, the pen is several device pixels wide: one span per device column.
+    const auto [low, high] = columnCover(points, space);
+    drawColumnSpans(painter, space.left, low, high, kLineWidth / 2 * space.toDevice.m11());
+  } else {
+    strokeRuns(painter, points, s.line);
+  }
   painter.restore();
   return drawn;
 }
@@ -155,7 +195,7 @@ DrawnContour drawIntensityContour(QPainter& painter, const QRect& graph, const D
     // Scaled up, the pen is several device pixels wide: one span per device column.
     std::vector<double> rows(line.size());
     for (std::size_t c = 0; c < line.size(); ++c) rows[c] = space.toDevice.map(line[c]).y();
-    drawColumnSpans(painter, space.left, rows, kWidth / 2 * space.toDevice.m11());
+    drawColumnLine(painter, space.left, rows, kWidth / 2 * space.toDevice.m11());
   } else {
     drawPolylineInPieces(painter, line);
   }

@@ -4,12 +4,14 @@
 #include <QLineF>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace sonarel::app {
 namespace {
 
 constexpr std::size_t kSegmentsPerPiece = 8;
+constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 
 // `end` moved `by` further along the segment that reaches it from `from` (a square cap drawn
 // as part of the line).
@@ -45,9 +47,8 @@ void drawPolylineInPieces(QPainter& painter, std::span<const QPointF> points) {
   painter.restore();
 }
 
-void drawColumnSpans(QPainter& painter, int left, std::span<const double> ys, double halfWidth) {
+void drawColumnLine(QPainter& painter, int left, std::span<const double> ys, double halfWidth) {
   const std::size_t n = ys.size();
-  if (n == 0) return;
   // The line's extent over each column: its centre and the halves toward its neighbours.
   std::vector<double> low(n), high(n);
   for (std::size_t c = 0; c < n; ++c) {
@@ -56,7 +57,19 @@ void drawColumnSpans(QPainter& painter, int left, std::span<const double> ys, do
     low[c] = std::min({before, ys[c], after});
     high[c] = std::max({before, ys[c], after});
   }
-  const auto reach = static_cast<std::size_t>(std::max(0.0, std::ceil(halfWidth - 0.5)));
+  drawColumnSpans(painter, left, low, high, halfWidth);
+}
+
+void drawColumnSpans(QPainter& painter, int left, std::span<const double> low,
+                     std::span<const double> high, double halfWidth) {
+  const std::size_t n = std::min(low.size(), high.size());
+  if (n == 0) return;
+  // A round pen: over a column d columns away the line widens this one by sqrt(h^2 - d^2).
+  const auto reach = static_cast<std::size_t>(std::max(0.0, std::floor(halfWidth)));
+  std::vector<double> widening(reach + 1);
+  for (std::size_t d = 0; d <= reach; ++d) {
+    widening[d] = std::sqrt(std::max(0.0, halfWidth * halfWidth - double(d * d)));
+  }
   constexpr int kLevels = 16;  // the antialiased ends, grouped by coverage
   std::vector<QRectF> full;
   std::vector<QPointF> partial[kLevels];
@@ -66,14 +79,15 @@ void drawColumnSpans(QPainter& painter, int left, std::span<const double> ys, do
   };
   for (std::size_t c = 0; c < n; ++c) {
     const std::size_t from = c >= reach ? c - reach : 0, to = std::min(n - 1, c + reach);
-    double top = low[from], bottom = high[from];
-    for (std::size_t k = from + 1; k <= to; ++k) {
-      top = std::min(top, low[k]);
-      bottom = std::max(bottom, high[k]);
+    double top = kNone, bottom = kNone;
+    for (std::size_t k = from; k <= to; ++k) {
+      if (std::isnan(low[k])) continue;
+      const double by = widening[k > c ? k - c : c - k];
+      top = std::isnan(top) ? low[k] - by : std::min(top, low[k] - by);
+      bottom = std::isnan(bottom) ? high[k] + by : std::max(bottom, high[k] + by);
     }
-    top -= halfWidth;
-    bottom += halfWidth;
-    const double x = left + static_cast<double>(c) + 0.5;
+    if (std::isnan(top)) continue;
+    const double x = left + static_cast<double>(c) + 0.5;                    // the pixel's centre
     const double firstFull = std::ceil(top), lastFull = std::floor(bottom);  // rows [first, last)
     if (lastFull < firstFull) {                                              // thinner than one row
       addPartial(x, std::floor(top), bottom - top);

@@ -13,11 +13,16 @@ namespace sonarel::app {
 
 void drawPolylineInPieces(QPainter& painter, std::span<const QPointF> points);
 
-// A line with one point per device column (`ys`, device rows, column c's centre at x = left +
-// c + 0.5) drawn `halfWidth` device pixels thick as one vertical span per column: what a wide
-// pen covers there (the line over the column and its neighbours within the half width,
-// widened by it), its ends antialiased. In a scaled-up view this costs a small part of
-// stroking a jagged curve as a path. Drawn in device pixels, in the pen's colour.
-void drawColumnSpans(QPainter& painter, int left, std::span<const double> ys, double halfWidth);
+// A line drawn `halfWidth` device pixels thick as one vertical span per device column (column
+// c at x = left + c): [low[c], high[c]] is what the line itself covers there (NaN: nothing),
+// widened by the pen over the neighbouring columns within its half width, the ends
+// antialiased. In a scaled-up view this costs a small part of stroking a jagged curve as a
+// path. Drawn in device pixels, in the pen's colour.
+void drawColumnSpans(QPainter& painter, int left, std::span<const double> low,
+                     std::span<const double> high, double halfWidth);
+
+// The same for a line with one point per device column, `ys` (device rows) at the columns'
+// centres.
+void drawColumnLine(QPainter& painter, int left, std::span<const double> ys, double halfWidth);
 
 }  // namespace sonarel::app
