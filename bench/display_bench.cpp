@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Repainting each display of a two-minute recording once its analyses are cached: what a
-// clinician waits for on every resize, selection and mode change.
+// clinician waits for on every resize, selection and mode change. The repaints are measured
+// with the 680-column graph drawn 680, 1280 and 1920 pixels wide (the view scales its layout
+// to large windows).
 
 #include <benchmark/benchmark.h>
 
@@ -9,7 +11,9 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <cmath>
 #include <cstdlib>
+#include <initializer_list>
 
 #include "app/drawing/display_modes.h"
 #include "app/drawing/quality_drawing.h"
@@ -28,52 +32,103 @@ namespace {
 
 using namespace sonarel;
 
+// A 44100-Hz recording opens as a vocal-quality file; the voice-analysis displays draw it all
+// the same (its intensity has a frame every 11 samples: 481,000 frames).
 app::ViewState& cachedState() {
   static app::ViewState state = [] {
     app::ViewState s;
-    s.open(bench::benchRecording(120, 22050), core::FileKind::VoiceAnalysis);
+    s.open(bench::benchRecording(120, 44100), core::FileKind::VocalQuality);
     s.showMode(app::mode::Statistics);  // computes F0 and intensity
     return s;
   }();
   return state;
 }
 
-// Paints `mode` of `view` once (the pictures kept between paints are built then), then
-// repaints it for every iteration.
-void repaint(benchmark::State& state, app::ViewState& view, int mode) {
-  const app::GraphGeometry geometry = app::GraphGeometry::normal();
-  QImage image(geometry.extent(), QImage::Format_RGB32);
-  {
-    // The spectrogram pictures are built at the first paint and kept.
-    QPainter painter(&image);
-    app::drawDisplayMode(painter, geometry, view.displayData(), mode);
-  }
-  for (auto _ : state) {
+bool opened(benchmark::State& state, const app::ViewState& view) {
+  if (view.buffer().count() == 120 * 44100 && view.displayData().intensity) return true;
+  state.SkipWithError("the recording did not open or was not analysed");
+  return false;
+}
+
+// A picture of the whole layout with its graph `graphPixels` wide, and the painter's
+// transform that puts the logical layout on it, as the view does in a large window.
+struct ScaledPicture {
+  app::GraphGeometry geometry = app::GraphGeometry::normal();
+  double scale;
+  QImage image;
+
+  explicit ScaledPicture(int graphPixels)
+      : scale(static_cast<double>(graphPixels) / app::kGraphWidth),
+        image(QSize(static_cast<int>(std::ceil(geometry.extent().width() * scale)),
+                    static_cast<int>(std::ceil(geometry.extent().height() * scale))),
+              QImage::Format_RGB32) {}
+
+  void paint(const app::DisplayData& data, int mode) {
     image.fill(Qt::white);
     QPainter painter(&image);
-    app::drawDisplayMode(painter, geometry, view.displayData(), mode);
+    painter.setTransform(QTransform::fromScale(scale, scale));
+    if (scale != 1.0) painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    app::drawDisplayMode(painter, geometry, data, mode);
+  }
+};
+
+// Paints `mode` of `view` once (the pictures kept between paints are built then), then
+// repaints it for every iteration, the graph `graphPixels` wide.
+void repaint(benchmark::State& state, app::ViewState& view, int mode, int graphPixels) {
+  ScaledPicture picture(graphPixels);
+  picture.paint(view.displayData(), mode);  // the spectrogram pictures are built and kept
+  for (auto _ : state) picture.paint(view.displayData(), mode);
+}
+
+// Every mode at the three widths.
+void modesAtWidths(benchmark::internal::Benchmark* bench, std::initializer_list<int> modes) {
+  bench->ArgNames({"mode", "px"});
+  for (const int mode : modes) {
+    for (const int pixels : {680, 1280, 1920}) bench->Args({mode, pixels});
   }
 }
 
 void BM_RepaintDisplay(benchmark::State& state) {
   const int mode = static_cast<int>(state.range(0));
   app::ViewState& view = cachedState();
+  if (!opened(state, view)) return;
   view.showMode(mode);
-  repaint(state, view, mode);
+  repaint(state, view, mode, static_cast<int>(state.range(1)));
 }
 BENCHMARK(BM_RepaintDisplay)
-    ->ArgName("mode")
-    ->Arg(app::mode::None)
-    ->Arg(app::mode::AudioSignal)
-    ->Arg(app::mode::F0)
-    ->Arg(app::mode::Intensity)
-    ->Arg(app::mode::Histogram)
-    ->Arg(app::mode::Statistics)
-    ->Arg(app::mode::F0AndIntensity)
-    ->Arg(app::mode::PowerSpectrum)
-    ->Arg(app::mode::PowerAndLpc)
-    ->Arg(app::mode::Spectrogram)
-    ->Arg(app::mode::SpectrogramAmplitude)
+    ->Apply([](benchmark::internal::Benchmark* bench) {
+      modesAtWidths(bench,
+                    {app::mode::None, app::mode::AudioSignal, app::mode::F0, app::mode::Intensity,
+                     app::mode::Histogram, app::mode::Statistics, app::mode::F0AndIntensity,
+                     app::mode::PowerSpectrum, app::mode::PowerAndLpc, app::mode::Spectrogram,
+                     app::mode::SpectrogramAmplitude});
+    })
+    ->Unit(benchmark::kMillisecond);
+
+// One step of dragging a selection across the waveform strip of the two-minute recording
+// with F0 and intensity shown: the selection grows by one column and the whole view is
+// repainted, nothing recomputed. The steps sweep the strip back and forth.
+void BM_DragSelectionStep(benchmark::State& state) {
+  app::ViewState& view = cachedState();
+  if (!opened(state, view)) return;
+  view.showMode(app::mode::F0AndIntensity);
+  ScaledPicture picture(static_cast<int>(state.range(0)));
+  view.pressStrip(0);
+  int x = 0, step = 1;
+  for (auto _ : state) {
+    x += step;
+    if (x == 0 || x == app::kGraphWidth) step = -step;
+    view.dragStrip(x);
+    picture.paint(view.displayData(), app::mode::F0AndIntensity);
+  }
+  view.releaseStrip(x);
+  view.clearSelection();
+}
+BENCHMARK(BM_DragSelectionStep)
+    ->ArgName("px")
+    ->Arg(680)
+    ->Arg(1280)
+    ->Arg(1920)
     ->Unit(benchmark::kMillisecond);
 
 // Zooming into a stretch and out again with the statistics shown (the range results are
@@ -199,14 +254,13 @@ void BM_RepaintVocalQuality(benchmark::State& state) {
     state.SkipWithError("the segment cache was not used");
     return;
   }
-  repaint(state, view, mode);
+  repaint(state, view, mode, static_cast<int>(state.range(1)));
 }
 BENCHMARK(BM_RepaintVocalQuality)
-    ->ArgName("mode")
-    ->Arg(app::mode::VocalAnalysisData)
-    ->Arg(app::mode::DeviationDiagram)
-    ->Arg(app::mode::SpectrogramIntensityF0)
-    ->Arg(app::mode::FollowUp)
+    ->Apply([](benchmark::internal::Benchmark* bench) {
+      modesAtWidths(bench, {app::mode::VocalAnalysisData, app::mode::DeviationDiagram,
+                            app::mode::SpectrogramIntensityF0, app::mode::FollowUp});
+    })
     ->Unit(benchmark::kMillisecond);
 
 // The whole report of a two-minute recording written as a PDF file from nothing: the file

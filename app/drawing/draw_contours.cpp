@@ -3,12 +3,20 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <span>
+#include <utility>
+#include <vector>
 
 #include "app/drawing/contour_grid.h"
+#include "app/drawing/device_columns.h"
 #include "app/drawing/display_modes.h"
+#include "app/drawing/polyline_pieces.h"
 
 namespace sonarel::app {
 namespace {
+
+constexpr double kGap = std::numeric_limits<double>::quiet_NaN();
 
 double sampleToX(const QRect& graph, const DisplayData& data, double sample) {
   return graph.left() + (sample - data.range.first) / data.axisSpanSamples() * graph.width();
@@ -24,15 +32,79 @@ bool aboveSilence(const DisplayData& data, double sample) {
   return (*data.intensityColumns)[column] >= data.f0Display.silenceThreshold;
 }
 
-// Draws the polyline or the points, breaking the line at every gap.
-void strokeRuns(QPainter& painter, const std::vector<std::vector<QPointF>>& runs, bool line) {
-  for (const auto& run : runs) {
+// Draws the polyline or the points, breaking the line at every gap (a NaN y).
+void strokeRuns(QPainter& painter, std::span<const core::CurvePoint> points, bool line) {
+  std::vector<QPointF> run;
+  const auto stroke = [&] {
     if (line && run.size() > 1) {
-      painter.drawPolyline(run.data(), static_cast<int>(run.size()));
+      drawPolylineInPieces(painter, run);
     } else {
       for (const QPointF& p : run) painter.drawEllipse(p, 1.2, 1.2);
     }
+    run.clear();
+  };
+  for (const core::CurvePoint& point : points) {
+    if (point.gap()) {
+      stroke();
+    } else {
+      run.emplace_back(point.x, point.y);
+    }
   }
+  stroke();
+}
+
+// What the polyline `points` (gaps between runs) covers of each device column of `space`:
+// the lowest and highest device row, NaN where it does not pass.
+std::pair<std::vector<double>, std::vector<double>> columnCover(
+    std::span<const core::CurvePoint> points, const DeviceColumns& space) {
+  const auto n = static_cast<std::size_t>(space.columns);
+  std::vector<double> low(n, kGap), high(n, kGap);
+  const auto cover = [&](double x, double y) {
+    const double column = std::floor(x - space.left);
+    if (column < 0 || column >= static_cast<double>(n)) return;
+    const auto c = static_cast<std::size_t>(column);
+    low[c] = std::isnan(low[c]) ? y : std::min(low[c], y);
+    high[c] = std::isnan(high[c]) ? y : std::max(high[c], y);
+  };
+  const auto device = [&](const core::CurvePoint& p) {
+    return space.toDevice.map(QPointF(p.x, p.y));
+  };
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    if (points[i].gap()) continue;
+    const QPointF p = device(points[i]);
+    cover(p.x(), p.y());
+    if (i + 1 >= points.size() || points[i + 1].gap()) continue;
+    // Where the segment to the next point crosses each column edge.
+    const QPointF q = device(points[i + 1]);
+    for (double edge = std::floor(p.x()) + 1; edge < q.x(); ++edge) {
+      const double y = p.y() + (q.y() - p.y()) * (edge - p.x()) / (q.x() - p.x());
+      cover(edge - 0.5, y);
+      cover(edge + 0.5, y);
+    }
+  }
+  return {std::move(low), std::move(high)};
+}
+
+// The extremes of the intensity frames that start in each of `columns` columns across the
+// axis; a column narrower than the frame step takes the next frame (the last one at the end
+// of the recording).
+std::shared_ptr<const CurveCache::Columns> loudestFrames(const DisplayData& data, int columns) {
+  const core::IntensityContour& contour = *data.intensity;
+  const CurveCache::Key key{data.revision,    contour.values.data(), contour.values.size(),
+                            data.range.first, data.range.last,       data.axisSpanSamples(),
+                            columns};
+  return cachedColumns(data, CurveCache::Slot::Intensity, key, [&] {
+    const double perFrame = static_cast<double>(data.count()) / contour.frameCount();
+    auto reduced = core::columnExtremes(
+        contour.values,
+        core::columnStarts(data.range.first, data.range.last, data.axisSpanSamples(), columns,
+                           perFrame, core::ColumnEdge::Following));
+    const float last = contour.values.back();
+    for (core::ColumnExtremes& column : reduced) {
+      if (column.empty()) column = {last, last};
+    }
+    return reduced;
+  });
 }
 
 ValueScale f0Scale(const QRect& graph, const DisplayData& data) {
@@ -56,25 +128,40 @@ DrawnContour drawF0Contour(QPainter& painter, const QRect& graph, const DisplayD
   if (!data.f0 || data.f0->frameCount() == 0 || data.range.last <= data.range.first) return drawn;
 
   const double perFrame = static_cast<double>(data.count()) / data.f0->frameCount();
-  std::vector<std::vector<QPointF>> runs(1);
+  const ValueScale scale = f0Scale(graph, data);
+  std::vector<core::CurvePoint> points;
+  points.reserve(static_cast<std::size_t>(data.f0->frameCount()));
   for (std::int32_t i = 0; i < data.f0->frameCount(); ++i) {
     const double sample = i * perFrame;
     const float hz = data.f0->values[static_cast<std::size_t>(i)];
     const bool shown = hz > 0 && sample >= data.range.first && sample < data.range.last &&
                        hz >= s.minPitch && hz <= s.maxPitch && aboveSilence(data, sample);
     if (!shown) {
-      if (!runs.back().empty()) runs.emplace_back();
+      if (!points.empty() && !points.back().gap()) points.push_back({0, kGap});
       continue;
     }
-    runs.back().emplace_back(sampleToX(graph, data, sample), f0Scale(graph, data).y(hz));
+    points.push_back({sampleToX(graph, data, sample), scale.y(hz)});
     ++drawn.points;
   }
+  // Thousands of frames across the graph's columns: on a device with pixels only what the
+  // line or the dots cover of each pixel is drawn.
+  const DeviceColumns space = deviceColumns(painter, graph);
+  if (space.device) {
+    points = s.line ? core::thinCurve(points, space.grid()) : core::thinDots(points, space.grid());
+  }
+  constexpr double kLineWidth = 2.0;
   painter.save();
   painter.setClipRect(graph);
   painter.setRenderHint(QPainter::Antialiasing, true);
-  painter.setPen(QPen(kF0Colour, s.line ? 2.0 : 1.0));
+  painter.setPen(QPen(kF0Colour, s.line ? kLineWidth : 1.0));
   painter.setBrush(kF0Colour);
-  strokeRuns(painter, runs, s.line);
+  if (s.line && space.device && space.toDevice.m11() > 1) {
+    // Scaled up, the pen is several device pixels wide: one span per device column.
+    const auto [low, high] = columnCover(points, space);
+    drawColumnSpans(painter, space.left, low, high, kLineWidth / 2 * space.toDevice.m11());
+  } else {
+    strokeRuns(painter, points, s.line);
+  }
   painter.restore();
   return drawn;
 }
@@ -89,29 +176,29 @@ DrawnContour drawIntensityContour(QPainter& painter, const QRect& graph, const D
   if (!data.intensity || data.intensity->frameCount() == 0 || data.range.last <= data.range.first) {
     return drawn;
   }
-  // One value per pixel column: the loudest frame that starts inside it.
-  const double perFrame = static_cast<double>(data.count()) / data.intensity->frameCount();
-  const double span = data.axisSpanSamples();
+  // One value per device column: the loudest frame that starts inside it.
+  const DeviceColumns space = deviceColumns(painter, graph);
+  const auto loudest = loudestFrames(data, space.columns);
+  const ValueScale scale = intensityScale(graph, data);
   std::vector<QPointF> line;
-  line.reserve(static_cast<std::size_t>(graph.width()));
-  for (int x = 0; x < graph.width(); ++x) {
-    const double from = data.range.first + span * x / graph.width();
-    if (from >= static_cast<double>(data.range.last)) break;  // a shared axis runs on
-    const double to = data.range.first + span * (x + 1) / graph.width();
-    auto a = static_cast<std::int64_t>(std::ceil(from / perFrame));
-    auto b = static_cast<std::int64_t>(std::ceil(to / perFrame));
-    a = std::clamp<std::int64_t>(a, 0, data.intensity->frameCount() - 1);
-    b = std::clamp<std::int64_t>(std::max(b, a + 1), 0, data.intensity->frameCount());
-    const auto& v = data.intensity->values;
-    const float loudest = *std::max_element(v.begin() + a, v.begin() + b);
-    line.emplace_back(graph.left() + x + 0.5, intensityScale(graph, data).y(loudest));
+  line.reserve(loudest->size());
+  for (std::size_t c = 0; c < loudest->size(); ++c) {
+    line.emplace_back(space.logicalCentre(static_cast<int>(c)), scale.y((*loudest)[c].high));
     ++drawn.points;
   }
   painter.save();
   painter.setClipRect(graph);
   painter.setRenderHint(QPainter::Antialiasing, true);
-  painter.setPen(QPen(kIntensityColour, 1.5));
-  painter.drawPolyline(line.data(), static_cast<int>(line.size()));
+  constexpr double kWidth = 1.5;
+  painter.setPen(QPen(kIntensityColour, kWidth));
+  if (space.device && space.toDevice.m11() > 1) {
+    // Scaled up, the pen is several device pixels wide: one span per device column.
+    std::vector<double> rows(line.size());
+    for (std::size_t c = 0; c < line.size(); ++c) rows[c] = space.toDevice.map(line[c]).y();
+    drawColumnLine(painter, space.left, rows, kWidth / 2 * space.toDevice.m11());
+  } else {
+    drawPolylineInPieces(painter, line);
+  }
   painter.restore();
   return drawn;
 }

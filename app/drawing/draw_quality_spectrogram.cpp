@@ -6,6 +6,7 @@
 #include "app/drawing/contour_grid.h"
 #include "app/drawing/quality_drawing.h"
 #include "app/drawing/spectral_drawing.h"
+#include "core/column_reduction.h"
 
 namespace sonarel::app {
 namespace {
@@ -43,10 +44,20 @@ std::vector<QPoint> curvePoints(const QRect& graph, const CurvePanel& panel, con
   return points;
 }
 
+// The line through `points`. Thousands of F0 frames share the plot's 680 columns: of the
+// points on one column only the first, lowest, highest and last are joined, which covers the
+// same pixels.
 void drawPolyline(QPainter& painter, const std::vector<QPoint>& points, const QColor& colour) {
   if (points.empty()) return;
+  std::vector<core::CurvePoint> curve;
+  curve.reserve(points.size());
+  for (const QPoint& p : points) curve.push_back({double(p.x()), double(p.y())});
+  std::vector<QPoint> thin;
+  for (const core::CurvePoint& p : core::thinCurve(curve, {})) {
+    thin.emplace_back(static_cast<int>(p.x), static_cast<int>(p.y));
+  }
   painter.setPen(QPen(colour, 1));
-  painter.drawPolyline(points.data(), static_cast<int>(points.size()));
+  painter.drawPolyline(thin.data(), static_cast<int>(thin.size()));
 }
 
 void drawScaleLabels(QPainter& painter, const QRect& graph, const CurvePanel& panel,

@@ -1,30 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
+#include <vector>
 
 #include "app/drawing/contour_grid.h"
+#include "app/drawing/device_columns.h"
 #include "app/drawing/display_modes.h"
 
 namespace sonarel::app {
 namespace {
 
-// Min and max of the samples in each pixel column of [first, last), the width spanning
+// Min and max of the samples in each device column of [first, last), the width spanning
 // `span` samples (at least last - first; more when the axis is shared with a longer one).
-void drawColumns(QPainter& painter, const QRect& area, std::span<const std::int16_t> samples,
-                 std::int64_t first, std::int64_t last, double span) {
-  if (last <= first || span <= 0) return;
-  const double mid = area.top() + area.height() / 2.0;
-  const double scale = area.height() / 2.0 / 32768.0;
-  for (int x = 0; x < area.width(); ++x) {
-    auto a = first + static_cast<std::int64_t>(span * x / area.width());
-    auto b = first + static_cast<std::int64_t>(span * (x + 1) / area.width());
-    if (a >= last) break;
-    a = std::clamp<std::int64_t>(a, 0, static_cast<std::int64_t>(samples.size()));
-    b = std::clamp<std::int64_t>(std::max(b, a + 1), 0, static_cast<std::int64_t>(samples.size()));
-    if (a >= b) continue;
-    const auto [lo, hi] = std::minmax_element(samples.begin() + a, samples.begin() + b);
-    painter.drawLine(QPointF(area.left() + x, mid - *hi * scale),
-                     QPointF(area.left() + x, mid - *lo * scale));
+std::shared_ptr<const CurveCache::Columns> waveColumns(const DisplayData& data,
+                                                       CurveCache::Slot slot, std::int64_t first,
+                                                       std::int64_t last, double span,
+                                                       int columns) {
+  const CurveCache::Key key{
+      data.revision, data.samples.data(), data.samples.size(), first, last, span, columns};
+  return cachedColumns(data, slot, key, [&] {
+    return core::columnExtremes(data.samples, core::columnStarts(first, last, span, columns, 1.0,
+                                                                 core::ColumnEdge::Covering));
+  });
+}
+
+// One vertical line per column from its lowest to its highest sample, in device pixels where
+// the device has them.
+void drawColumns(QPainter& painter, const DeviceColumns& space,
+                 const CurveCache::Columns& columns) {
+  const double mid = space.rect.top() + space.rect.height() / 2.0;
+  const double scale = space.rect.height() / 2.0 / 32768.0;
+  std::vector<QLineF> lines;
+  lines.reserve(columns.size());
+  for (std::size_t c = 0; c < columns.size(); ++c) {
+    if (columns[c].empty()) continue;
+    const double x = space.left + static_cast<double>(c);
+    lines.emplace_back(x, mid - columns[c].high * scale, x, mid - columns[c].low * scale);
   }
+  painter.save();
+  if (space.device) painter.resetTransform();  // the clip stays where it was set
+  painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+  painter.restore();
 }
 
 // Grey-scale pages draw the wave in black and the voiced columns in light grey.
@@ -45,8 +60,12 @@ void drawAudioSignal(QPainter& painter, const QRect& graph, const DisplayData& d
   painter.drawLine(graph.left(), graph.center().y(), graph.right(), graph.center().y());
   painter.setClipRect(graph);
   painter.setPen(QPen(waveColour(data), 1));
-  drawColumns(painter, graph, data.samples, data.range.first, data.range.last,
-              data.axisSpanSamples());
+  if (data.range.last > data.range.first && data.axisSpanSamples() > 0) {
+    const DeviceColumns space = deviceColumns(painter, graph);
+    drawColumns(painter, space,
+                *waveColumns(data, CurveCache::Slot::Signal, data.range.first, data.range.last,
+                             data.axisSpanSamples(), space.columns));
+  }
   painter.restore();
 }
 
@@ -72,11 +91,14 @@ void drawWaveformStrip(QPainter& painter, const QRect& strip, const DisplayData&
   painter.drawRect(strip.adjusted(0, 0, -1, -1));
   painter.setClipRect(strip);
   painter.setPen(QPen(waveColour(data), 1));
-  drawColumns(painter, strip, data.samples, 0, data.count(), static_cast<double>(data.count()));
+  const DeviceColumns space = deviceColumns(painter, strip);
+  const auto columns = waveColumns(data, CurveCache::Slot::Strip, 0, data.count(),
+                                   static_cast<double>(data.count()), space.columns);
+  drawColumns(painter, space, *columns);
   if (!marked.isEmpty()) {
     painter.setClipRect(marked);
     painter.setPen(QPen(Qt::white, 1));
-    drawColumns(painter, strip, data.samples, 0, data.count(), static_cast<double>(data.count()));
+    drawColumns(painter, space, *columns);
   }
   painter.restore();
 }

@@ -23,6 +23,8 @@
 
 namespace sonarel::app {
 
+class CurveCache;
+
 struct F0Display {
   int minPitch = 70;          // Hz, bottom of the scale
   int maxPitch = 400;         // Hz, top of the scale
@@ -77,6 +79,8 @@ struct DisplayData {
   bool comparison = false;        // the recording shown beside the open one (its own colours)
   bool besideComparison = false;  // either of the two views while a comparison is shown
   std::uint64_t revision = 0;     // of the samples: raised by every edit
+  // The view's reductions of its curves kept between repaints; null: reduce on every paint.
+  CurveCache* curves = nullptr;
 
   std::int64_t count() const { return static_cast<std::int64_t>(samples.size()); }
   double rangeStartSeconds() const { return sampleRate ? double(range.first) / sampleRate : 0; }

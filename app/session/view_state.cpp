@@ -354,6 +354,7 @@ DisplayData ViewState::displayData() const {
   data.sampleRate = buffer().format.sampleRate;
   data.range = buffer().range;
   data.revision = recording_.revision();
+  data.curves = &curves_;
   data.f0Display = {f0Settings_.minPitch, f0Settings_.maxPitch, f0Settings_.silenceThreshold,
                     f0Settings_.style == 1};
   data.intensityDisplay = {intensitySettings_.lowLimit, intensitySettings_.highLimit};

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/session/curve_cache.h"
 #include "app/session/display_data.h"
 #include "app/session/follow_up.h"
 #include "app/session/mode_needs.h"
@@ -234,6 +235,7 @@ class ViewState {
   int vowelSet_ = spectral::vowel_set::Ipa;
   spectral::VowelTargets vowelTargets_ = spectral::DefaultVowelTargets(spectral::vowel_set::Ipa);
   SpectralState spectral_;
+  mutable CurveCache curves_;  // filled by the drawing routines
   quality::SegmentTable segments_;
   FollowUpSeries followUp_;
   int language_ = 0;
