@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <cstdlib>
 
+#include "app/analysis_runner.h"
 #include "app/drawing/display_modes.h"
 #include "app/drawing/graph_geometry.h"
 #include "app/session/view_state.h"
@@ -44,6 +45,35 @@ void BM_OpenAndShowF0(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_OpenAndShowF0)->ArgName("rate")->Arg(22050)->Arg(44100)->Unit(benchmark::kMillisecond);
+
+// The same as the window does it: the analyses on the worker thread (a copy of the view
+// with its own samples) and the result taken back on this thread, whose event loop turns
+// meanwhile.
+void BM_OpenAndShowF0OnWorker(benchmark::State& state) {
+  const auto rate = static_cast<std::uint32_t>(state.range(0));
+  const std::string& path = bench::benchRecording(120, static_cast<int>(rate));
+  app::displayRegistry();
+  app::AnalysisRunner runner;
+  for (auto _ : state) {
+    app::ViewState view;
+    const bool opened = !view.open(path, core::kindForRate(rate));
+    if (opened) {
+      runner.run(view, nullptr, [](app::ViewState& copy, const core::AnalysisControl& control) {
+        return copy.showMode(app::mode::F0, control);
+      });
+    }
+    if (!opened || view.displayMode() != app::mode::F0 || view.f0().frameCount() == 0) {
+      state.SkipWithError("the F0 contour was not shown");
+      return;
+    }
+    paintOnce(view, app::mode::F0);
+  }
+}
+BENCHMARK(BM_OpenAndShowF0OnWorker)
+    ->ArgName("rate")
+    ->Arg(22050)
+    ->Arg(44100)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
