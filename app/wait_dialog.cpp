@@ -14,11 +14,21 @@ WaitDialog::WaitDialog(QWidget* parent, const QString& text)
   dialog_.setAutoReset(false);
   QObject::connect(&dialog_, &QProgressDialog::canceled, [this] { stop_.request_stop(); });
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  started_.start();
 }
 
 WaitDialog::~WaitDialog() {
   QGuiApplication::restoreOverrideCursor();
   dialog_.close();
+}
+
+void WaitDialog::showProgress(std::int32_t done, std::int32_t total) {
+  if (total > 0) {
+    const int percent = static_cast<int>(100LL * done / total);
+    if (percent != dialog_.value()) dialog_.setValue(percent);
+  } else if (!dialog_.isVisible() && started_.hasExpired(dialog_.minimumDuration())) {
+    dialog_.show();  // an analysis without progress can be cancelled too
+  }
 }
 
 core::AnalysisControl WaitDialog::control() {

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The clinical measures of the analysis range as a table: each measure, its value, its
-// published normal limit and whether the value lies within it; or the refusal's message.
+// published normal limit and whether the value lies within it; or the refusal's message. It
+// only draws: the session computes the measures (DisplayData::clinical).
 
 #include <QCoreApplication>
-#include <cstdint>
-#include <mutex>
 
 #include "app/drawing/quality_drawing.h"
 #include "app/translated_text.h"
@@ -17,45 +16,6 @@ namespace clinical = quality::clinical;
 
 QString displayText(const char* text) {
   return QCoreApplication::translate("Display", text);
-}
-
-// The last outcome, kept while the samples (their revision: an edit changes them in place)
-// and the range stay the same: the window repaints far more often than the range changes,
-// and the measures take a good part of a second.
-struct CachedOutcome {
-  const std::int16_t* samples = nullptr;
-  std::uint64_t revision = 0;
-  std::size_t count = 0;
-  std::int64_t first = -1, last = -1;
-  std::string name;
-  clinical::ClinicalOutcome outcome;
-};
-
-clinical::ClinicalOutcome outcomeOf(const DisplayData& data) {
-  static std::mutex lock;
-  static CachedOutcome cache;
-  const std::lock_guard<std::mutex> guard(lock);
-  const auto first = std::clamp<std::int64_t>(data.range.first, 0, data.count());
-  auto last = std::clamp<std::int64_t>(data.range.last, first, data.count());
-  if (last == first) last = data.count();  // no range: the whole recording
-  if (cache.samples != data.samples.data() || cache.revision != data.revision ||
-      cache.count != data.samples.size() || cache.first != first || cache.last != last ||
-      cache.name != data.fileName) {
-    clinical::ClinicalInput input;
-    input.vowel = data.samples.subspan(static_cast<std::size_t>(first),
-                                       static_cast<std::size_t>(last - first));
-    input.vowelName = data.fileName;
-    input.sampleRate = data.sampleRate;
-    cache = {data.samples.data(),
-             data.revision,
-             data.samples.size(),
-             first,
-             last,
-             data.fileName,
-             clinical::measureClinical(input)};
-    cache.outcome.measured.clear();
-  }
-  return cache.outcome;
 }
 
 }  // namespace
@@ -85,7 +45,12 @@ std::optional<clinical::ClinicalMeasures> drawClinicalMeasures(QPainter& painter
       low && graph.left() + margin + painter.fontMetrics().horizontalAdvance(title) + 8 < valueX;
   if (!headersBeside) top += low ? line : line * 3 / 2;
 
-  const clinical::ClinicalOutcome outcome = outcomeOf(data);
+  // The session computes the measures with the mode; until then only the title shows.
+  if (!data.clinical) {
+    painter.restore();
+    return std::nullopt;
+  }
+  const clinical::ClinicalOutcome& outcome = *data.clinical;
   if (!outcome.measures) {
     font.setBold(false);
     painter.setFont(font);

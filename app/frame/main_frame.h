@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "app/analysis_runner.h"
 #include "app/commands/command_table.h"
 #include "app/config_files.h"
 #include "app/frame/mfc_doc.h"
@@ -131,6 +132,9 @@ class CMainFrame : public QMainWindow {
   // Tests see the program and arguments openDemoRegister starts through this.
   std::function<bool(const QString& program, const QStringList& arguments)> startProgram;
 
+  // Runs the analyses off the window thread (tests watch it).
+  AnalysisRunner& analysisRunner() { return *runner_; }
+
   // The commands, as the command table runs them.
   void showMode(int mode);
   // Every live display ("Real-Time") starts here: the recording is played with display
@@ -246,6 +250,9 @@ class CMainFrame : public QMainWindow {
   // What the empty graph offers to do next.
   void updateGuide();
   void showMessage(const core::Message& message);
+  // Runs `work` on the open recording's view on the worker with the wait dialog, and takes
+  // its result into the view (see AnalysisRunner).
+  AnalysisRunner::Outcome analyse(const AnalysisRunner::Work& work);
   bool ask(const core::Message& question);
   SaveAnswer askSave(const core::Message& question);
   // Keeps `text` as the last message shown and signals it.
@@ -280,6 +287,7 @@ class CMainFrame : public QMainWindow {
   bool comparisonPlaying_ = false;  // the last playback started was the comparison's
   audio::PlaybackDevice* playback_;
   LivePlayer* live_;
+  AnalysisRunner* runner_;
   audio::CaptureDevice* capture_ = nullptr;
   QHash<int, QAction*> actions_;
   QList<QAction*> recentActions_;

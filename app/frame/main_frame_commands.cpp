@@ -58,14 +58,19 @@ void CMainFrame::showMode(int mode) {
   if (!state.isOpen()) return;
   busy_ = true;
   updateCommandStates();
-  std::optional<core::Message> failure;
-  {
-    WaitDialog wait(this, tr("Analysing the recording..."));
-    failure = state.showMode(mode, wait.control());
-  }
+  const AnalysisRunner::Outcome outcome =
+      analyse([mode](ViewState& view, const core::AnalysisControl& control) {
+        return view.showMode(mode, control);
+      });
   busy_ = false;
+  if (outcome.superseded) return;  // the newer request has shown its own result
   emit document_.changed();
-  if (failure) showMessage(*failure);
+  if (outcome.message) showMessage(*outcome.message);
+}
+
+AnalysisRunner::Outcome CMainFrame::analyse(const AnalysisRunner::Work& work) {
+  WaitDialog wait(this, tr("Analysing the recording..."));
+  return runner_->run(document_.state(), &wait, work);
 }
 
 void CMainFrame::play(bool fromContextMenu) {
@@ -87,16 +92,15 @@ void CMainFrame::play(bool fromContextMenu) {
 }
 
 void CMainFrame::toggleZoom() {
-  ViewState& state = document_.state();
   busy_ = true;
-  std::optional<core::Message> failure;
-  {
-    WaitDialog wait(this, tr("Analysing the recording..."));
-    failure = state.toggleZoom(wait.control());
-  }
+  const AnalysisRunner::Outcome outcome =
+      analyse([](ViewState& view, const core::AnalysisControl& control) {
+        return view.toggleZoom(control);
+      });
   busy_ = false;
+  if (outcome.superseded) return;
   emit document_.changed();
-  if (failure) showMessage(*failure);
+  if (outcome.message) showMessage(*outcome.message);
 }
 
 void CMainFrame::configureF0() {
@@ -148,14 +152,13 @@ void CMainFrame::exportText(int command) {
   QString target = path;
   if (QFileInfo(target).suffix().isEmpty()) target += ".txt";
 
-  std::optional<core::Message> failure;
-  {
-    WaitDialog wait(this, tr("Analysing the recording..."));
-    failure =
-        command == cmd::ExportIntensity ? state.ensureIntensity() : state.ensureF0(wait.control());
-  }
-  if (failure) {
-    showMessage(*failure);
+  const AnalysisRunner::Outcome outcome =
+      analyse([command](ViewState& view, const core::AnalysisControl& control) {
+        return command == cmd::ExportIntensity ? view.ensureIntensity() : view.ensureF0(control);
+      });
+  if (outcome.superseded) return;
+  if (outcome.message) {
+    showMessage(*outcome.message);
     return;
   }
   const std::string text = command == cmd::ExportF0 ? core::f0ExportText(state.f0())

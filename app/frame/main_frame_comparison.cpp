@@ -124,14 +124,16 @@ void CMainFrame::zoomComparison() {
   ViewState* other = document_.state().comparison();
   if (!other || !other->isOpen()) return;
   busy_ = true;
-  std::optional<core::Message> failure;
-  {
-    WaitDialog wait(this, tr("Analysing the recording..."));
-    failure = other->toggleZoom(wait.control());
-  }
+  // Run on the main view: the copy carries the comparison, and the result goes back into it.
+  const AnalysisRunner::Outcome outcome =
+      analyse([](ViewState& view, const core::AnalysisControl& control) {
+        ViewState* copy = view.comparison();
+        return copy ? copy->toggleZoom(control) : std::nullopt;
+      });
   busy_ = false;
+  if (outcome.superseded) return;
   emit document_.changed();
-  if (failure) showMessage(*failure);
+  if (outcome.message) showMessage(*outcome.message);
 }
 
 void CMainFrame::updateComparisonBar() {

@@ -7,7 +7,6 @@
 #include "app/views/display_registry.h"
 #include "app/views/live_display.h"
 #include "app/views/power_spectrum_window.h"
-#include "app/wait_dialog.h"
 
 namespace sonarel::app {
 
@@ -23,17 +22,18 @@ void CMainFrame::startLiveDisplay(int liveMode) {
   // Everything the display needs is computed before any sound plays.
   busy_ = true;
   updateCommandStates();
-  std::optional<core::Message> failure;
-  {
-    WaitDialog wait(this, tr("Analysing the recording..."));
-    failure = state.showMode(liveMode, wait.control());
-    if (state.displayMode() == liveMode) {
-      // The pictures are drawn in the view's logical units; its transform scales them.
-      const ScaledLayout layout = view_->layout();
-      live_->prepare(*entry, layout.geometry, (QSizeF(view_->size()) / layout.scale).toSize());
-    }
+  const AnalysisRunner::Outcome outcome =
+      analyse([liveMode](ViewState& view, const core::AnalysisControl& control) {
+        return view.showMode(liveMode, control);
+      });
+  const std::optional<core::Message>& failure = outcome.message;
+  if (state.displayMode() == liveMode) {
+    // The pictures are drawn in the view's logical units; its transform scales them.
+    const ScaledLayout layout = view_->layout();
+    live_->prepare(*entry, layout.geometry, (QSizeF(view_->size()) / layout.scale).toSize());
   }
   busy_ = false;
+  if (outcome.superseded) return;
   if (state.displayMode() != liveMode) {
     // Cancelled: the display stays as it was.
     emit document_.changed();

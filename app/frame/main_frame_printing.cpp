@@ -15,7 +15,6 @@
 #include "app/printing/print_dialog.h"
 #include "app/printing/report_document.h"
 #include "app/translated_text.h"
-#include "app/wait_dialog.h"
 
 namespace sonarel::app {
 
@@ -57,13 +56,14 @@ std::optional<ReportJob> CMainFrame::chooseReport() {
   job.grayScale = remembered.grayScale;
   busy_ = true;
   updateCommandStates();
-  std::optional<core::Message> failure;
-  {
-    WaitDialog wait(this, tr("Analysing the recording..."));
-    failure = prepareReport(state, state.comparison(), job.pages, wait.control());
-  }
+  const AnalysisRunner::Outcome outcome =
+      analyse([pages = job.pages](ViewState& view, const core::AnalysisControl& control) {
+        return prepareReport(view, view.comparison(), pages, control);
+      });
   busy_ = false;
   updateCommandStates();
+  if (outcome.superseded) return std::nullopt;
+  const std::optional<core::Message>& failure = outcome.message;
   emit document_.changed();
   if (failure) {
     showMessage(*failure);

@@ -17,6 +17,7 @@
 #include "core/contours.h"
 #include "core/f0_histogram.h"
 #include "core/text_export.h"
+#include "quality/clinical/avqi.h"
 #include "quality/segment_table.h"
 #include "spectral/formant_track.h"
 #include "spectral/vowel_targets.h"
@@ -63,6 +64,8 @@ struct DisplayData {
   SpectralDisplay spectral;
   const quality::SegmentTable* segments = nullptr;  // null until the table is ready
   const FollowUpSeries* followUp = nullptr;
+  // The clinical measures of the analysis range, or their refusal; null until computed.
+  const quality::clinical::ClinicalOutcome* clinical = nullptr;
   int fileNumber = -1;  // of the open recording in its client folder; -1 outside one
   std::optional<records::FileDate> fileDate;
   std::string fileName;    // the open recording's name, without its folder

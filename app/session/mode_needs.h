@@ -25,6 +25,7 @@ struct ModeNeeds {
   // Showing it closes an open comparison (a display of one recording with others of its
   // own).
   bool closesComparison = false;
+  bool clinical = false;  // the clinical measures (CPPS, HNR, AVQI) of the analysis range
 };
 
 // The needs of the mode with `code`, or null for a code that names no mode.

@@ -50,6 +50,7 @@ ModeNeeds reportNeeds(const std::vector<int>& pages) {
     all.rangeStatistics |= one.rangeStatistics;
     all.lpc |= one.lpc;
     all.power |= one.power;
+    all.clinical |= one.clinical;
   }
   return all;
 }

@@ -2,6 +2,7 @@
 #include "app/session/spectral_state.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace sonarel::app {
 
@@ -33,6 +34,12 @@ std::optional<std::vector<float>> SpectralState::frameSpectrum(const core::Sampl
       spectral::PowerSpectrum(buffer.samples, start, start + power_.fftSize, power_);
   levels.resize(static_cast<std::size_t>(power_.fftSize / 2));
   return levels;
+}
+
+void SpectralState::adoptResults(SpectralState&& done) {
+  SpectrogramCaches kept = std::move(caches_);
+  *this = std::move(done);
+  caches_ = std::move(kept);
 }
 
 void SpectralState::clearResults() {

@@ -38,6 +38,9 @@ class SpectralState {
                                                   int column) const;
   // A new recording: no spectra, no pictures.
   void clearResults();
+  // Takes the settings and results of `done` (analysed on a copy of this state); the
+  // spectrogram pictures drawn here meanwhile stay.
+  void adoptResults(SpectralState&& done);
 
   const std::vector<float>& powerLevels() const { return powerLevels_; }
   bool hasLpc() const { return !lpcLevels_.empty(); }

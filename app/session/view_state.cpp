@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <span>
+#include <utility>
 
 #include "core/f0_driver.h"
 #include "core/voice_statistics.h"
@@ -97,6 +99,7 @@ void ViewState::dropResults() {
   histogram_ = {};
   statistics_ = {};
   formants_ = {};
+  clinical_ = {};
   spectral_.clearResults();
   resultsRevision_ = recording_.revision();
 }
@@ -153,6 +156,7 @@ std::optional<core::Message> ViewState::toggleZoom(const core::AnalysisControl& 
     if (auto failure = ensureF0(control)) return failure;
     computeRangeResults();
   }
+  if (modeNeeds_.clinical) ensureClinical();
   if (auto failure = computeSpectra(modeNeeds_)) {
     // An LPC spectrum that refuses the new range takes the zoom back.
     if (modeNeeds_.lpcRefusalKeepsMode) {
@@ -255,6 +259,7 @@ ViewState::NeedsOutcome ViewState::computeNeeds(const ModeNeeds& needs,
   }
   if (needs.intensity) ensureIntensity();
   if (needs.rangeStatistics) computeRangeResults();
+  if (needs.clinical) ensureClinical();
   outcome.spectraRefusal = computeSpectra(needs);
   return outcome;
 }
@@ -307,6 +312,35 @@ bool ViewState::segmentsReady() const {
   return resultsRevision_ == recording_.revision() && quality::segmentsReady(buffer());
 }
 
+core::SampleRange ViewState::clinicalStretch() const {
+  const core::SampleIndex count = buffer().count();
+  const core::SampleIndex first = std::clamp<core::SampleIndex>(range().first, 0, count);
+  core::SampleIndex last = std::clamp<core::SampleIndex>(range().last, first, count);
+  if (last == first) last = count;  // no range: to the end
+  return {first, last};
+}
+
+void ViewState::ensureClinical() {
+  dropStaleResults();
+  if (!isOpen()) return;
+  const core::SampleRange stretch = clinicalStretch();
+  if (clinical_.computed && clinical_.range == stretch) return;
+  quality::clinical::ClinicalInput input;
+  input.vowel = std::span(buffer().samples)
+                    .subspan(static_cast<std::size_t>(stretch.first),
+                             static_cast<std::size_t>(stretch.last - stretch.first));
+  input.vowelName = std::filesystem::path(buffer().path).filename().string();
+  input.sampleRate = buffer().format.sampleRate;
+  clinical_ = {true, stretch, quality::clinical::measureClinical(input)};
+  clinical_.outcome.measured = {};  // only the numbers are kept
+}
+
+const quality::clinical::ClinicalOutcome* ViewState::clinical() const {
+  const bool current = resultsRevision_ == recording_.revision() && clinical_.computed &&
+                       clinical_.range == clinicalStretch();
+  return current ? &clinical_.outcome : nullptr;
+}
+
 const spectral::FormantTrack& ViewState::ensureFormants() {
   dropStaleResults();
   if (!formants_.computed) {
@@ -348,6 +382,66 @@ SampleStretch ViewState::playStretch(bool fromContextMenu) const {
   return marked.length > 0 ? marked : whole;
 }
 
+ViewState ViewState::analysisCopy() const {
+  // Every member but the editing history and the follow-up series, which no analysis reads.
+  ViewState copy;
+  copy.diagnosticSink_ = diagnosticSink_;
+  copy.recording_ = recording_;
+  copy.resultsRevision_ = resultsRevision_;
+  copy.f0Settings_ = f0Settings_;
+  copy.intensitySettings_ = intensitySettings_;
+  copy.mode_ = mode_;
+  copy.modeNeeds_ = modeNeeds_;
+  copy.zoomed_ = zoomed_;
+  copy.selection_ = selection_;
+  copy.analysis_ = analysis_;
+  copy.intensityBuilt_ = intensityBuilt_;
+  copy.histogram_ = histogram_;
+  copy.statistics_ = statistics_;
+  copy.formants_ = formants_;
+  copy.clientType_ = clientType_;
+  copy.vowelSet_ = vowelSet_;
+  copy.vowelTargets_ = vowelTargets_;
+  copy.spectral_ = spectral_;
+  copy.segments_ = segments_;
+  copy.clinical_ = clinical_;
+  copy.language_ = language_;
+  if (comparison_.view) {
+    copy.comparison_.view = std::make_unique<ViewState>(comparison_.view->analysisCopy());
+  }
+  return copy;
+}
+
+bool ViewState::adoptAnalysis(ViewState&& done) {
+  if (done.recording_.revision() != recording_.revision() || done.buffer().path != buffer().path ||
+      done.buffer().count() != buffer().count()) {
+    return false;
+  }
+  // The flags and the range live in the buffer beside the samples, which stay this view's.
+  analysed().flags = done.buffer().flags;
+  analysed().range = done.buffer().range;
+  resultsRevision_ = done.resultsRevision_;
+  f0Settings_ = done.f0Settings_;
+  intensitySettings_ = done.intensitySettings_;
+  mode_ = done.mode_;
+  modeNeeds_ = done.modeNeeds_;
+  zoomed_ = done.zoomed_;
+  analysis_ = std::move(done.analysis_);
+  intensityBuilt_ = done.intensityBuilt_;
+  histogram_ = std::move(done.histogram_);
+  statistics_ = std::move(done.statistics_);
+  formants_ = std::move(done.formants_);
+  spectral_.adoptResults(std::move(done.spectral_));
+  segments_ = std::move(done.segments_);
+  clinical_ = std::move(done.clinical_);
+  if (!done.comparison_.view) {
+    closeComparison();  // the mode shown closed it
+  } else if (comparison_.view) {
+    comparison_.view->adoptAnalysis(std::move(*done.comparison_.view));
+  }
+  return true;
+}
+
 DisplayData ViewState::displayData() const {
   DisplayData data;
   data.samples = buffer().samples;
@@ -376,6 +470,7 @@ DisplayData ViewState::displayData() const {
   data.spectral = spectral_.display();
   data.spectral.revision = recording_.revision();
   if (segmentsReady()) data.segments = &segments_;
+  data.clinical = clinical();
   data.followUp = &followUp_;
   if (isOpen()) {
     data.fileNumber = recordingNumberOf(buffer().path);

@@ -30,6 +30,7 @@
 #include "core/message.h"
 #include "core/sample_buffer.h"
 #include "core/text_export.h"
+#include "quality/clinical/avqi.h"
 #include "quality/segment_table.h"
 #include "spectral/formant_track.h"
 #include "spectral/vowel_targets.h"
@@ -168,6 +169,12 @@ class ViewState {
   const quality::SegmentTable& segments() const { return segments_; }
   bool segmentsReady() const;
 
+  // The clinical measures of the analysis range (the whole recording when the range is
+  // empty), computed once per revision and range.
+  void ensureClinical();
+  // Null until computed for the present samples and range.
+  const quality::clinical::ClinicalOutcome* clinical() const;
+
   // The follow-up series: it outlives mode changes and recordings, and is emptied when the
   // client changes.
   FollowUpSeries& followUp() { return followUp_; }
@@ -198,6 +205,16 @@ class ViewState {
     modeNeeds_ = {};
   }
   bool showingModeThatClosesComparison() const { return modeNeeds_.closesComparison; }
+
+  // Analysing on another thread: a copy with its own samples (and its own comparison), to
+  // analyse while this view is drawn; the editing history stays here. The diagnostic sink
+  // goes with it and is called from the thread that analyses.
+  ViewState analysisCopy() const;
+  // Takes from `done` (an analysisCopy() of this view, analysed since) the mode, range, zoom
+  // and results, unless the samples here changed after the copy was made: then nothing is
+  // taken and it returns false. The samples are never replaced (playback may be reading
+  // them), nor the spectrogram pictures drawn meanwhile.
+  bool adoptAnalysis(ViewState&& done);
 
   static constexpr int kGraphColumns = 680;
 
@@ -237,6 +254,13 @@ class ViewState {
   SpectralState spectral_;
   mutable CurveCache curves_;  // filled by the drawing routines
   quality::SegmentTable segments_;
+  struct ClinicalResult {
+    bool computed = false;
+    core::SampleRange range;  // the stretch measured
+    quality::clinical::ClinicalOutcome outcome;
+  };
+  ClinicalResult clinical_;
+  core::SampleRange clinicalStretch() const;
   FollowUpSeries followUp_;
   int language_ = 0;
   ComparisonSlot comparison_;

@@ -95,7 +95,7 @@ std::vector<DisplayModeEntry> builtInModes() {
       {mode::ClinicalMeasures, cmd::ClinicalMeasures,
        QT_TRANSLATE_NOOP("Command", "Clinical Measures (CPPS, HNR, AVQI)"),
        QT_TRANSLATE_NOOP("Command", "Show CPPS, HNR, shimmer and AVQI with their normal limits"),
-       "", S::Quality, none,
+       "", S::Quality, ModeNeeds{.clinical = true},
        [](QPainter& p, const QRect& g, const DisplayData& d) { drawClinicalMeasures(p, g, d); },
        nullptr, nullptr, "mode18-clinical-measures"},
       {mode::FollowUp, cmd::FollowUpView, QT_TRANSLATE_NOOP("Command", "View"),
