@@ -133,9 +133,16 @@ class Cepstrogram {
 };
 
 // The median of `values` (the mean of the middle two for an even count), reordering them.
-double median(std::vector<double>& values) {
+// `guess`, a value likely near the median (the last frame's), splits them first so that the
+// selection runs over one side only; the result does not depend on it.
+double median(std::vector<double>& values, double guess) {
   const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-  std::nth_element(values.begin(), middle, values.end());
+  const auto split =
+      std::partition(values.begin(), values.end(), [guess](double v) { return v < guess; });
+  if (split > middle)
+    std::nth_element(values.begin(), middle, split);
+  else
+    std::nth_element(split, middle, values.end());
   double m = *middle;
   if (values.size() % 2 == 0) m = 0.5 * (m + *std::max_element(values.begin(), middle));
   return m;
@@ -156,11 +163,13 @@ class ProminenceOfFrame {
     slopes_.resize(half);
     for (std::size_t i = 0; i < half; ++i)
       slopes_[i] = (db[1 + i + half] - db[1 + i]) / static_cast<double>(half);
-    const double slope = median(slopes_);
+    const double slope = median(slopes_, lastSlope_);
+    lastSlope_ = slope;
     intercepts_.resize(n);
     double at = 1;  // the bin 1 + i, counted in doubles (exact) to spare conversions
     for (std::size_t i = 0; i < n; ++i, at += 1) intercepts_[i] = db[1 + i] - slope * at;
-    const double intercept = median(intercepts_);
+    const double intercept = median(intercepts_, lastIntercept_);
+    lastIntercept_ = intercept;
     // The peak of the cepstrum above its trend, between the quefrencies of the pitch range.
     auto above = [&](std::size_t q) {
       return db[q] - (intercept + slope * static_cast<double>(q));
@@ -182,6 +191,7 @@ class ProminenceOfFrame {
  private:
   std::size_t peakFirst_, peakLast_;
   std::vector<double> slopes_, intercepts_;
+  double lastSlope_ = 0, lastIntercept_ = 0;
 };
 
 }  // namespace
