@@ -133,9 +133,16 @@ class Cepstrogram {
 };
 
 // The median of `values` (the mean of the middle two for an even count), reordering them.
-double median(std::vector<double>& values) {
+// `guess`, a value likely near the median (the last frame's), splits them first so that the
+// selection runs over one side only; the result does not depend on it.
+double median(std::vector<double>& values, double guess) {
   const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-  std::nth_element(values.begin(), middle, values.end());
+  const auto split =
+      std::partition(values.begin(), values.end(), [guess](double v) { return v < guess; });
+  if (split > middle)
+    std::nth_element(values.begin(), middle, split);
+  else
+    std::nth_element(split, middle, values.end());
   double m = *middle;
   if (values.size() % 2 == 0) m = 0.5 * (m + *std::max_element(values.begin(), middle));
   return m;
@@ -156,11 +163,13 @@ class ProminenceOfFrame {
     slopes_.resize(half);
     for (std::size_t i = 0; i < half; ++i)
       slopes_[i] = (db[1 + i + half] - db[1 + i]) / static_cast<double>(half);
-    const double slope = median(slopes_);
+    const double slope = median(slopes_, lastSlope_);
+    lastSlope_ = slope;
     intercepts_.resize(n);
-    for (std::size_t i = 0; i < n; ++i)
-      intercepts_[i] = db[1 + i] - slope * static_cast<double>(1 + i);
-    const double intercept = median(intercepts_);
+    double at = 1;  // the bin 1 + i, counted in doubles (exact) to spare conversions
+    for (std::size_t i = 0; i < n; ++i, at += 1) intercepts_[i] = db[1 + i] - slope * at;
+    const double intercept = median(intercepts_, lastIntercept_);
+    lastIntercept_ = intercept;
     // The peak of the cepstrum above its trend, between the quefrencies of the pitch range.
     auto above = [&](std::size_t q) {
       return db[q] - (intercept + slope * static_cast<double>(q));
@@ -182,6 +191,7 @@ class ProminenceOfFrame {
  private:
   std::size_t peakFirst_, peakLast_;
   std::vector<double> slopes_, intercepts_;
+  double lastSlope_ = 0, lastIntercept_ = 0;
 };
 
 }  // namespace
@@ -223,7 +233,7 @@ std::optional<double> smoothedCepstralPeakProminence(std::span<const float> x, d
 
   // Averages near the ends use the weights of the neighbours that exist, rescaled.
   constexpr std::size_t stride = Cepstrogram::kStride;
-  std::vector<double> timeSmoothed(stride), db(bins);
+  std::vector<double> timeSmoothed(stride), smoothed(bins), db(bins);
   std::vector<double> edgeWeightSums(bins, 0.0);
   for (std::size_t q = 0; q < bins; ++q)
     for (std::size_t j = 0; j < quefrencyWeights.size(); ++j)
@@ -242,20 +252,29 @@ std::optional<double> smoothedCepstralPeakProminence(std::span<const float> x, d
       for (std::size_t q = 0; q < stride; ++q) into[q] += w * row[q];
       weightSum += w;
     }
+    // The interior bins weight by weight, so that the loop runs across bins; each bin still
+    // sums its terms in the order of the weights.
     const std::size_t interiorEnd = bins - quefrencyReach;
-    for (std::size_t q = 0; q < bins; ++q) {
-      double value = 0;
-      if (q >= quefrencyReach && q < interiorEnd) {
-        const double* from = timeSmoothed.data() + q - quefrencyReach;
-        for (std::size_t j = 0; j < quefrencyWeights.size(); ++j)
-          value += quefrencyWeights[j] * from[j];
-      } else {
-        for (std::size_t j = 0; j < quefrencyWeights.size(); ++j)
-          if (q + j >= quefrencyReach && q + j - quefrencyReach < bins)
-            value += quefrencyWeights[j] * timeSmoothed[q + j - quefrencyReach];
-      }
-      db[q] = toDb * dsp::fastLog(value / (edgeWeightSums[q] * weightSum) + 1e-300);
+    std::fill(smoothed.begin(), smoothed.end(), 0.0);
+    for (std::size_t j = 0; j < quefrencyWeights.size(); ++j) {
+      const double w = quefrencyWeights[j];
+      const double* __restrict from = timeSmoothed.data() + j;
+      double* __restrict into = smoothed.data();
+      for (std::size_t q = quefrencyReach; q < interiorEnd; ++q)
+        into[q] += w * from[q - quefrencyReach];
     }
+    auto atEdge = [&](std::size_t q) {
+      double value = 0;
+      for (std::size_t j = 0; j < quefrencyWeights.size(); ++j)
+        if (q + j >= quefrencyReach && q + j - quefrencyReach < bins)
+          value += quefrencyWeights[j] * timeSmoothed[q + j - quefrencyReach];
+      return value;
+    };
+    const std::size_t lowEnd = std::min(quefrencyReach, bins);
+    for (std::size_t q = 0; q < lowEnd; ++q) smoothed[q] = atEdge(q);
+    for (std::size_t q = std::max(interiorEnd, lowEnd); q < bins; ++q) smoothed[q] = atEdge(q);
+    for (std::size_t q = 0; q < bins; ++q)
+      db[q] = toDb * dsp::fastLog(smoothed[q] / (edgeWeightSums[q] * weightSum) + 1e-300);
     sum += prominence(db);
   }
   return sum / static_cast<double>(frames);
