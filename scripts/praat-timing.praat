@@ -18,10 +18,10 @@ elsif analysis$ = "clinical"
   # CPPS and the cross-correlation HNR, with the settings of sonarel-cli clinical
   sound = selected ("Sound")
   To PowerCepstrogram: 60, 0.002, 5000, 50
-  Get CPPS: "no", 0.01, 0.001, 60, 330, 0.05, "parabolic", 0.001, 0, "Straight", "Robust"
+  cpps = Get CPPS: "no", 0.01, 0.001, 60, 330, 0.05, "parabolic", 0.001, 0, "Straight", "Robust"
   selectObject: sound
   To Harmonicity (cc): 0.01, 75, 0.1, 1.0
-  Get mean: 0, 0
+  hnr = Get mean: 0, 0
 elsif analysis$ = "formants"
   # a formant every 50 ms, as the vowel-space track (five formants up to 5500 Hz)
   To Formant (burg): 0.05, 5, 5500, 0.025, 50
