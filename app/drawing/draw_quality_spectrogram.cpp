@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/drawing/contour_grid.h"
+#include "app/drawing/polyline_pieces.h"
 #include "app/drawing/quality_drawing.h"
 #include "app/drawing/spectral_drawing.h"
 #include "core/column_reduction.h"
@@ -57,7 +58,13 @@ void drawPolyline(QPainter& painter, const std::vector<QPoint>& points, const QC
     thin.emplace_back(static_cast<int>(p.x), static_cast<int>(p.y));
   }
   painter.setPen(QPen(colour, 1));
-  painter.drawPolyline(thin.data(), static_cast<int>(thin.size()));
+  if (painter.transform().type() < QTransform::TxScale) {
+    painter.drawPolyline(thin.data(), static_cast<int>(thin.size()));
+    return;
+  }
+  // Scaled up, the pen is several device pixels wide: stroked whole it would miss the frame.
+  const std::vector<QPointF> wide(thin.begin(), thin.end());
+  drawPolylineInPieces(painter, wide);
 }
 
 void drawScaleLabels(QPainter& painter, const QRect& graph, const CurvePanel& panel,

@@ -320,6 +320,40 @@ TEST(SpectrogramCurves, FlatIntensitySitsOnTheFootAndNoF0CurveWithoutVoicing) {
   EXPECT_EQ(drawn.f0.points[149].y(), panel.top);
 }
 
+// A large window scales the layout up and draws the curves in pieces: the curve still passes
+// within a device pixel of every point it joins, in its pen's colour: no piece goes missing.
+TEST(SpectrogramCurves, ScaledUpCurvePassesThroughEveryPoint) {
+  Recording r;
+  core::F0Contour f0;
+  f0.values.resize(3000);
+  for (std::size_t i = 0; i < f0.values.size(); ++i)
+    f0.values[i] = 150.0f + 80.0f * static_cast<float>((i / 7) % 2);
+  core::StatisticsReport statistics;
+  statistics.statistics.minF0 = 150;
+  statistics.statistics.maxF0 = 230;
+  DisplayData data = r.data();
+  data.f0 = &f0;
+  data.statistics = &statistics;
+  constexpr double kScale = 1920.0 / 680;
+  QImage image(static_cast<int>(840 * kScale), static_cast<int>(560 * kScale),
+               QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.setTransform(QTransform::fromScale(kScale, kScale));
+  const DrawnCurves drawn = drawSpectrogramIntensityF0(painter, kGraph, data);
+  painter.end();
+  ASSERT_TRUE(drawn.f0.drawn);
+  const QColor pen(0, 0, 198);
+  for (const QPoint& p : drawn.f0.points) {
+    const QPoint at(static_cast<int>(p.x() * kScale), static_cast<int>(p.y() * kScale));
+    // Within a device pixel: the wide pen's ends are capped a little differently.
+    bool near = false;
+    for (int dy = -1; dy <= 1; ++dy)
+      for (int dx = -1; dx <= 1; ++dx) near = near || image.pixelColor(at + QPoint(dx, dy)) == pen;
+    EXPECT_TRUE(near) << p.x() << "," << p.y();
+  }
+}
+
 // The follow-up commands on a client whose six vocal-quality recordings and one voice
 // recording are on disk, each quality recording with a segment cache that places it.
 class FollowUpCommands : public ::testing::Test {
