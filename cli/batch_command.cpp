@@ -7,13 +7,13 @@
 #include <mutex>
 #include <ostream>
 #include <sstream>
-#include <thread>
 
 #include "cli/batch_table.h"
 #include "cli/commands.h"
 #include "cli/sound_file_option.h"
 #include "cli/voice_analysis.h"
 #include "core/atomic_file.h"
+#include "core/parallel_blocks.h"
 #include "core/wave_file.h"
 
 namespace sonarel::cli {
@@ -50,24 +50,18 @@ BatchRow analyseOne(const Arguments& args, const VoiceOptions& options, const st
 std::vector<BatchRow> analyseAll(const Arguments& args, const VoiceOptions& options,
                                  const std::vector<std::string>& files, std::ostream& progress) {
   std::vector<BatchRow> rows(files.size());
-  std::atomic<std::size_t> next{0};
   std::atomic<std::size_t> done{0};
   std::mutex progressLock;
-  auto work = [&] {
-    for (std::size_t i = next++; i < files.size(); i = next++) {
-      rows[i] = analyseOne(args, options, files[i]);
-      const std::size_t finished = ++done;
-      std::lock_guard lock(progressLock);
-      progress << "[" << finished << "/" << files.size() << "] " << files[i]
-               << (rows[i].analysed ? "" : ": " + rows[i].error) << "\n";
-    }
+  const auto work = [&](int, std::int64_t begin, std::int64_t) {
+    const auto i = static_cast<std::size_t>(begin);
+    rows[i] = analyseOne(args, options, files[i]);
+    const std::size_t finished = ++done;
+    std::lock_guard lock(progressLock);
+    progress << "[" << finished << "/" << files.size() << "] " << files[i]
+             << (rows[i].analysed ? "" : ": " + rows[i].error) << "\n";
   };
-  const unsigned threads = std::max(1u, std::min<unsigned>(std::thread::hardware_concurrency(),
-                                                           static_cast<unsigned>(files.size())));
-  std::vector<std::thread> pool;
-  for (unsigned t = 1; t < threads; ++t) pool.emplace_back(work);
-  work();
-  for (auto& thread : pool) thread.join();
+  const auto count = static_cast<std::int64_t>(files.size());
+  core::forEachBlock(0, count, 1, core::threadCount(0, static_cast<int>(count)), work);
   return rows;
 }
 

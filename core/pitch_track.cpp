@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "core/parallel_blocks.h"
 #include "core/pitch_frame_analysis.h"
 #include "core/pitch_path.h"
 
@@ -18,9 +19,7 @@ constexpr std::int32_t kFramesPerBlock = 8;
 constexpr std::int32_t kFramesPerThread = 64;  // fewer frames are not worth a thread
 
 int workerCount(const AnalysisControl& control, std::int32_t frames) {
-  int wanted =
-      control.threads > 0 ? control.threads : static_cast<int>(std::thread::hardware_concurrency());
-  wanted = std::clamp(wanted, 1, 16);
+  const int wanted = threadCount(control.threads, 16);
   return std::max(1, std::min(wanted, static_cast<int>(frames / kFramesPerThread)));
 }
 

@@ -2,11 +2,9 @@
 #include "spectral/spectrogram.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
-#include <exception>
-#include <thread>
 
+#include "core/parallel_blocks.h"
 #include "dsp/windows.h"
 #include "spectral/fft_kernels.h"
 
@@ -124,9 +122,7 @@ SpectrogramBuilder::SpectrogramBuilder(const SpectrogramRequest& request)
   bins_ = rowBins<BinSpan>(n, picture.rows, request.rate);
   // Frames move right with the column, so once one overruns the samples so do all after it.
   while (end_ < picture.columns && !overruns(end_)) ++end_;
-  threads_ = std::clamp(
-      request.threads > 0 ? request.threads : static_cast<int>(std::thread::hardware_concurrency()),
-      1, kMostThreads);
+  threads_ = core::threadCount(request.threads, kMostThreads);
   next_ = end_ > 0 ? 0 : picture.columns;
 }
 
@@ -149,32 +145,17 @@ bool SpectrogramBuilder::advance(int columns) {
   return !done();
 }
 
-// Hands out blocks of columns to the threads; the calling thread is one of them. Columns
-// write disjoint pixels, so no thread waits for another until the join.
+// Columns write disjoint pixels, so no thread waits for another until the last block ends.
 void SpectrogramBuilder::computeColumns(int first, int last) {
   if (last <= first) return;
   const int workers = std::clamp((last - first) / kColumnsPerThread, 1, threads_);
   while (frames_.size() < static_cast<std::size_t>(workers))
     frames_.emplace_back(static_cast<std::size_t>(picture_.fftSize));
-  std::atomic<int> nextBlock{first};
-  auto work = [this, last, &nextBlock](std::vector<float>& frame) {
-    for (;;) {
-      const int begin = nextBlock.fetch_add(kColumnsPerBlock, std::memory_order_relaxed);
-      if (begin >= last) return;
-      for (int c = begin; c < std::min(begin + kColumnsPerBlock, last); ++c)
-        computeColumn(c, frame);
-    }
-  };
-  std::vector<std::thread> helpers;
-  try {
-    helpers.reserve(static_cast<std::size_t>(workers - 1));
-    for (int w = 1; w < workers; ++w)
-      helpers.emplace_back(work, std::ref(frames_[static_cast<std::size_t>(w)]));
-  } catch (const std::exception&) {
-    // No more threads to be had: those started and this one take every block between them.
-  }
-  work(frames_.front());
-  for (std::thread& helper : helpers) helper.join();
+  core::forEachBlock(first, last, kColumnsPerBlock, workers,
+                     [this](int worker, std::int64_t begin, std::int64_t end) {
+                       std::vector<float>& frame = frames_[static_cast<std::size_t>(worker)];
+                       for (auto c = static_cast<int>(begin); c < end; ++c) computeColumn(c, frame);
+                     });
 }
 
 void SpectrogramBuilder::computeColumn(int c, std::vector<float>& frame) {
