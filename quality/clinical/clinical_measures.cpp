@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/sinc_interpolation.h"
 #include "dsp/fft.h"
 #include "dsp/peaks.h"
 #include "quality/analysis/period_marking.h"
@@ -33,11 +34,46 @@ FramePlacement placeFrames(std::size_t total, std::size_t length, std::size_t st
   return {count, (total - length - (count - 1) * step) / 2};
 }
 
+// How far from a cycle's highest sample, in samples, other local maxima are refined.
+constexpr std::size_t kPeakNeighbourhood = 4;
+
 // The value at the vertex of the parabola through (-1, left), (0, middle), (1, right), at
 // the offset dsp::parabolicPeakOffset gives.
 double parabolicPeakValue(double left, double middle, double right) {
   const double d = dsp::parabolicPeakOffset(left, middle, right);
   return middle + 0.5 * d * (right - left) + 0.5 * d * d * (left - 2 * middle + right);
+}
+
+// The height of a cycle's peak: its largest sample, refined on the waveform interpolated by
+// a windowed sinc. A parabola through three samples overshoots where the waveform falls
+// steeply on one side of the peak (a sawtooth's edge) by an amount that depends on where the
+// samples fall within the edge, which turns a steady pulse train into a shimmering one.
+double cyclePeak(std::span<const float> x, const Cycle& c) {
+  const auto first = static_cast<std::size_t>(std::max(0.0, std::ceil(c.start)));
+  const auto end = std::min(x.size(), static_cast<std::size_t>(c.start + c.period) + 1);
+  if (first >= end) return 0.0;
+  const auto top =
+      static_cast<std::size_t>(std::max_element(x.begin() + static_cast<std::ptrdiff_t>(first),
+                                                x.begin() + static_cast<std::ptrdiff_t>(end)) -
+                               x.begin());
+  // The kernel's reach on either side of the top and of its neighbours, and one sample more
+  // for the search.
+  constexpr std::size_t reach = core::kSincDepth70 + kPeakNeighbourhood + 1;
+  const std::size_t from = top >= reach ? top - reach : 0;
+  const std::size_t to = std::min(x.size(), top + reach + 1);
+  const std::vector<double> around(x.begin() + static_cast<std::ptrdiff_t>(from),
+                                   x.begin() + static_cast<std::ptrdiff_t>(to));
+  // Near an edge the ripples are about two samples apart and the highest sample need not lie
+  // on the highest ripple: every local maximum near the top is refined.
+  const std::size_t centre = top - from;
+  double best = around[centre];
+  for (std::size_t i = centre - std::min(centre, kPeakNeighbourhood);
+       i <= std::min(around.size() - 1, centre + kPeakNeighbourhood); ++i) {
+    if (i > 0 && i + 1 < around.size() && (around[i] < around[i - 1] || around[i] < around[i + 1]))
+      continue;
+    best = std::max(best, core::improvePeak(around, static_cast<int>(i), core::kSincDepth70).value);
+  }
+  return best;
 }
 
 }  // namespace
@@ -132,19 +168,9 @@ std::optional<AmplitudeShimmer> localShimmer(std::span<const float> x, double sa
   std::vector<float> centred(x.begin(), x.end());
   centreWithPeaksUp(centred);
   const std::vector<Cycle> cycles = markCycles(centred, sampleRate);
-  // The peak of each cycle, to a fraction of a sample.
   std::vector<double> peaks(cycles.size(), 0.0);
-  for (std::size_t i = 0; i < cycles.size(); ++i) {
-    const Cycle& c = cycles[i];
-    if (!c.valid) continue;
-    const auto first = static_cast<std::size_t>(std::max(1.0, std::ceil(c.start)));
-    const auto end = std::min(centred.size() - 1, static_cast<std::size_t>(c.start + c.period));
-    std::size_t top = first;
-    for (std::size_t n = first; n < end; ++n)
-      if (centred[n] > centred[top]) top = n;
-    if (top >= end) continue;
-    peaks[i] = parabolicPeakValue(centred[top - 1], centred[top], centred[top + 1]);
-  }
+  for (std::size_t i = 0; i < cycles.size(); ++i)
+    if (cycles[i].valid) peaks[i] = cyclePeak(centred, cycles[i]);
   double difference = 0, ratioDb = 0, amplitude = 0;
   int pairs = 0;
   for (std::size_t i = 1; i < cycles.size(); ++i) {

@@ -24,7 +24,8 @@
 //   out as silent (r must exceed 2 - that ratio / 0.1); the mean over the rest in dB.
 // - Local shimmer [PM]: over pairs of consecutive marked cycles (period ratio at most 1.3,
 //   peak ratio at most 1.6), the mean absolute difference of the cycle peaks over their mean,
-//   in %, and the mean absolute ratio in dB.
+//   in %, and the mean absolute ratio in dB. A cycle's peak is the highest point of the
+//   waveform interpolated by a windowed sinc (70 samples a side) near its highest sample.
 // - Long-term spectrum [MW15]: the power spectrum of the whole sound in 1-Hz bands; slope =
 //   energy in 1-10 kHz over energy in 0-1 kHz, in dB; tilt = the same ratio on the
 //   least-squares line through the bands' dB values from 1 Hz to 10 kHz.

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <numbers>
 #include <random>
 
 #include "dsp/fft_resample.h"
@@ -101,6 +103,56 @@ TEST(ClinicalMeasures, ShimmerGrowsWithAmplitudePerturbation) {
     EXPECT_NEAR(s->db, 0.0869 * s->percent, 0.25 * s->db + 0.02);
     last = s->percent;
   }
+}
+
+// A band-limited sawtooth (its harmonics up to half the rate) at a period of a non-whole
+// number of samples, under the envelope amplitude(t): its peaks sit right before the falling
+// edge, among the ripples of the missing harmonics, wherever the samples happen to fall.
+std::vector<float> sawtooth(double f0, const std::function<double(double)>& amplitude) {
+  std::vector<float> x(44100);
+  const int harmonics = static_cast<int>(0.8 * 22050 / f0);
+  for (std::size_t n = 0; n < x.size(); ++n) {
+    const double t = static_cast<double>(n) / 44100;
+    double sum = 0;
+    for (int h = 1; h <= harmonics; ++h) sum -= std::sin(2 * std::numbers::pi * h * f0 * t) / h;
+    x[n] = static_cast<float>(0.2 * amplitude(t) * sum);
+  }
+  return x;
+}
+
+TEST(ClinicalMeasures, ShimmerOfSteadyAndOfModulatedCycles) {
+  // Steady cycles read as steady, whether their peaks are sharp edges or rounded formants
+  // (a parabola through the samples near a sawtooth's edge read over 10 %).
+  for (double f0 : {123.4, 201.7}) {
+    const auto steady = localShimmer(sawtooth(f0, [](double) { return 1.0; }), 44100);
+    ASSERT_TRUE(steady) << f0;
+    EXPECT_LT(steady->percent, 0.01) << f0;
+    EXPECT_LT(steady->db, 0.001) << f0;
+  }
+  VowelRecipe r;
+  r.seconds = 2;
+  const auto samples = testing::syntheticVowel(r);
+  const auto vowelShimmer = localShimmer(std::vector<float>(samples.begin(), samples.end()), 44100);
+  ASSERT_TRUE(vowelShimmer);
+  EXPECT_LT(vowelShimmer->percent, 0.1);
+  // An envelope swinging 10 % over 7.3 cycles: the measure follows from its values at the
+  // peaks, which end the cycles.
+  const double f0 = 123.4;
+  const auto amplitude = [&](double t) {
+    return 1 + 0.1 * std::sin(2 * std::numbers::pi * t * f0 / 7.3);
+  };
+  double difference = 0, mean = 0, ratioDb = 0;
+  const int cycles = 120;
+  for (int k = 1; k <= cycles; ++k) {
+    const double a = amplitude(k / f0), b = amplitude((k + 1) / f0);
+    difference += std::abs(b - a);
+    mean += 0.5 * (a + b);
+    ratioDb += std::abs(20 * std::log10(b / a));
+  }
+  const auto modulated = localShimmer(sawtooth(f0, amplitude), 44100);
+  ASSERT_TRUE(modulated);
+  EXPECT_NEAR(modulated->percent, 100 * difference / mean, 0.05);
+  EXPECT_NEAR(modulated->db, ratioDb / cycles, 0.005);
 }
 
 TEST(ClinicalMeasures, SlopeAndTiltOfWhiteAndOfFallingSpectra) {
