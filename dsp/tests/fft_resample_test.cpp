@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "dsp/fast_log.h"
@@ -63,12 +64,12 @@ TEST(FftResample, SameRateCopiesAndBadRatesGiveNothing) {
   EXPECT_TRUE(resampleBandLimited({}, 8000, 16000).empty());
 }
 
-TEST(FastLog, AgreesWithTheLibraryAcrossCellsAndExponents) {
-  // Every cell edge and middle of the mantissa, over powers spanning the normal range.
+TEST(FastLog, AgreesWithTheLibraryAcrossMantissasAndExponents) {
+  // A fine sweep of the mantissa, over powers spanning the normal range.
   double worst = 0;
   for (int e = -1000; e <= 1000; e += 37) {
-    for (int k = 0; k <= 256; ++k) {
-      const double x = std::ldexp(1 + k / 256.0, e);
+    for (int k = 0; k <= 1024; ++k) {
+      const double x = std::ldexp(1 + k / 1024.0, e);
       worst = std::max(worst, std::abs(fastLog(x) - std::log(x)));
     }
   }
@@ -76,6 +77,13 @@ TEST(FastLog, AgreesWithTheLibraryAcrossCellsAndExponents) {
   EXPECT_NEAR(fastLog(1.0), 0.0, 1e-12);
   EXPECT_NEAR(fastLog(std::nextafter(2.0, 1.0)), std::log(2.0), 1e-12);
   EXPECT_NEAR(fastLog(1e-300), std::log(1e-300), 1e-11);
+  EXPECT_NEAR(fastLog(std::numeric_limits<double>::min()),
+              std::log(std::numeric_limits<double>::min()), 1e-11);
+  // Either side of the mantissa's fold at sqrt(2), where the exponent moves up by one.
+  for (double x : {std::sqrt(2.0), std::sqrt(0.5), std::sqrt(8.0)}) {
+    for (double y : {std::nextafter(x, 0.0), x, std::nextafter(x, 4.0)})
+      EXPECT_NEAR(fastLog(y), std::log(y), 1e-12) << y;
+  }
 }
 
 }  // namespace
