@@ -10,6 +10,7 @@
 #include "dsp/fast_log.h"
 #include "dsp/fft.h"
 #include "dsp/fft_resample.h"
+#include "dsp/median_near_last.h"
 #include "dsp/peaks.h"
 #include "dsp/windows.h"
 #include "quality/clinical/clinical_constants.h"
@@ -54,6 +55,7 @@ class Cepstrogram {
   // Rows are stored kStride apart, an even count, so that loops over whole rows run in pairs.
   static constexpr std::size_t kStride = kBins + 1;
   static_assert(kSize >= kWindow && kSize / 2 < kWindow);
+  static_assert(kWindow % 4 == 0, "the mean is summed four at a time");
 
   Cepstrogram(std::vector<double> samples, std::size_t ringRows)
       : samples_(std::move(samples)),
@@ -108,9 +110,11 @@ class Cepstrogram {
         frame[n] = i >= 0 && i < total ? samples_[static_cast<std::size_t>(i)] : 0.0;
       }
     }
-    double mean = 0;
-    for (std::size_t n = 0; n < kWindow; ++n) mean += frame[n];
-    mean /= static_cast<double>(kWindow);
+    // The mean in four running sums, which the compiler keeps in vector lanes.
+    double sums[4] = {0, 0, 0, 0};
+    for (std::size_t n = 0; n < kWindow; n += 4)
+      for (std::size_t lane = 0; lane < 4; ++lane) sums[lane] += frame[n + lane];
+    const double mean = ((sums[0] + sums[1]) + (sums[2] + sums[3])) / static_cast<double>(kWindow);
     const double* weights = weights_.data();
     for (std::size_t n = 0; n < kWindow; ++n) frame[n] = (frame[n] - mean) * weights[n];
     std::fill(frame_.begin() + kWindow, frame_.end(), 0.0);
@@ -132,22 +136,6 @@ class Cepstrogram {
   std::size_t firstCentreTwice_ = 0;
 };
 
-// The median of `values` (the mean of the middle two for an even count), reordering them.
-// `guess`, a value likely near the median (the last frame's), splits them first so that the
-// selection runs over one side only; the result does not depend on it.
-double median(std::vector<double>& values, double guess) {
-  const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-  const auto split =
-      std::partition(values.begin(), values.end(), [guess](double v) { return v < guess; });
-  if (split > middle)
-    std::nth_element(values.begin(), middle, split);
-  else
-    std::nth_element(split, middle, values.end());
-  double m = *middle;
-  if (values.size() % 2 == 0) m = 0.5 * (m + *std::max_element(values.begin(), middle));
-  return m;
-}
-
 // Trend line and peak of one smoothed frame, in dB.
 class ProminenceOfFrame {
  public:
@@ -163,13 +151,11 @@ class ProminenceOfFrame {
     slopes_.resize(half);
     for (std::size_t i = 0; i < half; ++i)
       slopes_[i] = (db[1 + i + half] - db[1 + i]) / static_cast<double>(half);
-    const double slope = median(slopes_, lastSlope_);
-    lastSlope_ = slope;
+    const double slope = slopeMedian_(slopes_);
     intercepts_.resize(n);
     double at = 1;  // the bin 1 + i, counted in doubles (exact) to spare conversions
     for (std::size_t i = 0; i < n; ++i, at += 1) intercepts_[i] = db[1 + i] - slope * at;
-    const double intercept = median(intercepts_, lastIntercept_);
-    lastIntercept_ = intercept;
+    const double intercept = interceptMedian_(intercepts_);
     // The peak of the cepstrum above its trend, between the quefrencies of the pitch range.
     auto above = [&](std::size_t q) {
       return db[q] - (intercept + slope * static_cast<double>(q));
@@ -191,7 +177,7 @@ class ProminenceOfFrame {
  private:
   std::size_t peakFirst_, peakLast_;
   std::vector<double> slopes_, intercepts_;
-  double lastSlope_ = 0, lastIntercept_ = 0;
+  dsp::MedianNearLast slopeMedian_, interceptMedian_;
 };
 
 }  // namespace
