@@ -11,7 +11,8 @@
 namespace sonarel::dsp {
 namespace {
 
-constexpr int kDepth = 50;                // interpolation samples on each side
+constexpr int kDepth = 50;  // interpolation samples on each side
+static_assert(kDepth % 2 == 0, "the weights are summed four at a time");
 constexpr std::size_t kMargin = 1024;     // zeros after the sound before the transform wraps
 constexpr std::size_t kMaxPhases = 4096;  // interpolation filters precomputed up to this many
 
@@ -87,8 +88,17 @@ std::vector<double> resampleBandLimited(std::span<const float> x, int sourceRate
     const std::ptrdiff_t first = base - kDepth + 1;
     double sum = 0;
     if (first >= 0 && first + 2 * kDepth <= total) {
+      // Four running sums, so that the terms are added independently (and in pairs of
+      // lanes) rather than in one chain.
       const double* from = z.data() + first;
-      for (int j = 0; j < 2 * kDepth; ++j) sum += w[j] * from[j];
+      double s0 = 0, s1 = 0, s2 = 0, s3 = 0;
+      for (int j = 0; j < 2 * kDepth; j += 4) {
+        s0 += w[j] * from[j];
+        s1 += w[j + 1] * from[j + 1];
+        s2 += w[j + 2] * from[j + 2];
+        s3 += w[j + 3] * from[j + 3];
+      }
+      sum = (s0 + s1) + (s2 + s3);
     } else {
       for (int j = 0; j < 2 * kDepth; ++j) {
         const std::ptrdiff_t i = first + j;
