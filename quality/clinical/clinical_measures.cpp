@@ -22,6 +22,17 @@ std::size_t powerOfTwoAtLeast(std::size_t n) {
   return size;
 }
 
+// The smallest size of at least n whose only prime factors are 2, 3 and 5, which the
+// transforms handle about as fast as powers of two.
+std::size_t smoothSizeAtLeast(std::size_t n) {
+  for (std::size_t size = std::max<std::size_t>(n, 2);; ++size) {
+    std::size_t rest = size;
+    for (std::size_t p : {2, 3, 5})
+      while (rest % p == 0) rest /= p;
+    if (rest == 1) return size;
+  }
+}
+
 // Frames of `length` samples every `step`, as many as fit, the run centred in the sound.
 struct FramePlacement {
   std::size_t count = 0;
@@ -95,11 +106,13 @@ std::vector<CorrelationFrame> correlationFrames(std::span<const float> x, double
   for (float v : x) globalPeak = std::max(globalPeak, std::abs(v - globalMean));
   if (globalPeak == 0) return out;
 
-  const std::size_t size = powerOfTwoAtLeast(window + span);
+  // The correlation is circular, but a frame's window and its lags end within the span, so a
+  // transform as long as the span leaves every lag asked for unwrapped.
+  const std::size_t size = smoothSizeAtLeast(span);
   const dsp::RealFft& fft = dsp::RealFft::ofSize(size);
   AlignedVector<double> a(size, 0.0), b(size, 0.0), product(size);
   AlignedVector<Complex> aBins(fft.binCount()), bBins(fft.binCount());
-  std::vector<double> energy(span + 1), r(maxLag + 1);
+  std::vector<double> energy(span + 1), rSquared(maxLag + 1);
   out.reserve(frames.count);
   for (std::size_t f = 0; f < frames.count; ++f) {
     const std::size_t start = frames.first + f * step;
@@ -117,19 +130,34 @@ std::vector<CorrelationFrame> correlationFrames(std::span<const float> x, double
     for (std::size_t n = 0; n < window; ++n) a[n] = b[n];
     fft.forward(a, aBins);
     fft.forward(b, bBins);
-    for (std::size_t k = 0; k < aBins.size(); ++k) aBins[k] = std::conj(aBins[k]) * bBins[k];
+    // conj(a) b, written out: the library's complex product checks for infinities bin by bin.
+    for (std::size_t k = 0; k < aBins.size(); ++k) {
+      const double ar = aBins[k].real(), ai = aBins[k].imag();
+      const double br = bBins[k].real(), bi = bBins[k].imag();
+      aBins[k] = Complex(ar * br + ai * bi, ar * bi - ai * br);
+    }
     fft.inverse(aBins, product);
     const double own = energy[window];
-    for (std::size_t lag = 0; lag <= maxLag; ++lag) {
+    auto correlation = [&](std::size_t lag) {
       const double other = energy[lag + window] - energy[lag];
-      r[lag] = own > 0 && other > 0
-                   ? product[lag] / static_cast<double>(size) / std::sqrt(own * other)
-                   : 0.0;
-    }
+      return own > 0 && other > 0
+                 ? product[lag] / static_cast<double>(size) / std::sqrt(own * other)
+                 : 0.0;
+    };
+    // The local maxima are found on r |r|, which orders the lags as r does without a square
+    // root per lag; r itself is taken at the three lags of each maximum. The quotients are
+    // made in a loop of their own, which the compiler vectorises; lags without energy, whose
+    // quotient is not a number, read as 0.
+    auto energies = [&](std::size_t lag) { return own * (energy[lag + window] - energy[lag]); };
+    for (std::size_t lag = 0; lag <= maxLag; ++lag)
+      rSquared[lag] = product[lag] * std::abs(product[lag]) / energies(lag);
+    auto ordered = [&](std::size_t lag) { return energies(lag) > 0 ? rSquared[lag] : 0.0; };
     double best = 0;
     for (std::size_t lag = 2; lag < maxLag; ++lag) {
-      if (r[lag] > 0 && r[lag] > r[lag - 1] && r[lag] >= r[lag + 1]) {
-        double value = parabolicPeakValue(r[lag - 1], r[lag], r[lag + 1]);
+      const double here = ordered(lag);
+      if (here > 0 && here > ordered(lag - 1) && here >= ordered(lag + 1)) {
+        double value =
+            parabolicPeakValue(correlation(lag - 1), correlation(lag), correlation(lag + 1));
         if (value > 1) value = 1 / value;
         best = std::max(best, value);
       }
