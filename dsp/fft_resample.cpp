@@ -7,6 +7,7 @@
 #include <numeric>
 
 #include "dsp/fft.h"
+#include "dsp/vector_clones.h"
 
 namespace sonarel::dsp {
 namespace {
@@ -47,6 +48,7 @@ void interpolationWeights(double fraction, double* weights) {
 
 }  // namespace
 
+SONAREL_VECTOR_CLONES
 std::vector<double> resampleBandLimited(std::span<const float> x, int sourceRate, int targetRate) {
   if (sourceRate <= 0 || targetRate <= 0 || x.empty()) return {};
   if (sourceRate == targetRate) return {x.begin(), x.end()};

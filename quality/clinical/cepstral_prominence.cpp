@@ -12,6 +12,7 @@
 #include "dsp/fft_resample.h"
 #include "dsp/median_near_last.h"
 #include "dsp/peaks.h"
+#include "dsp/vector_clones.h"
 #include "dsp/windows.h"
 #include "quality/clinical/clinical_constants.h"
 #include "quality/clinical/clinical_measures.h"
@@ -186,6 +187,7 @@ CppsSettings defaultCppsSettings() {
   return {kCppsTimeSmoothingS, kCppsQuefrencySmoothingS, kCppsPeakMinPitchHz, kCppsPeakMaxPitchHz};
 }
 
+SONAREL_VECTOR_CLONES
 std::optional<double> smoothedCepstralPeakProminence(std::span<const float> x, double sampleRate,
                                                      const CppsSettings& settings) {
   const long rate = std::lround(sampleRate);

@@ -7,6 +7,7 @@
 #include "core/sinc_interpolation.h"
 #include "dsp/fft.h"
 #include "dsp/peaks.h"
+#include "dsp/vector_clones.h"
 #include "quality/analysis/period_marking.h"
 #include "quality/clinical/clinical_constants.h"
 
@@ -89,6 +90,7 @@ double cyclePeak(std::span<const float> x, const Cycle& c) {
 
 }  // namespace
 
+SONAREL_VECTOR_CLONES
 std::vector<CorrelationFrame> correlationFrames(std::span<const float> x, double sampleRate) {
   const auto window =
       static_cast<std::size_t>(kHnrPeriodsPerWindow * sampleRate / kHnrPitchFloorHz);
