@@ -88,6 +88,22 @@ double cyclePeak(std::span<const float> x, const Cycle& c) {
   return best;
 }
 
+// The height of the correlation's maximum near `lag`, on the curve interpolated by a
+// windowed sinc over the lags around it. Between lags a parabola underestimates a sharp peak
+// (a clean sawtooth's r of 0.9994 reads 0.9985, or 32 dB for over 45), and that ceiling,
+// not the noise, would then set the ratio of clean voices.
+template <typename Correlation>
+double sincPeak(const Correlation& correlation, std::size_t lag, std::size_t maxLag) {
+  const std::size_t reach = core::kSincDepth70 + 1;
+  const std::size_t from = lag > reach ? lag - reach : 0;
+  const std::size_t to = std::min(maxLag, lag + reach);
+  std::vector<double> around(to - from + 1);
+  for (std::size_t k = from; k <= to; ++k) around[k - from] = correlation(k);
+  const double value =
+      core::improvePeak(around, static_cast<int>(lag - from), core::kSincDepth70).value;
+  return value > 1 ? 1 / value : value;
+}
+
 }  // namespace
 
 SONAREL_VECTOR_CLONES
@@ -155,15 +171,17 @@ std::vector<CorrelationFrame> correlationFrames(std::span<const float> x, double
       rSquared[lag] = product[lag] * std::abs(product[lag]) / energies(lag);
     auto ordered = [&](std::size_t lag) { return energies(lag) > 0 ? rSquared[lag] : 0.0; };
     double best = 0;
+    std::size_t bestLag = 0;
     for (std::size_t lag = 2; lag < maxLag; ++lag) {
       const double here = ordered(lag);
       if (here > 0 && here > ordered(lag - 1) && here >= ordered(lag + 1)) {
         double value =
             parabolicPeakValue(correlation(lag - 1), correlation(lag), correlation(lag + 1));
         if (value > 1) value = 1 / value;
-        best = std::max(best, value);
+        if (value > best) best = value, bestLag = lag;
       }
     }
+    if (bestLag > 0) best = std::max(best, sincPeak(correlation, bestLag, maxLag));
     CorrelationFrame frame;
     frame.centre = static_cast<double>(start) + 0.5 * static_cast<double>(span);
     frame.r = best;

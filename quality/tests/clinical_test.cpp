@@ -155,6 +155,16 @@ TEST(ClinicalMeasures, ShimmerOfSteadyAndOfModulatedCycles) {
   EXPECT_NEAR(modulated->db, ratioDb / cycles, 0.005);
 }
 
+TEST(ClinicalMeasures, HnrOfExactlyRepeatingCyclesIsLimitedOnlyByTheirLength) {
+  // The correlation's peak falls between lags; the sharper the cycles, the more a parabola
+  // through the lags around it underestimates its height.
+  for (double f0 : {123.4, 201.7}) {
+    const auto hnr = harmonicityCc(sawtooth(f0, [](double) { return 1.0; }), 44100);
+    ASSERT_TRUE(hnr) << f0;
+    EXPECT_GT(hnr->meanDb, 45) << f0;
+  }
+}
+
 TEST(ClinicalMeasures, SlopeAndTiltOfWhiteAndOfFallingSpectra) {
   // White noise: as much energy per hertz in both bands, so slope and tilt are near 0 dB; a
   // vowel's spectrum falls, so both are clearly negative.
