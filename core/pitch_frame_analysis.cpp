@@ -180,9 +180,14 @@ bool FrameAnalyser::fillFrame(double t, double& localPeak) {
   const std::int64_t meanFirst = left + 1 - g_.periodSamples, meanLast = left + g_.periodSamples;
   const std::int64_t first = left + 1 - g_.halfWindow, last = left + g_.halfWindow;
   if (std::min(meanFirst, first) < 0 || std::max(meanLast, last) >= g_.sampleCount) return false;
-  double mean = 0;
-  for (std::int64_t i = meanFirst; i <= meanLast; ++i) mean += x_[i];
-  mean /= static_cast<double>(2 * g_.periodSamples);
+  // The samples are summed as integers and scaled once: every partial sum of the scaled
+  // values is a multiple of 2^-15 well below 2^38, exact in a double, so this is the sum
+  // the scaled values would give in order, without its chain of dependent additions.
+  std::int64_t sum = 0;
+  const std::int16_t* raw = x_.raw.data();
+  for (std::int64_t i = meanFirst; i <= meanLast; ++i) sum += raw[i];
+  const double mean =
+      static_cast<double>(sum) * (1.0 / 32768) / static_cast<double>(2 * g_.periodSamples);
   for (std::int64_t j = 0; j < g_.windowSamples; ++j) frame_[j] = x_[first + j] - mean;
 
   const std::int64_t from = std::max<std::int64_t>(0, g_.halfWindow - g_.halfPeriodSamples);
