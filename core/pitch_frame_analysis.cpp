@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstring>
 
 #include "core/sinc_interpolation.h"
 #include "dsp/windows.h"
@@ -224,6 +225,34 @@ void FrameAnalyser::autocorrelate() {
 
 namespace sonarel::core {
 
+namespace {
+
+// Two doubles in the lanes of a vector register (a GCC and Clang extension).
+using Lanes = double __attribute__((vector_size(16)));
+
+constexpr int kPairsPerPass = 8;  // 16 lags: as many sums as the registers hold
+
+// r[i + k] = sum of y[j] y[j + i + k] over j < w, for k < 2P, in one pass over y.
+template <int P>
+void correlatePass(const double* y, std::int64_t w, std::int64_t i, double* r) {
+  Lanes s[P] = {};
+  const double* z = y + i;
+  for (std::int64_t j = 0; j < w; ++j) {
+    const Lanes v = {y[j], y[j]};
+    for (int p = 0; p < P; ++p) {
+      Lanes next;
+      std::memcpy(&next, z + j + 2 * p, sizeof next);
+      s[p] += v * next;
+    }
+  }
+  for (int p = 0; p < P; ++p) {
+    r[i + 2 * p] = s[p][0];
+    r[i + 2 * p + 1] = s[p][1];
+  }
+}
+
+}  // namespace
+
 // r(lag) = sum of y[j] y[j + lag] over the window's length, over the root of the two
 // stretches' energies; y is the signal less the frame's local mean, from one period before
 // the frame time on.
@@ -242,21 +271,14 @@ void FrameAnalyser::crossCorrelate(double t) {
   double e0 = 0;
   for (std::int64_t j = 0; j < w; ++j) e0 += y[j] * y[j];
 
-  // Four lags at a time over one pass of the first stretch; each sum still adds its terms in
-  // order, so the values equal those of one lag at a time.
+  // Several lags at a time over one pass of the first stretch, their sums side by side in
+  // vector registers; each sum still adds its terms in order, so the values equal those of
+  // one lag at a time.
   std::int64_t i = 1;
-  for (; i + 3 <= lags; i += 4) {
-    double s0 = 0, s1 = 0, s2 = 0, s3 = 0;
-    const double* z = y + i;
-    for (std::int64_t j = 0; j < w; ++j) {
-      const double v = y[j];
-      s0 += v * z[j];
-      s1 += v * z[j + 1];
-      s2 += v * z[j + 2];
-      s3 += v * z[j + 3];
-    }
-    r[i] = s0, r[i + 1] = s1, r[i + 2] = s2, r[i + 3] = s3;
+  for (; i + 2 * kPairsPerPass - 1 <= lags; i += 2 * kPairsPerPass) {
+    correlatePass<kPairsPerPass>(y, w, i, r);
   }
+  for (; i + 3 <= lags; i += 4) correlatePass<2>(y, w, i, r);
   for (; i <= lags; ++i) {
     double s = 0;
     for (std::int64_t j = 0; j < w; ++j) s += y[j] * y[j + i];
