@@ -2,11 +2,11 @@
 #include "core/pitch_frame_analysis.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstring>
 
 #include "core/sinc_interpolation.h"
+#include "dsp/fft.h"
 #include "dsp/windows.h"
 
 namespace sonarel::core {
@@ -131,7 +131,7 @@ bool planAnalysis(ScaledSamples x, double sampleRate, const PitchParameters& p,
 
   if (g.method.autocorrelation) {
     const double needed = std::ceil(g.windowSamples * (1 + g.method.interpolationDepth));
-    g.fftSize = std::bit_ceil(static_cast<std::size_t>(needed));
+    g.fftSize = dsp::fastFftSize(static_cast<std::size_t>(needed));
     makeWindow(g);
   }
   return true;
