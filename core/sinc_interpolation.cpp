@@ -39,20 +39,27 @@ const KernelAngles& kernelAngles(long reach, double step) {
   return angles;
 }
 
-// The sum over k < reach of (-1)^k y[k] (1 + cos(step d)) / d, d = distance + k: one side
-// of the sinc kernel, with y[k] already in `terms` (which it overwrites). c0 and s0 are cos
-// and sin of step * distance; the angle of term k follows from the tables by the angle sum,
-// so the terms do not depend on each other: they are made in one loop that the compiler
-// vectorises, then added in four partial sums.
-double sincSide(std::span<double> terms, double distance, double c0, double s0,
-                const KernelAngles& angles) {
-  const std::size_t reach = terms.size();
-  double* __restrict t = terms.data();
+// The sum over k < reach of (-1)^k (l[k] (1 + cos(step dl)) / dl + r[k] (1 + cos(step dr)) / dr),
+// dl = distance + k, dr = otherDistance + k: both sides of the sinc kernel, with the samples
+// of the left side in `left` (which it overwrites) and those of the right in `right`. (c, s)
+// and (cOther, sOther) are cos and sin of step * distance and step * otherDistance; the angle
+// of each term follows from the tables by the angle sum, so the terms do not depend on each
+// other: they are made in one loop that the compiler vectorises, the two sides of a term over
+// one division, then added in four partial sums.
+double sincSides(std::span<double> left, std::span<const double> right, double distance,
+                 double otherDistance, double c, double s, double cOther, double sOther,
+                 const KernelAngles& angles) {
+  const std::size_t reach = left.size();
+  double* __restrict t = left.data();
+  const double* __restrict u = right.data();
   const double* __restrict cosK = angles.cosine.data();
   const double* __restrict sinK = angles.sine.data();
   const double* __restrict k = angles.index.data();
   for (std::size_t i = 0; i < reach; ++i) {
-    t[i] = t[i] * (1.0 + (c0 * cosK[i] - s0 * sinK[i])) / (distance + k[i]);
+    const double dl = distance + k[i], dr = otherDistance + k[i];
+    const double l = t[i] * (1.0 + (c * cosK[i] - s * sinK[i]));
+    const double r = u[i] * (1.0 + (cOther * cosK[i] - sOther * sinK[i]));
+    t[i] = (l * dr + r * dl) / (dl * dr);
   }
   double even0 = 0.0, odd0 = 0.0, even1 = 0.0, odd1 = 0.0;
   std::size_t i = 0;
@@ -92,18 +99,15 @@ double interpolateSinc(std::span<const double> y, double x, int depth) {
   const double c = std::cos(fraction * step), s = std::sin(fraction * step);
   const double cOther = cosStep * c + sinStep * s;  // cos((1 - fraction) step)
   const double sOther = sinStep * c - cosStep * s;  // sin((1 - fraction) step)
-  // Each side's samples in the order of its terms, in buffers the thread keeps.
-  thread_local std::vector<double> leftTerms, rightTerms;
+  // The left side's samples in the order of its terms, in a buffer the thread keeps; the
+  // right side's are in order already.
+  thread_local std::vector<double> leftTerms;
   const auto n = static_cast<std::size_t>(reach);
   const auto middle = static_cast<std::size_t>(left);
   leftTerms.resize(n);
-  rightTerms.resize(n);
-  for (std::size_t k = 0; k < n; ++k) {
-    leftTerms[k] = y[middle - k];
-    rightTerms[k] = y[middle + 1 + k];
-  }
-  const double sum = sincSide(leftTerms, fraction, c, s, angles) +
-                     sincSide(rightTerms, 1.0 - fraction, cOther, sOther, angles);
+  for (std::size_t k = 0; k < n; ++k) leftTerms[k] = y[middle - k];
+  const double sum = sincSides(leftTerms, y.subspan(middle + 1, n), fraction, 1.0 - fraction, c, s,
+                               cOther, sOther, angles);
   return 0.5 * std::sin(pi * fraction) / pi * sum;
 }
 
