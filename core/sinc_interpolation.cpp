@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <map>
 #include <numbers>
 #include <vector>
@@ -39,38 +40,73 @@ const KernelAngles& kernelAngles(long reach, double step) {
   return angles;
 }
 
+// Two doubles in the lanes of a vector register (a GCC and Clang extension).
+using Lanes = double __attribute__((vector_size(16)));
+
+Lanes load(const double* p) {
+  Lanes v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
+// Buffers of the kernel sum, kept by each thread.
+struct SincScratch {
+  std::vector<double> left, numerators, denominators, quotients;
+};
+
 // The sum over k < reach of (-1)^k (l[k] (1 + cos(step dl)) / dl + r[k] (1 + cos(step dr)) / dr),
 // dl = distance + k, dr = otherDistance + k: both sides of the sinc kernel, with the samples
-// of the left side in `left` (which it overwrites) and those of the right in `right`. (c, s)
-// and (cOther, sOther) are cos and sin of step * distance and step * otherDistance; the angle
-// of each term follows from the tables by the angle sum, so the terms do not depend on each
-// other: they are made in one loop that the compiler vectorises, the two sides of a term over
-// one division, then added in four partial sums.
-double sincSides(std::span<double> left, std::span<const double> right, double distance,
+// of the left side in scratch.left and those of the right in `right`. (c, s) and (cOther,
+// sOther) are cos and sin of step * distance and step * otherDistance; the angle of each term
+// follows from the tables by the angle sum, so the terms do not depend on each other and are
+// made in loops that the compiler vectorises. Division dominates, so each term is kept as a
+// fraction, both sides over dl dr, and two neighbouring terms (of opposite signs) share one
+// division.
+double sincSides(SincScratch& scratch, std::span<const double> right, double distance,
                  double otherDistance, double c, double s, double cOther, double sOther,
                  const KernelAngles& angles) {
-  const std::size_t reach = left.size();
-  double* __restrict t = left.data();
+  const std::size_t reach = right.size();
+  const double* __restrict y = scratch.left.data();
   const double* __restrict u = right.data();
+  double* __restrict num = scratch.numerators.data();
+  double* __restrict den = scratch.denominators.data();
+  double* __restrict q = scratch.quotients.data();
   const double* __restrict cosK = angles.cosine.data();
   const double* __restrict sinK = angles.sine.data();
   const double* __restrict k = angles.index.data();
-  for (std::size_t i = 0; i < reach; ++i) {
-    const double dl = distance + k[i], dr = otherDistance + k[i];
-    const double l = t[i] * (1.0 + (c * cosK[i] - s * sinK[i]));
-    const double r = u[i] * (1.0 + (cOther * cosK[i] - sOther * sinK[i]));
-    t[i] = (l * dr + r * dl) / (dl * dr);
-  }
-  double even0 = 0.0, odd0 = 0.0, even1 = 0.0, odd1 = 0.0;
+  const auto term = [&]<class T>(T kI, T yI, T uI, T cosI, T sinI, T& numI, T& denI) {
+    const T dl = distance + kI, dr = otherDistance + kI;
+    const T l = yI * (1.0 + (c * cosI - s * sinI));
+    const T r = uI * (1.0 + (cOther * cosI - sOther * sinI));
+    numI = l * dr + r * dl;
+    denI = dl * dr;
+  };
+  // Two terms at a time in the lanes of a vector register (the compiler left this loop
+  // scalar), then the last one alone.
   std::size_t i = 0;
-  for (; i + 4 <= reach; i += 4) {
-    even0 += t[i];
-    odd0 += t[i + 1];
-    even1 += t[i + 2];
-    odd1 += t[i + 3];
+  for (; i + 2 <= reach; i += 2) {
+    Lanes numI, denI;
+    term(load(k + i), load(y + i), load(u + i), load(cosK + i), load(sinK + i), numI, denI);
+    std::memcpy(num + i, &numI, sizeof numI);
+    std::memcpy(den + i, &denI, sizeof denI);
   }
-  for (; i < reach; ++i) (i % 2 == 0 ? even0 : odd0) += t[i];
-  return (even0 + even1) - (odd0 + odd1);
+  if (i < reach) term(k[i], y[i], u[i], cosK[i], sinK[i], num[i], den[i]);
+  const std::size_t pairs = reach / 2;
+  for (std::size_t j = 0; j < pairs; ++j) {
+    const double n0 = num[2 * j], n1 = num[2 * j + 1], d0 = den[2 * j], d1 = den[2 * j + 1];
+    q[j] = (n0 * d1 - n1 * d0) / (d0 * d1);
+  }
+  double sum0 = 0.0, sum1 = 0.0, sum2 = 0.0, sum3 = 0.0;
+  std::size_t j = 0;
+  for (; j + 4 <= pairs; j += 4) {
+    sum0 += q[j];
+    sum1 += q[j + 1];
+    sum2 += q[j + 2];
+    sum3 += q[j + 3];
+  }
+  for (; j < pairs; ++j) sum0 += q[j];
+  const double last = reach % 2 == 1 ? num[reach - 1] / den[reach - 1] : 0.0;
+  return (sum0 + sum1) + (sum2 + sum3) + last;
 }
 
 }  // namespace
@@ -99,14 +135,16 @@ double interpolateSinc(std::span<const double> y, double x, int depth) {
   const double c = std::cos(fraction * step), s = std::sin(fraction * step);
   const double cOther = cosStep * c + sinStep * s;  // cos((1 - fraction) step)
   const double sOther = sinStep * c - cosStep * s;  // sin((1 - fraction) step)
-  // The left side's samples in the order of its terms, in a buffer the thread keeps; the
-  // right side's are in order already.
-  thread_local std::vector<double> leftTerms;
+  // The left side's samples in the order of its terms; the right side's are in order already.
+  thread_local SincScratch scratch;
   const auto n = static_cast<std::size_t>(reach);
   const auto middle = static_cast<std::size_t>(left);
-  leftTerms.resize(n);
-  for (std::size_t k = 0; k < n; ++k) leftTerms[k] = y[middle - k];
-  const double sum = sincSides(leftTerms, y.subspan(middle + 1, n), fraction, 1.0 - fraction, c, s,
+  for (std::vector<double>* buffer :
+       {&scratch.left, &scratch.numerators, &scratch.denominators, &scratch.quotients}) {
+    buffer->resize(n);
+  }
+  for (std::size_t k = 0; k < n; ++k) scratch.left[k] = y[middle - k];
+  const double sum = sincSides(scratch, y.subspan(middle + 1, n), fraction, 1.0 - fraction, c, s,
                                cOther, sOther, angles);
   return 0.5 * std::sin(pi * fraction) / pi * sum;
 }
