@@ -49,65 +49,72 @@ Lanes load(const double* p) {
   return v;
 }
 
-// Buffers of the kernel sum, kept by each thread.
-struct SincScratch {
-  std::vector<double> left, numerators, denominators, quotients;
-};
-
 // The sum over k < reach of (-1)^k (l[k] (1 + cos(step dl)) / dl + r[k] (1 + cos(step dr)) / dr),
-// dl = distance + k, dr = otherDistance + k: both sides of the sinc kernel, with the samples
-// of the left side in scratch.left and those of the right in `right`. (c, s) and (cOther,
-// sOther) are cos and sin of step * distance and step * otherDistance; the angle of each term
-// follows from the tables by the angle sum, so the terms do not depend on each other and are
-// made in loops that the compiler vectorises. Division dominates, so each term is kept as a
-// fraction, both sides over dl dr, and two neighbouring terms (of opposite signs) share one
-// division.
-double sincSides(SincScratch& scratch, std::span<const double> right, double distance,
-                 double otherDistance, double c, double s, double cOther, double sOther,
-                 const KernelAngles& angles) {
-  const std::size_t reach = right.size();
-  const double* __restrict y = scratch.left.data();
-  const double* __restrict u = right.data();
-  double* __restrict num = scratch.numerators.data();
-  double* __restrict den = scratch.denominators.data();
-  double* __restrict q = scratch.quotients.data();
-  const double* __restrict cosK = angles.cosine.data();
-  const double* __restrict sinK = angles.sine.data();
-  const double* __restrict k = angles.index.data();
-  const auto term = [&]<class T>(T kI, T yI, T uI, T cosI, T sinI, T& numI, T& denI) {
-    const T dl = distance + kI, dr = otherDistance + kI;
-    const T l = yI * (1.0 + (c * cosI - s * sinI));
-    const T r = uI * (1.0 + (cOther * cosI - sOther * sinI));
-    numI = l * dr + r * dl;
-    denI = dl * dr;
-  };
-  // Two terms at a time in the lanes of a vector register (the compiler left this loop
-  // scalar), then the last one alone.
-  std::size_t i = 0;
-  for (; i + 2 <= reach; i += 2) {
-    Lanes numI, denI;
-    term(load(k + i), load(y + i), load(u + i), load(cosK + i), load(sinK + i), numI, denI);
-    std::memcpy(num + i, &numI, sizeof numI);
-    std::memcpy(den + i, &denI, sizeof denI);
+// dl = distance + k, dr = 1 - distance + k: both sides of the sinc kernel, l[k] = y[middle - k]
+// and r[k] = y[middle + 1 + k]. (c, s) and (cOther, sOther) are cos and sin of step * dl and
+// step * dr at k = 0; the angle of each term follows from the tables by the angle sum, so the
+// terms do not depend on each other and are made two at a time in vector lanes, read from the
+// curve where it lies. Both sides of a term share one division, over dl dr.
+class SincKernel {
+ public:
+  SincKernel(const double* y, std::size_t middle, double distance, double c, double s,
+             double cOther, double sOther, const KernelAngles& angles)
+      : y_(y),
+        middle_(middle),
+        distance_(distance),
+        c_(c),
+        s_(s),
+        cOther_(cOther),
+        sOther_(sOther),
+        angles_(angles) {}
+
+  double sum(std::size_t reach) const {
+    // Lane 0 gathers the even terms, lane 1 the odd ones, in two sums each.
+    Lanes total0 = {0.0, 0.0}, total1 = {0.0, 0.0};
+    std::size_t k = 0;
+    for (; k + 4 <= reach; k += 4) {
+      Lanes num, den;
+      terms(k, num, den);
+      total0 += num / den;
+      terms(k + 2, num, den);
+      total1 += num / den;
+    }
+    double sum = (total0[0] + total1[0]) - (total0[1] + total1[1]);
+    for (; k < reach; ++k) {
+      const double term = single(k);
+      sum += k % 2 == 0 ? term : -term;
+    }
+    return sum;
   }
-  if (i < reach) term(k[i], y[i], u[i], cosK[i], sinK[i], num[i], den[i]);
-  const std::size_t pairs = reach / 2;
-  for (std::size_t j = 0; j < pairs; ++j) {
-    const double n0 = num[2 * j], n1 = num[2 * j + 1], d0 = den[2 * j], d1 = den[2 * j + 1];
-    q[j] = (n0 * d1 - n1 * d0) / (d0 * d1);
+
+ private:
+  // Numerators and denominators of terms k and k + 1, both sides each.
+  void terms(std::size_t k, Lanes& num, Lanes& den) const {
+    const Lanes before = load(y_ + middle_ - k - 1);  // samples middle-k-1, middle-k
+    const Lanes l = {before[1], before[0]};
+    const Lanes r = load(y_ + middle_ + 1 + k);
+    const Lanes index = load(angles_.index.data() + k);
+    const Lanes cosK = load(angles_.cosine.data() + k), sinK = load(angles_.sine.data() + k);
+    const Lanes dl = distance_ + index, dr = (1.0 - distance_) + index;
+    const Lanes wl = l * (1.0 + (c_ * cosK - s_ * sinK));
+    const Lanes wr = r * (1.0 + (cOther_ * cosK - sOther_ * sinK));
+    num = wl * dr + wr * dl;
+    den = dl * dr;
   }
-  double sum0 = 0.0, sum1 = 0.0, sum2 = 0.0, sum3 = 0.0;
-  std::size_t j = 0;
-  for (; j + 4 <= pairs; j += 4) {
-    sum0 += q[j];
-    sum1 += q[j + 1];
-    sum2 += q[j + 2];
-    sum3 += q[j + 3];
+
+  double single(std::size_t k) const {
+    const double index = angles_.index[k], cosK = angles_.cosine[k], sinK = angles_.sine[k];
+    const double dl = distance_ + index, dr = (1.0 - distance_) + index;
+    const double wl = y_[middle_ - k] * (1.0 + (c_ * cosK - s_ * sinK));
+    const double wr = y_[middle_ + 1 + k] * (1.0 + (cOther_ * cosK - sOther_ * sinK));
+    return (wl * dr + wr * dl) / (dl * dr);
   }
-  for (; j < pairs; ++j) sum0 += q[j];
-  const double last = reach % 2 == 1 ? num[reach - 1] / den[reach - 1] : 0.0;
-  return (sum0 + sum1) + (sum2 + sum3) + last;
-}
+
+  const double* y_;
+  std::size_t middle_;
+  double distance_, c_, s_, cOther_, sOther_;
+  const KernelAngles& angles_;
+};
 
 }  // namespace
 
@@ -135,17 +142,9 @@ double interpolateSinc(std::span<const double> y, double x, int depth) {
   const double c = std::cos(fraction * step), s = std::sin(fraction * step);
   const double cOther = cosStep * c + sinStep * s;  // cos((1 - fraction) step)
   const double sOther = sinStep * c - cosStep * s;  // sin((1 - fraction) step)
-  // The left side's samples in the order of its terms; the right side's are in order already.
-  thread_local SincScratch scratch;
-  const auto n = static_cast<std::size_t>(reach);
-  const auto middle = static_cast<std::size_t>(left);
-  for (std::vector<double>* buffer :
-       {&scratch.left, &scratch.numerators, &scratch.denominators, &scratch.quotients}) {
-    buffer->resize(n);
-  }
-  for (std::size_t k = 0; k < n; ++k) scratch.left[k] = y[middle - k];
-  const double sum = sincSides(scratch, y.subspan(middle + 1, n), fraction, 1.0 - fraction, c, s,
-                               cOther, sOther, angles);
+  const SincKernel kernel(y.data(), static_cast<std::size_t>(left), fraction, c, s, cOther, sOther,
+                          angles);
+  const double sum = kernel.sum(static_cast<std::size_t>(reach));
   return 0.5 * std::sin(pi * fraction) / pi * sum;
 }
 
