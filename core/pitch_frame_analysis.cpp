@@ -140,7 +140,6 @@ bool planAnalysis(ScaledSamples x, double sampleRate, const PitchParameters& p,
 FrameAnalyser::FrameAnalyser(const AnalysisGeometry& geometry, ScaledSamples samples)
     : g_(geometry),
       x_(samples),
-      frame_(static_cast<std::size_t>(geometry.windowSamples)),
       shifted_(geometry.fftSize
                    ? 0
                    : static_cast<std::size_t>(geometry.windowSamples + geometry.maximumLag)),
@@ -174,8 +173,9 @@ bool FrameAnalyser::analyse(std::int32_t frame, PitchTrack& track) {
   return true;
 }
 
-// The frame's samples around time t, less the mean of the two periods around t; the local
-// peak is read before windowing, within half a period of the middle.
+// The frame's samples around time t, less the mean of the two periods around t, go
+// windowed into the transform's input (autocorrelation methods); the local peak is the
+// largest distance from that mean within half a period of the middle, before windowing.
 bool FrameAnalyser::fillFrame(double t, double& localPeak) {
   const auto left = static_cast<std::int64_t>(std::floor(t / g_.dx - 0.5));
   const std::int64_t meanFirst = left + 1 - g_.periodSamples, meanLast = left + g_.periodSamples;
@@ -189,29 +189,33 @@ bool FrameAnalyser::fillFrame(double t, double& localPeak) {
   for (std::int64_t i = meanFirst; i <= meanLast; ++i) sum += raw[i];
   const double mean =
       static_cast<double>(sum) * (1.0 / 32768) / static_cast<double>(2 * g_.periodSamples);
-  for (std::int64_t j = 0; j < g_.windowSamples; ++j) frame_[j] = x_[first + j] - mean;
+  localMean_ = mean;
 
+  // |x - mean| rounded grows with the distance of x from the mean, so the largest lies at
+  // the smallest or the largest sample (as in globalPeak).
   const std::int64_t from = std::max<std::int64_t>(0, g_.halfWindow - g_.halfPeriodSamples);
   const std::int64_t to =
       std::min<std::int64_t>(g_.windowSamples - 1, g_.halfWindow + g_.halfPeriodSamples - 1);
-  // Four running maxima side by side instead of one chain; the largest is the same.
-  double peak[4] = {0, 0, 0, 0};
-  std::int64_t j = from;
-  for (; j + 3 <= to; j += 4) {
-    for (int k = 0; k < 4; ++k) peak[k] = std::max(peak[k], std::fabs(frame_[j + k]));
+  std::int16_t lowest = INT16_MAX, highest = INT16_MIN;
+  for (std::int64_t j = from; j <= to; ++j) {
+    lowest = std::min(lowest, raw[first + j]);
+    highest = std::max(highest, raw[first + j]);
   }
-  for (; j <= to; ++j) peak[0] = std::max(peak[0], std::fabs(frame_[j]));
-  localPeak = std::max(std::max(peak[0], peak[1]), std::max(peak[2], peak[3]));
-  localMean_ = mean;
+  localPeak = from > to ? 0.0
+                        : std::max(std::fabs(lowest * (1.0 / 32768) - mean),
+                                   std::fabs(highest * (1.0 / 32768) - mean));
+
+  if (fftAc_) {  // the padding past the frame stays 0 from construction on
+    double* in = fftAc_->input().data();
+    const double* window = g_.window.data();
+    for (std::int64_t j = 0; j < g_.windowSamples; ++j) in[j] = (x_[first + j] - mean) * window[j];
+  }
   return true;
 }
 
 // r(lag) = the frame's autocorrelation over the window's, both normalised at lag 0.
 void FrameAnalyser::autocorrelate() {
-  // The padding past the frame stays 0 from construction on.
-  const std::span<double> in = fftAc_->input();
-  for (std::size_t j = 0; j < frame_.size(); ++j) in[j] = frame_[j] * g_.window[j];
-  const std::span<const double> ac = fftAc_->compute();
+  const std::span<const double> ac = fftAc_->compute();  // of the input fillFrame wrote
   const double a0 = ac[0];
   const std::int64_t limit = g_.brentLimit;
   double* r = r_.data() + limit;

@@ -86,7 +86,6 @@ class FrameAnalyser {
 
   const AnalysisGeometry& g_;
   ScaledSamples x_;
-  std::vector<double> frame_;                     // windowSamples values
   std::vector<double> shifted_;                   // cross-correlation: signal less the mean
   std::optional<dsp::FftAutocorrelation> fftAc_;  // autocorrelation methods
   std::vector<double> r_;  // lags -brentLimit .. brentLimit at index lag + brentLimit
