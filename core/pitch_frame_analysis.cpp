@@ -5,12 +5,19 @@
 #include <cmath>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "core/sinc_interpolation.h"
 #include "dsp/fft.h"
 #include "dsp/windows.h"
 
 namespace sonarel::core {
 namespace {
+
+// Room past the cross-correlation's stretch for the surplus lanes of its last pass.
+constexpr std::int64_t kSurplusLags = 3;
 
 bool methodConstants(PitchMethod method, MethodConstants& c) {
   switch (method) {
@@ -140,9 +147,10 @@ bool planAnalysis(ScaledSamples x, double sampleRate, const PitchParameters& p,
 FrameAnalyser::FrameAnalyser(const AnalysisGeometry& geometry, ScaledSamples samples)
     : g_(geometry),
       x_(samples),
-      shifted_(geometry.fftSize
-                   ? 0
-                   : static_cast<std::size_t>(geometry.windowSamples + geometry.maximumLag)),
+      shifted_(geometry.fftSize ? 0
+                                : static_cast<std::size_t>(geometry.windowSamples +
+                                                           geometry.maximumLag + kSurplusLags)),
+      energies_(geometry.fftSize ? 0 : static_cast<std::size_t>(geometry.maximumLag + 1)),
       r_(static_cast<std::size_t>(2 * geometry.brentLimit + 1)),
       lags_(static_cast<std::size_t>(geometry.parameters.maxCandidates)) {
   if (geometry.fftSize) fftAc_.emplace(geometry.fftSize);
@@ -240,11 +248,9 @@ namespace {
 // Two doubles in the lanes of a vector register (a GCC and Clang extension).
 using Lanes = double __attribute__((vector_size(16)));
 
-constexpr int kPairsPerPass = 8;  // 16 lags: as many sums as the registers hold
-
-// r[i + k] = sum of y[j] y[j + i + k] over j < w, for k < 2P, in one pass over y.
+// out[k] = sum of y[j] y[j + i + k] over j < w, for k < 2P, in one pass over y.
 template <int P>
-void correlatePass(const double* y, std::int64_t w, std::int64_t i, double* r) {
+void correlatePass(const double* y, std::int64_t w, std::int64_t i, double* out) {
   Lanes s[P] = {};
   const double* z = y + i;
   for (std::int64_t j = 0; j < w; ++j) {
@@ -256,8 +262,56 @@ void correlatePass(const double* y, std::int64_t w, std::int64_t i, double* r) {
     }
   }
   for (int p = 0; p < P; ++p) {
-    r[i + 2 * p] = s[p][0];
-    r[i + 2 * p + 1] = s[p][1];
+    out[2 * p] = s[p][0];
+    out[2 * p + 1] = s[p][1];
+  }
+}
+
+#if defined(__x86_64__)
+// The same with four lanes per register, on processors with AVX2: out[k] for k < 4Q. The
+// lanes multiply and add separately, as the two-lane passes do (no fused multiply-add), so
+// both give the same sums to the last bit.
+template <int Q>
+__attribute__((target("avx2"))) void correlateWidePass(const double* y, std::int64_t w,
+                                                       std::int64_t i, double* out) {
+  using Quad = double __attribute__((vector_size(32)));
+  Quad s[Q] = {};
+  const double* z = y + i;
+  for (std::int64_t j = 0; j < w; ++j) {
+    const Quad v = {y[j], y[j], y[j], y[j]};
+    for (int p = 0; p < Q; ++p) {
+      Quad next;
+      std::memcpy(&next, z + j + 4 * p, sizeof next);
+      s[p] += v * next;
+    }
+  }
+  for (int p = 0; p < Q; ++p) std::memcpy(out + 4 * p, &s[p], sizeof s[p]);
+}
+
+const bool kWideVectors = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+#else
+template <int Q>
+void correlateWidePass(const double*, std::int64_t, std::int64_t, double*) {}
+constexpr bool kWideVectors = false;
+#endif
+
+// r[k] /= sqrt(e0 energy[k]) for k < count where energy[k] > 0. Two lags at a time where
+// the processor has SSE2 (the compiler does not vectorise the root, which may set errno): a
+// lane whose energy is not above 0 is divided by 1, which leaves it as it was.
+void normaliseLags(double* r, const double* energy, std::int64_t count, double e0) {
+  std::int64_t k = 0;
+#ifdef __SSE2__
+  const __m128d zero = _mm_setzero_pd(), one = _mm_set1_pd(1.0), e0s = _mm_set1_pd(e0);
+  for (; k + 2 <= count; k += 2) {
+    const __m128d e = _mm_loadu_pd(energy + k);
+    const __m128d positive = _mm_cmpgt_pd(e, zero);
+    const __m128d root = _mm_sqrt_pd(_mm_mul_pd(e0s, e));
+    const __m128d divisor = _mm_or_pd(_mm_and_pd(positive, root), _mm_andnot_pd(positive, one));
+    _mm_storeu_pd(r + k, _mm_div_pd(_mm_loadu_pd(r + k), divisor));
+  }
+#endif
+  for (; k < count; ++k) {
+    if (energy[k] > 0) r[k] /= std::sqrt(e0 * energy[k]);
   }
 }
 
@@ -278,6 +332,7 @@ void FrameAnalyser::crossCorrelate(double t) {
 
   double* y = shifted_.data();
   for (std::int64_t j = 0; j < w + lags; ++j) y[j] = x_[start + j] - localMean_;
+  std::fill_n(y + w + lags, kSurplusLags, 0.0);
   double e0 = 0;
   for (std::int64_t j = 0; j < w; ++j) e0 += y[j] * y[j];
 
@@ -285,21 +340,30 @@ void FrameAnalyser::crossCorrelate(double t) {
   // vector registers; each sum still adds its terms in order, so the values equal those of
   // one lag at a time.
   std::int64_t i = 1;
-  for (; i + 2 * kPairsPerPass - 1 <= lags; i += 2 * kPairsPerPass) {
-    correlatePass<kPairsPerPass>(y, w, i, r);
+  if (kWideVectors) {
+    for (; i + 31 <= lags; i += 32) correlateWidePass<8>(y, w, i, r + i);
+    for (; i + 15 <= lags; i += 16) correlateWidePass<4>(y, w, i, r + i);
   }
-  for (; i + 3 <= lags; i += 4) correlatePass<2>(y, w, i, r);
-  for (; i <= lags; ++i) {
-    double s = 0;
-    for (std::int64_t j = 0; j < w; ++j) s += y[j] * y[j + i];
-    r[i] = s;
+  for (; i + 15 <= lags; i += 16) correlatePass<8>(y, w, i, r + i);
+  for (; i + 3 <= lags; i += 4) correlatePass<2>(y, w, i, r + i);
+  if (i <= lags) {
+    // The last one to three lags in a pass of four, whose surplus lanes read the zeros past
+    // the stretch and are dropped.
+    double last[4];
+    correlatePass<2>(y, w, i, last);
+    std::copy_n(last, lags - i + 1, r + i);
   }
+
+  // The running energy of the lagged stretch first, so that the roots and divisions that
+  // normalise the lags do not wait on it.
+  double* energy = energies_.data();
   double ei = e0;
   for (i = 1; i <= lags; ++i) {
     ei += y[i - 1 + w] * y[i - 1 + w] - y[i - 1] * y[i - 1];
-    if (e0 > 0 && ei > 0) r[i] /= std::sqrt(e0 * ei);
-    r[-i] = r[i];
+    energy[i] = ei;
   }
+  if (e0 > 0) normaliseLags(r + 1, energy + 1, lags, e0);
+  for (i = 1; i <= lags; ++i) r[-i] = r[i];
 }
 
 }  // namespace sonarel::core
