@@ -4,8 +4,9 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
-#include <limits>
 #include <new>
+
+#include "dsp/lanes.h"
 
 namespace sonarel::core {
 namespace {
@@ -170,7 +171,7 @@ void runSection(FilterSection& s, double* x, std::size_t count) {
 // instructions, and the lag keeps the second off the first's chain of dependencies.
 template <std::size_t M>
 void runSectionPair(FilterSection& s1, FilterSection& s2, double* x, std::size_t count) {
-  using Lanes = double __attribute__((vector_size(16)));
+  using dsp::Lanes;
   constexpr std::size_t kLag = 8;
   Lanes b[M + 1], a[M + 1], w[M];
   for (std::size_t j = 0; j <= M; ++j) {

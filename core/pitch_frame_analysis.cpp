@@ -11,6 +11,7 @@
 
 #include "core/sinc_interpolation.h"
 #include "dsp/fft.h"
+#include "dsp/lanes.h"
 #include "dsp/windows.h"
 
 namespace sonarel::core {
@@ -245,8 +246,7 @@ namespace sonarel::core {
 
 namespace {
 
-// Two doubles in the lanes of a vector register (a GCC and Clang extension).
-using Lanes = double __attribute__((vector_size(16)));
+using dsp::Lanes;
 
 // out[k] = sum of y[j] y[j + i + k] over j < w, for k < 2P, in one pass over y.
 template <int P>
@@ -256,9 +256,7 @@ void correlatePass(const double* y, std::int64_t w, std::int64_t i, double* out)
   for (std::int64_t j = 0; j < w; ++j) {
     const Lanes v = {y[j], y[j]};
     for (int p = 0; p < P; ++p) {
-      Lanes next;
-      std::memcpy(&next, z + j + 2 * p, sizeof next);
-      s[p] += v * next;
+      s[p] += v * dsp::loadLanes(z + j + 2 * p);
     }
   }
   for (int p = 0; p < P; ++p) {

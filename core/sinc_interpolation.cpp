@@ -3,12 +3,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <map>
 #include <numbers>
 #include <vector>
 
 #include "core/brent_minimum.h"
+#include "dsp/lanes.h"
 
 namespace sonarel::core {
 
@@ -40,14 +40,8 @@ const KernelAngles& kernelAngles(long reach, double step) {
   return angles;
 }
 
-// Two doubles in the lanes of a vector register (a GCC and Clang extension).
-using Lanes = double __attribute__((vector_size(16)));
-
-Lanes load(const double* p) {
-  Lanes v;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
+using dsp::Lanes;
+using dsp::loadLanes;
 
 // The sum over k < reach of (-1)^k (l[k] (1 + cos(step dl)) / dl + r[k] (1 + cos(step dr)) / dr),
 // dl = distance + k, dr = 1 - distance + k: both sides of the sinc kernel, l[k] = y[middle - k]
@@ -90,11 +84,12 @@ class SincKernel {
  private:
   // Numerators and denominators of terms k and k + 1, both sides each.
   void terms(std::size_t k, Lanes& num, Lanes& den) const {
-    const Lanes before = load(y_ + middle_ - k - 1);  // samples middle-k-1, middle-k
+    const Lanes before = loadLanes(y_ + middle_ - k - 1);  // samples middle-k-1, middle-k
     const Lanes l = {before[1], before[0]};
-    const Lanes r = load(y_ + middle_ + 1 + k);
-    const Lanes index = load(angles_.index.data() + k);
-    const Lanes cosK = load(angles_.cosine.data() + k), sinK = load(angles_.sine.data() + k);
+    const Lanes r = loadLanes(y_ + middle_ + 1 + k);
+    const Lanes index = loadLanes(angles_.index.data() + k);
+    const Lanes cosK = loadLanes(angles_.cosine.data() + k),
+                sinK = loadLanes(angles_.sine.data() + k);
     const Lanes dl = distance_ + index, dr = (1.0 - distance_) + index;
     const Lanes wl = l * (1.0 + (c_ * cosK - s_ * sinK));
     const Lanes wr = r * (1.0 + (cOther_ * cosK - sOther_ * sinK));
