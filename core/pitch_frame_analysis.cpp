@@ -2,14 +2,23 @@
 #include "core/pitch_frame_analysis.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
+#include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "core/sinc_interpolation.h"
+#include "dsp/fft.h"
+#include "dsp/lanes.h"
 #include "dsp/windows.h"
 
 namespace sonarel::core {
 namespace {
+
+// Room past the cross-correlation's stretch for the surplus lanes of its last pass.
+constexpr std::int64_t kSurplusLags = 3;
 
 bool methodConstants(PitchMethod method, MethodConstants& c) {
   switch (method) {
@@ -130,7 +139,7 @@ bool planAnalysis(ScaledSamples x, double sampleRate, const PitchParameters& p,
 
   if (g.method.autocorrelation) {
     const double needed = std::ceil(g.windowSamples * (1 + g.method.interpolationDepth));
-    g.fftSize = std::bit_ceil(static_cast<std::size_t>(needed));
+    g.fftSize = dsp::fastFftSize(static_cast<std::size_t>(needed));
     makeWindow(g);
   }
   return true;
@@ -139,10 +148,10 @@ bool planAnalysis(ScaledSamples x, double sampleRate, const PitchParameters& p,
 FrameAnalyser::FrameAnalyser(const AnalysisGeometry& geometry, ScaledSamples samples)
     : g_(geometry),
       x_(samples),
-      frame_(static_cast<std::size_t>(geometry.windowSamples)),
-      shifted_(geometry.fftSize
-                   ? 0
-                   : static_cast<std::size_t>(geometry.windowSamples + geometry.maximumLag)),
+      shifted_(geometry.fftSize ? 0
+                                : static_cast<std::size_t>(geometry.windowSamples +
+                                                           geometry.maximumLag + kSurplusLags)),
+      energies_(geometry.fftSize ? 0 : static_cast<std::size_t>(geometry.maximumLag + 1)),
       r_(static_cast<std::size_t>(2 * geometry.brentLimit + 1)),
       lags_(static_cast<std::size_t>(geometry.parameters.maxCandidates)) {
   if (geometry.fftSize) fftAc_.emplace(geometry.fftSize);
@@ -173,33 +182,49 @@ bool FrameAnalyser::analyse(std::int32_t frame, PitchTrack& track) {
   return true;
 }
 
-// The frame's samples around time t, less the mean of the two periods around t; the local
-// peak is read before windowing, within half a period of the middle.
+// The frame's samples around time t, less the mean of the two periods around t, go
+// windowed into the transform's input (autocorrelation methods); the local peak is the
+// largest distance from that mean within half a period of the middle, before windowing.
 bool FrameAnalyser::fillFrame(double t, double& localPeak) {
   const auto left = static_cast<std::int64_t>(std::floor(t / g_.dx - 0.5));
   const std::int64_t meanFirst = left + 1 - g_.periodSamples, meanLast = left + g_.periodSamples;
   const std::int64_t first = left + 1 - g_.halfWindow, last = left + g_.halfWindow;
   if (std::min(meanFirst, first) < 0 || std::max(meanLast, last) >= g_.sampleCount) return false;
-  double mean = 0;
-  for (std::int64_t i = meanFirst; i <= meanLast; ++i) mean += x_[i];
-  mean /= static_cast<double>(2 * g_.periodSamples);
-  for (std::int64_t j = 0; j < g_.windowSamples; ++j) frame_[j] = x_[first + j] - mean;
+  // The samples are summed as integers and scaled once: every partial sum of the scaled
+  // values is a multiple of 2^-15 well below 2^38, exact in a double, so this is the sum
+  // the scaled values would give in order, without its chain of dependent additions.
+  std::int64_t sum = 0;
+  const std::int16_t* raw = x_.raw.data();
+  for (std::int64_t i = meanFirst; i <= meanLast; ++i) sum += raw[i];
+  const double mean =
+      static_cast<double>(sum) * (1.0 / 32768) / static_cast<double>(2 * g_.periodSamples);
+  localMean_ = mean;
 
+  // |x - mean| rounded grows with the distance of x from the mean, so the largest lies at
+  // the smallest or the largest sample (as in globalPeak).
   const std::int64_t from = std::max<std::int64_t>(0, g_.halfWindow - g_.halfPeriodSamples);
   const std::int64_t to =
       std::min<std::int64_t>(g_.windowSamples - 1, g_.halfWindow + g_.halfPeriodSamples - 1);
-  localPeak = 0;
-  for (std::int64_t j = from; j <= to; ++j) localPeak = std::max(localPeak, std::fabs(frame_[j]));
-  localMean_ = mean;
+  std::int16_t lowest = INT16_MAX, highest = INT16_MIN;
+  for (std::int64_t j = from; j <= to; ++j) {
+    lowest = std::min(lowest, raw[first + j]);
+    highest = std::max(highest, raw[first + j]);
+  }
+  localPeak = from > to ? 0.0
+                        : std::max(std::fabs(lowest * (1.0 / 32768) - mean),
+                                   std::fabs(highest * (1.0 / 32768) - mean));
+
+  if (fftAc_) {  // the padding past the frame stays 0 from construction on
+    double* in = fftAc_->input().data();
+    const double* window = g_.window.data();
+    for (std::int64_t j = 0; j < g_.windowSamples; ++j) in[j] = (x_[first + j] - mean) * window[j];
+  }
   return true;
 }
 
 // r(lag) = the frame's autocorrelation over the window's, both normalised at lag 0.
 void FrameAnalyser::autocorrelate() {
-  // The padding past the frame stays 0 from construction on.
-  const std::span<double> in = fftAc_->input();
-  for (std::size_t j = 0; j < frame_.size(); ++j) in[j] = frame_[j] * g_.window[j];
-  const std::span<const double> ac = fftAc_->compute();
+  const std::span<const double> ac = fftAc_->compute();  // of the input fillFrame wrote
   const double a0 = ac[0];
   const std::int64_t limit = g_.brentLimit;
   double* r = r_.data() + limit;
@@ -219,6 +244,77 @@ void FrameAnalyser::autocorrelate() {
 
 namespace sonarel::core {
 
+namespace {
+
+using dsp::Lanes;
+
+// out[k] = sum of y[j] y[j + i + k] over j < w, for k < 2P, in one pass over y.
+template <int P>
+void correlatePass(const double* y, std::int64_t w, std::int64_t i, double* out) {
+  Lanes s[P] = {};
+  const double* z = y + i;
+  for (std::int64_t j = 0; j < w; ++j) {
+    const Lanes v = {y[j], y[j]};
+    for (int p = 0; p < P; ++p) {
+      s[p] += v * dsp::loadLanes(z + j + 2 * p);
+    }
+  }
+  for (int p = 0; p < P; ++p) {
+    out[2 * p] = s[p][0];
+    out[2 * p + 1] = s[p][1];
+  }
+}
+
+#if defined(__x86_64__)
+// The same with four lanes per register, on processors with AVX2: out[k] for k < 4Q. The
+// lanes multiply and add separately, as the two-lane passes do (no fused multiply-add), so
+// both give the same sums to the last bit.
+template <int Q>
+__attribute__((target("avx2"))) void correlateWidePass(const double* y, std::int64_t w,
+                                                       std::int64_t i, double* out) {
+  using Quad = double __attribute__((vector_size(32)));
+  Quad s[Q] = {};
+  const double* z = y + i;
+  for (std::int64_t j = 0; j < w; ++j) {
+    const Quad v = {y[j], y[j], y[j], y[j]};
+    for (int p = 0; p < Q; ++p) {
+      Quad next;
+      std::memcpy(&next, z + j + 4 * p, sizeof next);
+      s[p] += v * next;
+    }
+  }
+  for (int p = 0; p < Q; ++p) std::memcpy(out + 4 * p, &s[p], sizeof s[p]);
+}
+
+const bool kWideVectors = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+#else
+template <int Q>
+void correlateWidePass(const double*, std::int64_t, std::int64_t, double*) {}
+constexpr bool kWideVectors = false;
+#endif
+
+// r[k] /= sqrt(e0 energy[k]) for k < count where energy[k] > 0. Two lags at a time where
+// the processor has SSE2 (the compiler does not vectorise the root, which may set errno): a
+// lane whose energy is not above 0 is divided by 1, which leaves it as it was.
+void normaliseLags(double* r, const double* energy, std::int64_t count, double e0) {
+  std::int64_t k = 0;
+#ifdef __SSE2__
+  const __m128d zero = _mm_setzero_pd(), one = _mm_set1_pd(1.0), e0s = _mm_set1_pd(e0);
+  for (; k + 2 <= count; k += 2) {
+    const __m128d e = _mm_loadu_pd(energy + k);
+    const __m128d positive = _mm_cmpgt_pd(e, zero);
+    const __m128d root = _mm_sqrt_pd(_mm_mul_pd(e0s, e));
+    const __m128d divisor = _mm_or_pd(_mm_and_pd(positive, root), _mm_andnot_pd(positive, one));
+    _mm_storeu_pd(r + k, _mm_div_pd(_mm_loadu_pd(r + k), divisor));
+  }
+#endif
+  for (; k < count; ++k) {
+    if (energy[k] > 0) r[k] /= std::sqrt(e0 * energy[k]);
+  }
+}
+
+}  // namespace
+
 // r(lag) = sum of y[j] y[j + lag] over the window's length, over the root of the two
 // stretches' energies; y is the signal less the frame's local mean, from one period before
 // the frame time on.
@@ -234,35 +330,38 @@ void FrameAnalyser::crossCorrelate(double t) {
 
   double* y = shifted_.data();
   for (std::int64_t j = 0; j < w + lags; ++j) y[j] = x_[start + j] - localMean_;
+  std::fill_n(y + w + lags, kSurplusLags, 0.0);
   double e0 = 0;
   for (std::int64_t j = 0; j < w; ++j) e0 += y[j] * y[j];
 
-  // Four lags at a time over one pass of the first stretch; each sum still adds its terms in
-  // order, so the values equal those of one lag at a time.
+  // Several lags at a time over one pass of the first stretch, their sums side by side in
+  // vector registers; each sum still adds its terms in order, so the values equal those of
+  // one lag at a time.
   std::int64_t i = 1;
-  for (; i + 3 <= lags; i += 4) {
-    double s0 = 0, s1 = 0, s2 = 0, s3 = 0;
-    const double* z = y + i;
-    for (std::int64_t j = 0; j < w; ++j) {
-      const double v = y[j];
-      s0 += v * z[j];
-      s1 += v * z[j + 1];
-      s2 += v * z[j + 2];
-      s3 += v * z[j + 3];
-    }
-    r[i] = s0, r[i + 1] = s1, r[i + 2] = s2, r[i + 3] = s3;
+  if (kWideVectors) {
+    for (; i + 31 <= lags; i += 32) correlateWidePass<8>(y, w, i, r + i);
+    for (; i + 15 <= lags; i += 16) correlateWidePass<4>(y, w, i, r + i);
   }
-  for (; i <= lags; ++i) {
-    double s = 0;
-    for (std::int64_t j = 0; j < w; ++j) s += y[j] * y[j + i];
-    r[i] = s;
+  for (; i + 15 <= lags; i += 16) correlatePass<8>(y, w, i, r + i);
+  for (; i + 3 <= lags; i += 4) correlatePass<2>(y, w, i, r + i);
+  if (i <= lags) {
+    // The last one to three lags in a pass of four, whose surplus lanes read the zeros past
+    // the stretch and are dropped.
+    double last[4];
+    correlatePass<2>(y, w, i, last);
+    std::copy_n(last, lags - i + 1, r + i);
   }
+
+  // The running energy of the lagged stretch first, so that the roots and divisions that
+  // normalise the lags do not wait on it.
+  double* energy = energies_.data();
   double ei = e0;
   for (i = 1; i <= lags; ++i) {
     ei += y[i - 1 + w] * y[i - 1 + w] - y[i - 1] * y[i - 1];
-    if (e0 > 0 && ei > 0) r[i] /= std::sqrt(e0 * ei);
-    r[-i] = r[i];
+    energy[i] = ei;
   }
+  if (e0 > 0) normaliseLags(r + 1, energy + 1, lags, e0);
+  for (i = 1; i <= lags; ++i) r[-i] = r[i];
 }
 
 }  // namespace sonarel::core

@@ -86,8 +86,8 @@ class FrameAnalyser {
 
   const AnalysisGeometry& g_;
   ScaledSamples x_;
-  std::vector<double> frame_;                     // windowSamples values
   std::vector<double> shifted_;                   // cross-correlation: signal less the mean
+  std::vector<double> energies_;                  // cross-correlation: of each lagged stretch
   std::optional<dsp::FftAutocorrelation> fftAc_;  // autocorrelation methods
   std::vector<double> r_;  // lags -brentLimit .. brentLimit at index lag + brentLimit
   std::vector<int> lags_;  // integer lag of each candidate, for the refinement

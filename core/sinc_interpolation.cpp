@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/brent_minimum.h"
+#include "dsp/lanes.h"
 
 namespace sonarel::core {
 
@@ -39,32 +40,76 @@ const KernelAngles& kernelAngles(long reach, double step) {
   return angles;
 }
 
-// The sum over k < reach of (-1)^k y[k] (1 + cos(step d)) / d, d = distance + k: one side
-// of the sinc kernel, with y[k] already in `terms` (which it overwrites). c0 and s0 are cos
-// and sin of step * distance; the angle of term k follows from the tables by the angle sum,
-// so the terms do not depend on each other: they are made in one loop that the compiler
-// vectorises, then added in four partial sums.
-double sincSide(std::span<double> terms, double distance, double c0, double s0,
-                const KernelAngles& angles) {
-  const std::size_t reach = terms.size();
-  double* __restrict t = terms.data();
-  const double* __restrict cosK = angles.cosine.data();
-  const double* __restrict sinK = angles.sine.data();
-  const double* __restrict k = angles.index.data();
-  for (std::size_t i = 0; i < reach; ++i) {
-    t[i] = t[i] * (1.0 + (c0 * cosK[i] - s0 * sinK[i])) / (distance + k[i]);
+using dsp::Lanes;
+using dsp::loadLanes;
+
+// The sum over k < reach of (-1)^k (l[k] (1 + cos(step dl)) / dl + r[k] (1 + cos(step dr)) / dr),
+// dl = distance + k, dr = 1 - distance + k: both sides of the sinc kernel, l[k] = y[middle - k]
+// and r[k] = y[middle + 1 + k]. (c, s) and (cOther, sOther) are cos and sin of step * dl and
+// step * dr at k = 0; the angle of each term follows from the tables by the angle sum, so the
+// terms do not depend on each other and are made two at a time in vector lanes, read from the
+// curve where it lies. Both sides of a term share one division, over dl dr.
+class SincKernel {
+ public:
+  SincKernel(const double* y, std::size_t middle, double distance, double c, double s,
+             double cOther, double sOther, const KernelAngles& angles)
+      : y_(y),
+        middle_(middle),
+        distance_(distance),
+        c_(c),
+        s_(s),
+        cOther_(cOther),
+        sOther_(sOther),
+        angles_(angles) {}
+
+  double sum(std::size_t reach) const {
+    // Lane 0 gathers the even terms, lane 1 the odd ones, in two sums each.
+    Lanes total0 = {0.0, 0.0}, total1 = {0.0, 0.0};
+    std::size_t k = 0;
+    for (; k + 4 <= reach; k += 4) {
+      Lanes num, den;
+      terms(k, num, den);
+      total0 += num / den;
+      terms(k + 2, num, den);
+      total1 += num / den;
+    }
+    double sum = (total0[0] + total1[0]) - (total0[1] + total1[1]);
+    for (; k < reach; ++k) {
+      const double term = single(k);
+      sum += k % 2 == 0 ? term : -term;
+    }
+    return sum;
   }
-  double even0 = 0.0, odd0 = 0.0, even1 = 0.0, odd1 = 0.0;
-  std::size_t i = 0;
-  for (; i + 4 <= reach; i += 4) {
-    even0 += t[i];
-    odd0 += t[i + 1];
-    even1 += t[i + 2];
-    odd1 += t[i + 3];
+
+ private:
+  // Numerators and denominators of terms k and k + 1, both sides each.
+  void terms(std::size_t k, Lanes& num, Lanes& den) const {
+    const Lanes before = loadLanes(y_ + middle_ - k - 1);  // samples middle-k-1, middle-k
+    const Lanes l = {before[1], before[0]};
+    const Lanes r = loadLanes(y_ + middle_ + 1 + k);
+    const Lanes index = loadLanes(angles_.index.data() + k);
+    const Lanes cosK = loadLanes(angles_.cosine.data() + k),
+                sinK = loadLanes(angles_.sine.data() + k);
+    const Lanes dl = distance_ + index, dr = (1.0 - distance_) + index;
+    const Lanes wl = l * (1.0 + (c_ * cosK - s_ * sinK));
+    const Lanes wr = r * (1.0 + (cOther_ * cosK - sOther_ * sinK));
+    num = wl * dr + wr * dl;
+    den = dl * dr;
   }
-  for (; i < reach; ++i) (i % 2 == 0 ? even0 : odd0) += t[i];
-  return (even0 + even1) - (odd0 + odd1);
-}
+
+  double single(std::size_t k) const {
+    const double index = angles_.index[k], cosK = angles_.cosine[k], sinK = angles_.sine[k];
+    const double dl = distance_ + index, dr = (1.0 - distance_) + index;
+    const double wl = y_[middle_ - k] * (1.0 + (c_ * cosK - s_ * sinK));
+    const double wr = y_[middle_ + 1 + k] * (1.0 + (cOther_ * cosK - sOther_ * sinK));
+    return (wl * dr + wr * dl) / (dl * dr);
+  }
+
+  const double* y_;
+  std::size_t middle_;
+  double distance_, c_, s_, cOther_, sOther_;
+  const KernelAngles& angles_;
+};
 
 }  // namespace
 
@@ -92,18 +137,9 @@ double interpolateSinc(std::span<const double> y, double x, int depth) {
   const double c = std::cos(fraction * step), s = std::sin(fraction * step);
   const double cOther = cosStep * c + sinStep * s;  // cos((1 - fraction) step)
   const double sOther = sinStep * c - cosStep * s;  // sin((1 - fraction) step)
-  // Each side's samples in the order of its terms, in buffers the thread keeps.
-  thread_local std::vector<double> leftTerms, rightTerms;
-  const auto n = static_cast<std::size_t>(reach);
-  const auto middle = static_cast<std::size_t>(left);
-  leftTerms.resize(n);
-  rightTerms.resize(n);
-  for (std::size_t k = 0; k < n; ++k) {
-    leftTerms[k] = y[middle - k];
-    rightTerms[k] = y[middle + 1 + k];
-  }
-  const double sum = sincSide(leftTerms, fraction, c, s, angles) +
-                     sincSide(rightTerms, 1.0 - fraction, cOther, sOther, angles);
+  const SincKernel kernel(y.data(), static_cast<std::size_t>(left), fraction, c, s, cOther, sOther,
+                          angles);
+  const double sum = kernel.sum(static_cast<std::size_t>(reach));
   return 0.5 * std::sin(pi * fraction) / pi * sum;
 }
 

@@ -2,6 +2,7 @@
 #include "dsp/fft.h"
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
 #include <map>
 #include <memory>
@@ -72,6 +73,12 @@ void runAligned(std::span<In> in, std::span<Out> out, Execute execute) {
 }
 
 }  // namespace
+
+std::size_t fastFftSize(std::size_t atLeast) {
+  const std::size_t power = std::bit_ceil(atLeast);
+  const std::size_t threes = 3 * std::bit_ceil((atLeast + 2) / 3);
+  return std::min(power, threes);
+}
 
 RealFft::RealFft(std::size_t size) : size_(size) {
   assert(size >= 2);

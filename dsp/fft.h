@@ -44,6 +44,10 @@ struct FftwAllocator {
 template <class T>
 using AlignedVector = std::vector<T, FftwAllocator<T>>;
 
+// The smallest size of at least `atLeast` (>= 1) of the form 2^k or 3 * 2^k: FFTW transforms
+// either quickly, and the second often wastes far less padding than the next power of two.
+std::size_t fastFftSize(std::size_t atLeast);
+
 // The transform of `size` real values (size >= 2) to its size / 2 + 1 non-negative bins.
 class RealFft {
  public:

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -38,6 +39,32 @@ TEST(InterpolateSinc, KeepsToTheSamplesThatExist) {
   EXPECT_EQ(interpolateSinc({}, 0.5, 70), 0.0);
   const std::vector<double> one = {7.0};
   EXPECT_EQ(interpolateSinc(one, 0.5, 70), 7.0);
+}
+
+TEST(InterpolateSinc, EqualsTheWindowedSincSumAtEveryReach) {
+  // The kernel as defined: sample i weighs sin(pi d) / (pi d) (1 + cos(pi d / (reach + 1/2))) / 2
+  // at distance d = x - i, over reach samples on each side; reach shrinks near the ends.
+  std::vector<double> y(60);
+  for (std::size_t i = 0; i < y.size(); ++i) y[i] = std::sin(0.7 * i) + 0.3 * std::cos(2.9 * i);
+  const auto definition = [&y](double x, long reach) {
+    const long left = static_cast<long>(std::floor(x));
+    double sum = 0;
+    for (long i = left - reach + 1; i <= left + reach; ++i) {
+      const double d = x - i;
+      sum +=
+          y[i] * std::sin(M_PI * d) / (M_PI * d) * 0.5 * (1 + std::cos(M_PI * d / (reach + 0.5)));
+    }
+    return sum;
+  };
+  for (int depth : {kSincDepth30, 9, 4}) {
+    for (long left = 0; left < 59; ++left) {
+      const double x = left + 0.13 * (1 + left % 6);
+      const long reach = std::min<long>({depth, left + 1, 59 - left});
+      if (reach < 2) continue;
+      EXPECT_NEAR(interpolateSinc(y, x, depth), definition(x, reach), 1e-10)
+          << "depth " << depth << " at " << x << " (reach " << reach << ")";
+    }
+  }
 }
 
 TEST(ImprovePeak, FindsAPeakBetweenSamples) {

@@ -83,5 +83,21 @@ TEST(FftAutocorrelation, GivesTheCircularAutocorrelationTimesTheSize) {
   EXPECT_EQ(std::vector<double>(again.begin(), again.end()), first);
 }
 
+TEST(FastFftSize, PicksThePowerOfTwoOrThreeTimesOneThatWastesLess) {
+  EXPECT_EQ(fastFftSize(1), 1u);
+  EXPECT_EQ(fastFftSize(3), 3u);
+  EXPECT_EQ(fastFftSize(5), 6u);
+  EXPECT_EQ(fastFftSize(1024), 1024u);
+  EXPECT_EQ(fastFftSize(1025), 1536u);
+  EXPECT_EQ(fastFftSize(1536), 1536u);
+  EXPECT_EQ(fastFftSize(1537), 2048u);
+  EXPECT_EQ(fastFftSize(2832), 3072u) << "a 3-period window at 44100 Hz and 70 Hz";
+  for (std::size_t n = 1; n < 5000; ++n) {
+    const std::size_t size = fastFftSize(n);
+    ASSERT_GE(size, n);
+    ASSERT_LE(size, n + n / 2 + 1) << n;
+  }
+}
+
 }  // namespace
 }  // namespace sonarel::dsp
