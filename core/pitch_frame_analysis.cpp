@@ -12,6 +12,7 @@
 #include "core/sinc_interpolation.h"
 #include "dsp/fft.h"
 #include "dsp/lanes.h"
+#include "dsp/vector_clones.h"
 #include "dsp/windows.h"
 
 namespace sonarel::core {
@@ -265,13 +266,11 @@ void correlatePass(const double* y, std::int64_t w, std::int64_t i, double* out)
   }
 }
 
-#if defined(__x86_64__)
 // The same with four lanes per register, on processors with AVX2: out[k] for k < 4Q. The
 // lanes multiply and add separately, as the two-lane passes do (no fused multiply-add), so
 // both give the same sums to the last bit.
 template <int Q>
-__attribute__((target("avx2"))) void correlateWidePass(const double* y, std::int64_t w,
-                                                       std::int64_t i, double* out) {
+SONAREL_AVX2 void correlateWidePass(const double* y, std::int64_t w, std::int64_t i, double* out) {
   using Quad = double __attribute__((vector_size(32)));
   Quad s[Q] = {};
   const double* z = y + i;
@@ -285,13 +284,6 @@ __attribute__((target("avx2"))) void correlateWidePass(const double* y, std::int
   }
   for (int p = 0; p < Q; ++p) std::memcpy(out + 4 * p, &s[p], sizeof s[p]);
 }
-
-const bool kWideVectors = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
-#else
-template <int Q>
-void correlateWidePass(const double*, std::int64_t, std::int64_t, double*) {}
-constexpr bool kWideVectors = false;
-#endif
 
 // r[k] /= sqrt(e0 energy[k]) for k < count where energy[k] > 0. Two lags at a time where
 // the processor has SSE2 (the compiler does not vectorise the root, which may set errno): a
@@ -338,7 +330,7 @@ void FrameAnalyser::crossCorrelate(double t) {
   // vector registers; each sum still adds its terms in order, so the values equal those of
   // one lag at a time.
   std::int64_t i = 1;
-  if (kWideVectors) {
+  if (dsp::processorHasAvx2()) {
     for (; i + 31 <= lags; i += 32) correlateWidePass<8>(y, w, i, r + i);
     for (; i + 15 <= lags; i += 16) correlateWidePass<4>(y, w, i, r + i);
   }

@@ -2,6 +2,7 @@
 #include "quality/clinical/clinical_measures.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 #include "core/sinc_interpolation.h"
@@ -16,23 +17,6 @@ namespace {
 
 using dsp::AlignedVector;
 using dsp::Complex;
-
-std::size_t powerOfTwoAtLeast(std::size_t n) {
-  std::size_t size = 2;
-  while (size < n) size *= 2;
-  return size;
-}
-
-// The smallest size of at least n whose only prime factors are 2, 3 and 5, which the
-// transforms handle about as fast as powers of two.
-std::size_t smoothSizeAtLeast(std::size_t n) {
-  for (std::size_t size = std::max<std::size_t>(n, 2);; ++size) {
-    std::size_t rest = size;
-    for (std::size_t p : {2, 3, 5})
-      while (rest % p == 0) rest /= p;
-    if (rest == 1) return size;
-  }
-}
 
 // Frames of `length` samples every `step`, as many as fit, the run centred in the sound.
 struct FramePlacement {
@@ -126,7 +110,7 @@ std::vector<CorrelationFrame> correlationFrames(std::span<const float> x, double
 
   // The correlation is circular, but a frame's window and its lags end within the span, so a
   // transform as long as the span leaves every lag asked for unwrapped.
-  const std::size_t size = smoothSizeAtLeast(span);
+  const std::size_t size = dsp::fastFftSize(span);
   const dsp::RealFft& fft = dsp::RealFft::ofSize(size);
   AlignedVector<double> a(size, 0.0), b(size, 0.0), product(size);
   AlignedVector<Complex> aBins(fft.binCount()), bBins(fft.binCount());
@@ -240,7 +224,7 @@ std::optional<AmplitudeShimmer> localShimmer(std::span<const float> x, double sa
 
 std::optional<SpectralSlopes> longTermSlopes(std::span<const float> x, double sampleRate) {
   if (x.size() < 2 || sampleRate / 2 < kLtasHighBandTopHz) return std::nullopt;
-  const std::size_t size = powerOfTwoAtLeast(x.size());
+  const std::size_t size = std::bit_ceil(x.size());
   const dsp::RealFft& fft = dsp::RealFft::ofSize(size);
   AlignedVector<double> samples(size, 0.0);
   std::copy(x.begin(), x.end(), samples.begin());
