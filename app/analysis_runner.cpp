@@ -11,7 +11,15 @@
 
 namespace sonarel::app {
 
-AnalysisRunner::AnalysisRunner(QObject* parent) : QObject(parent) {}
+namespace {
+// How often the window thread looks for the worker's end.
+constexpr int kPollMilliseconds = 40;
+}  // namespace
+
+AnalysisRunner::AnalysisRunner(QObject* parent) : QObject(parent) {
+  poll_.setInterval(kPollMilliseconds);
+  connect(&poll_, &QTimer::timeout, this, &AnalysisRunner::collect);
+}
 
 AnalysisRunner::~AnalysisRunner() {
   if (current_ && current_->thread.joinable()) {
@@ -28,7 +36,10 @@ AnalysisRunner::Outcome AnalysisRunner::run(ViewState& view, WaitDialog* wait, c
   const std::stop_token cancel = wait ? wait->stopToken() : std::stop_token{};
   const auto superseded = [this, &job] { return job->request != lastRequest_; };
   const auto dropped = [&] {
-    if (!job->reported) emit resultArrived(job->request, false);
+    if (!job->reported) {
+      job->reported = true;
+      emit resultArrived(job->request, false);
+    }
     if (superseded()) return Outcome{true, std::nullopt};
     return Outcome{false, core::Message{core::MessageId::AnalysisCancelled}};
   };
@@ -55,7 +66,7 @@ AnalysisRunner::Outcome AnalysisRunner::run(ViewState& view, WaitDialog* wait, c
 
 void AnalysisRunner::start(const std::shared_ptr<Job>& job) {
   current_ = job;
-  job->thread = std::thread([this, job] {
+  job->thread = std::thread([job] {
     core::AnalysisControl control;
     control.stop = job->stop.get_token();
     Job* const raw = job.get();
@@ -68,17 +79,25 @@ void AnalysisRunner::start(const std::shared_ptr<Job>& job) {
     } catch (const std::bad_alloc&) {
       job->message = core::Message{core::MessageId::NoFreeMemory};
     }
-    // The window thread takes it from here (and joins this thread first).
-    QMetaObject::invokeMethod(
-        this, [this, job] { finish(job); }, Qt::QueuedConnection);
+    // The window thread's poll takes it from here (and joins this thread first).
+    raw->ended.store(true, std::memory_order_release);
   });
+  poll_.start();
+}
+
+void AnalysisRunner::collect() {
+  if (current_ && current_->ended.load(std::memory_order_acquire)) {
+    const std::shared_ptr<Job> ended = current_;  // finish() lets go of current_
+    finish(ended);
+  }
+  if (!current_) poll_.stop();
 }
 
 void AnalysisRunner::finish(const std::shared_ptr<Job>& job) {
   job->thread.join();
   job->finished = true;
   if (current_ == job) current_.reset();
-  if (job->abandoned || job->request != lastRequest_) {
+  if ((job->abandoned || job->request != lastRequest_) && !job->reported) {
     job->reported = true;  // dropped as it ends, before a newer request starts
     emit resultArrived(job->request, false);
   }
@@ -92,8 +111,9 @@ void AnalysisRunner::waitUntil(const std::function<bool()>& ready, WaitDialog* w
     const bool input = wait && wait->showing();
     QEventLoop loop;
     QTimer tick;
-    tick.setInterval(40);
+    tick.setInterval(kPollMilliseconds);
     connect(&tick, &QTimer::timeout, &loop, [&] {
+      collect();
       if (wait) wait->showProgress(job.done.load(), job.total.load());
       if (ready() || (wait && wait->showing() != input)) loop.quit();
     });

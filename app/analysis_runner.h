@@ -4,8 +4,9 @@
 //
 // The worker analyses a copy of the view (ViewState::analysisCopy: its own samples), so
 // nothing it reads is shared with the window thread, which goes on drawing the view. The
-// result comes back on the window thread (a queued call) and is taken into the view there,
-// unless the samples changed meanwhile or a newer request took its place. One analysis runs
+// worker publishes its end through an atomic flag; the window thread polls it every 40 ms,
+// joins the worker and takes the result into the view there, unless the samples changed
+// meanwhile or a newer request took its place. One analysis runs
 // at a time: a newer request asks the running one to stop (the analyses that check the stop
 // token end at their next frame) and starts when it has ended; a result nobody waits for is
 // dropped.
@@ -15,6 +16,7 @@
 // without user input until the wait dialog shows and takes it.
 
 #include <QObject>
+#include <QTimer>
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -67,6 +69,9 @@ class AnalysisRunner : public QObject {
     std::stop_source stop;
     std::atomic<std::int32_t> done{0}, total{0};  // progress, written by the worker
     std::optional<core::Message> message;         // written by the worker before it ends
+    // Stored (release) by the worker once `copy` and `message` are final; the window thread
+    // reads them only after loading it true (acquire).
+    std::atomic<bool> ended{false};
     std::thread thread;
     bool finished = false;   // the window thread has joined the worker
     bool abandoned = false;  // its run() has returned
@@ -75,10 +80,13 @@ class AnalysisRunner : public QObject {
 
   void start(const std::shared_ptr<Job>& job);
   void finish(const std::shared_ptr<Job>& job);
+  // Finishes the running job if its worker has published its end.
+  void collect();
   // Turns the event loop until `ready` holds, moving `wait`'s bar with `job`'s progress.
   void waitUntil(const std::function<bool()>& ready, WaitDialog* wait, const Job& job);
 
   std::shared_ptr<Job> current_;  // the job on the worker, if any
+  QTimer poll_;                   // collects the job's end while no wait is turning the loop
   quint64 lastRequest_ = 0;
   std::vector<QEventLoop*> loops_;  // the waits in progress, innermost last
 };

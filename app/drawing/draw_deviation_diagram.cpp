@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/drawing/fitted_text.h"
+#include "app/drawing/marker_stamps.h"
 #include "app/drawing/quality_drawing.h"
 #include "quality/diagram_points.h"
 
@@ -112,13 +113,6 @@ void drawDiagramName(QPainter& painter, const DiagramFrame& f, bool compact,
              displayText(QT_TRANSLATE_NOOP("Display", "G\u00f6ttingen Hoarseness Diagram")));
 }
 
-void drawMarker(QPainter& painter, const QPointF& centre, double width, double height,
-                const QColor& outline, const QColor& fill) {
-  painter.setPen(QPen(outline, 1));
-  painter.setBrush(fill);
-  painter.drawEllipse(centre, width / 2, height / 2);
-}
-
 // One segment's frames joined in time order, each with its marker.
 void drawPoints(QPainter& painter, const DiagramFrame& f,
                 const std::vector<quality::DiagramPoint>& points, const MarkColours& colours,
@@ -130,8 +124,8 @@ void drawPoints(QPainter& painter, const DiagramFrame& f,
                      f.pixel(points[k].irregularity, points[k].noise));
   }
   for (const quality::DiagramPoint& p : points) {
-    drawMarker(painter, f.pixel(p.irregularity, p.noise), compact ? 12 : 8, 8, colours.line,
-               colours.marker);
+    drawRoundMarker(painter, f.pixel(p.irregularity, p.noise), compact ? 12 : 8, 8, colours.line,
+                    colours.marker);
   }
 }
 
@@ -142,8 +136,8 @@ void drawLegendEntry(QPainter& painter, const DiagramFrame& f, int entry, int fi
   const int y = f.yb + 50 + ((entry + 1) % 3 + 1) * 22;
   painter.setPen(QPen(colours.line, 2));
   painter.drawLine(x, y, x + 40, y);
-  drawMarker(painter, QPointF(x, y), 8, 8, colours.line, colours.marker);
-  drawMarker(painter, QPointF(x + 40, y), 8, 8, colours.line, colours.marker);
+  drawRoundMarker(painter, QPointF(x, y), 8, 8, colours.line, colours.marker);
+  drawRoundMarker(painter, QPointF(x + 40, y), 8, 8, colours.line, colours.marker);
   painter.setFont(arial(14, true));
   painter.setPen(colours.marker);
   // A recording from outside a client folder has no number: its name stands for it.
@@ -216,7 +210,7 @@ DrawnDiagram drawDeviationDiagram(QPainter& painter, const QRect& graph, const D
       drawnSegment.points = static_cast<int>(points.size());
       if (const auto mean = quality::meanPoint(points); mean && !followUp) {
         const QPointF centre = f.pixel(mean->irregularity, mean->noise);
-        drawMarker(painter, centre, compact ? 18 : 12, 12, colours.line, kMeanColour);
+        drawRoundMarker(painter, centre, compact ? 18 : 12, 12, colours.line, kMeanColour);
         drawnSegment.mean = centre;
       }
       drawn.segments.push_back(drawnSegment);

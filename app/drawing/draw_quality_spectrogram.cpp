@@ -176,6 +176,7 @@ DrawnCurves drawSpectrogramIntensityF0(QPainter& painter, const QRect& graph,
   DrawnCurves drawn;
   painter.save();
   SpectrogramCaches* caches = data.spectral.caches;
+  if (caches) caches->showSingle();
   drawSpectrogramPicture(painter, spectrogramPanel(graph), data, data.spectral.spectrogram.band,
                          caches ? &caches->single : nullptr, kBandName);
   const CurvePanel panel = curvePanel(graph);

@@ -194,6 +194,7 @@ void drawSpectrogram(QPainter& painter, const QRect& graph, const DisplayData& d
   painter.save();
   painter.setFont(labelFont(painter));
   SpectrogramCaches* caches = data.spectral.caches;
+  if (caches) caches->showSingle();
   drawSpectrogramPicture(painter, graph, data, bandOf(data), caches ? &caches->single : nullptr);
   drawUpwards(painter, graph.left() + 725, graph.center().y(),
               displayText(QT_TRANSLATE_NOOP("Display", "Spectrogram")), kBandNameColour);
@@ -207,6 +208,7 @@ void drawSpectrogramAmplitude(QPainter& painter, const QRect& graph, const Displ
   painter.setFont(labelFont(painter));
   const AmplitudePanels panels = amplitudePanels(graph);
   SpectrogramCaches* caches = data.spectral.caches;
+  if (caches) caches->showPair();
   drawSpectrogramPicture(painter, panels.wide, data, spectral::SpectrogramBand::Wide,
                          caches ? &caches->wide : nullptr);
   drawSpectrogramPicture(painter, panels.narrow, data, spectral::SpectrogramBand::Narrow,

@@ -80,6 +80,12 @@ class SpectrogramPictureCache {
 // Three pictures: mode 1 and the upper and lower pictures of mode 16.
 struct SpectrogramCaches {
   SpectrogramPictureCache single, wide, narrow;
+  // Which of them the display drawn last shows: only those grow between repaints, so that a
+  // picture left half-built by an earlier display does not slow the one on screen.
+  bool singleShown = true;
+  bool pairShown = true;
+  void showSingle() { singleShown = true, pairShown = false; }
+  void showPair() { singleShown = false, pairShown = true; }
 };
 
 struct SpectralDisplay {

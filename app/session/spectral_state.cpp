@@ -49,14 +49,16 @@ void SpectralState::clearResults() {
 }
 
 bool SpectralState::picturesGrowing() const {
-  for (const SpectrogramPictureCache* cache : {&caches_.single, &caches_.wide, &caches_.narrow})
-    if (cache->growing()) return true;
-  return false;
+  if (caches_.singleShown && caches_.single.growing()) return true;
+  return caches_.pairShown && (caches_.wide.growing() || caches_.narrow.growing());
 }
 
 void SpectralState::advancePictures() const {
-  for (SpectrogramPictureCache* cache : {&caches_.single, &caches_.wide, &caches_.narrow})
-    cache->advance();
+  if (caches_.singleShown) caches_.single.advance();
+  if (caches_.pairShown) {
+    caches_.wide.advance();
+    caches_.narrow.advance();
+  }
 }
 
 SpectralDisplay SpectralState::display() const {

@@ -34,8 +34,15 @@ const std::vector<std::uint32_t>& SpectrogramPictureCache::colours(
   const ColourKey key{pictures_, builder_->columnsDone(), settings.contrast,
                       settings.blackAndWhite};
   if (key == colourKey_ && !colours_.empty()) return colours_;
-  colourKey_ = key;
   const spectral::SpectrogramPicture& picture = builder_->picture();
+  // A picture growing on screen: only the columns added since the last paint are coloured.
+  ColourKey grown = key;
+  grown.columnsDone = colourKey_.columnsDone;
+  const bool growing = grown == colourKey_ && colourKey_.columnsDone >= 0 &&
+                       key.columnsDone > colourKey_.columnsDone &&
+                       colours_.size() == static_cast<std::size_t>(picture.columns) * picture.rows;
+  const int from = growing ? colourKey_.columnsDone : 0;
+  colourKey_ = key;
   const spectral::Palette palette =
       spectral::SpectrogramPalette(settings.contrast, settings.blackAndWhite);
   std::array<std::uint32_t, spectral::kPaletteSize> words{};
@@ -44,10 +51,10 @@ const std::vector<std::uint32_t>& SpectrogramPictureCache::colours(
                palette[i].b;
   const std::uint32_t ground = words[spectral::kBackgroundEntry];
   const int columns = std::min(key.columnsDone, picture.columns);
-  colours_.assign(static_cast<std::size_t>(picture.columns) * picture.rows, ground);
+  if (!growing) colours_.assign(static_cast<std::size_t>(picture.columns) * picture.rows, ground);
   for (int row = 0; row < picture.rows; ++row) {
     const std::size_t line = static_cast<std::size_t>(row) * picture.columns;
-    for (int c = 0; c < columns; ++c)
+    for (int c = from; c < columns; ++c)
       colours_[line + c] = words[picture.entries[line + static_cast<std::size_t>(c)]];
   }
   return colours_;

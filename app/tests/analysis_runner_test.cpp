@@ -185,5 +185,43 @@ TEST_F(AnalysisRunnerTest, CancelInTheWaitDialogEndsTheWaitAndDropsTheResult) {
   EXPECT_EQ(view.displayMode(), 3);
 }
 
+// A worker whose wait was cancelled is collected by the window thread's poll as it ends, with
+// no newer request to wait for it: it is joined and its result reported as dropped.
+TEST_F(AnalysisRunnerTest, AnAbandonedWorkerIsCollectedWhileTheWindowIdles) {
+  QWidget window;
+  window.show();
+  WaitDialog wait(&window, "Analysing");
+  QTimer press;
+  QObject::connect(&press, &QTimer::timeout, [&] {
+    auto* dialog = window.findChild<QProgressDialog*>();
+    if (dialog && dialog->isVisible()) dialog->findChild<QPushButton*>()->click();
+  });
+  press.start(20);
+  std::vector<std::pair<quint64, bool>> arrivals;
+  QObject::connect(&runner, &AnalysisRunner::resultArrived,
+                   [&](quint64 request, bool taken) { arrivals.emplace_back(request, taken); });
+  std::atomic<bool> release{false};
+  const AnalysisRunner::Outcome outcome =
+      runner.run(view, &wait, [&](ViewState& copy, const core::AnalysisControl&) {
+        // Ignores the stop: it ends only when let go, after its wait was cancelled.
+        const auto deadline = std::chrono::steady_clock::now() + 10s;
+        while (!release && std::chrono::steady_clock::now() < deadline)
+          std::this_thread::sleep_for(1ms);
+        return copy.showMode(2, ModeNeeds{.f0 = true}, core::AnalysisControl{});
+      });
+  press.stop();
+  ASSERT_TRUE(outcome.message);
+  EXPECT_EQ(outcome.message->id, core::MessageId::AnalysisCancelled);
+  EXPECT_TRUE(runner.running()) << "the worker is still at work";
+  release = true;
+  const auto deadline = std::chrono::steady_clock::now() + 10s;
+  while (runner.running() && std::chrono::steady_clock::now() < deadline)
+    QApplication::processEvents(QEventLoop::AllEvents, 10);
+  EXPECT_FALSE(runner.running());
+  ASSERT_EQ(arrivals.size(), 1u);
+  EXPECT_EQ(arrivals[0], std::make_pair(quint64{1}, false));
+  EXPECT_EQ(view.displayMode(), mode::None);
+}
+
 }  // namespace
 }  // namespace sonarel::app

@@ -234,6 +234,41 @@ TEST_F(SpectralViewTest, SpectrogramReadoutsAndMarkersFollowTheirScales) {
                                   {graph.left() + 10, panels.wide.bottom() + 8}));
 }
 
+// A picture left half-built by the display shown before does not grow beside the one shown
+// now, and takes up again where it stopped when its display comes back.
+TEST_F(SpectralViewTest, OnlyThePicturesOnScreenGrow) {
+  open(11025, testing::noise(11025, 6));
+  QImage image(g.extent(), QImage::Format_RGB32);
+  auto paint = [&](int mode) {
+    ASSERT_FALSE(state.showMode(mode));
+    QPainter painter(&image);
+    DisplayData data = state.displayData();
+    data.spectral.progressive = true;
+    drawDisplayMode(painter, g, data, mode);
+  };
+  SpectrogramCaches& caches = *state.displayData().spectral.caches;
+  paint(mode::Spectrogram);
+  state.spectral().advancePictures();
+  const int single = caches.single.columnsDone();
+  ASSERT_GT(single, 0);
+  ASSERT_TRUE(caches.single.growing());
+
+  paint(mode::SpectrogramAmplitude);
+  int steps = 0;
+  while (state.spectral().picturesGrowing() && steps < 100) {
+    state.spectral().advancePictures();
+    ++steps;
+  }
+  EXPECT_FALSE(caches.wide.growing());
+  EXPECT_FALSE(caches.narrow.growing());
+  EXPECT_EQ(caches.single.columnsDone(), single) << "the hidden picture waited";
+
+  paint(mode::Spectrogram);
+  EXPECT_TRUE(state.spectral().picturesGrowing());
+  state.spectral().advancePictures();
+  EXPECT_GT(caches.single.columnsDone(), single);
+}
+
 TEST_F(SpectralViewTest, APictureGrownColumnByColumnEqualsTheWholeOne) {
   open(11025, testing::noise(11025, 6));
   ASSERT_FALSE(state.showMode(mode::SpectrogramAmplitude));

@@ -105,6 +105,11 @@ TEST(SpectrogramPictureCache, ColoursFollowGrowthAndSettings) {
   int loud = 0;
   for (int row = 0; row < 64; ++row) loud += picture.entry(300, row) != spectral::kBackgroundEntry;
   EXPECT_GT(loud, 0) << "the colours were checked on something besides background";
+
+  // Coloured a few columns at a time as it grew, the picture equals one coloured whole.
+  SpectrogramPictureCache whole;
+  whole.picture(request, 1, true);
+  EXPECT_EQ(cache.colours(settings), whole.colours(settings));
 }
 
 }  // namespace
