@@ -10,6 +10,8 @@
 
 #include <functional>
 #include <memory>
+#include <span>
+#include <vector>
 
 #include "app/session/curve_cache.h"
 #include "app/session/display_data.h"
@@ -32,6 +34,13 @@ struct DeviceColumns {
 };
 
 DeviceColumns deviceColumns(const QPainter& painter, const QRect& area);
+
+// What the polyline `points` (in the painter's logical units, gaps between runs) covers of
+// each device column of `space`: the lowest and highest device row, NaN where it does not pass.
+struct ColumnCover {
+  std::vector<double> low, high;
+};
+ColumnCover columnCover(std::span<const core::CurvePoint> points, const DeviceColumns& space);
 
 // The columns `reduce()` makes, kept in the view's cache when the data comes with one.
 std::shared_ptr<const CurveCache::Columns> cachedColumns(

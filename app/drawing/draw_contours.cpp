@@ -53,38 +53,6 @@ void strokeRuns(QPainter& painter, std::span<const core::CurvePoint> points, boo
   stroke();
 }
 
-// What the polyline `points` (gaps between runs) covers of each device column of `space`:
-// the lowest and highest device row, NaN where it does not pass.
-std::pair<std::vector<double>, std::vector<double>> columnCover(
-    std::span<const core::CurvePoint> points, const DeviceColumns& space) {
-  const auto n = static_cast<std::size_t>(space.columns);
-  std::vector<double> low(n, kGap), high(n, kGap);
-  const auto cover = [&](double x, double y) {
-    const double column = std::floor(x - space.left);
-    if (column < 0 || column >= static_cast<double>(n)) return;
-    const auto c = static_cast<std::size_t>(column);
-    low[c] = std::isnan(low[c]) ? y : std::min(low[c], y);
-    high[c] = std::isnan(high[c]) ? y : std::max(high[c], y);
-  };
-  const auto device = [&](const core::CurvePoint& p) {
-    return space.toDevice.map(QPointF(p.x, p.y));
-  };
-  for (std::size_t i = 0; i < points.size(); ++i) {
-    if (points[i].gap()) continue;
-    const QPointF p = device(points[i]);
-    cover(p.x(), p.y());
-    if (i + 1 >= points.size() || points[i + 1].gap()) continue;
-    // Where the segment to the next point crosses each column edge.
-    const QPointF q = device(points[i + 1]);
-    for (double edge = std::floor(p.x()) + 1; edge < q.x(); ++edge) {
-      const double y = p.y() + (q.y() - p.y()) * (edge - p.x()) / (q.x() - p.x());
-      cover(edge - 0.5, y);
-      cover(edge + 0.5, y);
-    }
-  }
-  return {std::move(low), std::move(high)};
-}
-
 // The extremes of the intensity frames that start in each of `columns` columns across the
 // axis; a column narrower than the frame step takes the next frame (the last one at the end
 // of the recording).

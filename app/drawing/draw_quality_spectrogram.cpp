@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/drawing/contour_grid.h"
+#include "app/drawing/device_columns.h"
 #include "app/drawing/polyline_pieces.h"
 #include "app/drawing/quality_drawing.h"
 #include "app/drawing/spectral_drawing.h"
@@ -45,24 +46,34 @@ std::vector<QPoint> curvePoints(const QRect& graph, const CurvePanel& panel, con
   return points;
 }
 
-// The line through `points`. Thousands of F0 frames share the plot's 680 columns: of the
-// points on one column only the first, lowest, highest and last are joined, which covers the
-// same pixels.
-void drawPolyline(QPainter& painter, const std::vector<QPoint>& points, const QColor& colour) {
+// The line through `points` across the plot that starts at `left`. Thousands of F0 frames
+// share the plot's 680 columns: of the points on one column only the first, lowest, highest
+// and last are joined, which covers the same pixels.
+void drawPolyline(QPainter& painter, int left, const std::vector<QPoint>& points,
+                  const QColor& colour) {
   if (points.empty()) return;
   std::vector<core::CurvePoint> curve;
   curve.reserve(points.size());
   for (const QPoint& p : points) curve.push_back({double(p.x()), double(p.y())});
+  painter.setPen(QPen(colour, 1));
+  const DeviceColumns space =
+      deviceColumns(painter, QRect(left, points.front().y(), kPlotWidth + 1, 1));
+  if (space.device && space.toDevice.m11() > 1) {
+    // Scaled up, the pen is several device pixels wide; stroking it costs more than the rest
+    // of the display together: one span per device column.
+    const ColumnCover cover = columnCover(core::thinCurve(curve, space.grid()), space);
+    drawColumnSpans(painter, space.left, cover.low, cover.high, 0.5 * space.toDevice.m11());
+    return;
+  }
   std::vector<QPoint> thin;
   for (const core::CurvePoint& p : core::thinCurve(curve, {})) {
     thin.emplace_back(static_cast<int>(p.x), static_cast<int>(p.y));
   }
-  painter.setPen(QPen(colour, 1));
   if (painter.transform().type() < QTransform::TxScale) {
     painter.drawPolyline(thin.data(), static_cast<int>(thin.size()));
     return;
   }
-  // Scaled up, the pen is several device pixels wide: stroked whole it would miss the frame.
+  // Scaled (a vector device): stroked whole, the wide pen would miss the frame.
   const std::vector<QPointF> wide(thin.begin(), thin.end());
   drawPolylineInPieces(painter, wide);
 }
@@ -128,7 +139,7 @@ DrawnCurve drawIntensityCurve(QPainter& painter, const QRect& graph, const Curve
       graph, panel,
       [&](int c) { return static_cast<double>(columns[static_cast<std::size_t>(c)]); }, start, end,
       curve.low, curve.high);
-  drawPolyline(painter, curve.points, kIntensityPen);
+  drawPolyline(painter, graph.left(), curve.points, kIntensityPen);
   drawScaleLabels(painter, graph, panel, "dB", curve.low, curve.high, kIntensityLabel, 2);
   curve.drawn = true;
   return curve;
@@ -150,7 +161,7 @@ DrawnCurve drawF0Curve(QPainter& painter, const QRect& graph, const CurvePanel& 
       graph, panel,
       [&](int c) { return static_cast<double>(f0.values[static_cast<std::size_t>(c)]); }, start,
       end, curve.low, curve.high);
-  drawPolyline(painter, curve.points, kF0Pen);
+  drawPolyline(painter, graph.left(), curve.points, kF0Pen);
   drawScaleLabels(painter, graph, panel, "Hz", curve.low, curve.high, kF0Label,
                   painter.fontMetrics().height() + 2);
   curve.drawn = true;

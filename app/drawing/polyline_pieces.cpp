@@ -71,11 +71,12 @@ void drawColumnSpans(QPainter& painter, int left, std::span<const double> low,
     widening[d] = std::sqrt(std::max(0.0, halfWidth * halfWidth - double(d * d)));
   }
   constexpr int kLevels = 16;  // the antialiased ends, grouped by coverage
-  std::vector<QRectF> full;
-  std::vector<QPointF> partial[kLevels];
+  std::vector<QRect> full;     // whole pixels: the raster engine fills these without a path
+  std::vector<QPoint> partial[kLevels];
   const auto addPartial = [&](double x, double row, double coverage) {
     const int level = std::clamp(static_cast<int>(coverage * kLevels), 0, kLevels - 1);
-    if (coverage > 0.5 / kLevels) partial[level].emplace_back(x, row + 0.5);
+    if (coverage > 0.5 / kLevels)
+      partial[level].emplace_back(static_cast<int>(std::floor(x)), static_cast<int>(row));
   };
   for (std::size_t c = 0; c < n; ++c) {
     const std::size_t from = c >= reach ? c - reach : 0, to = std::min(n - 1, c + reach);
@@ -93,7 +94,10 @@ void drawColumnSpans(QPainter& painter, int left, std::span<const double> low,
       addPartial(x, std::floor(top), bottom - top);
       continue;
     }
-    if (lastFull > firstFull) full.emplace_back(x - 0.5, firstFull, 1.0, lastFull - firstFull);
+    if (lastFull > firstFull) {
+      full.emplace_back(left + static_cast<int>(c), static_cast<int>(firstFull), 1,
+                        static_cast<int>(lastFull - firstFull));
+    }
     addPartial(x, firstFull - 1, firstFull - top);
     addPartial(x, lastFull, bottom - lastFull);
   }
