@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCoreApplication>
 #include <QImage>
+#include <QPaintEngine>
 #include <algorithm>
+#include <any>
 #include <cmath>
 
 #include "app/drawing/display_modes.h"
@@ -51,6 +53,41 @@ spectral::SpectrogramBand bandOf(const DisplayData& data) {
   return data.spectral.spectrogram.band;
 }
 
+// The picture smoothed to the device's pixels and kept in the cache while its colours and
+// the size stay: a large window repaints it as a plain copy. The copy is made at the second
+// paint of the same colours, so that a picture drawn once (the first paint, each step of a
+// growing picture) costs no more than drawing it scaled.
+struct DeviceCopy {
+  std::uint64_t coloursVersion = 0;
+  QSize size;
+  QImage image;  // null until the colours are painted a second time
+};
+
+bool drawScaledCopy(QPainter& painter, const QRect& target, const QImage& image,
+                    SpectrogramPictureCache& cache) {
+  const QTransform transform = painter.combinedTransform();
+  const QPaintEngine* engine = painter.paintEngine();
+  const bool raster = engine && engine->type() == QPaintEngine::Raster;
+  if (!raster || transform.type() > QTransform::TxScale || transform.m11() <= 1 ||
+      !painter.testRenderHint(QPainter::SmoothPixmapTransform)) {
+    return false;
+  }
+  const QRect device = transform.mapRect(QRectF(target)).toAlignedRect();
+  auto* copy = std::any_cast<DeviceCopy>(&cache.deviceCopy());
+  if (!copy || copy->coloursVersion != cache.coloursVersion() || copy->size != device.size()) {
+    cache.deviceCopy() = DeviceCopy{cache.coloursVersion(), device.size(), QImage()};
+    return false;
+  }
+  if (copy->image.isNull()) {
+    copy->image = image.scaled(device.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
+  painter.save();
+  painter.resetTransform();  // the clip stays where it was set
+  painter.drawImage(device.topLeft(), copy->image);
+  painter.restore();
+  return true;
+}
+
 }  // namespace
 
 void drawSpectrogramPicture(QPainter& painter, const QRect& panel, const DisplayData& data,
@@ -78,10 +115,12 @@ void drawSpectrogramPicture(QPainter& painter, const QRect& panel, const Display
                          picture.rows, static_cast<qsizetype>(picture.columns) * 4,
                          QImage::Format_RGB32);
       const QRect target(panel.left() + 1, panel.top(), image.width(), panel.height());
-      if (image.height() == target.height()) {
-        painter.drawImage(target.topLeft(), image);
-      } else {
-        painter.drawImage(target, image);
+      if (!drawScaledCopy(painter, target, image, *cache)) {
+        if (image.height() == target.height()) {
+          painter.drawImage(target.topLeft(), image);
+        } else {
+          painter.drawImage(target, image);
+        }
       }
     }
   }

@@ -3,6 +3,7 @@
 // What the spectral displays read from a view: the settings of the spectra and the
 // spectrogram, the computed spectra, and the spectrogram pictures kept between repaints.
 
+#include <any>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -31,6 +32,7 @@ class SpectrogramPictureCache {
   SpectrogramPictureCache& operator=(const SpectrogramPictureCache&) {
     builder_.reset();
     colours_.clear();
+    deviceCopy_.reset();
     return *this;
   }
   SpectrogramPictureCache(SpectrogramPictureCache&&) noexcept = default;
@@ -48,6 +50,11 @@ class SpectrogramPictureCache {
   // with the columns not computed yet in the background colour; empty before any picture.
   // Kept between repaints until the picture grows or changes or the settings change.
   const std::vector<std::uint32_t>& colours(const SpectrogramSettings& settings);
+  // Counts the changes of colours(), so that copies made of them know when they are stale.
+  std::uint64_t coloursVersion() const { return coloursVersion_; }
+  // Where the drawing keeps its copy of the colours scaled to the device, which a large
+  // window would otherwise smooth anew on every repaint.
+  std::any& deviceCopy() { return deviceCopy_; }
 
  private:
   struct Key {
@@ -75,6 +82,8 @@ class SpectrogramPictureCache {
   std::uint64_t pictures_ = 0;  // pictures started, so that the colours know theirs
   ColourKey colourKey_;
   std::vector<std::uint32_t> colours_;
+  std::uint64_t coloursVersion_ = 0;
+  std::any deviceCopy_;
 };
 
 // Three pictures: mode 1 and the upper and lower pictures of mode 16.

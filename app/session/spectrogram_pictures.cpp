@@ -28,6 +28,7 @@ const spectral::SpectrogramPicture& SpectrogramPictureCache::picture(
 const std::vector<std::uint32_t>& SpectrogramPictureCache::colours(
     const SpectrogramSettings& settings) {
   if (!builder_) {
+    if (!colours_.empty()) ++coloursVersion_;
     colours_.clear();
     return colours_;
   }
@@ -43,6 +44,7 @@ const std::vector<std::uint32_t>& SpectrogramPictureCache::colours(
                        colours_.size() == static_cast<std::size_t>(picture.columns) * picture.rows;
   const int from = growing ? colourKey_.columnsDone : 0;
   colourKey_ = key;
+  ++coloursVersion_;
   const spectral::Palette palette =
       spectral::SpectrogramPalette(settings.contrast, settings.blackAndWhite);
   std::array<std::uint32_t, spectral::kPaletteSize> words{};

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 
 #include "app/commands/command_table.h"
 #include "app/dialogs/settings/configure_spectrum_dialogs.h"
@@ -54,6 +55,31 @@ int backgroundRows(const QImage& image, const QRect& area) {
     rows += count == area.width();
   }
   return rows;
+}
+
+// The display drawn as a large window draws it: scaled up, with smoothed pictures.
+QImage renderScaled(const ViewState& state, int mode, double scale) {
+  const GraphGeometry g = GraphGeometry::normal();
+  QImage image((QSizeF(g.extent()) * scale).toSize(), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.setTransform(QTransform::fromScale(scale, scale));
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  drawDisplayMode(painter, g, state.displayData(), mode);
+  return image;
+}
+
+// The mean difference of the colour channels of two images of one size, in levels of 255.
+double meanDifference(const QImage& a, const QImage& b) {
+  double sum = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+             std::abs(qBlue(p) - qBlue(q));
+    }
+  }
+  return sum / (3.0 * a.width() * a.height());
 }
 
 class SpectralViewTest : public ::testing::Test {
@@ -177,6 +203,25 @@ TEST_F(SpectralViewTest, GreyTwiceRestoresTheColourPictureAndContrastChangesIt) 
   EXPECT_NE(render(state, mode::Spectrogram), colour);
   state.spectral().setContrast(1000);
   EXPECT_EQ(state.spectral().spectrogramSettings().contrast, spectral::kMaxContrast);
+}
+
+TEST_F(SpectralViewTest, AScaledPictureIsSmoothedOnceAndFollowsItsColours) {
+  open(22050, testing::sine(3000, 22050, 22050, 12000));
+  ASSERT_FALSE(state.showMode(mode::Spectrogram));
+  // The first paint draws the picture scaled, the next ones copy it smoothed once.
+  const QImage first = renderScaled(state, mode::Spectrogram, 2.5);
+  const QImage kept = renderScaled(state, mode::Spectrogram, 2.5);
+  EXPECT_LT(meanDifference(first, kept), 0.5);
+  EXPECT_EQ(renderScaled(state, mode::Spectrogram, 2.5), kept);
+  // New colours, or another size, are never painted from the old copy.
+  state.spectral().toggleBlackAndWhite();
+  renderScaled(state, mode::Spectrogram, 2.5);
+  const QImage grey = renderScaled(state, mode::Spectrogram, 2.5);
+  EXPECT_GT(meanDifference(grey, kept), 20);
+  state.spectral().toggleBlackAndWhite();
+  const QImage larger = renderScaled(state, mode::Spectrogram, 3);
+  EXPECT_LT(meanDifference(renderScaled(state, mode::Spectrogram, 3), larger), 0.5);
+  EXPECT_LT(meanDifference(renderScaled(state, mode::Spectrogram, 2.5), kept), 0.5);
 }
 
 TEST_F(SpectralViewTest, SpectrogramReadoutsAndMarkersFollowTheirScales) {
