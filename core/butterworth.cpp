@@ -130,6 +130,21 @@ std::int16_t saturateToInt16(double value) {
 
 namespace {
 
+// One step of a section in direct form II over M state values, on doubles or on the lanes
+// of a vector: v = x - sum a[j] w[n-j]; y = b[0] v + sum b[j] w[n-j]. The newest state value
+// is subtracted last, so that only one product and one subtraction wait for the previous
+// sample.
+template <std::size_t M, typename T>
+T sectionStep(const T* a, const T* b, T* w, T x) {
+  T v = x;
+  for (std::size_t j = M; j-- > 0;) v -= a[j + 1] * w[j];
+  T y = b[0] * v;
+  for (std::size_t j = 0; j < M; ++j) y += b[j + 1] * w[j];
+  for (std::size_t j = M - 1; j > 0; --j) w[j] = w[j - 1];
+  w[0] = v;
+  return y;
+}
+
 // One section in direct form II, its coefficients and state held in registers by the loops
 // that run it.
 template <std::size_t M>
@@ -143,18 +158,7 @@ struct SectionRegisters {
   }
   void store(FilterSection& s) const { std::copy_n(w, M, s.state.begin()); }
 
-  // v = x - sum a[j] w[n-j]; y = b[0] v + sum b[j] w[n-j]. The newest state value is
-  // subtracted last, so that only one product and one subtraction wait for the previous
-  // sample.
-  double step(double x) {
-    double v = x;
-    for (std::size_t j = M; j-- > 0;) v -= a[j + 1] * w[j];
-    double y = b[0] * v;
-    for (std::size_t j = 0; j < M; ++j) y += b[j + 1] * w[j];
-    for (std::size_t j = M - 1; j > 0; --j) w[j] = w[j - 1];
-    w[0] = v;
-    return y;
-  }
+  double step(double x) { return sectionStep<M>(a, b, w, x); }
 };
 
 template <std::size_t M>
@@ -179,15 +183,7 @@ void runSectionPair(FilterSection& s1, FilterSection& s2, double* x, std::size_t
     a[j] = Lanes{s1.a[j], s2.a[j]};
   }
   for (std::size_t j = 0; j < M; ++j) w[j] = Lanes{s1.state[j], s2.state[j]};
-  const auto step = [&](Lanes in) {  // as SectionRegisters::step, in both lanes
-    Lanes v = in;
-    for (std::size_t j = M; j-- > 0;) v -= a[j + 1] * w[j];
-    Lanes y = b[0] * v;
-    for (std::size_t j = 0; j < M; ++j) y += b[j + 1] * w[j];
-    for (std::size_t j = M - 1; j > 0; --j) w[j] = w[j - 1];
-    w[0] = v;
-    return y;
-  };
+  const auto step = [&](Lanes in) { return sectionStep<M>(a, b, w, in); };
   // A step of one lane alone: the other lane's state is put back as it was.
   const auto stepLane = [&](Lanes in, int lane) {
     Lanes kept[M];

@@ -47,6 +47,16 @@ bool holdUntil(const std::atomic<bool>& released, const core::AnalysisControl& c
   return released;
 }
 
+// Clicks the wait dialog's Cancel once it shows (it does after a moment even without
+// progress), polling every 20 ms.
+void pressCancelOnceShown(QTimer& press, QWidget& window) {
+  QObject::connect(&press, &QTimer::timeout, [&window] {
+    auto* dialog = window.findChild<QProgressDialog*>();
+    if (dialog && dialog->isVisible()) dialog->findChild<QPushButton*>()->click();
+  });
+  press.start(20);
+}
+
 class AnalysisRunnerTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -157,13 +167,8 @@ TEST_F(AnalysisRunnerTest, CancelInTheWaitDialogEndsTheWaitAndDropsTheResult) {
   QWidget window;
   window.show();
   WaitDialog wait(&window, "Analysing");
-  // Cancel once the dialog has shown (it does after a moment even without progress).
   QTimer press;
-  QObject::connect(&press, &QTimer::timeout, [&] {
-    auto* dialog = window.findChild<QProgressDialog*>();
-    if (dialog && dialog->isVisible()) dialog->findChild<QPushButton*>()->click();
-  });
-  press.start(20);
+  pressCancelOnceShown(press, window);
   const std::atomic<bool> never{false};
   std::atomic<bool> stopSeen{false};
   const AnalysisRunner::Outcome outcome =
@@ -192,11 +197,7 @@ TEST_F(AnalysisRunnerTest, AnAbandonedWorkerIsCollectedWhileTheWindowIdles) {
   window.show();
   WaitDialog wait(&window, "Analysing");
   QTimer press;
-  QObject::connect(&press, &QTimer::timeout, [&] {
-    auto* dialog = window.findChild<QProgressDialog*>();
-    if (dialog && dialog->isVisible()) dialog->findChild<QPushButton*>()->click();
-  });
-  press.start(20);
+  pressCancelOnceShown(press, window);
   std::vector<std::pair<quint64, bool>> arrivals;
   QObject::connect(&runner, &AnalysisRunner::resultArrived,
                    [&](quint64 request, bool taken) { arrivals.emplace_back(request, taken); });
