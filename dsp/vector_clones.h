@@ -10,11 +10,26 @@
 // runs only where processorHasAvx2() holds; the same rule on rounding applies.
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#define SONAREL_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
 #define SONAREL_AVX2 __attribute__((target("avx2")))
 #else
-#define SONAREL_VECTOR_CLONES
 #define SONAREL_AVX2
+#endif
+
+// The clones are chosen by resolvers that the loader runs before ThreadSanitizer's runtime
+// is ready, which crashes such a build at its start: there only the baseline is compiled.
+#if defined(__SANITIZE_THREAD__)
+#define SONAREL_THREAD_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define SONAREL_THREAD_SANITIZER 1
+#endif
+#endif
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__)) && \
+    !defined(SONAREL_THREAD_SANITIZER)
+#define SONAREL_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define SONAREL_VECTOR_CLONES
 #endif
 
 namespace sonarel::dsp {
