@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCoreApplication>
 #include <QImage>
-#include <QPaintEngine>
 #include <algorithm>
 #include <any>
 #include <cmath>
 
+#include "app/drawing/device_columns.h"
 #include "app/drawing/display_modes.h"
 #include "app/drawing/fitted_text.h"
 #include "app/drawing/spectral_drawing.h"
@@ -65,14 +65,12 @@ struct DeviceCopy {
 
 bool drawScaledCopy(QPainter& painter, const QRect& target, const QImage& image,
                     SpectrogramPictureCache& cache) {
-  const QTransform transform = painter.combinedTransform();
-  const QPaintEngine* engine = painter.paintEngine();
-  const bool raster = engine && engine->type() == QPaintEngine::Raster;
-  if (!raster || transform.type() > QTransform::TxScale || transform.m11() <= 1 ||
+  const DeviceColumns space = deviceColumns(painter, target);
+  if (!space.device || space.toDevice.m11() <= 1 ||
       !painter.testRenderHint(QPainter::SmoothPixmapTransform)) {
     return false;
   }
-  const QRect device = transform.mapRect(QRectF(target)).toAlignedRect();
+  const QRect device = space.rect.toAlignedRect();
   auto* copy = std::any_cast<DeviceCopy>(&cache.deviceCopy());
   if (!copy || copy->coloursVersion != cache.coloursVersion() || copy->size != device.size()) {
     cache.deviceCopy() = DeviceCopy{cache.coloursVersion(), device.size(), QImage()};
