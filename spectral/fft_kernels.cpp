@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spectral/fft_kernels.h"
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 #include <utility>
+#include <vector>
+
+#include "dsp/lanes.h"
 
 namespace sonarel::spectral {
 
@@ -63,6 +68,69 @@ struct Rotator {
 Rotator rotatorFor(double theta, double wr, double wi) {
   const double half = std::sin(0.5 * theta);
   return {wr, wi, -2.0 * half * half, std::sin(theta)};
+}
+
+// The twiddles of every stage of an interleaved transform of `count` values, as (real,
+// imaginary) doubles from the recurrence of each stage: the stage of span s starts at pair
+// s − 1. Kept per thread for the last size and sign, since a spectrogram repeats them.
+const std::vector<double>& twiddleTable(std::size_t count, int sign) {
+  struct Table {
+    std::size_t count = 0;
+    int sign = 0;
+    std::vector<double> values;
+  };
+  thread_local Table table;
+  if (table.count == count && table.sign == sign) return table.values;
+  constexpr double kTwoPi = 6.28318530717959;
+  table.values.assign(2 * std::max<std::size_t>(count, 1), 0.0);
+  for (std::size_t span = 1; span < count; span *= 2) {
+    Rotator w = rotatorFor(sign * kTwoPi / static_cast<double>(2 * span), 1.0, 0.0);
+    double* stage = table.values.data() + 2 * (span - 1);
+    for (std::size_t k = 0; k < span; ++k) {
+      stage[2 * k] = w.wr;
+      stage[2 * k + 1] = w.wi;
+      w.advance();
+    }
+  }
+  table.count = count;
+  table.sign = sign;
+  return table.values;
+}
+
+// The butterfly of the textbook loop on one pair of complex values: the product with the
+// twiddle in double, rounded to float, then the sum and the difference in float.
+void butterfly(float* low, float* high, double wr, double wi) {
+  const auto tr = static_cast<float>(wr * high[0] - wi * high[1]);
+  const auto ti = static_cast<float>(wr * high[1] + wi * high[0]);
+  high[0] = low[0] - tr;
+  high[1] = low[1] - ti;
+  low[0] += tr;
+  low[1] += ti;
+}
+
+using FloatLanes = float __attribute__((vector_size(16)));
+using FloatPair = float __attribute__((vector_size(8)));
+
+// (wr·a − wi·b, wr·b + wi·a) for the value (a, b), each lane rounded as butterfly() rounds:
+// wi·(−b) is −(wi·b) exactly, and adding it is subtracting wi·b.
+FloatPair rotated(FloatPair value, const double* twiddle) {
+  const dsp::Lanes v = __builtin_convertvector(value, dsp::Lanes);
+  const dsp::Lanes turned = __builtin_shufflevector(v, v, 1, 0) * dsp::Lanes{-1.0, 1.0};
+  return __builtin_convertvector(twiddle[0] * v + twiddle[1] * turned, FloatPair);
+}
+
+// butterfly() on two neighbouring pairs, whose twiddles follow each other in `twiddles`.
+void butterflyPair(float* low, float* high, const double* twiddles) {
+  FloatLanes h, l;
+  std::memcpy(&h, high, sizeof h);
+  std::memcpy(&l, low, sizeof l);
+  const FloatPair first = rotated(__builtin_shufflevector(h, h, 0, 1), twiddles);
+  const FloatPair second = rotated(__builtin_shufflevector(h, h, 2, 3), twiddles + 2);
+  const FloatLanes t = __builtin_shufflevector(first, second, 0, 1, 2, 3);
+  const FloatLanes newHigh = l - t;
+  const FloatLanes newLow = l + t;
+  std::memcpy(high, &newHigh, sizeof newHigh);
+  std::memcpy(low, &newLow, sizeof newLow);
 }
 
 }  // namespace
@@ -151,21 +219,20 @@ void InterleavedComplexFft(float* data, std::size_t count, int sign) {
     j += m;
   }
 
-  constexpr double kTwoPi = 6.28318530717959;
-  for (std::size_t mmax = 2; n > mmax; mmax *= 2) {
-    const std::size_t step = 2 * mmax;
-    Rotator w = rotatorFor(sign * kTwoPi / static_cast<double>(mmax), 1.0, 0.0);
-    for (std::size_t m = 1; m < mmax; m += 2) {
-      for (std::size_t i = m; i <= n; i += step) {
-        const std::size_t k = i + mmax;
-        const auto tr = static_cast<float>(w.wr * at(k) - w.wi * at(k + 1));
-        const auto ti = static_cast<float>(w.wr * at(k + 1) + w.wi * at(k));
-        at(k) = at(i) - tr;
-        at(k + 1) = at(i + 1) - ti;
-        at(i) += tr;
-        at(i + 1) += ti;
+  // The butterflies of a stage are independent, so they run through each block in memory
+  // order, two at a time, with the twiddles the textbook loop would meet.
+  const std::vector<double>& twiddles = twiddleTable(count, sign);
+  for (std::size_t span = 1; span < count; span *= 2) {
+    const double* stage = twiddles.data() + 2 * (span - 1);
+    for (std::size_t block = 0; block < n; block += 4 * span) {
+      float* low = data + block;
+      float* high = low + 2 * span;
+      if (span == 1) {
+        butterfly(low, high, stage[0], stage[1]);
+        continue;
       }
-      w.advance();
+      for (std::size_t k = 0; k < span; k += 2)
+        butterflyPair(low + 2 * k, high + 2 * k, stage + 2 * k);
     }
   }
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The transform kernels of the spectral displays: in-place radix-2 transforms in 32-bit floats
-// over buffers the caller owns. No kernel allocates, keeps state or checks its sizes.
+// over buffers the caller owns. No kernel keeps results between calls or checks its sizes (the
+// twiddle tables they fill are per-thread scratch).
 //
 // ComplexFft works on separate real and imaginary arrays with a fixed table of per-stage
 // rotations (transforms up to 16384 points); the power spectrum uses it with the usual

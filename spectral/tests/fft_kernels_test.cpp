@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <complex>
+#include <cstring>
 #include <numbers>
 #include <random>
 #include <vector>
@@ -140,6 +141,57 @@ TEST(InterleavedComplexFft, RoundTripScalesByCount) {
   InterleavedComplexFft(data.data(), kCount, -1);
   for (std::size_t i = 0; i < data.size(); ++i)
     ASSERT_NEAR(data[i] / kCount, original[i], 1e-5) << i;
+}
+
+// The transform as the textbook loop runs it, stage by stage, twiddle by twiddle, block by
+// block. The kernel reorders the butterflies of a stage and must give the same bits.
+void textbookInterleavedFft(std::vector<float>& data, std::size_t count, int sign) {
+  const std::size_t n = 2 * count;
+  for (std::size_t i = 0, j = 0; i < n; i += 2) {
+    if (j > i) {
+      std::swap(data[j], data[i]);
+      std::swap(data[j + 1], data[i + 1]);
+    }
+    std::size_t m = count;
+    while (m >= 2 && j >= m) {
+      j -= m;
+      m /= 2;
+    }
+    j += m;
+  }
+  for (std::size_t mmax = 2; mmax < n; mmax *= 2) {
+    const double theta = sign * 6.28318530717959 / static_cast<double>(mmax);
+    const double half = std::sin(0.5 * theta);
+    const double wpr = -2.0 * half * half, wpi = std::sin(theta);
+    double wr = 1.0, wi = 0.0;
+    for (std::size_t m = 0; m < mmax; m += 2) {
+      for (std::size_t i = m; i < n; i += 2 * mmax) {
+        const std::size_t k = i + mmax;
+        const auto tr = static_cast<float>(wr * data[k] - wi * data[k + 1]);
+        const auto ti = static_cast<float>(wr * data[k + 1] + wi * data[k]);
+        data[k] = data[i] - tr;
+        data[k + 1] = data[i + 1] - ti;
+        data[i] += tr;
+        data[i + 1] += ti;
+      }
+      const double old = wr;
+      wr += wr * wpr - wi * wpi;
+      wi += wi * wpr + old * wpi;
+    }
+  }
+}
+
+TEST(InterleavedComplexFft, SameBitsAsTheTextbookLoopAtEverySize) {
+  for (std::size_t count = 1; count <= 8192; count *= 2) {
+    for (const int sign : {1, -1}) {
+      auto data = randomSignal(2 * count, static_cast<unsigned>(count) + 7);
+      auto expected = data;
+      InterleavedComplexFft(data.data(), count, sign);
+      textbookInterleavedFft(expected, count, sign);
+      ASSERT_EQ(0, std::memcmp(data.data(), expected.data(), data.size() * sizeof(float)))
+          << "count " << count << " sign " << sign;
+    }
+  }
 }
 
 TEST(ApplyHamming, EndsCentreAndSymmetry) {
