@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
+#include "app/drawing/cached_layer.h"
 #include "app/drawing/fitted_text.h"
 #include "app/drawing/marker_stamps.h"
 #include "app/drawing/quality_drawing.h"
@@ -26,13 +28,35 @@ QFont arial(int pixels, bool bold) {
   return font;
 }
 
+// One segment's frames as the diagram marks them: joined in time order, each with its
+// marker, and the segment's mean on top where it is shown.
+struct MarkedRun {
+  std::vector<QPointF> points;
+  MarkColours colours;
+  double markerWidth = 8;
+  std::optional<QPointF> mean;
+  double meanWidth = 12;
+  bool operator==(const MarkedRun&) const = default;
+};
+
+// Everything the diagram's picture shows, so that a picture kept from an earlier paint is
+// used only while it would be drawn the same.
+struct DiagramPicture {
+  QRect graph;
+  bool comparison = false;
+  int language = 0;
+  bool screen = false;
+  std::vector<MarkedRun> runs;
+  bool operator==(const DiagramPicture&) const = default;
+};
+
 // Text whose top-left corner is at (x, top).
 void drawTextAt(QPainter& painter, int x, int top, const QString& text) {
   painter.drawText(x, top + painter.fontMetrics().ascent(), text);
 }
 
-void drawPlane(QPainter& painter, const QRect& graph, const DiagramFrame& f, bool compact,
-               const DisplayData& data) {
+void drawPlane(QPainter& painter, const DiagramFrame& f, bool compact,
+               const DiagramPicture& picture) {
   const int x0 = f.x0, yt = f.yt, yb = f.yb;
   painter.setPen(QPen(Qt::black, 0));
   painter.setBrush(Qt::NoBrush);
@@ -79,15 +103,15 @@ void drawPlane(QPainter& painter, const QRect& graph, const DiagramFrame& f, boo
 
   const int middle = (yt + 2 + yb) / 2;
   painter.setFont(arial(compact ? 16 : 18, true));
-  painter.setPen(data.comparison ? comparisonRecordingColours().marker
-                                 : mainRecordingColours().marker);
+  painter.setPen(picture.comparison ? comparisonRecordingColours().marker
+                                    : mainRecordingColours().marker);
   // Beside a low graph (a comparison pane) the name is centred on the frame and may reach
   // past it by a few rows at either end.
   const bool low = yb - yt < kShortReportHeight;
   const QString name =
       fitText(painter, displayText(QT_TRANSLATE_NOOP("Display", "Phonatory Deviation Diagram")),
               yb - yt + 64);
-  const bool raised = compact && data.language == kKorean && !low;
+  const bool raised = compact && picture.language == kKorean && !low;
   drawTurnedText(painter, x0 + 710, low ? (yt + yb + 32) / 2 : middle - (raised ? 25 : 0), name,
                  false);
   painter.setFont(arial(18, true));
@@ -98,13 +122,13 @@ void drawPlane(QPainter& painter, const QRect& graph, const DiagramFrame& f, boo
              across);
   drawTurnedText(painter, x0 - 42, middle, displayText(QT_TRANSLATE_NOOP("Display", "Noise (GNE)")),
                  true);
-  (void)graph;
 }
 
 // The name of the diagram in the corner, on the screen only and only where it reads well.
 void drawDiagramName(QPainter& painter, const DiagramFrame& f, bool compact,
-                     const DisplayData& data) {
-  if (compact || !data.screen || (data.language != kEnglish && data.language != kKorean)) return;
+                     const DiagramPicture& picture) {
+  if (compact || !picture.screen || (picture.language != kEnglish && picture.language != kKorean))
+    return;
   QFont font("Verdana");
   font.setPixelSize(10);
   painter.setFont(font);
@@ -113,20 +137,92 @@ void drawDiagramName(QPainter& painter, const DiagramFrame& f, bool compact,
              displayText(QT_TRANSLATE_NOOP("Display", "G\u00f6ttingen Hoarseness Diagram")));
 }
 
-// One segment's frames joined in time order, each with its marker.
-void drawPoints(QPainter& painter, const DiagramFrame& f,
-                const std::vector<quality::DiagramPoint>& points, const MarkColours& colours,
-                bool compact) {
-  if (points.empty()) return;
-  painter.setPen(QPen(colours.line, 2));
-  for (std::size_t k = 1; k < points.size(); ++k) {
-    painter.drawLine(f.pixel(points[k - 1].irregularity, points[k - 1].noise),
-                     f.pixel(points[k].irregularity, points[k].noise));
+MarkedRun markedRun(const DiagramFrame& f, const std::vector<quality::DiagramPoint>& points,
+                    const MarkColours& colours, bool compact) {
+  MarkedRun run{{}, colours, compact ? 12.0 : 8.0, std::nullopt, compact ? 18.0 : 12.0};
+  run.points.reserve(points.size());
+  for (const quality::DiagramPoint& p : points)
+    run.points.push_back(f.pixel(p.irregularity, p.noise));
+  return run;
+}
+
+void drawRuns(QPainter& painter, const std::vector<MarkedRun>& runs) {
+  for (const MarkedRun& run : runs) {
+    painter.setPen(QPen(run.colours.line, 2));
+    for (std::size_t k = 1; k < run.points.size(); ++k)
+      painter.drawLine(run.points[k - 1], run.points[k]);
+    for (const QPointF& p : run.points)
+      drawRoundMarker(painter, p, run.markerWidth, 8, run.colours.line, run.colours.marker);
+    if (run.mean)
+      drawRoundMarker(painter, *run.mean, run.meanWidth, 12, run.colours.line, kMeanColour);
   }
-  for (const quality::DiagramPoint& p : points) {
-    drawRoundMarker(painter, f.pixel(p.irregularity, p.noise), compact ? 12 : 8, 8, colours.line,
-                    colours.marker);
+}
+
+// What the runs cover, with room for the widest marker, its outline and its soft edge.
+QRectF runBounds(const std::vector<MarkedRun>& runs) {
+  QRectF bounds;
+  const auto cover = [&](const QPointF& p, double width) {
+    const double reach = width / 2 + 2;
+    bounds = bounds.united(QRectF(p.x() - reach, p.y() - reach, 2 * reach, 2 * reach));
+  };
+  for (const MarkedRun& run : runs) {
+    for (const QPointF& p : run.points) cover(p, std::max(run.markerWidth, 8.0));
+    if (run.mean) cover(*run.mean, std::max(run.meanWidth, 12.0));
   }
+  return bounds;
+}
+
+// The runs of the view's own recording, one per segment; the means only in the diagram
+// of a single recording.
+std::vector<MarkedRun> recordingRuns(const DiagramFrame& f, const DisplayData& data,
+                                     double rangeFirst, double rangeLast, bool withMeans,
+                                     bool compact, DrawnDiagram& drawn) {
+  std::vector<MarkedRun> runs;
+  if (!data.segments) return runs;
+  const MarkColours colours =
+      data.comparison ? comparisonRecordingColours() : mainRecordingColours();
+  for (const quality::SegmentResult& segment : data.segments->segments) {
+    const std::vector<quality::DiagramPoint> points =
+        quality::segmentPoints(segment, rangeFirst, rangeLast);
+    MarkedRun run = markedRun(f, points, colours, compact);
+    DrawnSegment drawnSegment;
+    drawnSegment.points = static_cast<int>(points.size());
+    if (const auto mean = quality::meanPoint(points); mean && withMeans) {
+      run.mean = f.pixel(mean->irregularity, mean->noise);
+      drawnSegment.mean = run.mean;
+    }
+    drawn.segments.push_back(drawnSegment);
+    runs.push_back(std::move(run));
+  }
+  return runs;
+}
+
+void drawDiagramPicture(QPainter& painter, const DiagramPicture& picture) {
+  const bool compact = compactGraph(picture.graph);
+  const DiagramFrame f = diagramFrame(picture.graph);
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  drawPlane(painter, f, compact, picture);
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  drawRuns(painter, picture.runs);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  drawDiagramName(painter, f, compact, picture);
+  painter.restore();
+}
+
+// The plane with its labels, every run over it and the diagram's name, kept as pixels
+// between paints.
+void drawDiagram(QPainter& painter, const QRect& graph, const DisplayData& data,
+                 std::vector<MarkedRun> runs) {
+  const DiagramFrame f = diagramFrame(graph);
+  // The frame and the turned labels that reach past it (a long name by up to half its
+  // overflow at either end).
+  const QRectF frame(QPointF(f.x0 - 66, f.yt - 64), QPointF(f.x0 + 746, f.yb + 56));
+  const QRectF bounds = frame.united(runBounds(runs));
+  drawCachedLayer(
+      painter, bounds,
+      DiagramPicture{graph, data.comparison, data.language, data.screen, std::move(runs)},
+      drawDiagramPicture);
 }
 
 void drawLegendEntry(QPainter& painter, const DiagramFrame& f, int entry, int fileNumber,
@@ -193,40 +289,32 @@ NormalAreaPixels normalAreaPixels(const DiagramFrame& f) {
 DrawnDiagram drawDeviationDiagram(QPainter& painter, const QRect& graph, const DisplayData& data,
                                   double rangeFirst, double rangeLast, bool followUp) {
   DrawnDiagram drawn;
-  const bool compact = compactGraph(graph);
-  const DiagramFrame f = diagramFrame(graph);
-  painter.save();
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  drawPlane(painter, graph, f, compact, data);
-  painter.setRenderHint(QPainter::Antialiasing, true);
-  const MarkColours colours =
-      data.comparison ? comparisonRecordingColours() : mainRecordingColours();
-  if (data.segments) {
-    for (const quality::SegmentResult& segment : data.segments->segments) {
-      DrawnSegment drawnSegment;
-      const std::vector<quality::DiagramPoint> points =
-          quality::segmentPoints(segment, rangeFirst, rangeLast);
-      drawPoints(painter, f, points, colours, compact);
-      drawnSegment.points = static_cast<int>(points.size());
-      if (const auto mean = quality::meanPoint(points); mean && !followUp) {
-        const QPointF centre = f.pixel(mean->irregularity, mean->noise);
-        drawRoundMarker(painter, centre, compact ? 18 : 12, 12, colours.line, kMeanColour);
-        drawnSegment.mean = centre;
-      }
-      drawn.segments.push_back(drawnSegment);
-    }
-  }
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  drawDiagramName(painter, f, compact, data);
-  painter.restore();
+  const std::vector<MarkedRun> runs = recordingRuns(
+      diagramFrame(graph), data, rangeFirst, rangeLast, !followUp, compactGraph(graph), drawn);
+  drawDiagram(painter, graph, data, std::move(runs));
   return drawn;
 }
 
 DrawnDiagram drawFollowUpDiagram(QPainter& painter, const QRect& graph, const DisplayData& data) {
-  DrawnDiagram drawn =
-      drawDeviationDiagram(painter, graph, data, 0, static_cast<double>(data.count()), true);
+  DrawnDiagram drawn;
   const DiagramFrame f = diagramFrame(graph);
   const bool compact = compactGraph(graph);
+  std::vector<MarkedRun> runs =
+      recordingRuns(f, data, 0, static_cast<double>(data.count()), false, compact, drawn);
+  const auto* recordings = data.followUp ? &data.followUp->recordings() : nullptr;
+  if (recordings) {
+    for (int slot = 0; slot < FollowUpSeries::kSlots; ++slot) {
+      const auto& recording = (*recordings)[static_cast<std::size_t>(slot)];
+      if (!recording) continue;
+      for (const quality::SegmentResult& segment : recording->table.segments) {
+        const std::vector<quality::DiagramPoint> points = quality::segmentPoints(segment);
+        runs.push_back(markedRun(f, points, followUpColours(slot), compact));
+        drawn.followUpPoints += static_cast<int>(points.size());
+      }
+    }
+  }
+  drawDiagram(painter, graph, data, std::move(runs));
+
   painter.save();
   painter.setPen(QPen(Qt::black, 0));
   painter.setBrush(Qt::white);
@@ -235,22 +323,15 @@ DrawnDiagram drawFollowUpDiagram(QPainter& painter, const QRect& graph, const Di
   drawLegendEntry(painter, f, -1, data.fileNumber, data.fileDate, mainRecordingColours(),
                   data.language, QString::fromStdString(data.fileName));
   drawn.legendEntries = 1;
-  if (data.followUp) {
+  if (recordings) {
     int entry = 0;
-    const auto& recordings = data.followUp->recordings();
     for (int slot = 0; slot < FollowUpSeries::kSlots; ++slot) {
-      const auto& recording = recordings[static_cast<std::size_t>(slot)];
+      const auto& recording = (*recordings)[static_cast<std::size_t>(slot)];
       if (!recording) continue;
-      const MarkColours colours = followUpColours(slot);
-      drawLegendEntry(painter, f, entry++, recording->fileNumber, recording->date, colours,
-                      data.language,
+      drawLegendEntry(painter, f, entry++, recording->fileNumber, recording->date,
+                      followUpColours(slot), data.language,
                       QString::fromStdString(std::filesystem::path(recording->path).filename()));
       ++drawn.legendEntries;
-      for (const quality::SegmentResult& segment : recording->table.segments) {
-        const std::vector<quality::DiagramPoint> points = quality::segmentPoints(segment);
-        drawPoints(painter, f, points, colours, compact);
-        drawn.followUpPoints += static_cast<int>(points.size());
-      }
     }
   }
   painter.restore();

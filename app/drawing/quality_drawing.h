@@ -42,6 +42,7 @@ inline const QColor kReadoutGround(255, 255, 206);
 struct MarkColours {
   QColor line;    // joining lines and marker outlines
   QColor marker;  // marker fill, legend and title text
+  bool operator==(const MarkColours&) const = default;
 };
 MarkColours mainRecordingColours();
 MarkColours comparisonRecordingColours();  // the recording shown beside the open one
