@@ -50,8 +50,9 @@ void drawCachedLayer(QPainter& painter, const QRectF& bounds, const Content& con
     Content content;
     QImage layer;
   };
-  // A few, most recent first: the view's pane, the comparison's, and a printout's picture.
-  constexpr std::size_t kKept = 3;
+  // Most recent first: the view's pane and the comparison's beside it. A layer of a large
+  // window holds megabytes, so no more.
+  constexpr std::size_t kKept = 2;
   thread_local std::vector<Kept> kept;
   const auto found = std::find_if(kept.begin(), kept.end(), [&](const Kept& k) {
     return k.placement.drawsLike(placement) && k.content == content;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/drawing/cached_layer.h"
 #include "app/drawing/contour_grid.h"
 #include "app/drawing/device_columns.h"
 #include "app/drawing/polyline_pieces.h"
@@ -91,8 +92,18 @@ void drawScaleLabels(QPainter& painter, const QRect& graph, const CurvePanel& pa
                    QString::asprintf(pattern.constData(), high));
 }
 
+// Everything the curve panel shows under the spectrogram, so that a panel kept from an
+// earlier paint is used only while it would be drawn the same.
+struct CurvesPicture {
+  QRect graph;
+  double rangeStart = 0, rangeSeconds = 0;  // the time labels
+  int language = 0;
+  DrawnCurves curves;
+  bool operator==(const CurvesPicture&) const = default;
+};
+
 void drawPanelGrid(QPainter& painter, const QRect& graph, const CurvePanel& panel,
-                   const DisplayData& data) {
+                   const CurvesPicture& picture) {
   const int x0 = graph.left(), yb = graph.top() + graph.height();
   painter.fillRect(QRect(QPoint(x0, panel.top), QPoint(x0 + kPlotWidth, panel.bottom)), Qt::white);
   const QPen dotted(kGridColour, 1, Qt::DotLine);
@@ -103,8 +114,7 @@ void drawPanelGrid(QPainter& painter, const QRect& graph, const CurvePanel& pane
   }
   const std::array<double, 7> seconds = [&] {
     std::array<double, 7> values{};
-    for (int i = 0; i < 7; ++i)
-      values[i] = data.rangeStartSeconds() + i * (data.rangeSeconds() / 6);
+    for (int i = 0; i < 7; ++i) values[i] = picture.rangeStart + i * (picture.rangeSeconds / 6);
     return values;
   }();
   for (int i = 0; i < 7; ++i) {
@@ -122,8 +132,7 @@ void drawPanelGrid(QPainter& painter, const QRect& graph, const CurvePanel& pane
   painter.drawLine(x0, panel.bottom, x0 + kPlotWidth, panel.bottom);
 }
 
-DrawnCurve drawIntensityCurve(QPainter& painter, const QRect& graph, const CurvePanel& panel,
-                              const DisplayData& data) {
+DrawnCurve intensityCurve(const QRect& graph, const CurvePanel& panel, const DisplayData& data) {
   DrawnCurve curve;
   if (!data.intensityColumns || data.count() <= 0) return curve;
   const core::IntensityColumns& columns = *data.intensityColumns;
@@ -139,14 +148,11 @@ DrawnCurve drawIntensityCurve(QPainter& painter, const QRect& graph, const Curve
       graph, panel,
       [&](int c) { return static_cast<double>(columns[static_cast<std::size_t>(c)]); }, start, end,
       curve.low, curve.high);
-  drawPolyline(painter, graph.left(), curve.points, kIntensityPen);
-  drawScaleLabels(painter, graph, panel, "dB", curve.low, curve.high, kIntensityLabel, 2);
   curve.drawn = true;
   return curve;
 }
 
-DrawnCurve drawF0Curve(QPainter& painter, const QRect& graph, const CurvePanel& panel,
-                       const DisplayData& data) {
+DrawnCurve f0Curve(const QRect& graph, const CurvePanel& panel, const DisplayData& data) {
   DrawnCurve curve;
   if (!data.f0 || !data.statistics || data.count() <= 0) return curve;
   const core::F0Contour& f0 = *data.f0;
@@ -161,42 +167,29 @@ DrawnCurve drawF0Curve(QPainter& painter, const QRect& graph, const CurvePanel& 
       graph, panel,
       [&](int c) { return static_cast<double>(f0.values[static_cast<std::size_t>(c)]); }, start,
       end, curve.low, curve.high);
-  drawPolyline(painter, graph.left(), curve.points, kF0Pen);
-  drawScaleLabels(painter, graph, panel, "Hz", curve.low, curve.high, kF0Label,
-                  painter.fontMetrics().height() + 2);
   curve.drawn = true;
   return curve;
 }
 
-}  // namespace
-
-CurvePanel curvePanel(const QRect& graph) {
-  const int yt = graph.top(), yb = graph.top() + graph.height();
-  return {yt + (yb - yt) / 2 + 12, yb + 10};
-}
-
-QRect spectrogramPanel(const QRect& graph) {
-  const int top = graph.top() - 12;
-  // Room for the time labels between the picture and the curves.
-  const int height = std::min(175, curvePanel(graph).top - 18 - top);
-  return QRect(graph.left(), top, kPlotWidth, height);
-}
-
-DrawnCurves drawSpectrogramIntensityF0(QPainter& painter, const QRect& graph,
-                                       const DisplayData& data) {
-  DrawnCurves drawn;
-  painter.save();
-  SpectrogramCaches* caches = data.spectral.caches;
-  if (caches) caches->showSingle();
-  drawSpectrogramPicture(painter, spectrogramPanel(graph), data, data.spectral.spectrogram.band,
-                         caches ? &caches->single : nullptr, kBandName);
+// The panel's grid, both curves with their scales, and the turned titles.
+void drawCurvesPicture(QPainter& painter, const CurvesPicture& picture) {
+  const QRect& graph = picture.graph;
   const CurvePanel panel = curvePanel(graph);
   QFont font("Arial");
   font.setPixelSize(compactGraph(graph) ? 10 : 11);
   painter.setFont(font);
-  drawPanelGrid(painter, graph, panel, data);
-  drawn.intensity = drawIntensityCurve(painter, graph, panel, data);
-  drawn.f0 = drawF0Curve(painter, graph, panel, data);
+  drawPanelGrid(painter, graph, panel, picture);
+  const DrawnCurve& intensity = picture.curves.intensity;
+  if (intensity.drawn) {
+    drawPolyline(painter, graph.left(), intensity.points, kIntensityPen);
+    drawScaleLabels(painter, graph, panel, "dB", intensity.low, intensity.high, kIntensityLabel, 2);
+  }
+  const DrawnCurve& f0 = picture.curves.f0;
+  if (f0.drawn) {
+    drawPolyline(painter, graph.left(), f0.points, kF0Pen);
+    drawScaleLabels(painter, graph, panel, "Hz", f0.low, f0.high, kF0Label,
+                    painter.fontMetrics().height() + 2);
+  }
 
   const int middle = (panel.top + panel.bottom) / 2;
   font.setPixelSize(compactGraph(graph) ? 12 : 14);
@@ -220,8 +213,42 @@ DrawnCurves drawSpectrogramIntensityF0(QPainter& painter, const QRect& graph,
   x += metrics.horizontalAdvance("0");
   painter.drawText(x, 0, after);
   painter.restore();
+}
+
+}  // namespace
+
+CurvePanel curvePanel(const QRect& graph) {
+  const int yt = graph.top(), yb = graph.top() + graph.height();
+  return {yt + (yb - yt) / 2 + 12, yb + 10};
+}
+
+QRect spectrogramPanel(const QRect& graph) {
+  const int top = graph.top() - 12;
+  // Room for the time labels between the picture and the curves.
+  const int height = std::min(175, curvePanel(graph).top - 18 - top);
+  return QRect(graph.left(), top, kPlotWidth, height);
+}
+
+DrawnCurves drawSpectrogramIntensityF0(QPainter& painter, const QRect& graph,
+                                       const DisplayData& data) {
+  painter.save();
+  SpectrogramCaches* caches = data.spectral.caches;
+  if (caches) caches->showSingle();
+  drawSpectrogramPicture(painter, spectrogramPanel(graph), data, data.spectral.spectrogram.band,
+                         caches ? &caches->single : nullptr, kBandName);
+  const CurvePanel panel = curvePanel(graph);
+  CurvesPicture picture{graph,
+                        data.rangeStartSeconds(),
+                        data.rangeSeconds(),
+                        data.language,
+                        {intensityCurve(graph, panel, data), f0Curve(graph, panel, data)}};
+  // The panel, its labels below and left, and the turned titles that may reach past it.
+  const int yb = graph.top() + graph.height();
+  const QRectF bounds(QPointF(std::min(0, graph.left() - 70), panel.top - 80),
+                      QPointF(graph.left() + 760, std::max(panel.bottom, yb + 32) + 80));
+  drawCachedLayer(painter, bounds, picture, drawCurvesPicture);
   painter.restore();
-  return drawn;
+  return std::move(picture.curves);
 }
 
 }  // namespace sonarel::app

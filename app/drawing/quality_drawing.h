@@ -153,10 +153,12 @@ struct DrawnCurve {
   std::vector<QPoint> points;  // as joined
   double low = 0, high = 0;    // the scale's ends
   bool drawn = false;          // the curve and its labels were drawn
+  bool operator==(const DrawnCurve&) const = default;
 };
 struct DrawnCurves {
   DrawnCurve intensity;
   DrawnCurve f0;
+  bool operator==(const DrawnCurves&) const = default;
 };
 DrawnCurves drawSpectrogramIntensityF0(QPainter& painter, const QRect& graph,
                                        const DisplayData& data);
