@@ -28,15 +28,14 @@ LayerPlacement placeLayer(const QPainter& painter, const QRectF& bounds) {
   return placement;
 }
 
-QImage emptyLayer(const LayerPlacement& placement) {
+QImage renderLayer(const LayerPlacement& placement, const std::function<void(QPainter&)>& draw) {
   QImage layer(placement.device.size(), QImage::Format_ARGB32_Premultiplied);
   layer.fill(Qt::transparent);
-  return layer;
-}
-
-void beginLayer(QPainter& painter, const LayerPlacement& placement) {
+  QPainter painter(&layer);
   painter.setRenderHints(placement.hints);
   painter.setTransform(placement.toLayer);
+  draw(painter);
+  return layer;
 }
 
 void copyLayer(QPainter& painter, const LayerPlacement& placement, const QImage& layer) {

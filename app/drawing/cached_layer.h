@@ -11,6 +11,7 @@
 #include <QRectF>
 #include <QTransform>
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace sonarel::app {
@@ -30,9 +31,9 @@ struct LayerPlacement {
 };
 
 LayerPlacement placeLayer(const QPainter& painter, const QRectF& bounds);
-// A transparent image of the placement's size, with a painter set up to draw into it.
-QImage emptyLayer(const LayerPlacement& placement);
-void beginLayer(QPainter& painter, const LayerPlacement& placement);
+// A transparent image of the placement's size with `draw` painted into it as the device
+// would get it.
+QImage renderLayer(const LayerPlacement& placement, const std::function<void(QPainter&)>& draw);
 // Copies `layer` onto the painter's device pixels at the placement.
 void copyLayer(QPainter& painter, const LayerPlacement& placement, const QImage& layer);
 
@@ -60,12 +61,8 @@ void drawCachedLayer(QPainter& painter, const QRectF& bounds, const Content& con
   if (found != kept.end()) {
     std::rotate(kept.begin(), found, found + 1);
   } else {
-    QImage layer = emptyLayer(placement);
-    {
-      QPainter layerPainter(&layer);
-      beginLayer(layerPainter, placement);
-      draw(layerPainter, content);
-    }
+    QImage layer =
+        renderLayer(placement, [&](QPainter& layerPainter) { draw(layerPainter, content); });
     kept.insert(kept.begin(), Kept{placement, content, std::move(layer)});
     if (kept.size() > kKept) kept.pop_back();
   }

@@ -6,11 +6,10 @@
 
 #include <QImage>
 #include <QPicture>
-#include <algorithm>
-#include <cstdlib>
 #include <vector>
 
 #include "app/drawing/cached_layer.h"
+#include "app/tests/image_difference.h"
 
 namespace sonarel::app {
 namespace {
@@ -52,18 +51,6 @@ QImage paintAt(double scale, QPointF offset, const Dots& dots, bool cached) {
   else
     drawDots(painter, dots);
   return image;
-}
-
-int largestDifference(const QImage& a, const QImage& b) {
-  int largest = 0;
-  for (int y = 0; y < a.height(); ++y) {
-    for (int x = 0; x < a.width(); ++x) {
-      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-      largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                          std::abs(qBlue(p) - qBlue(q))});
-    }
-  }
-  return largest;
 }
 
 TEST(CachedLayerTest, CopiesGiveThePixelsOfTheDrawing) {

@@ -6,10 +6,9 @@
 
 #include <QImage>
 #include <QPicture>
-#include <algorithm>
-#include <cstdlib>
 
 #include "app/drawing/marker_stamps.h"
+#include "app/tests/image_difference.h"
 
 namespace sonarel::app {
 namespace {
@@ -54,11 +53,6 @@ Pair bothWays(double scale) {
   return pair;
 }
 
-int largestDifference(QRgb a, QRgb b) {
-  return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                   std::abs(qBlue(a) - qBlue(b))});
-}
-
 TEST(MarkerStampsTest, StampsCoverWhatTheEllipsesCoverAtEveryScale) {
   for (const double scale : {1.0, 1.8823529, 2.8235294}) {
     SCOPED_TRACE(scale);
@@ -69,7 +63,7 @@ TEST(MarkerStampsTest, StampsCoverWhatTheEllipsesCoverAtEveryScale) {
         const QRgb drawn = pair.drawn.pixel(x, y), stamped = pair.stamped.pixel(x, y);
         if (drawn != qRgb(255, 255, 255)) ++painted;
         // Edges may differ by a quarter pixel's coverage; nothing more.
-        if (largestDifference(drawn, stamped) > 96) ++apart;
+        if (channelDistance(drawn, stamped) > 96) ++apart;
       }
     }
     EXPECT_GT(painted, 12 * 40 * scale * scale) << "the ellipses were drawn";

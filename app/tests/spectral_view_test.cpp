@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QTest>
 #include <QTimer>
-#include <cmath>
 
 #include "app/commands/command_table.h"
 #include "app/dialogs/settings/configure_spectrum_dialogs.h"
@@ -19,6 +18,7 @@
 #include "app/session/comparison.h"
 #include "app/session/prompt.h"
 #include "app/session/view_state.h"
+#include "app/tests/image_difference.h"
 #include "app/views/power_spectrum_window.h"
 #include "audio/scripted_playback_device.h"
 #include "core/tests/wave_fixtures.h"
@@ -67,19 +67,6 @@ QImage renderScaled(const ViewState& state, int mode, double scale) {
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   drawDisplayMode(painter, g, state.displayData(), mode);
   return image;
-}
-
-// The mean difference of the colour channels of two images of one size, in levels of 255.
-double meanDifference(const QImage& a, const QImage& b) {
-  double sum = 0;
-  for (int y = 0; y < a.height(); ++y) {
-    for (int x = 0; x < a.width(); ++x) {
-      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-      sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-             std::abs(qBlue(p) - qBlue(q));
-    }
-  }
-  return sum / (3.0 * a.width() * a.height());
 }
 
 class SpectralViewTest : public ::testing::Test {
